@@ -1,0 +1,27 @@
+#pragma once
+
+#include <memory>
+
+namespace corvella::app {
+
+class Tfrmkayit;
+class Tfrm_about;
+
+/// The long-lived windows, created in the program's fixed order; the main window comes first.
+struct Windows {
+    std::unique_ptr<Tfrmkayit> main;
+    std::unique_ptr<Tfrm_about> about;
+
+    Windows();
+    ~Windows();
+    Windows(Windows&&) noexcept;
+};
+
+/// When the contact file is missing, offers to create a new, empty one in its place. Returns whether the file
+/// exists afterwards.
+bool offerNewContactFile();
+
+/// Creates the windows in order (all hidden) and wires the main window's buttons to them.
+Windows createWindows();
+
+} // namespace corvella::app

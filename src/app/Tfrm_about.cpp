@@ -1,0 +1,47 @@
+#include "Tfrm_about.h"
+
+#include "store/widgets/WindowStyle.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace corvella::app {
+
+Tfrm_about::Tfrm_about(QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(u"frm_about"_qs);
+    setWindowTitle(u"About Corvella"_qs);
+    ui::applyWindowColour(this);
+
+    auto* name = new QLabel(u"Corvella"_qs, this);
+    name->setObjectName(u"ProductName"_qs);
+    QFont big = name->font();
+    big.setPointSize(big.pointSize() + 8);
+    big.setBold(true);
+    name->setFont(big);
+
+    auto* version = new QLabel(u"Version 5.0"_qs, this);
+    version->setObjectName(u"Version"_qs);
+
+    auto* profile = new QLabel(u"Made by Halvex.\nContacts, printed reports, address labels and bulk e-mail "
+                               "for small businesses."_qs,
+                               this);
+    profile->setObjectName(u"Comments"_qs);
+    profile->setWordWrap(true);
+
+    auto* ok = new QPushButton(u"OK"_qs, this);
+    ok->setObjectName(u"OKButton"_qs);
+    connect(ok, &QPushButton::clicked, this, &QDialog::hide);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(name, 0, Qt::AlignHCenter);
+    layout->addWidget(version, 0, Qt::AlignHCenter);
+    layout->addSpacing(8);
+    layout->addWidget(profile);
+    layout->addWidget(ok, 0, Qt::AlignHCenter);
+    setFixedSize(340, 200);
+}
+
+} // namespace corvella::app

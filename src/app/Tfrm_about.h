@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QDialog>
+
+namespace corvella::app {
+
+/// The about box: the program's name and version and a word about its maker.
+class Tfrm_about : public QDialog {
+    Q_OBJECT
+public:
+    explicit Tfrm_about(QWidget* parent = nullptr);
+};
+
+} // namespace corvella::app

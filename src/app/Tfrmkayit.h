@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QWidget>
+
+class QPushButton;
+class QTabWidget;
+class QToolButton;
+
+namespace corvella::store {
+class DataSet;
+class QueryDataSet;
+class TableDataSet;
+} // namespace corvella::store
+
+namespace corvella::ui {
+class DBNavigator;
+class TaggedLabel;
+} // namespace corvella::ui
+
+namespace corvella::app {
+
+/// The main window: the contact record editor, and the one window whose Exit ends the program.
+class Tfrmkayit : public QWidget {
+    Q_OBJECT
+public:
+    explicit Tfrmkayit(QWidget* parent = nullptr);
+
+    store::TableDataSet* table() const { return Table1; }
+    ui::TaggedLabel* indeks() const { return m_indeks; }
+
+    /// Asks the window to show the record numbered `no` (the list window's pick): the request waits in `indeks`
+    /// and is served when the window becomes active.
+    void requestRecord(int no);
+
+    /// Windows the top-bar buttons open; a button stays disabled until its window exists.
+    void setReportAction(std::function<void()> action);
+    void setPrintSettingsAction(std::function<void()> action);
+    void setAboutAction(std::function<void()> action);
+
+    void FormActivate();
+    void BitBtn1Click();
+    void BitBtn2Click();
+    void Button1Click();
+    void SpeedButton2Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void buildUi();
+    void FormCreate();
+    void Table1BeforePost(store::DataSet& dataSet);
+
+    store::TableDataSet* Table1;
+    store::QueryDataSet* ADOQuery1;
+    ui::DBNavigator* m_navigator = nullptr;
+    ui::TaggedLabel* m_indeks = nullptr;
+    QToolButton* SpeedButton2 = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* BitBtn1 = nullptr;
+    QPushButton* BitBtn2 = nullptr;
+    QTabWidget* PageControl1 = nullptr;
+    std::function<void()> m_reportAction;
+    std::function<void()> m_printSettingsAction;
+    std::function<void()> m_aboutAction;
+    bool m_closeAllowed = false;
+};
+
+} // namespace corvella::app

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+
+#include <memory>
+
+class QSqlError;
+
+struct sqlite3;
+
+namespace corvella::store {
+
+/// One open connection to the contact file named by a connection string. Every data set owns one.
+/// Opening checks that the file exists and is an SQLite database, and registers the Turkish collation
+/// and the `cdate` function on it; nothing is written to the file.
+class Connection {
+public:
+    explicit Connection(const QString& connectionString);
+    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    QSqlDatabase database() const;
+    const QString& filePath() const { return m_filePath; }
+
+    /// Opens a connection on a file path directly, creating the file when `create` is set.
+    static std::unique_ptr<Connection> openFile(const QString& filePath, bool create);
+
+private:
+    Connection(const QString& filePath, bool create, int);
+    void open(bool create);
+
+    QString m_name;
+    QString m_filePath;
+};
+
+/// Registers the Turkish collation and the `cdate` function on a raw SQLite handle.
+void registerSqlExtensions(sqlite3* handle);
+
+/// Converts a date typed as the user's locale writes dates, or in ISO form, to an ISO date text
+/// ("yyyy-MM-dd", with " HH:mm:ss" when a time is given). Returns a null string when it cannot be read.
+QString cdate(const QString& text);
+
+/// The engine's own text of an error.
+QString engineMessage(const QSqlError& error);
+
+/// Runs one statement on a connection and throws the engine's message when it fails.
+void execOrThrow(const QSqlDatabase& db, const QString& sql);
+
+} // namespace corvella::store

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+namespace corvella::store {
+
+/// The contact file's path relative to the program folder.
+inline constexpr auto ContactFileName = "VT/Dorlune.mdb";
+
+/// The folder of the running executable with a trailing separator; overridable for tests.
+QString programFolder();
+void setProgramFolder(const QString& folder);
+
+/// Builds the one connection string shape the program uses, for a file relative to the program folder.
+QString MakeConnectionString(const QString& fileName);
+QString MakeConnectionString(const QString& folder, const QString& fileName);
+
+/// The connection string of the contact file.
+QString ContactConnectionString();
+
+/// The file a connection string points at (its "Data Source=" value), or an empty text when it names none.
+QString dataSourceOf(const QString& connectionString);
+
+} // namespace corvella::store

@@ -1,0 +1,238 @@
+#pragma once
+
+#include "FieldDef.h"
+
+#include <QList>
+#include <QObject>
+#include <QSqlDatabase>
+#include <QVariant>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace corvella::store {
+
+class Connection;
+class DataSet;
+
+enum class DataSetState { Inactive, Browse, Edit, Insert };
+
+/// A handle on one field of a data set's current record.
+class Field {
+public:
+    Field(DataSet* dataSet, int index)
+        : m_dataSet(dataSet)
+        , m_index(index)
+    {
+    }
+
+    int index() const { return m_index; }
+    const FieldDef& def() const;
+    const QString& name() const { return def().name; }
+    FieldKind kind() const { return def().kind; }
+    int size() const { return def().size; }
+
+    QVariant value() const;
+    bool isNull() const;
+    /// The value as text; NULL gives an empty text, numbers use the general format.
+    QString asString() const;
+    /// The value as a whole number; a fractional number is rounded, halves to even.
+    qint64 asInteger() const;
+    double asFloat() const;
+
+    void setValue(const QVariant& value);
+    /// Stores typed text, converted by the field's kind; an empty text stores NULL in a number field.
+    void setAsString(const QString& text);
+    void clear() { setValue(QVariant()); }
+
+private:
+    DataSet* m_dataSet;
+    int m_index;
+};
+
+/// A cursor over the rows of one table or query result on the contact file, with its own connection.
+/// Rows are addressed by their rowid and read in small blocks on demand, so the size of the table does not
+/// matter for opening or moving.
+class DataSet : public QObject {
+    Q_OBJECT
+public:
+    ~DataSet() override;
+
+    const QString& connectionString() const { return m_connectionString; }
+    void setConnectionString(const QString& connectionString);
+
+    void open();
+    void close();
+    bool isActive() const { return m_state != DataSetState::Inactive; }
+    DataSetState state() const { return m_state; }
+    bool isEditing() const { return m_state == DataSetState::Edit || m_state == DataSetState::Insert; }
+
+    void first();
+    void last();
+    void next();
+    void prior();
+    /// True after a move past the last row (or on an empty result), as a walking loop expects.
+    bool eof() const { return m_eof; }
+    /// True after a move before the first row, or at the first row right after `first()`.
+    bool bof() const { return m_bof; }
+    bool isEmpty() const;
+    /// Whether a row lies before / after the current one (what a navigator shows).
+    bool hasPriorRow() const;
+    bool hasNextRow() const;
+    qint64 recordCount() const;
+    /// Moves to the first row whose field equals the value; returns false (and stays) when none does.
+    bool locate(const QString& fieldName, const QVariant& value);
+
+    int fieldCount() const { return int(m_fields.size()); }
+    const FieldDef& fieldDef(int index) const { return m_fields.at(index); }
+    const QList<FieldDef>& fieldDefs() const { return m_fields; }
+    /// Index of the named field without regard to letter case, or -1.
+    int findField(const QString& name) const;
+    /// The named field; raises "Field '%s' not found" when the data set has none.
+    Field fieldByName(const QString& name);
+    Field field(int index) { return Field(this, index); }
+    bool isFieldVisible(int index) const { return m_visible.value(index, true); }
+    void setFieldVisible(int index, bool visible);
+
+    QVariant value(int index) const;
+    /// Changes a field of the current record, entering edit mode (insert mode on an empty data set).
+    void setValue(int index, const QVariant& value);
+
+    virtual bool canModify() const { return false; }
+    void edit();
+    void insert();
+    void post();
+    void cancel();
+    void deleteRecord();
+    bool isModified() const { return m_modified; }
+    /// Before a move: stores a changed record as post does, drops an untouched one.
+    void checkBrowseMode();
+
+    /// Runs just before a record is stored; an exception from it stops the store.
+    void setBeforePost(std::function<void(DataSet&)> handler) { m_beforePost = std::move(handler); }
+
+    /// A bound control that cannot hand over its pending text reports why; the store then stops with it.
+    void reportUpdateFailure(const QString& message) { m_updateFailure = message; }
+
+    /// Stops bound controls from following the cursor while code walks the rows.
+    void disableControls();
+    void enableControls();
+    bool controlsDisabled() const { return m_disableCount > 0; }
+
+signals:
+    void activeChanged(bool active);
+    void stateChanged();
+    /// The current record moved or was re-read; bound controls show it again.
+    void recordChanged();
+    void fieldChanged(int index);
+    /// Just before a store: bound controls hand over text they still hold.
+    void updatingRecord();
+    void fieldVisibilityChanged();
+
+protected:
+    explicit DataSet(QObject* parent);
+
+    struct Row {
+        qint64 rowid = 0;
+        QList<QVariant> values;
+    };
+
+    /// Opens the source on the connection: fills the field list and returns the quoted SQL name of a table whose
+    /// rowids address the rows.
+    virtual QString openSource(QSqlDatabase db) = 0;
+    virtual void closeSource(QSqlDatabase) {}
+
+    QSqlDatabase database() const;
+    void setFields(QList<FieldDef> fields, int rowidAliasIndex);
+    void setKnownRecordCount(qint64 count) { m_count = count; }
+    qint64 currentRowid() const { return m_current.rowid; }
+    /// Reads up to `limit` rows from the source starting at `rowid` (inclusive) upwards.
+    QList<Row> readRows(qint64 fromRowid, int limit) const;
+    void moveToRowid(qint64 rowid);
+    void emitRecordChanged();
+
+private:
+    enum class Direction { Forward, Backward };
+    QList<Row> fetch(Direction direction, std::optional<qint64> after) const;
+    void showBlock(QList<Row> rows, int position);
+    void showEmpty();
+    Row emptyRow() const;
+    void requireActive() const;
+    void requireModifiable() const;
+    void setState(DataSetState state);
+    void flushControls();
+    void resetNeighbours() const;
+    QString columnList() const;
+
+    QString m_connectionString;
+    std::unique_ptr<Connection> m_connection;
+    QString m_source;
+    QList<FieldDef> m_fields;
+    QList<bool> m_visible;
+    int m_rowidAlias = -1;
+
+    DataSetState m_state = DataSetState::Inactive;
+    QList<Row> m_block;
+    int m_blockPos = -1;
+    Row m_current;
+    Row m_original;
+    bool m_bof = true;
+    bool m_eof = true;
+    bool m_modified = false;
+    mutable std::optional<qint64> m_count;
+    mutable std::optional<bool> m_hasPrior;
+    mutable std::optional<bool> m_hasNext;
+    int m_disableCount = 0;
+    bool m_pendingRecordChanged = false;
+    std::function<void(DataSet&)> m_beforePost;
+    QString m_updateFailure;
+};
+
+/// A whole table, editable row by row.
+class TableDataSet : public DataSet {
+    Q_OBJECT
+public:
+    explicit TableDataSet(QObject* parent = nullptr);
+    const QString& tableName() const { return m_tableName; }
+    void setTableName(const QString& name) { m_tableName = name; }
+    bool canModify() const override { return true; }
+
+protected:
+    QString openSource(QSqlDatabase db) override;
+
+private:
+    QString m_tableName;
+};
+
+/// A read-only query result: a snapshot taken when it opens, so its row count is known at once and stays
+/// fixed, and any row can be reached directly by its number.
+class QueryDataSet : public DataSet {
+    Q_OBJECT
+public:
+    explicit QueryDataSet(QObject* parent = nullptr);
+
+    const QStringList& sql() const { return m_sql; }
+    void setSql(const QStringList& lines) { m_sql = lines; }
+    /// The statement as the engine receives it: every line ended by CR LF.
+    QString sqlText() const;
+
+    /// Runs a statement that returns no rows (such as a delete) and returns the number of rows it touched.
+    int execSql();
+
+    /// The current row's number, counted from 0.
+    qint64 recNo() const;
+    void moveTo(qint64 row);
+    /// Reads a value of any row without moving the cursor; rows are cached a page at a time.
+    QVariant valueAt(qint64 row, int field) const;
+
+protected:
+    QString openSource(QSqlDatabase db) override;
+    void closeSource(QSqlDatabase db) override;
+
+private:
+    QStringList m_sql;
+    mutable QHash<qint64, QList<Row>> m_pages;
+};
+
+} // namespace corvella::store

@@ -1,0 +1,144 @@
+#include "TurkishCollation.h"
+
+#include <QChar>
+
+#include <array>
+#include <cstdint>
+
+namespace corvella::store {
+
+namespace {
+
+// Weights: ASCII symbols and digits keep their code (below every letter); letters of the Turkish alphabet
+// get spaced weights so that a letter with a foreign accent can sit just after its base letter; every other
+// character follows all of them, by its case-folded code point.
+constexpr uint32_t LetterBase = 0x1000;
+constexpr uint32_t LetterStep = 8;
+constexpr uint32_t OtherLetterBase = 0x4000;
+constexpr uint32_t OtherBase = 0x100000;
+constexpr char32_t TableSize = 0x250; // through Latin Extended-B
+
+struct WeightTable {
+    std::array<uint32_t, TableSize> weights{};
+
+    WeightTable()
+    {
+        // Capitals pair with the small letters by position: I is the capital of ı, İ the capital of i.
+        static constexpr char32_t alphabet[] = U"abcçdefgğhıijklmnoöpqrsştuüvwxyz";
+        static constexpr char32_t capitals[] = U"ABCÇDEFGĞHIİJKLMNOÖPQRSŞTUÜVWXYZ";
+        static_assert(sizeof(alphabet) == sizeof(capitals));
+
+        for (char32_t c = 0; c < TableSize; ++c)
+            weights[c] = c < 0x80 ? uint32_t(c) : OtherLetterBase + c;
+
+        auto letterWeight = [](char32_t letter) -> uint32_t {
+            for (size_t i = 0; alphabet[i]; ++i)
+                if (alphabet[i] == letter || capitals[i] == letter)
+                    return LetterBase + uint32_t(i) * LetterStep;
+            return 0;
+        };
+        for (size_t i = 0; alphabet[i]; ++i)
+            weights[alphabet[i]] = weights[capitals[i]] = letterWeight(alphabet[i]);
+
+        // Accented Latin letters that are not Turkish letters sort right after their base letter.
+        for (char32_t c = 0xC0; c < TableSize; ++c) {
+            if (letterWeight(c))
+                continue;
+            const QChar ch{char16_t(c)};
+            if (!ch.isLetter()) {
+                weights[c] = 0x800 + c;
+                continue;
+            }
+            const QString decomposed = ch.decomposition();
+            const char16_t base = decomposed.isEmpty() ? 0 : QChar(decomposed.at(0)).toLower().unicode();
+            const uint32_t baseWeight = (base >= U'a' && base <= U'z') ? letterWeight(base) : 0;
+            weights[c] = baseWeight ? baseWeight + 1 : OtherLetterBase + QChar(char16_t(c)).toLower().unicode();
+        }
+    }
+};
+
+const WeightTable& table()
+{
+    static const WeightTable t;
+    return t;
+}
+
+// Decodes one UTF-8 sequence at s[i]; malformed bytes stand for themselves so every input orders consistently.
+inline char32_t decode(std::string_view s, size_t& i)
+{
+    const auto b0 = static_cast<unsigned char>(s[i]);
+    auto cont = [&](size_t k) -> int {
+        if (i + k >= s.size())
+            return -1;
+        const auto b = static_cast<unsigned char>(s[i + k]);
+        return (b & 0xC0) == 0x80 ? (b & 0x3F) : -1;
+    };
+    if (b0 >= 0xC2 && b0 < 0xE0) {
+        const int c1 = cont(1);
+        if (c1 >= 0) {
+            i += 2;
+            return char32_t((b0 & 0x1F) << 6 | c1);
+        }
+    } else if (b0 >= 0xE0 && b0 < 0xF0) {
+        const int c1 = cont(1), c2 = c1 >= 0 ? cont(2) : -1;
+        if (c2 >= 0) {
+            i += 3;
+            return char32_t((b0 & 0x0F) << 12 | c1 << 6 | c2);
+        }
+    } else if (b0 >= 0xF0 && b0 < 0xF5) {
+        const int c1 = cont(1), c2 = c1 >= 0 ? cont(2) : -1, c3 = c2 >= 0 ? cont(3) : -1;
+        if (c3 >= 0) {
+            i += 4;
+            return char32_t((b0 & 0x07) << 18 | c1 << 12 | c2 << 6 | c3);
+        }
+    }
+    ++i;
+    return 0xDC00 + b0; // a lone surrogate code never produced by valid text
+}
+
+inline uint32_t weightOf(char32_t c)
+{
+    if (c < TableSize)
+        return table().weights[c];
+    if (c <= 0xFFFF)
+        return OtherBase + QChar(char16_t(c)).toCaseFolded().unicode();
+    return OtherBase + c;
+}
+
+} // namespace
+
+int compareTurkish(std::string_view a, std::string_view b)
+{
+    const auto& w = table().weights;
+    size_t i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        const auto ca = static_cast<unsigned char>(a[i]);
+        const auto cb = static_cast<unsigned char>(b[j]);
+        uint32_t wa, wb;
+        if ((ca | cb) < 0x80) {
+            wa = w[ca];
+            wb = w[cb];
+            ++i;
+            ++j;
+        } else {
+            wa = ca < 0x80 ? (++i, w[ca]) : weightOf(decode(a, i));
+            wb = cb < 0x80 ? (++j, w[cb]) : weightOf(decode(b, j));
+        }
+        if (wa != wb)
+            return wa < wb ? -1 : 1;
+    }
+    if (i < a.size())
+        return 1;
+    if (j < b.size())
+        return -1;
+    return 0;
+}
+
+int compareTurkish(const QString& a, const QString& b)
+{
+    const QByteArray ua = a.toUtf8(), ub = b.toUtf8();
+    return compareTurkish(std::string_view(ua.constData(), size_t(ua.size())),
+                          std::string_view(ub.constData(), size_t(ub.size())));
+}
+
+} // namespace corvella::store

@@ -1,0 +1,49 @@
+#include "DBComboBox.h"
+
+#include "Dialogs.h"
+#include "FieldLink.h"
+
+#include <QLineEdit>
+
+namespace corvella::ui {
+
+DBComboBox::DBComboBox(QWidget* parent)
+    : QComboBox(parent)
+    , m_link(new FieldLink(this, [this] { refresh(); }))
+{
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    connect(lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
+        if (m_refreshing)
+            return;
+        guard(this, [&] {
+            if (auto field = m_link->field())
+                field->setAsString(text);
+        });
+    });
+    connect(this, &QComboBox::textActivated, this, [this](const QString& text) {
+        guard(this, [&] {
+            if (auto field = m_link->field())
+                field->setAsString(text);
+        });
+    });
+}
+
+void DBComboBox::setDataSource(store::DataSet* dataSet, const QString& fieldName)
+{
+    m_link->setDataSource(dataSet, fieldName);
+}
+
+void DBComboBox::refresh()
+{
+    const auto field = m_link->field();
+    const QString shown = field ? field->asString() : QString();
+    m_refreshing = true;
+    lineEdit()->setMaxLength(field && field->size() > 0 ? field->size() : 32767);
+    lineEdit()->setReadOnly(!m_link->canModify());
+    if (currentText() != shown)
+        setEditText(shown);
+    m_refreshing = false;
+}
+
+} // namespace corvella::ui

@@ -1,0 +1,103 @@
+#include "DBEdit.h"
+
+#include "Dialogs.h"
+#include "FieldLink.h"
+
+#include <QTimer>
+
+namespace corvella::ui {
+
+DBEdit::DBEdit(QWidget* parent)
+    : QLineEdit(parent)
+    , m_link(new FieldLink(this, [this] { refresh(); }))
+{
+    connect(this, &QLineEdit::textEdited, this, &DBEdit::userEdited);
+    connect(this, &QLineEdit::returnPressed, this, [this] { commitNumber(); });
+    refresh();
+}
+
+void DBEdit::setDataSource(store::DataSet* dataSet, const QString& fieldName)
+{
+    if (m_link->dataSet())
+        disconnect(m_link->dataSet(), &store::DataSet::updatingRecord, this, nullptr);
+    m_link->setDataSource(dataSet, fieldName);
+    if (dataSet)
+        connect(dataSet, &store::DataSet::updatingRecord, this, [this] {
+            if (!m_pendingNumber)
+                return;
+            try {
+                if (auto field = m_link->field())
+                    field->setAsString(text());
+                m_pendingNumber = false;
+            } catch (const Error& error) {
+                m_link->dataSet()->reportUpdateFailure(error.message());
+            }
+        });
+}
+
+QString DBEdit::fieldName() const
+{
+    return m_link->fieldName();
+}
+
+bool DBEdit::isNumberField() const
+{
+    const auto field = m_link->field();
+    return field && field->kind() != store::FieldKind::Text && field->kind() != store::FieldKind::Memo;
+}
+
+void DBEdit::refresh()
+{
+    if (m_pendingNumber && hasFocus())
+        return; // keep what the user is typing
+    const auto field = m_link->field();
+    const QString shown = field ? field->asString() : QString();
+    m_refreshing = true;
+    setMaxLength(field && field->size() > 0 ? field->size() : 32767);
+    setReadOnly(!m_link->canModify());
+    if (text() != shown)
+        setText(shown);
+    m_refreshing = false;
+    m_pendingNumber = false;
+}
+
+void DBEdit::userEdited(const QString& text)
+{
+    if (m_refreshing)
+        return;
+    guard(this, [&] {
+        auto field = m_link->field();
+        if (!field)
+            return;
+        if (isNumberField()) {
+            m_link->dataSet()->edit();
+            m_pendingNumber = true;
+            return;
+        }
+        field->setAsString(text);
+    });
+}
+
+bool DBEdit::commitNumber()
+{
+    if (!m_pendingNumber)
+        return true;
+    bool ok = true;
+    guard(this, [&] {
+        ok = false;
+        if (auto field = m_link->field())
+            field->setAsString(text());
+        m_pendingNumber = false;
+        ok = true;
+    });
+    return ok;
+}
+
+void DBEdit::focusOutEvent(QFocusEvent* event)
+{
+    QLineEdit::focusOutEvent(event);
+    if (!commitNumber())
+        QTimer::singleShot(0, this, [this] { setFocus(); }); // the box keeps the focus until the text is a number
+}
+
+} // namespace corvella::ui

@@ -1,0 +1,125 @@
+#include "DBNavigator.h"
+
+#include "Dialogs.h"
+#include "store/DataSet.h"
+
+#include <QHBoxLayout>
+#include <QToolButton>
+
+namespace corvella::ui {
+
+namespace {
+
+struct ButtonLook {
+    const char* objectName;
+    const char16_t* glyph;
+    const char16_t* hint;
+};
+
+constexpr ButtonLook Looks[DBNavigator::ButtonCount] = {
+    {"First", u"⏮", u"First record"}, {"Prior", u"◀", u"Prior record"},   {"Next", u"▶", u"Next record"},
+    {"Last", u"⏭", u"Last record"},   {"Insert", u"+", u"Insert record"}, {"Delete", u"−", u"Delete record"},
+    {"Edit", u"▲", u"Edit record"},   {"Post", u"✔", u"Post edit"},       {"Cancel", u"✘", u"Cancel edit"},
+};
+
+} // namespace
+
+DBNavigator::DBNavigator(QWidget* parent)
+    : QWidget(parent)
+{
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    for (int i = 0; i < ButtonCount; ++i) {
+        auto* button = new QToolButton(this);
+        button->setObjectName(QString::fromLatin1(Looks[i].objectName));
+        button->setText(QString::fromUtf16(Looks[i].glyph));
+        button->setToolTip(QString::fromUtf16(Looks[i].hint));
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setFixedSize(25, 25);
+        layout->addWidget(button);
+        m_buttons[i] = button;
+        connect(button, &QToolButton::clicked, this, [this, i] { click(Button(i)); });
+    }
+    updateButtons();
+}
+
+void DBNavigator::setDataSet(store::DataSet* dataSet)
+{
+    for (const auto& connection : m_connections)
+        disconnect(connection);
+    m_connections.clear();
+    m_dataSet = dataSet;
+    if (dataSet) {
+        m_connections << connect(dataSet, &store::DataSet::activeChanged, this, &DBNavigator::updateButtons)
+                      << connect(dataSet, &store::DataSet::stateChanged, this, &DBNavigator::updateButtons)
+                      << connect(dataSet, &store::DataSet::recordChanged, this, &DBNavigator::updateButtons);
+    }
+    updateButtons();
+}
+
+void DBNavigator::click(Button which)
+{
+    if (!m_dataSet || !m_buttons[which]->isEnabled())
+        return;
+    guard(this, [&] {
+        store::DataSet& ds = *m_dataSet;
+        switch (which) {
+        case First:
+            ds.first();
+            break;
+        case Prior:
+            ds.prior();
+            break;
+        case Next:
+            ds.next();
+            break;
+        case Last:
+            ds.last();
+            break;
+        case Insert:
+            ds.insert();
+            break;
+        case Delete:
+            if (showMessage(this, u"Delete record?"_qs, QMessageBox::Ok | QMessageBox::Cancel,
+                            QMessageBox::Question) == QMessageBox::Ok)
+                ds.deleteRecord();
+            break;
+        case Edit:
+            ds.edit();
+            break;
+        case Post:
+            ds.post();
+            break;
+        case Cancel:
+            ds.cancel();
+            break;
+        case ButtonCount:
+            break;
+        }
+    });
+    updateButtons();
+}
+
+void DBNavigator::updateButtons()
+{
+    bool enabled[ButtonCount] = {};
+    if (m_dataSet && m_dataSet->isActive()) {
+        const store::DataSet& ds = *m_dataSet;
+        const bool editing = ds.isEditing();
+        const bool canModify = ds.canModify();
+        const bool empty = ds.isEmpty();
+        // While inserting, a move stores (or drops) the new record first, so any move with rows to go to can act.
+        const bool inserting = ds.state() == store::DataSetState::Insert;
+        enabled[First] = enabled[Prior] = inserting ? !empty : ds.hasPriorRow();
+        enabled[Next] = enabled[Last] = inserting ? !empty : ds.hasNextRow();
+        enabled[Insert] = canModify;
+        enabled[Delete] = canModify && !empty;
+        enabled[Edit] = canModify && !editing && !empty;
+        enabled[Post] = enabled[Cancel] = editing;
+    }
+    for (int i = 0; i < ButtonCount; ++i)
+        m_buttons[i]->setEnabled(enabled[i]);
+}
+
+} // namespace corvella::ui

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+class QToolButton;
+
+namespace corvella::store {
+class DataSet;
+}
+
+namespace corvella::ui {
+
+/// The record navigator: first, prior, next, last, insert, delete, edit, post and cancel. Only the buttons that
+/// can act in the data set's current state are enabled.
+class DBNavigator : public QWidget {
+    Q_OBJECT
+public:
+    enum Button { First, Prior, Next, Last, Insert, Delete, Edit, Post, Cancel, ButtonCount };
+
+    explicit DBNavigator(QWidget* parent = nullptr);
+    void setDataSet(store::DataSet* dataSet);
+    QToolButton* button(Button which) const { return m_buttons[which]; }
+    /// Acts as a click on the button would.
+    void click(Button which);
+
+private:
+    void updateButtons();
+
+    QPointer<store::DataSet> m_dataSet;
+    QToolButton* m_buttons[ButtonCount];
+    QList<QMetaObject::Connection> m_connections;
+};
+
+} // namespace corvella::ui
