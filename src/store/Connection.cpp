@@ -81,14 +81,19 @@ QString cdate(const QString& input)
     for (const QString& dateFormat : dateFormats) {
         for (const QString& timeFormat : timeFormats) {
             const QString format = dateFormat + timeFormat;
+            // Two-digit years: 00-29 are this century, 30-99 the last, as dates are usually typed.
+            const bool shortYear = !dateFormat.contains(u"yyyy"_qs) && dateFormat.contains(u"yy"_qs);
+            auto fixCentury = [&](QDate date) {
+                return shortYear && date.year() < 1930 ? date.addYears(100) : date;
+            };
             if (timeFormat.isEmpty()) {
                 const QDate date = locale.toDate(text, format);
                 if (date.isValid())
-                    return date.toString(Qt::ISODate);
+                    return fixCentury(date).toString(Qt::ISODate);
             } else {
                 const QDateTime stamp = locale.toDateTime(text, format);
                 if (stamp.isValid())
-                    return stamp.toString(u"yyyy-MM-dd HH:mm:ss"_qs);
+                    return QDateTime(fixCentury(stamp.date()), stamp.time()).toString(u"yyyy-MM-dd HH:mm:ss"_qs);
             }
         }
     }

@@ -34,6 +34,11 @@ void DBComboBox::setDataSource(store::DataSet* dataSet, const QString& fieldName
     m_link->setDataSource(dataSet, fieldName);
 }
 
+QString DBComboBox::fieldName() const
+{
+    return m_link->fieldName();
+}
+
 void DBComboBox::refresh()
 {
     const auto field = m_link->field();

@@ -16,6 +16,7 @@ class DBComboBox : public QComboBox {
 public:
     explicit DBComboBox(QWidget* parent = nullptr);
     void setDataSource(store::DataSet* dataSet, const QString& fieldName);
+    QString fieldName() const;
 
 private:
     void refresh();

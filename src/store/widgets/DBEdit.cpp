@@ -70,8 +70,8 @@ void DBEdit::userEdited(const QString& text)
         if (!field)
             return;
         if (isNumberField()) {
+            m_pendingNumber = true; // before edit(): its refresh must not undo the typing
             m_link->dataSet()->edit();
-            m_pendingNumber = true;
             return;
         }
         field->setAsString(text);

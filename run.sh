@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Builds Corvella and starts it on VT/Dorlune.mdb beside the executable, creating a demo contact file first when
+# there is none. Without a display the windows are served over VNC on 127.0.0.1.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+bash tools/install-deps.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build --target corvella corvella-demodata
+
+contact_file=build/bin/VT/Dorlune.mdb
+if [ ! -f "$contact_file" ]; then
+    echo "No contact file yet: creating $contact_file with demo contacts."
+    build/bin/corvella-demodata --rows 300 "$contact_file"
+fi
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    port=${CORVELLA_VNC_PORT:-5900}
+    echo "There is no display (DISPLAY and WAYLAND_DISPLAY are unset)."
+    echo "Serving the windows over VNC: connect a VNC viewer to 127.0.0.1:$port (for example: vncviewer 127.0.0.1:$port)."
+    exec build/bin/corvella -platform "vnc:size=1280x900:addr=127.0.0.1:port=$port"
+fi
+exec build/bin/corvella

@@ -1,0 +1,335 @@
+#include "ContactFileFixture.h"
+
+#include "Startup.h"
+#include "Tfrm_about.h"
+#include "Tfrmkayit.h"
+#include "store/DataSet.h"
+#include "store/widgets/DBComboBox.h"
+#include "store/widgets/DBEdit.h"
+#include "store/widgets/DBNavigator.h"
+#include "store/widgets/Dialogs.h"
+#include "store/widgets/TaggedLabel.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFile>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTimer>
+#include <QTest>
+#include <QToolButton>
+
+using namespace corvella;
+
+namespace {
+
+struct AnsweringHook {
+    QList<QMessageBox::StandardButton> answers;
+    QStringList asked;
+    ui::MessageHook previous;
+
+    explicit AnsweringHook(QList<QMessageBox::StandardButton> buttons = {})
+        : answers(std::move(buttons))
+    {
+        previous = ui::setMessageHook([this](const ui::MessageRequest& request) {
+            asked << request.text;
+            return answers.isEmpty() ? QMessageBox::Ok : answers.takeFirst();
+        });
+    }
+    ~AnsweringHook() { ui::setMessageHook(previous); }
+};
+
+ui::DBEdit* editFor(QWidget& window, const QString& column)
+{
+    for (auto* edit : window.findChildren<ui::DBEdit*>())
+        if (edit->fieldName() == column)
+            return edit;
+    return nullptr;
+}
+
+void typeInto(QWidget* widget, const QString& text)
+{
+    // keyClicks cannot send letters outside Latin-1; key events carrying the text can.
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &press);
+    }
+}
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void looksAsDesigned();
+    void closeRequestsAreRefused();
+    void exitWithoutChangesEndsAtOnce();
+    void exitAsksAboutUnsavedChanges();
+    void typingAndPostingNumbersNewRecords();
+    void recordRequestShowsThePickedRecord();
+    void recordRequestForDeletedNumberShowsTheLast();
+    void activationWithoutRequestStays();
+    void pickWhileEditingStoresFirst();
+    void missingFileCanBeCreated();
+    void missingFileDeclinedLeavesWindowWithoutData();
+    void foreignFileIsNamedAndUntouched();
+    void aboutBoxNamesProgramAndVersion();
+};
+
+void MainWindowTest::looksAsDesigned()
+{
+    test::ContactFileFixture fixture;
+    app::Tfrmkayit window;
+    QCOMPARE(window.windowTitle(), u"Corvella"_qs);
+    QCOMPARE(window.size(), QSize(573, 438));
+    QCOMPARE(window.palette().color(QPalette::Window), QColor(230, 230, 255));
+    QVERIFY(!(window.windowFlags() & Qt::WindowCloseButtonHint));
+    QVERIFY(!(window.windowFlags() & Qt::WindowSystemMenuHint));
+
+    auto* exit = window.findChild<QPushButton*>(u"BitBtn2"_qs);
+    QVERIFY(exit);
+    QCOMPARE(exit->text(), u"&Exit"_qs);
+    QCOMPARE(exit->toolTip(), u"Close Window"_qs);
+    QCOMPARE(window.findChild<QPushButton*>(u"BitBtn1"_qs)->text(), u"&Report"_qs);
+    QCOMPARE(window.findChild<QPushButton*>(u"BitBtn1"_qs)->toolTip(),
+             u"Get a report matching your custom criterias..."_qs);
+    QCOMPARE(window.findChild<QPushButton*>(u"Button1"_qs)->text(), u"Print Settings"_qs);
+    QCOMPARE(window.findChild<QToolButton*>(u"SpeedButton2"_qs)->toolTip(), u"About Halvex"_qs);
+    QVERIFY(window.findChild<ui::DBNavigator*>(u"DBNavigator"_qs));
+    QVERIFY(window.findChild<ui::TaggedLabel*>(u"indeks"_qs)->isHidden());
+
+    auto* pages = window.findChild<QTabWidget*>(u"PageControl1"_qs);
+    QCOMPARE(pages->tabText(0), u"Communication Information"_qs);
+    QCOMPARE(pages->tabText(1), u"Fatura Bilgileri"_qs);
+    QVERIFY(pages->isTabVisible(0));
+    QVERIFY(!pages->isTabVisible(1));
+
+    // The fields in their tab order.
+    const QStringList columns = {u"Ad"_qs,          u"Soyad"_qs,        u"Meslek"_qs,      u"Firma Adi"_qs,
+                                 u"Sektör"_qs,      u"Alt Sektör"_qs,   u"Is Telefonu"_qs, u"Dahili N#"_qs,
+                                 u"Ev Telefonu"_qs, u"Cep Telefonu"_qs, u"Faks"_qs,        u"Adres 1"_qs,
+                                 u"Adres 2"_qs,     u"Posta Kodu"_qs,   u"Sehir"_qs,       u"Ek Bilgi"_qs,
+                                 u"E-mail"_qs};
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    editFor(window, u"Ad"_qs)->setFocus();
+    QStringList visited;
+    for (qsizetype i = 0; i < columns.size(); ++i) {
+        QWidget* focused = QApplication::focusWidget();
+        QVERIFY(focused);
+        if (auto* edit = qobject_cast<ui::DBEdit*>(focused))
+            visited << edit->fieldName();
+        else if (auto* combo = qobject_cast<ui::DBComboBox*>(focused))
+            visited << combo->fieldName();
+        else if (auto* inner = qobject_cast<ui::DBComboBox*>(focused->parentWidget()))
+            visited << inner->fieldName();
+        else
+            visited << focused->objectName();
+        QTest::keyClick(focused, Qt::Key_Tab);
+    }
+    QCOMPARE(visited, columns);
+    QCOMPARE(window.findChildren<ui::DBComboBox*>().size(), 2);
+    QCOMPARE(window.findChildren<ui::DBComboBox*>().first()->count(), 0); // an empty drop-down list
+    QCOMPARE(window.findChildren<ui::DBComboBox*>().first()->width(), 400);
+    QCOMPARE(editFor(window, u"Adres 1"_qs)->width(), 288);
+    QCOMPARE(editFor(window, u"Ad"_qs)->x(), 79);
+}
+
+void MainWindowTest::closeRequestsAreRefused()
+{
+    test::ContactFileFixture fixture;
+    app::Tfrmkayit window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(!window.close());
+    QVERIFY(window.isVisible());
+    QCloseEvent event;
+    QApplication::sendEvent(&window, &event);
+    QVERIFY(!event.isAccepted());
+}
+
+void MainWindowTest::exitWithoutChangesEndsAtOnce()
+{
+    test::ContactFileFixture fixture;
+    fixture.addContact(11);
+    app::Tfrmkayit window;
+    window.show();
+    AnsweringHook hook;
+    QSignalSpy quitting(qApp, &QCoreApplication::aboutToQuit);
+    QTimer::singleShot(0, &window, [&] { window.findChild<QPushButton*>(u"BitBtn2"_qs)->click(); });
+    QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(7); });
+    QCOMPARE(QCoreApplication::exec(), 0);
+    QVERIFY(hook.asked.isEmpty());
+    QVERIFY(window.close()); // the close permission is now given
+}
+
+void MainWindowTest::exitAsksAboutUnsavedChanges()
+{
+    test::ContactFileFixture fixture;
+    fixture.addContact(11, {{u"Ad"_qs, u"Eski"_qs}});
+    app::Tfrmkayit window;
+    window.table()->fieldByName(u"Ad"_qs).setAsString(u"Yeni"_qs);
+
+    {
+        AnsweringHook hook({QMessageBox::Cancel});
+        window.BitBtn2Click();
+        QCOMPARE(hook.asked.size(), 1);
+        QVERIFY(window.table()->isEditing()); // Cancel stays, nothing lost
+        QVERIFY(!window.close());
+    }
+    {
+        AnsweringHook hook({QMessageBox::Yes});
+        QTimer::singleShot(0, &window, [&] { window.BitBtn2Click(); });
+        QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(7); });
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QCOMPARE(fixture.scalar(u"select [Ad] from kayit where [No] = 11"_qs).toString(), u"Yeni"_qs);
+    }
+}
+
+void MainWindowTest::typingAndPostingNumbersNewRecords()
+{
+    test::ContactFileFixture fixture;
+    app::Tfrmkayit window;
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    auto* name = editFor(window, u"Ad"_qs);
+    name->setFocus();
+    typeInto(name, u"Şükrü"_qs);
+    QCOMPARE(window.table()->state(), store::DataSetState::Insert); // typing into an empty table inserts
+    auto* navigator = window.findChild<ui::DBNavigator*>(u"DBNavigator"_qs);
+    navigator->click(ui::DBNavigator::Post);
+    QCOMPARE(fixture.scalar(u"select [No] from kayit where [Ad] = 'Şükrü'"_qs).toInt(), 11);
+
+    navigator->click(ui::DBNavigator::Insert);
+    QCOMPARE(name->text(), QString());
+    navigator->click(ui::DBNavigator::Cancel);
+    QCOMPARE(name->text(), u"Şükrü"_qs);
+    navigator->click(ui::DBNavigator::Insert);
+    typeInto(editFor(window, u"Soyad"_qs), u"Öz"_qs);
+    navigator->click(ui::DBNavigator::First); // moving stores the changed new record
+    QCOMPARE(fixture.scalar(u"select [No] from kayit where [Soyad] = 'Öz'"_qs).toInt(), 12);
+}
+
+void MainWindowTest::recordRequestShowsThePickedRecord()
+{
+    test::ContactFileFixture fixture;
+    for (int no = 11; no <= 40; ++no)
+        fixture.addContact(no, {{u"Ad"_qs, u"kişi %1"_qs.arg(no)}});
+    app::Tfrmkayit window;
+    window.show();
+    QCOMPARE(editFor(window, u"Ad"_qs)->text(), u"kişi 11"_qs);
+    window.requestRecord(27);
+    QCOMPARE(window.indeks()->tag(), 1);
+    QCOMPARE(window.indeks()->text(), u"27"_qs);
+    QTRY_COMPARE(window.indeks()->tag(), 0); // served when the window becomes active
+    QCOMPARE(editFor(window, u"Ad"_qs)->text(), u"kişi 27"_qs);
+}
+
+void MainWindowTest::recordRequestForDeletedNumberShowsTheLast()
+{
+    test::ContactFileFixture fixture;
+    for (int no : {11, 12, 13})
+        fixture.addContact(no, {{u"Ad"_qs, QString::number(no)}});
+    app::Tfrmkayit window;
+    fixture.scalar(u"delete from kayit where [No] = 12"_qs);
+    window.indeks()->setTag(1);
+    window.indeks()->setText(u"12"_qs);
+    window.FormActivate();
+    QCOMPARE(window.table()->fieldByName(u"No"_qs).asInteger(), 13);
+    QCOMPARE(window.indeks()->tag(), 0);
+}
+
+void MainWindowTest::activationWithoutRequestStays()
+{
+    test::ContactFileFixture fixture;
+    for (int no : {11, 12, 13})
+        fixture.addContact(no);
+    app::Tfrmkayit window;
+    window.table()->next();
+    window.indeks()->setText(u"11"_qs); // a caption without the waiting tag is no request
+    window.FormActivate();
+    QCOMPARE(window.table()->fieldByName(u"No"_qs).asInteger(), 12);
+}
+
+void MainWindowTest::pickWhileEditingStoresFirst()
+{
+    test::ContactFileFixture fixture;
+    for (int no : {11, 12, 13})
+        fixture.addContact(no);
+    app::Tfrmkayit window;
+    window.table()->fieldByName(u"Sehir"_qs).setAsString(u"Muş"_qs);
+    window.indeks()->setTag(1);
+    window.indeks()->setText(u"13"_qs);
+    window.FormActivate();
+    QCOMPARE(fixture.scalar(u"select [Sehir] from kayit where [No] = 11"_qs).toString(), u"Muş"_qs);
+    QCOMPARE(window.table()->fieldByName(u"No"_qs).asInteger(), 13);
+}
+
+void MainWindowTest::missingFileCanBeCreated()
+{
+    test::ContactFileFixture fixture(false);
+    {
+        AnsweringHook hook({QMessageBox::Yes});
+        QVERIFY(app::offerNewContactFile());
+        QCOMPARE(hook.asked.size(), 1);
+        QVERIFY2(hook.asked.first().contains(fixture.filePath()), qPrintable(hook.asked.first()));
+    }
+    QCOMPARE(fixture.scalar(u"select count(*) from YAYAR"_qs).toInt(), 1);
+    app::Tfrmkayit window;
+    QVERIFY(window.table()->isActive());
+    QVERIFY(window.table()->isEmpty());
+}
+
+void MainWindowTest::missingFileDeclinedLeavesWindowWithoutData()
+{
+    test::ContactFileFixture fixture(false);
+    AnsweringHook hook({QMessageBox::No});
+    QVERIFY(!app::offerNewContactFile());
+    QVERIFY(!QFile::exists(fixture.filePath()));
+    app::Windows windows = app::createWindows();
+    QCOMPARE(hook.asked.size(), 2);
+    QCOMPARE(hook.asked.at(1), u"Could not find file '%1'."_qs.arg(fixture.filePath()));
+    QVERIFY(!windows.main->table()->isActive());
+    auto* navigator = windows.main->findChild<ui::DBNavigator*>(u"DBNavigator"_qs);
+    for (int i = 0; i < ui::DBNavigator::ButtonCount; ++i)
+        QVERIFY(!navigator->button(ui::DBNavigator::Button(i))->isEnabled());
+    QVERIFY(editFor(*windows.main, u"Ad"_qs)->isReadOnly());
+    QVERIFY(windows.main->findChild<QPushButton*>(u"BitBtn2"_qs)->isEnabled());
+}
+
+void MainWindowTest::foreignFileIsNamedAndUntouched()
+{
+    test::ContactFileFixture fixture(false);
+    QDir().mkpath(fixture.folder() + u"VT"_qs);
+    QFile file(fixture.filePath());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    const QByteArray content(8192, '\x01');
+    file.write(content);
+    file.close();
+    AnsweringHook hook;
+    QVERIFY(app::offerNewContactFile()); // an existing file is never replaced
+    QVERIFY(hook.asked.isEmpty());
+    app::Tfrmkayit window;
+    QCOMPARE(hook.asked.size(), 1);
+    QVERIFY(hook.asked.first().contains(fixture.filePath()));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), content);
+}
+
+void MainWindowTest::aboutBoxNamesProgramAndVersion()
+{
+    test::ContactFileFixture fixture;
+    app::Windows windows = app::createWindows();
+    QVERIFY(!windows.about->isVisible());
+    windows.main->findChild<QToolButton*>(u"SpeedButton2"_qs)->click();
+    QVERIFY(windows.about->isVisible());
+    QVERIFY(!windows.about->isModal());
+    QCOMPARE(windows.about->findChild<QLabel*>(u"ProductName"_qs)->text(), u"Corvella"_qs);
+    QVERIFY(windows.about->findChild<QLabel*>(u"Version"_qs)->text().contains(u"5.0"_qs));
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_mainwindow.moc"

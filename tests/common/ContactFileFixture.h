@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+#include <QVariantMap>
+
+#include <memory>
+
+namespace corvella::store {
+class Connection;
+}
+
+namespace corvella::test {
+
+/// A program folder in a temporary directory holding a new contact file at VT/Dorlune.mdb; the program's
+/// connection string points at it for the fixture's lifetime.
+class ContactFileFixture {
+public:
+    explicit ContactFileFixture(bool createFile = true);
+    ~ContactFileFixture();
+
+    QString folder() const { return m_dir.path() + u'/'; }
+    QString filePath() const;
+
+    /// Adds a contact with the given number and columns, written straight to the file.
+    void addContact(int no, const QVariantMap& columns = {});
+    /// Runs one statement on the file and returns the first column of its first row.
+    QVariant scalar(const QString& sql);
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<store::Connection> m_connection;
+};
+
+} // namespace corvella::test

@@ -1,0 +1,416 @@
+#include "ContactFileFixture.h"
+
+#include "store/ConnectionString.h"
+#include "store/ContactSchema.h"
+#include "store/DataSet.h"
+#include "store/Error.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace corvella;
+
+namespace {
+
+struct Contacts {
+    store::TableDataSet table;
+    store::QueryDataSet maxQuery;
+
+    Contacts()
+    {
+        table.setTableName(u"kayit"_qs);
+        table.setConnectionString(store::ContactConnectionString());
+        maxQuery.setConnectionString(store::ContactConnectionString());
+        maxQuery.setSql({u"select max([No]) from kayit"_qs});
+        table.setBeforePost([this](store::DataSet& ds) {
+            if (ds.state() == store::DataSetState::Insert)
+                ds.fieldByName(u"No"_qs).setValue(store::nextRecordNumber(maxQuery));
+        });
+        table.open();
+    }
+
+    int addThroughWindow(const QString& name)
+    {
+        table.insert();
+        table.fieldByName(u"Ad"_qs).setAsString(name);
+        table.post();
+        return int(table.fieldByName(u"No"_qs).asInteger());
+    }
+
+    QList<int> numbers()
+    {
+        QList<int> result;
+        for (table.first(); !table.eof(); table.next())
+            result << int(table.fieldByName(u"No"_qs).asInteger());
+        return result;
+    }
+};
+
+} // namespace
+
+class DataSetTest : public QObject {
+    Q_OBJECT
+private slots:
+    void firstRecordOfEmptyFileIsEleven();
+    void nextNumberIsHighestPlusOne();
+    void editingKeepsTheNumber();
+    void deletedHighestNumberIsReused();
+    void cancelledInsertStoresNothing();
+    void movingStoresAChangedRecordAndDropsAnUntouchedOne();
+    void typingIntoEmptyTableInserts();
+    void refusedStoreStaysInEditMode();
+    void walkingSeesEveryRowOnceInBothDirections();
+    void fieldLookupIgnoresCase();
+    void locateFindsByKeyOrStays();
+    void deletingMovesToTheNextRow();
+    void wholeNumbersRoundHalfToEven_data();
+    void wholeNumbersRoundHalfToEven();
+    void numberTextIsConvertedOrRefused();
+    void querySnapshotIsStableAndCounted();
+    void queryIsReadOnly();
+    void queryReachesAnyRowDirectly();
+    void queryTextEndsEveryLineWithCrLf();
+    void execSqlRunsADelete();
+    void disabledControlsHearOneChangeAtTheEnd();
+};
+
+void DataSetTest::firstRecordOfEmptyFileIsEleven()
+{
+    test::ContactFileFixture fixture;
+    Contacts contacts;
+    QCOMPARE(contacts.addThroughWindow(u"Ayşe"_qs), 11);
+    QCOMPARE(contacts.addThroughWindow(u"Burak"_qs), 12);
+    QCOMPARE(fixture.scalar(u"select [Ad] from kayit where [No] = 11"_qs).toString(), u"Ayşe"_qs);
+}
+
+void DataSetTest::nextNumberIsHighestPlusOne()
+{
+    test::ContactFileFixture fixture;
+    for (int no : {11, 12, 20})
+        fixture.addContact(no);
+    Contacts contacts;
+    QCOMPARE(contacts.addThroughWindow(u"New"_qs), 21);
+}
+
+void DataSetTest::editingKeepsTheNumber()
+{
+    test::ContactFileFixture fixture;
+    for (int no : {11, 12, 20})
+        fixture.addContact(no, {{u"Ad"_qs, u"x"_qs}});
+    Contacts contacts;
+    QVERIFY(contacts.table.locate(u"No"_qs, 12));
+    contacts.table.fieldByName(u"Ad"_qs).setAsString(u"Edited"_qs);
+    QCOMPARE(contacts.table.state(), store::DataSetState::Edit);
+    contacts.table.post();
+    QCOMPARE(contacts.table.fieldByName(u"No"_qs).asInteger(), 12);
+    QCOMPARE(fixture.scalar(u"select [Ad] from kayit where [No] = 12"_qs).toString(), u"Edited"_qs);
+    QCOMPARE(fixture.scalar(u"select count(*) from kayit"_qs).toInt(), 3);
+}
+
+void DataSetTest::deletedHighestNumberIsReused()
+{
+    test::ContactFileFixture fixture;
+    for (int no : {11, 12, 13})
+        fixture.addContact(no);
+    Contacts contacts;
+    contacts.table.last();
+    QCOMPARE(contacts.table.fieldByName(u"No"_qs).asInteger(), 13);
+    contacts.table.deleteRecord();
+    QCOMPARE(contacts.addThroughWindow(u"Again"_qs), 13);
+    QCOMPARE(contacts.numbers(), QList<int>({11, 12, 13}));
+    // A deleted number below the highest is never filled again.
+    QVERIFY(contacts.table.locate(u"No"_qs, 12));
+    contacts.table.deleteRecord();
+    QCOMPARE(contacts.addThroughWindow(u"Later"_qs), 14);
+}
+
+void DataSetTest::cancelledInsertStoresNothing()
+{
+    test::ContactFileFixture fixture;
+    fixture.addContact(11, {{u"Ad"_qs, u"Only"_qs}});
+    Contacts contacts;
+    contacts.table.insert();
+    contacts.table.fieldByName(u"Ad"_qs).setAsString(u"Dropped"_qs);
+    contacts.table.cancel();
+    QCOMPARE(contacts.table.state(), store::DataSetState::Browse);
+    QCOMPARE(contacts.table.fieldByName(u"Ad"_qs).asString(), u"Only"_qs);
+    QCOMPARE(fixture.scalar(u"select count(*) from kayit"_qs).toInt(), 1);
+    // No number was taken: the next stored record still gets 12.
+    QCOMPARE(contacts.addThroughWindow(u"Next"_qs), 12);
+}
+
+void DataSetTest::movingStoresAChangedRecordAndDropsAnUntouchedOne()
+{
+    test::ContactFileFixture fixture;
+    fixture.addContact(11, {{u"Ad"_qs, u"A"_qs}});
+    fixture.addContact(12, {{u"Ad"_qs, u"B"_qs}});
+    Contacts contacts;
+    contacts.table.fieldByName(u"Soyad"_qs).setAsString(u"Changed"_qs);
+    contacts.table.next();
+    QCOMPARE(fixture.scalar(u"select [Soyad] from kayit where [No] = 11"_qs).toString(), u"Changed"_qs);
+    QCOMPARE(contacts.table.fieldByName(u"Ad"_qs).asString(), u"B"_qs);
+
+    contacts.table.insert();
+    contacts.table.first();
+    QCOMPARE(contacts.table.state(), store::DataSetState::Browse);
+    QCOMPARE(fixture.scalar(u"select count(*) from kayit"_qs).toInt(), 2);
+
+    contacts.table.insert();
+    contacts.table.fieldByName(u"Ad"_qs).setAsString(u"C"_qs);
+    contacts.table.first();
+    QCOMPARE(fixture.scalar(u"select [No] from kayit where [Ad] = 'C'"_qs).toInt(), 13);
+}
+
+void DataSetTest::typingIntoEmptyTableInserts()
+{
+    test::ContactFileFixture fixture;
+    Contacts contacts;
+    QVERIFY(contacts.table.isEmpty());
+    contacts.table.fieldByName(u"Ad"_qs).setAsString(u"First"_qs);
+    QCOMPARE(contacts.table.state(), store::DataSetState::Insert);
+    contacts.table.post();
+    QCOMPARE(contacts.table.fieldByName(u"No"_qs).asInteger(), 11);
+    QVERIFY(!contacts.table.isEmpty());
+}
+
+void DataSetTest::refusedStoreStaysInEditMode()
+{
+    test::ContactFileFixture fixture;
+    fixture.addContact(11);
+    fixture.scalar(u"create trigger refuse before update on kayit begin select raise(abort, 'refused by rule'); end"_qs);
+    Contacts contacts;
+    contacts.table.fieldByName(u"Ad"_qs).setAsString(u"Nope"_qs);
+    try {
+        contacts.table.post();
+        QFAIL("the store must fail");
+    } catch (const DatabaseError& error) {
+        QVERIFY2(error.message().contains(u"refused by rule"_qs), qPrintable(error.message()));
+    }
+    QCOMPARE(contacts.table.state(), store::DataSetState::Edit);
+    QCOMPARE(contacts.table.fieldByName(u"Ad"_qs).asString(), u"Nope"_qs);
+    contacts.table.cancel();
+    QCOMPARE(contacts.table.fieldByName(u"Ad"_qs).asString(), QString());
+}
+
+void DataSetTest::walkingSeesEveryRowOnceInBothDirections()
+{
+    test::ContactFileFixture fixture;
+    QList<int> expected;
+    for (int no = 11; no < 11 + 150; ++no) { // more than one block of rows
+        fixture.addContact(no);
+        expected << no;
+    }
+    Contacts contacts;
+    QCOMPARE(contacts.numbers(), expected);
+    QVERIFY(contacts.table.eof());
+    QCOMPARE(contacts.table.fieldByName(u"No"_qs).asInteger(), 160); // eof stays on the last row
+
+    QList<int> backwards;
+    for (contacts.table.last(); !contacts.table.bof(); contacts.table.prior())
+        backwards.prepend(int(contacts.table.fieldByName(u"No"_qs).asInteger()));
+    QCOMPARE(backwards, expected);
+    QCOMPARE(contacts.table.recordCount(), 150);
+
+    contacts.table.first();
+    QVERIFY(!contacts.table.hasPriorRow());
+    QVERIFY(contacts.table.hasNextRow());
+    contacts.table.last();
+    QVERIFY(contacts.table.hasPriorRow());
+    QVERIFY(!contacts.table.hasNextRow());
+}
+
+void DataSetTest::fieldLookupIgnoresCase()
+{
+    test::ContactFileFixture fixture;
+    fixture.addContact(11, {{u"E-mail"_qs, u"a@b.tr"_qs}});
+    Contacts contacts;
+    QCOMPARE(contacts.table.fieldByName(u"e-mail"_qs).asString(), u"a@b.tr"_qs);
+    QCOMPARE(contacts.table.fieldByName(u"E-MAIL"_qs).index(), contacts.table.fieldByName(u"E-mail"_qs).index());
+    QCOMPARE(contacts.table.fieldByName(u"NO"_qs).asInteger(), 11);
+    QCOMPARE(contacts.table.fieldByName(u"sektör"_qs).name(), u"Sektör"_qs);
+    try {
+        contacts.table.fieldByName(u"Firma_Yetkilisi"_qs);
+        QFAIL("an unknown field must be refused");
+    } catch (const DatabaseError& error) {
+        QCOMPARE(error.message(), u"Field 'Firma_Yetkilisi' not found"_qs);
+    }
+    QCOMPARE(contacts.table.fieldByName(u"Ad"_qs).size(), 25);
+    QCOMPARE(contacts.table.fieldByName(u"No"_qs).kind(), store::FieldKind::AutoNumber);
+}
+
+void DataSetTest::locateFindsByKeyOrStays()
+{
+    test::ContactFileFixture fixture;
+    for (int no : {11, 12, 13})
+        fixture.addContact(no, {{u"Ad"_qs, QString::number(no)}});
+    Contacts contacts;
+    QVERIFY(contacts.table.locate(u"No"_qs, 12));
+    QCOMPARE(contacts.table.fieldByName(u"Ad"_qs).asString(), u"12"_qs);
+    QVERIFY(!contacts.table.locate(u"No"_qs, 99));
+    QCOMPARE(contacts.table.fieldByName(u"Ad"_qs).asString(), u"12"_qs);
+    QVERIFY(contacts.table.locate(u"ad"_qs, u"13"_qs));
+    QCOMPARE(contacts.table.fieldByName(u"No"_qs).asInteger(), 13);
+}
+
+void DataSetTest::deletingMovesToTheNextRow()
+{
+    test::ContactFileFixture fixture;
+    for (int no : {11, 12, 13})
+        fixture.addContact(no);
+    Contacts contacts;
+    QVERIFY(contacts.table.locate(u"No"_qs, 12));
+    contacts.table.deleteRecord();
+    QCOMPARE(contacts.table.fieldByName(u"No"_qs).asInteger(), 13);
+    contacts.table.deleteRecord();
+    QCOMPARE(contacts.table.fieldByName(u"No"_qs).asInteger(), 11);
+    contacts.table.deleteRecord();
+    QVERIFY(contacts.table.isEmpty());
+    QVERIFY(contacts.table.eof() && contacts.table.bof());
+    QCOMPARE(fixture.scalar(u"select count(*) from kayit"_qs).toInt(), 0);
+}
+
+void DataSetTest::wholeNumbersRoundHalfToEven_data()
+{
+    QTest::addColumn<double>("stored");
+    QTest::addColumn<qint64>("whole");
+    QTest::newRow("10.5") << 10.5 << qint64(10);
+    QTest::newRow("11.5") << 11.5 << qint64(12);
+    QTest::newRow("-2.5") << -2.5 << qint64(-2);
+    QTest::newRow("4.49") << 4.49 << qint64(4);
+    QTest::newRow("4.51") << 4.51 << qint64(5);
+}
+
+void DataSetTest::wholeNumbersRoundHalfToEven()
+{
+    QFETCH(double, stored);
+    QFETCH(qint64, whole);
+    test::ContactFileFixture fixture;
+    fixture.scalar(u"update YAYAR set [Liste Fontu Boyutu] = %1"_qs.arg(stored));
+    store::TableDataSet settings;
+    settings.setTableName(u"YAYAR"_qs);
+    settings.setConnectionString(store::ContactConnectionString());
+    settings.open();
+    QCOMPARE(settings.fieldByName(u"Liste Fontu Boyutu"_qs).asInteger(), whole);
+    QCOMPARE(settings.fieldByName(u"Liste Fontu Boyutu"_qs).kind(), store::FieldKind::Float);
+}
+
+void DataSetTest::numberTextIsConvertedOrRefused()
+{
+    test::ContactFileFixture fixture;
+    store::TableDataSet settings;
+    settings.setTableName(u"YAYAR"_qs);
+    settings.setConnectionString(store::ContactConnectionString());
+    settings.open();
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
+    auto field = settings.fieldByName(u"Etiket Genişliği"_qs);
+    field.setAsString(u"63,5"_qs);
+    QCOMPARE(field.asFloat(), 63.5);
+    QCOMPARE(field.asString(), u"63,5"_qs);
+    try {
+        field.setAsString(u"altmış"_qs);
+        QFAIL("text that is not a number must be refused");
+    } catch (const DatabaseError& error) {
+        QCOMPARE(error.message(), u"'altmış' is not a valid floating point value for field 'Etiket Genişliği'"_qs);
+    }
+    QLocale::setDefault(saved);
+    QCOMPARE(field.asFloat(), 63.5);
+    field.setAsString(QString());
+    QVERIFY(field.isNull());
+}
+
+void DataSetTest::querySnapshotIsStableAndCounted()
+{
+    test::ContactFileFixture fixture;
+    for (int no = 11; no <= 15; ++no)
+        fixture.addContact(no, {{u"Sehir"_qs, no % 2 ? u"İzmir"_qs : u"Ankara"_qs}});
+    store::QueryDataSet query;
+    query.setConnectionString(store::ContactConnectionString());
+    query.setSql({u" select "_qs, u"[No], "_qs, u" [Sehir] "_qs, u" from "_qs, u"kayit"_qs, u" where "_qs,
+                  u" ([Sehir]>='izmir') and ([Sehir]<='İZMİR')  "_qs});
+    query.open();
+    QCOMPARE(query.recordCount(), 3);
+    // Rows added after opening do not join the open result.
+    fixture.addContact(16, {{u"Sehir"_qs, u"izmir"_qs}});
+    QCOMPARE(query.recordCount(), 3);
+    QList<qint64> numbers;
+    for (query.first(); !query.eof(); query.next())
+        numbers << query.fieldByName(u"NO"_qs).asInteger();
+    QCOMPARE(numbers, QList<qint64>({11, 13, 15}));
+    QCOMPARE(query.fieldDef(0).kind, store::FieldKind::AutoNumber);
+    QCOMPARE(query.fieldByName(u"sehir"_qs).size(), 30);
+    query.close();
+    query.open();
+    QCOMPARE(query.recordCount(), 4);
+}
+
+void DataSetTest::queryIsReadOnly()
+{
+    test::ContactFileFixture fixture;
+    fixture.addContact(11);
+    store::QueryDataSet query;
+    query.setConnectionString(store::ContactConnectionString());
+    query.setSql({u"select * from kayit"_qs});
+    query.open();
+    QVERIFY_THROWS_EXCEPTION(DatabaseError, query.fieldByName(u"Ad"_qs).setAsString(u"x"_qs));
+    QVERIFY_THROWS_EXCEPTION(DatabaseError, query.deleteRecord());
+    QCOMPARE(query.state(), store::DataSetState::Browse);
+    QCOMPARE(fixture.scalar(u"select count(*) from kayit"_qs).toInt(), 1);
+}
+
+void DataSetTest::queryReachesAnyRowDirectly()
+{
+    test::ContactFileFixture fixture;
+    for (int no = 11; no < 11 + 700; ++no)
+        fixture.addContact(no, {{u"Ad"_qs, u"n%1"_qs.arg(no)}});
+    store::QueryDataSet query;
+    query.setConnectionString(store::ContactConnectionString());
+    query.setSql({u"select [No], [Ad] from kayit order by [No] desc"_qs});
+    query.open();
+    QCOMPARE(query.valueAt(0, 0).toInt(), 710);
+    QCOMPARE(query.valueAt(699, 1).toString(), u"n11"_qs);
+    QCOMPARE(query.valueAt(300, 0).toInt(), 410);
+    QVERIFY(!query.valueAt(700, 0).isValid());
+    query.moveTo(512);
+    QCOMPARE(query.recNo(), 512);
+    QCOMPARE(query.fieldByName(u"No"_qs).asInteger(), 198);
+    query.next();
+    QCOMPARE(query.recNo(), 513);
+}
+
+void DataSetTest::queryTextEndsEveryLineWithCrLf()
+{
+    store::QueryDataSet query;
+    query.setSql({u" select "_qs, u" * "_qs, u" from "_qs, u"kayit"_qs});
+    QCOMPARE(query.sqlText(), u" select \r\n * \r\n from \r\nkayit\r\n"_qs);
+}
+
+void DataSetTest::execSqlRunsADelete()
+{
+    test::ContactFileFixture fixture;
+    fixture.scalar(u"insert into maillist values ('a@b.tr')"_qs);
+    fixture.scalar(u"insert into maillist values ('')"_qs);
+    store::QueryDataSet remove;
+    remove.setConnectionString(store::ContactConnectionString());
+    remove.setSql({u"delete from maillist"_qs});
+    QCOMPARE(remove.execSql(), 2);
+    QCOMPARE(fixture.scalar(u"select count(*) from maillist"_qs).toInt(), 0);
+}
+
+void DataSetTest::disabledControlsHearOneChangeAtTheEnd()
+{
+    test::ContactFileFixture fixture;
+    for (int no = 11; no <= 20; ++no)
+        fixture.addContact(no);
+    Contacts contacts;
+    QSignalSpy spy(&contacts.table, &store::DataSet::recordChanged);
+    contacts.table.disableControls();
+    for (contacts.table.first(); !contacts.table.eof(); contacts.table.next()) {
+    }
+    QCOMPARE(spy.count(), 0);
+    contacts.table.enableControls();
+    QCOMPARE(spy.count(), 1);
+}
+
+QTEST_GUILESS_MAIN(DataSetTest)
+#include "tst_dataset.moc"
