@@ -2,6 +2,8 @@
 
 #include "Tfrm_about.h"
 #include "Tfrmkayit.h"
+#include "search/Tfrm_arama.h"
+#include "search/Tfrm_liste.h"
 #include "store/ConnectionString.h"
 #include "store/ContactSchema.h"
 #include "store/widgets/Dialogs.h"
@@ -14,6 +16,7 @@ namespace corvella::app {
 Windows::Windows() = default;
 Windows::~Windows() = default;
 Windows::Windows(Windows&&) noexcept = default;
+Windows& Windows::operator=(Windows&&) noexcept = default;
 
 bool offerNewContactFile()
 {
@@ -39,7 +42,22 @@ Windows createWindows()
 {
     Windows windows;
     windows.main = std::make_unique<Tfrmkayit>();
+    windows.search = std::make_unique<search::Tfrm_arama>();
+    windows.list = std::make_unique<search::Tfrm_liste>();
     windows.about = std::make_unique<Tfrm_about>();
+
+    Tfrmkayit* main = windows.main.get();
+    search::Tfrm_arama* searchWindow = windows.search.get();
+    search::Tfrm_liste* list = windows.list.get();
+    searchWindow->setListWindow(list);
+    list->setSearchWindow(searchWindow);
+    list->setRecordRequest([main](int no) { main->requestRecord(no); });
+    main->setReportAction([searchWindow] {
+        searchWindow->loadContactConfiguration();
+        searchWindow->show();
+        searchWindow->raise();
+        searchWindow->activateWindow();
+    });
 
     Tfrm_about* about = windows.about.get();
     windows.main->setAboutAction([about] {

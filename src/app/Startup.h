@@ -2,6 +2,11 @@
 
 #include <memory>
 
+namespace corvella::search {
+class Tfrm_arama;
+class Tfrm_liste;
+} // namespace corvella::search
+
 namespace corvella::app {
 
 class Tfrmkayit;
@@ -10,11 +15,14 @@ class Tfrm_about;
 /// The long-lived windows, created in the program's fixed order; the main window comes first.
 struct Windows {
     std::unique_ptr<Tfrmkayit> main;
+    std::unique_ptr<search::Tfrm_arama> search;
+    std::unique_ptr<search::Tfrm_liste> list;
     std::unique_ptr<Tfrm_about> about;
 
     Windows();
     ~Windows();
     Windows(Windows&&) noexcept;
+    Windows& operator=(Windows&&) noexcept;
 };
 
 /// When the contact file is missing, offers to create a new, empty one in its place. Returns whether the file

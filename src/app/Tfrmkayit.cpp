@@ -51,6 +51,10 @@ void Tfrmkayit::buildUi()
 {
     setWindowTitle(u"Corvella"_qs);
     setFixedSize(573, 438);
+    // The layout is measured in pixels for a small dialog font; the labels must fit in the 79 pixels before a field.
+    QFont small = font();
+    small.setPointSize(8);
+    setFont(small);
     ui::applyWindowColour(this);
 
     m_navigator = new ui::DBNavigator(this);

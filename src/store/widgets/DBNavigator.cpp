@@ -17,8 +17,8 @@ struct ButtonLook {
 };
 
 constexpr ButtonLook Looks[DBNavigator::ButtonCount] = {
-    {"First", u"⏮", u"First record"}, {"Prior", u"◀", u"Prior record"},   {"Next", u"▶", u"Next record"},
-    {"Last", u"⏭", u"Last record"},   {"Insert", u"+", u"Insert record"}, {"Delete", u"−", u"Delete record"},
+    {"First", u"|◀", u"First record"}, {"Prior", u"◀", u"Prior record"},   {"Next", u"▶", u"Next record"},
+    {"Last", u"▶|", u"Last record"},   {"Insert", u"+", u"Insert record"}, {"Delete", u"−", u"Delete record"},
     {"Edit", u"▲", u"Edit record"},   {"Post", u"✔", u"Post edit"},       {"Cancel", u"✘", u"Cancel edit"},
 };
 

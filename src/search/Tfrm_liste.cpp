@@ -1,0 +1,156 @@
+#include "Tfrm_liste.h"
+
+#include "Tfrm_arama.h"
+#include "store/ConnectDataSets.h"
+#include "store/DataSet.h"
+#include "store/Error.h"
+#include "store/widgets/DBGrid.h"
+#include "store/widgets/Dialogs.h"
+#include "store/widgets/TaggedLabel.h"
+#include "store/widgets/WindowStyle.h"
+
+#include <QHBoxLayout>
+#include <QHideEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace corvella::search {
+
+Tfrm_liste::Tfrm_liste(QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , Query1(new store::QueryDataSet(this))
+    , Table1(new store::TableDataSet(this))
+    , maillistesisil(new store::QueryDataSet(this))
+    , mailtablosu(new store::TableDataSet(this))
+{
+    setObjectName(u"frm_liste"_qs);
+    Query1->setObjectName(u"Query1"_qs);
+    Table1->setObjectName(u"Table1"_qs);
+    Table1->setTableName(u"YAYAR"_qs);
+    maillistesisil->setObjectName(u"maillistesisil"_qs);
+    maillistesisil->setSql({u"delete from maillist"_qs});
+    mailtablosu->setObjectName(u"mailtablosu"_qs);
+    mailtablosu->setTableName(u"maillist"_qs);
+    buildUi();
+    ui::guard(this, [this] { FormCreate(); });
+}
+
+void Tfrm_liste::buildUi()
+{
+    setWindowTitle(u"List/Report"_qs);
+    resize(790, 495);
+    QFont small = font();
+    small.setPointSize(8);
+    setFont(small);
+
+    auto* topBar = new QWidget(this);
+    topBar->setObjectName(u"Panel1"_qs);
+    topBar->setFixedHeight(29);
+    ui::applyWindowColour(topBar);
+    auto* bar = new QHBoxLayout(topBar);
+    bar->setContentsMargins(2, 2, 2, 2);
+
+    auto addButton = [&](const QString& name, const QString& caption, const QString& hint) {
+        auto* button = new QPushButton(caption, topBar);
+        button->setObjectName(name);
+        button->setToolTip(hint);
+        bar->addWidget(button);
+        return button;
+    };
+    BitBtn1 = addButton(u"BitBtn1"_qs, u"&Print Report"_qs, u"Print list..."_qs);
+    BitBtn3 = addButton(u"BitBtn3"_qs, u"Print &Labels"_qs, u"Print labels for the records in the list..."_qs);
+    BitBtn4 = addButton(u"BitBtn4"_qs, u"Send auto-mail to Listed..."_qs, QString());
+    auto* found = new QLabel(u"Records found :"_qs, topBar);
+    found->setObjectName(u"Label1"_qs);
+    bar->addWidget(found);
+    Edit1 = new QLineEdit(topBar);
+    Edit1->setObjectName(u"Edit1"_qs);
+    Edit1->setFixedWidth(80);
+    bar->addWidget(Edit1);
+    bar->addStretch();
+    BitBtn2 = addButton(u"BitBtn2"_qs, u"&Close"_qs, QString());
+    connect(BitBtn2, &QPushButton::clicked, this, [this] { ui::guard(this, [this] { BitBtn2Click(); }); });
+
+    m_donusformu = new ui::TaggedLabel(topBar);
+    m_donusformu->setObjectName(u"donusformu"_qs);
+    m_donusformu->hide();
+    m_baslik = new ui::TaggedLabel(topBar);
+    m_baslik->setObjectName(u"baslik"_qs);
+    m_baslik->hide();
+
+    DBGrid1 = new ui::DBGrid(this);
+    DBGrid1->setObjectName(u"DBGrid1"_qs);
+    DBGrid1->setToolTip(u"You can select a record from list."_qs);
+    DBGrid1->setDataSet(Query1);
+    DBGrid1->setStyleSheet(u"QHeaderView::section { background-color: rgb(230, 230, 255); }"_qs);
+    connect(DBGrid1, &QAbstractItemView::doubleClicked, this,
+            [this] { ui::guard(this, [this] { DBGrid1DblClick(); }); });
+    connect(DBGrid1, &ui::DBGrid::keyPressed, this,
+            [this](int key) { ui::guard(this, [&] { DBGrid1KeyPress(key); }); });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(topBar);
+    layout->addWidget(DBGrid1);
+}
+
+void Tfrm_liste::FormCreate()
+{
+    store::ConnectDataSets(this);
+}
+
+void Tfrm_liste::FormActivate()
+{
+    setWindowTitle(m_baslik->text());
+    Edit1->setText(QString::number(Query1->recordCount()));
+}
+
+void Tfrm_liste::DBGrid1KeyPress(int key)
+{
+    if (key == 13)
+        DBGrid1DblClick();
+}
+
+void Tfrm_liste::DBGrid1DblClick()
+{
+    bool ok = false;
+    const int code = m_donusformu->text().toInt(&ok);
+    if (!ok)
+        throw Error(u"'%1' is not a valid integer value"_qs.arg(m_donusformu->text()));
+    if (code == 1 && m_recordRequest) {
+        const qint64 no = Query1->fieldByName(u"NO"_qs).asInteger();
+        m_recordRequest(int(no));
+    }
+    if (m_search)
+        m_search->hide();
+    hide();
+}
+
+void Tfrm_liste::BitBtn2Click()
+{
+    hide();
+}
+
+void Tfrm_liste::FormClose()
+{
+    Query1->close();
+}
+
+void Tfrm_liste::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        ui::guard(this, [this] { FormActivate(); });
+}
+
+void Tfrm_liste::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    if (!event->spontaneous())
+        FormClose();
+}
+
+} // namespace corvella::search

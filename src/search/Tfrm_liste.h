@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace corvella::store {
+class QueryDataSet;
+class TableDataSet;
+} // namespace corvella::store
+
+namespace corvella::ui {
+class DBGrid;
+class TaggedLabel;
+} // namespace corvella::ui
+
+namespace corvella::search {
+
+class Tfrm_arama;
+
+/// The list window: a search result as a read-only grid with its count, the place to pick a record and to start
+/// the report, the labels and the mailing.
+class Tfrm_liste : public QWidget {
+    Q_OBJECT
+public:
+    explicit Tfrm_liste(QWidget* parent = nullptr);
+
+    void setSearchWindow(Tfrm_arama* search) { m_search = search; }
+    /// How a pick reaches the main window: asks it for the record with this number.
+    void setRecordRequest(std::function<void(int no)> request) { m_recordRequest = std::move(request); }
+
+    store::QueryDataSet* query() const { return Query1; }
+    ui::DBGrid* grid() const { return DBGrid1; }
+    ui::TaggedLabel* donusformu() const { return m_donusformu; }
+    ui::TaggedLabel* baslik() const { return m_baslik; }
+    QPushButton* reportButton() const { return BitBtn1; }
+    QPushButton* labelButton() const { return BitBtn3; }
+    QPushButton* mailButton() const { return BitBtn4; }
+
+    void FormActivate();
+    void DBGrid1DblClick();
+    void DBGrid1KeyPress(int key);
+    void BitBtn2Click();
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void buildUi();
+    void FormCreate();
+    void FormClose();
+
+    store::QueryDataSet* Query1;
+    store::TableDataSet* Table1;
+    store::QueryDataSet* maillistesisil;
+    store::TableDataSet* mailtablosu;
+    ui::DBGrid* DBGrid1 = nullptr;
+    QPushButton* BitBtn1 = nullptr;
+    QPushButton* BitBtn2 = nullptr;
+    QPushButton* BitBtn3 = nullptr;
+    QPushButton* BitBtn4 = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    ui::TaggedLabel* m_donusformu = nullptr;
+    ui::TaggedLabel* m_baslik = nullptr;
+    Tfrm_arama* m_search = nullptr;
+    std::function<void(int)> m_recordRequest;
+};
+
+} // namespace corvella::search

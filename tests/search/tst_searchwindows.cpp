@@ -1,0 +1,317 @@
+#include "ContactFileFixture.h"
+
+#include "Startup.h"
+#include "Tfrmkayit.h"
+#include "search/Tfrm_arama.h"
+#include "search/Tfrm_liste.h"
+#include "store/DataSet.h"
+#include "store/widgets/DBGrid.h"
+#include "store/widgets/Dialogs.h"
+#include "store/widgets/TaggedLabel.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+using namespace corvella;
+
+namespace {
+
+struct AnsweringHook {
+    QStringList asked;
+    ui::MessageHook previous;
+    AnsweringHook()
+    {
+        previous = ui::setMessageHook([this](const ui::MessageRequest& request) {
+            asked << request.text;
+            return QMessageBox::Ok;
+        });
+    }
+    ~AnsweringHook() { ui::setMessageHook(previous); }
+};
+
+/// The running program's windows on a contact file, with the Report button already pressed.
+struct Program {
+    test::ContactFileFixture fixture;
+    app::Windows windows;
+
+    explicit Program(const QList<QVariantMap>& contacts)
+    {
+        int no = 11;
+        for (const QVariantMap& contact : contacts)
+            fixture.addContact(no++, contact);
+        windows = app::createWindows();
+        windows.main->show();
+        windows.main->BitBtn1Click();
+        search().FormActivate();
+    }
+
+    search::Tfrm_arama& search() { return *windows.search; }
+    search::Tfrm_liste& list() { return *windows.list; }
+
+    void tick(int row, const QString& from, const QString& to)
+    {
+        QCheckBox* box = search().checkBox(row);
+        if (!box->isChecked())
+            box->click();
+        search().firstField(row)->setText(from);
+        search().secondField(row)->setText(to);
+    }
+
+    void untick(int row)
+    {
+        if (search().checkBox(row)->isChecked())
+            search().checkBox(row)->click();
+    }
+
+    /// Presses "&View " and returns the listed rows' values of one column, in order.
+    QStringList view(const QString& column)
+    {
+        search().findChild<QToolButton*>(u"SpeedButton2"_qs)->click();
+        QStringList values;
+        store::QueryDataSet* query = list().query();
+        if (!query->isActive())
+            return values;
+        const int field = query->findField(column);
+        for (qint64 row = 0; row < query->recordCount(); ++row)
+            values << query->valueAt(row, field).toString();
+        return values;
+    }
+};
+
+QVariantMap contact(const QString& name, const QString& surname, const QString& firm)
+{
+    return {{u"Ad"_qs, name}, {u"Soyad"_qs, surname}, {u"Firma Adi"_qs, firm}, {u"Sehir"_qs, u"İzmir"_qs}};
+}
+
+const QList<QVariantMap> people = {
+    contact(u"Mehmet"_qs, u"Kaya"_qs, u"Zeytin Ltd"_qs),   contact(u"Ali"_qs, u"O'Brien"_qs, u"Çınar A.Ş."_qs),
+    contact(u"M"_qs, u"Tek"_qs, u"Cam Evi"_qs),            contact(u"Zehra"_qs, u"Öztürk"_qs, u"Demir"_qs),
+    contact(u"ayşe"_qs, u"Yılmaz"_qs, u"ada yazılım"_qs),
+};
+
+} // namespace
+
+class SearchWindowsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void reportLoadsTheContactConfiguration();
+    void layoutFollowsTheLastShownRow();
+    void nothingTickedListsAllInCompanyOrder();
+    void rangeAToMLeavesOutLongerNamesWithM();
+    void apostropheValueFindsItsRow();
+    void onlyFirstFieldFilledFindsNothing();
+    void untickClearsSecondFieldKeepsFirst();
+    void closeThenReportResetsRows();
+    void listShowsCountTitlesAndHidesNumber();
+    void pickBringsMainWindowToTheRecord();
+    void pickAfterEditingStoresTheEditFirst();
+    void enterActsLikeDoubleClick();
+    void closeKeepsSearchAndClosesQuery();
+    void numberErrorStopsBeforeRunning();
+};
+
+void SearchWindowsTest::reportLoadsTheContactConfiguration()
+{
+    Program program({});
+    auto& s = program.search();
+    QCOMPARE(s.windowTitle(), u"Search..."_qs);
+    QCOMPARE(s.checkBox(3)->text(), u"Company"_qs);
+    QCOMPARE(s.label(u"Alan"_qs, 5)->text(), u"Alt Sektör"_qs);
+    QCOMPARE(s.label(u"Aciklama"_qs, 8)->text(), u"Aralık"_qs);
+    for (int row = 1; row <= 8; ++row)
+        QVERIFY(!s.checkBox(row)->isHidden());
+    QVERIFY(s.checkBox(9)->isHidden() && s.checkBox(10)->isHidden());
+    QCOMPARE(s.label(u"Listelenenalan"_qs, 1)->tag(), 7);
+    QCOMPARE(s.label(u"Listelenenalan"_qs, 7)->text(), u"e-mail"_qs);
+    QCOMPARE(s.configurationLabel(u"Label1"_qs)->tag(), 128);
+    QCOMPARE(s.configurationLabel(u"baslik"_qs)->text(), u"List/Report"_qs);
+    QVERIFY(s.checkBox(1)->isChecked()); // row 01 starts ticked
+    QVERIFY(s.findChild<QLineEdit*>(u"Edit012"_qs));
+    QCOMPARE(s.findChild<QToolButton*>(u"SpeedButton2"_qs)->text(), u"&View "_qs);
+}
+
+void SearchWindowsTest::layoutFollowsTheLastShownRow()
+{
+    Program program({});
+    auto& s = program.search();
+    QCOMPARE(s.checkBox(8)->y(), 118);
+    QCOMPARE(s.findChild<QFrame*>(u"Panel1"_qs)->height(), 138);
+    QCOMPARE(s.outerHeight(), 205);
+    QCOMPARE(s.height(), 205 - 28);
+}
+
+void SearchWindowsTest::nothingTickedListsAllInCompanyOrder()
+{
+    Program program(people);
+    program.untick(1);
+    QCOMPARE(program.view(u"Firma Adi"_qs),
+             QStringList({u"ada yazılım"_qs, u"Cam Evi"_qs, u"Çınar A.Ş."_qs, u"Demir"_qs, u"Zeytin Ltd"_qs}));
+    QVERIFY(program.list().isVisible());
+}
+
+void SearchWindowsTest::rangeAToMLeavesOutLongerNamesWithM()
+{
+    Program program(people);
+    program.tick(1, u"A"_qs, u"M"_qs);
+    QStringList names = program.view(u"Ad"_qs);
+    names.sort();
+    QCOMPARE(names, QStringList({u"Ali"_qs, u"M"_qs, u"ayşe"_qs}));
+}
+
+void SearchWindowsTest::apostropheValueFindsItsRow()
+{
+    Program program(people);
+    program.untick(1);
+    program.tick(2, u"O'Brien"_qs, u"O'Brien"_qs);
+    QCOMPARE(program.view(u"Ad"_qs), QStringList{u"Ali"_qs});
+}
+
+void SearchWindowsTest::onlyFirstFieldFilledFindsNothing()
+{
+    Program program(people);
+    AnsweringHook hook;
+    program.tick(1, u"A"_qs, QString());
+    program.view(u"Ad"_qs);
+    QCOMPARE(hook.asked, QStringList{u"There are no records matching your search criterias..."_qs});
+    QVERIFY(!program.list().isVisible());
+    QCOMPARE(program.search().firstField(1)->text(), u"A"_qs); // the criteria stay for another try
+}
+
+void SearchWindowsTest::untickClearsSecondFieldKeepsFirst()
+{
+    Program program(people);
+    auto& s = program.search();
+    program.tick(4, u"Bilişim"_qs, u"Gıda"_qs);
+    QVERIFY(!s.secondField(4)->isHidden());
+    s.checkBox(4)->click();
+    QVERIFY(s.firstField(4)->isHidden());
+    QVERIFY(s.secondField(4)->isHidden());
+    QVERIFY(s.rangeDash(4)->isHidden());
+    QCOMPARE(s.secondField(4)->text(), QString());
+    QCOMPARE(s.firstField(4)->text(), u"Bilişim"_qs);
+    s.checkBox(4)->click();
+    QVERIFY(!s.firstField(4)->isHidden());
+    QCOMPARE(s.firstField(4)->text(), u"Bilişim"_qs);
+}
+
+void SearchWindowsTest::closeThenReportResetsRows()
+{
+    Program program(people);
+    auto& s = program.search();
+    program.tick(1, u"a"_qs, u"z"_qs);
+    program.tick(3, u"a"_qs, u"z"_qs);
+    program.tick(7, u"x"_qs, u"y"_qs);
+    s.findChild<QToolButton*>(u"SpeedButton1"_qs)->click();
+    QVERIFY(!s.isVisible());
+    QCOMPARE(s.configurationLabel(u"Label1"_qs)->tag(), 0);
+    program.windows.main->BitBtn1Click();
+    s.FormActivate();
+    for (int row = 2; row <= 8; ++row) {
+        QVERIFY(!s.checkBox(row)->isChecked());
+        QCOMPARE(s.firstField(row)->text(), QString());
+        QVERIFY(s.firstField(row)->isHidden());
+    }
+    QVERIFY(s.checkBox(1)->isChecked());
+    QCOMPARE(s.firstField(1)->text(), QString());
+    QVERIFY(!s.firstField(1)->isHidden());
+    QCOMPARE(s.configurationLabel(u"Label1"_qs)->tag(), 128);
+}
+
+void SearchWindowsTest::listShowsCountTitlesAndHidesNumber()
+{
+    Program program(people);
+    program.untick(1);
+    program.view(u"Ad"_qs);
+    auto& list = program.list();
+    list.FormActivate();
+    QCOMPARE(list.windowTitle(), u"List/Report"_qs);
+    QCOMPARE(list.findChild<QLineEdit*>(u"Edit1"_qs)->text(), u"5"_qs);
+    ui::DBGrid* grid = list.grid();
+    QCOMPARE(grid->visibleColumnCount(), 7);
+    const QStringList titles = {u"Company"_qs, u"Sector"_qs, u"Sub-sector"_qs, u"Name"_qs,
+                                u"Surname"_qs, u"City"_qs,   u"e-mail"_qs};
+    const QList<int> widths = {100, 100, 100, 100, 120, 100, 100};
+    for (int i = 0; i < 7; ++i) {
+        QCOMPARE(grid->columnTitle(i), titles.at(i));
+        QCOMPARE(grid->gridColumnWidth(i), widths.at(i));
+    }
+    QVERIFY(grid->isColumnHidden(0));
+    QCOMPARE(list.query()->fieldDef(0).name, u"No"_qs);
+    QCOMPARE(list.findChild<QPushButton*>(u"BitBtn1"_qs)->toolTip(), u"Print list..."_qs);
+    QCOMPARE(list.findChild<QPushButton*>(u"BitBtn4"_qs)->text(), u"Send auto-mail to Listed..."_qs);
+}
+
+void SearchWindowsTest::pickBringsMainWindowToTheRecord()
+{
+    Program program(people);
+    program.tick(1, u"Zehra"_qs, u"Zehra"_qs);
+    QCOMPARE(program.view(u"Ad"_qs), QStringList{u"Zehra"_qs});
+    program.list().FormActivate();
+    QCOMPARE(program.list().findChild<QLineEdit*>(u"Edit1"_qs)->text(), u"1"_qs);
+    program.list().DBGrid1DblClick();
+    QVERIFY(!program.list().isVisible());
+    QVERIFY(!program.search().isVisible());
+    QVERIFY(!program.list().query()->isActive());
+    program.windows.main->FormActivate();
+    QCOMPARE(program.windows.main->table()->fieldByName(u"No"_qs).asInteger(), 14);
+    QCOMPARE(program.windows.main->table()->fieldByName(u"Ad"_qs).asString(), u"Zehra"_qs);
+}
+
+void SearchWindowsTest::pickAfterEditingStoresTheEditFirst()
+{
+    Program program(people);
+    store::TableDataSet* table = program.windows.main->table();
+    table->fieldByName(u"Meslek"_qs).setAsString(u"Mimar"_qs);
+    program.tick(1, u"ayşe"_qs, u"AYŞE"_qs);
+    QCOMPARE(program.view(u"Ad"_qs), QStringList{u"ayşe"_qs});
+    program.list().DBGrid1DblClick();
+    program.windows.main->FormActivate();
+    QCOMPARE(program.fixture.scalar(u"select [Meslek] from kayit where [No] = 11"_qs).toString(), u"Mimar"_qs);
+    QCOMPARE(table->fieldByName(u"No"_qs).asInteger(), 15);
+    QCOMPARE(table->state(), store::DataSetState::Browse);
+}
+
+void SearchWindowsTest::enterActsLikeDoubleClick()
+{
+    Program program(people);
+    program.untick(1);
+    program.view(u"Ad"_qs);
+    ui::DBGrid* grid = program.list().grid();
+    grid->setCurrentIndex(grid->model()->index(2, 1)); // the third company in order: Çınar A.Ş.
+    QTest::keyClick(grid, Qt::Key_Return);
+    QVERIFY(!program.list().isVisible());
+    program.windows.main->FormActivate();
+    QCOMPARE(program.windows.main->table()->fieldByName(u"Firma Adi"_qs).asString(), u"Çınar A.Ş."_qs);
+}
+
+void SearchWindowsTest::closeKeepsSearchAndClosesQuery()
+{
+    Program program(people);
+    program.untick(1);
+    program.view(u"Ad"_qs);
+    QVERIFY(program.list().query()->isActive());
+    program.list().findChild<QPushButton*>(u"BitBtn2"_qs)->click();
+    QVERIFY(!program.list().isVisible());
+    QVERIFY(!program.list().query()->isActive());
+    QVERIFY(program.search().isVisible());
+}
+
+void SearchWindowsTest::numberErrorStopsBeforeRunning()
+{
+    Program program(people);
+    auto& s = program.search();
+    s.label(u"Tip"_qs, 1)->setText(u"Sayı"_qs);
+    program.tick(1, u"on"_qs, u"20"_qs);
+    AnsweringHook hook;
+    program.view(u"Ad"_qs);
+    QCOMPARE(hook.asked, QStringList{u"'on' is not a valid floating point value"_qs});
+    QVERIFY(!program.list().query()->isActive());
+    QVERIFY(!program.list().isVisible());
+}
+
+QTEST_MAIN(SearchWindowsTest)
+#include "tst_searchwindows.moc"
