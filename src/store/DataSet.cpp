@@ -160,8 +160,10 @@ void DataSet::open()
     if (isActive())
         return;
     m_connection = std::make_unique<Connection>(m_connectionString);
+    QList<Row> firstRows;
     try {
         m_source = openSource(database());
+        firstRows = fetch(Direction::Forward, std::nullopt);
     } catch (...) {
         m_connection.reset();
         m_fields.clear();
@@ -169,9 +171,7 @@ void DataSet::open()
     }
     m_state = DataSetState::Browse;
     m_modified = false;
-    m_block.clear();
-    m_blockPos = -1;
-    showBlock(fetch(Direction::Forward, std::nullopt), 0);
+    showBlock(std::move(firstRows), 0);
     m_bof = true;
     emit activeChanged(true);
     emit stateChanged();
