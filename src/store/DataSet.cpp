@@ -759,11 +759,22 @@ QString QueryDataSet::openSource(QSqlDatabase db)
                 collect(candidate, true);
     }
 
+    // A result column is named as the statement spells it ("[e-mail]" gives "e-mail" although the table says
+    // "E-mail"); the engine would use the table's spelling.
+    QHash<QString, QString> spelling;
+    static const QRegularExpression bracketedName(uR"re(\[([^\]]+)\])re"_qs);
+    for (auto it = bracketedName.globalMatch(sqlText()); it.hasNext();) {
+        const QString name = it.next().captured(1);
+        if (!spelling.contains(name.toLower()))
+            spelling.insert(name.toLower(), name);
+    }
+
     QSqlQuery info = run(db, u"PRAGMA temp.table_info("_qs + QString::fromLatin1(SnapshotTable) + u')');
     QList<FieldDef> fields;
     while (info.next()) {
-        const QString name = info.value(1).toString();
-        const QString type = declared.value(name.toLower(), info.value(2).toString());
+        const QString stored = info.value(1).toString();
+        const QString name = spelling.value(stored.toLower(), stored);
+        const QString type = declared.value(stored.toLower(), info.value(2).toString());
         fields.append(fieldDefFromDeclaredType(name, type, type == u"AUTONUMBER"_qs));
     }
     setFields(std::move(fields), -1);

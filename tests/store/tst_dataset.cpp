@@ -68,6 +68,7 @@ private slots:
     void numberTextIsConvertedOrRefused();
     void querySnapshotIsStableAndCounted();
     void queryIsReadOnly();
+    void queryFieldsAreNamedAsTheStatementSpellsThem();
     void queryReachesAnyRowDirectly();
     void queryTextEndsEveryLineWithCrLf();
     void execSqlRunsADelete();
@@ -342,6 +343,20 @@ void DataSetTest::querySnapshotIsStableAndCounted()
     query.close();
     query.open();
     QCOMPARE(query.recordCount(), 4);
+}
+
+void DataSetTest::queryFieldsAreNamedAsTheStatementSpellsThem()
+{
+    test::ContactFileFixture fixture;
+    fixture.addContact(11, {{u"E-mail"_qs, u"a@b.tr"_qs}});
+    store::QueryDataSet query;
+    query.setConnectionString(store::ContactConnectionString());
+    query.setSql({u" select "_qs, u"[no], "_qs, u" [e-mail] "_qs, u" from "_qs, u"kayit"_qs});
+    query.open();
+    QCOMPARE(query.fieldDef(0).name, u"no"_qs);
+    QCOMPARE(query.fieldDef(1).name, u"e-mail"_qs);
+    QCOMPARE(query.fieldDef(1).size, 25);
+    QCOMPARE(query.fieldByName(u"E-MAIL"_qs).asString(), u"a@b.tr"_qs);
 }
 
 void DataSetTest::queryIsReadOnly()
