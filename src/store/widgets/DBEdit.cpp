@@ -2,7 +2,9 @@
 
 #include "Dialogs.h"
 #include "FieldLink.h"
+#include "store/NumberFormat.h"
 
+#include <QFocusEvent>
 #include <QTimer>
 
 namespace corvella::ui {
@@ -46,15 +48,44 @@ bool DBEdit::isNumberField() const
     return field && field->kind() != store::FieldKind::Text && field->kind() != store::FieldKind::Memo;
 }
 
+void DBEdit::setDisplayFormat(const QString& picture)
+{
+    m_displayFormat = picture;
+    refresh();
+}
+
+void DBEdit::setEditFormat(const QString& picture)
+{
+    m_editFormat = picture;
+    refresh();
+}
+
+void DBEdit::setAlwaysReadOnly(bool readOnly)
+{
+    m_alwaysReadOnly = readOnly;
+    refresh();
+}
+
+QString DBEdit::shownText() const
+{
+    const auto field = m_link->field();
+    if (!field)
+        return {};
+    const QString& picture = hasFocus() ? m_editFormat : m_displayFormat;
+    if (picture.isEmpty() || !isNumberField() || field->isNull())
+        return field->asString();
+    return store::formatFloat(picture, field->asFloat());
+}
+
 void DBEdit::refresh()
 {
     if (m_pendingNumber && hasFocus())
         return; // keep what the user is typing
     const auto field = m_link->field();
-    const QString shown = field ? field->asString() : QString();
+    const QString shown = shownText();
     m_refreshing = true;
     setMaxLength(field && field->size() > 0 ? field->size() : 32767);
-    setReadOnly(!m_link->canModify());
+    setReadOnly(m_alwaysReadOnly || !m_link->canModify());
     if (text() != shown)
         setText(shown);
     m_refreshing = false;
@@ -93,11 +124,23 @@ bool DBEdit::commitNumber()
     return ok;
 }
 
+void DBEdit::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    if (!m_editFormat.isEmpty() && !m_pendingNumber) {
+        refresh(); // from the display picture to the edit picture
+        if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
+            selectAll();
+    }
+}
+
 void DBEdit::focusOutEvent(QFocusEvent* event)
 {
     QLineEdit::focusOutEvent(event);
     if (!commitNumber())
         QTimer::singleShot(0, this, [this] { setFocus(); }); // the box keeps the focus until the text is a number
+    else if (!m_displayFormat.isEmpty())
+        refresh(); // back to the display picture
 }
 
 } // namespace corvella::ui

@@ -21,7 +21,18 @@ public:
     void setDataSource(store::DataSet* dataSet, const QString& fieldName);
     QString fieldName() const;
 
+    /// Pictures a number field is shown with (see `store::formatFloat`): the display format while the box does not
+    /// have the focus, the edit format while it does. Empty pictures show the general number format.
+    void setDisplayFormat(const QString& picture);
+    void setEditFormat(const QString& picture);
+    const QString& displayFormat() const { return m_displayFormat; }
+    const QString& editFormat() const { return m_editFormat; }
+
+    /// Refuses typing even when the data set could take a change.
+    void setAlwaysReadOnly(bool readOnly);
+
 protected:
+    void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
@@ -29,8 +40,12 @@ private:
     void userEdited(const QString& text);
     bool commitNumber();
     bool isNumberField() const;
+    QString shownText() const;
 
     FieldLink* m_link;
+    QString m_displayFormat;
+    QString m_editFormat;
+    bool m_alwaysReadOnly = false;
     bool m_pendingNumber = false;
     bool m_refreshing = false;
 };

@@ -1,0 +1,42 @@
+#include "Calibration.h"
+
+#include "store/Error.h"
+
+#include <QRegularExpression>
+
+#include <cmath>
+
+namespace corvella::print {
+
+double parseMeasurement(const QString& text)
+{
+    static const QRegularExpression number(uR"(^\s*[+-]?(\d+([.,]\d*)?|[.,]\d+)([eE][+-]?\d+)?\s*$)"_qs);
+    if (number.match(text).hasMatch()) {
+        QString plain = text.trimmed();
+        plain.replace(u',', u'.');
+        bool ok = false;
+        const double value = plain.toDouble(&ok);
+        if (ok && std::isfinite(value))
+            return value;
+    }
+    throw Error(u"'%1' is not a valid floating point value"_qs.arg(text));
+}
+
+std::optional<PrinterRatios> printerRatios(double widthMm, double heightMm)
+{
+    if (widthMm == 0 || heightMm == 0)
+        return std::nullopt;
+    return PrinterRatios{RatioSquareMm / widthMm * 100, RatioSquareMm / heightMm * 100};
+}
+
+LabelPrinterValues labelPrinterValues(double xDistanceMm, double dotDistanceMm)
+{
+    if (dotDistanceMm == 0)
+        throw Error(u"Floating point division by zero"_qs);
+    double width = xDistanceMm / TestCellsBetweenX;
+    if (width == 0)
+        width = FallbackCharacterWidthMm;
+    return {width, TestDotDistanceMm / dotDistanceMm * 100};
+}
+
+} // namespace corvella::print

@@ -1,0 +1,120 @@
+#include "ColourText.h"
+
+#include "store/Error.h"
+
+#include <QRegularExpression>
+
+#include <array>
+#include <limits>
+
+namespace corvella::print {
+
+namespace {
+
+constexpr quint32 SystemColourBase = 0x80000000u;
+
+struct Identifier {
+    const char16_t* name;
+    quint32 value;
+};
+
+// The order of the system colours is their index.
+constexpr std::array<Identifier, 42> Identifiers = {{
+    {u"clBlack", 0x000000},
+    {u"clMaroon", 0x000080},
+    {u"clGreen", 0x008000},
+    {u"clOlive", 0x008080},
+    {u"clNavy", 0x800000},
+    {u"clPurple", 0x800080},
+    {u"clTeal", 0x808000},
+    {u"clGray", 0x808080},
+    {u"clSilver", 0xC0C0C0},
+    {u"clRed", 0x0000FF},
+    {u"clLime", 0x00FF00},
+    {u"clYellow", 0x00FFFF},
+    {u"clBlue", 0xFF0000},
+    {u"clFuchsia", 0xFF00FF},
+    {u"clAqua", 0xFFFF00},
+    {u"clWhite", 0xFFFFFF},
+    {u"clScrollBar", SystemColourBase + 0},
+    {u"clBackground", SystemColourBase + 1},
+    {u"clActiveCaption", SystemColourBase + 2},
+    {u"clInactiveCaption", SystemColourBase + 3},
+    {u"clMenu", SystemColourBase + 4},
+    {u"clWindow", SystemColourBase + 5},
+    {u"clWindowFrame", SystemColourBase + 6},
+    {u"clMenuText", SystemColourBase + 7},
+    {u"clWindowText", SystemColourBase + 8},
+    {u"clCaptionText", SystemColourBase + 9},
+    {u"clActiveBorder", SystemColourBase + 10},
+    {u"clInactiveBorder", SystemColourBase + 11},
+    {u"clAppWorkSpace", SystemColourBase + 12},
+    {u"clHighlight", SystemColourBase + 13},
+    {u"clHighlightText", SystemColourBase + 14},
+    {u"clBtnFace", SystemColourBase + 15},
+    {u"clBtnShadow", SystemColourBase + 16},
+    {u"clGrayText", SystemColourBase + 17},
+    {u"clBtnText", SystemColourBase + 18},
+    {u"clInactiveCaptionText", SystemColourBase + 19},
+    {u"clBtnHighlight", SystemColourBase + 20},
+    {u"cl3DDkShadow", SystemColourBase + 21},
+    {u"cl3DLight", SystemColourBase + 22},
+    {u"clInfoText", SystemColourBase + 23},
+    {u"clInfoBk", SystemColourBase + 24},
+    {u"clNone", 0x1FFFFFFF},
+}};
+
+// Light-theme values for the system colours, as RGB, in index order.
+constexpr std::array<QRgb, 25> SystemColours = {
+    0xC8C8C8, 0x000000, 0x0054E3, 0x7A96DF, 0xFFFFFF, 0xFFFFFF, 0x000000, 0x000000, 0x000000,
+    0xFFFFFF, 0xD4D0C8, 0xD4D0C8, 0x808080, 0x316AC5, 0xFFFFFF, 0xECE9D8, 0xACA899, 0xACA899,
+    0x000000, 0xD8E4F8, 0xFFFFFF, 0x716F64, 0xF1EFE2, 0x000000, 0xFFFFE1,
+};
+
+} // namespace
+
+QString colourToText(int colour)
+{
+    const auto bits = quint32(colour);
+    for (const Identifier& identifier : Identifiers)
+        if (identifier.value == bits)
+            return QString::fromUtf16(identifier.name);
+    return u'$' + QString::number(bits, 16).toUpper().rightJustified(8, u'0');
+}
+
+int colourFromText(const QString& text)
+{
+    for (const Identifier& identifier : Identifiers)
+        if (text.compare(QStringView(identifier.name), Qt::CaseInsensitive) == 0)
+            return int(identifier.value);
+
+    static const QRegularExpression hex(uR"(^\s*\$([0-9A-Fa-f]{1,8})\s*$)"_qs);
+    static const QRegularExpression decimal(uR"(^\s*([+-]?[0-9]+)\s*$)"_qs);
+    bool ok = false;
+    if (const auto match = hex.match(text); match.hasMatch()) {
+        const quint32 bits = match.captured(1).toUInt(&ok, 16);
+        if (ok)
+            return int(bits); // all 32 bits, as a system colour "$80000005" needs
+    } else if (const auto match = decimal.match(text); match.hasMatch()) {
+        const qlonglong value = match.captured(1).toLongLong(&ok);
+        if (ok && value >= std::numeric_limits<int>::min() && value <= std::numeric_limits<int>::max())
+            return int(value);
+    }
+    throw Error(u"'%1' is not a valid integer value"_qs.arg(text));
+}
+
+QColor toQColor(int colour)
+{
+    const auto bits = quint32(colour);
+    if ((bits & 0xFF000000u) == SystemColourBase && (bits & 0xFFFFFFu) < SystemColours.size())
+        return QColor::fromRgb(SystemColours.at(bits & 0xFFFFFFu));
+    return QColor(int(bits & 0xFF), int((bits >> 8) & 0xFF), int((bits >> 16) & 0xFF));
+}
+
+int colourValue(const QColor& colour)
+{
+    const QColor rgb = colour.toRgb();
+    return rgb.red() | (rgb.green() << 8) | (rgb.blue() << 16);
+}
+
+} // namespace corvella::print

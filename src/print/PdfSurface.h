@@ -1,0 +1,35 @@
+#pragma once
+
+#include "PainterSurface.h"
+
+#include <QPageSize>
+
+#include <memory>
+
+class QPdfWriter;
+
+namespace corvella::print {
+
+/// Prints into one PDF file, the whole page printable, at a chosen device resolution. A second job writes the file
+/// again.
+class PdfSurface : public PainterSurface {
+public:
+    explicit PdfSurface(QString filePath, int dotsPerInch = 1200, QPageSize pageSize = QPageSize(QPageSize::A4));
+    ~PdfSurface() override;
+
+    const QString& filePath() const { return m_filePath; }
+
+protected:
+    QPagedPaintDevice* openDevice(const QString& jobName, Orientation orientation) override;
+    QString closeDevice(bool completed) override;
+    QSizeF idlePrintableSizeMm(Orientation orientation) const override;
+    QString targetName() const override;
+
+private:
+    QString m_filePath;
+    int m_dotsPerInch;
+    QPageSize m_pageSize;
+    std::unique_ptr<QPdfWriter> m_writer;
+};
+
+} // namespace corvella::print

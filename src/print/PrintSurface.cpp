@@ -1,0 +1,7 @@
+#include "PrintSurface.h"
+
+namespace corvella::print {
+
+PrintSurface::~PrintSurface() = default;
+
+} // namespace corvella::print

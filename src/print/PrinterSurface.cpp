@@ -1,0 +1,111 @@
+#include "PrinterSurface.h"
+
+#include "store/ConnectionString.h"
+#include "store/Error.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace corvella::print {
+
+namespace {
+
+QPageLayout::Orientation layoutOrientation(Orientation orientation)
+{
+    return orientation == Orientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+}
+
+} // namespace
+
+PrinterSurface::PrinterSurface(QString fallbackFolder)
+    : m_fallbackFolder(std::move(fallbackFolder))
+    , m_clock([] { return QDateTime::currentDateTime(); })
+{
+}
+
+PrinterSurface::~PrinterSurface()
+{
+    abortDocument();
+}
+
+QPagedPaintDevice* PrinterSurface::openDevice(const QString& jobName, Orientation orientation)
+{
+    const QPrinterInfo installed = QPrinterInfo::defaultPrinter();
+    m_outputFile.clear();
+    if (installed.isNull()) {
+        if (m_fallbackFolder.isEmpty())
+            throw Error(u"There is no default printer currently selected"_qs);
+        if (!QDir().mkpath(m_fallbackFolder))
+            throw Error(u"Cannot create the folder '%1'."_qs.arg(QDir::toNativeSeparators(m_fallbackFolder)));
+        m_outputFile = fallbackFilePath(m_fallbackFolder, jobName, m_clock());
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        m_printer->setOutputFormat(QPrinter::PdfFormat);
+        m_printer->setOutputFileName(m_outputFile);
+        m_printer->setCreator(u"Corvella"_qs);
+        // Paper has no unprintable edge in a file.
+        m_printer->setFullPage(true);
+        m_printer->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), layoutOrientation(orientation),
+                                             QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+    } else {
+        m_printer = std::make_unique<QPrinter>(installed, QPrinter::HighResolution);
+        m_printer->setPageOrientation(layoutOrientation(orientation));
+    }
+    m_printer->setDocName(jobName);
+    return m_printer.get();
+}
+
+QString PrinterSurface::closeDevice(bool completed)
+{
+    m_printer.reset();
+    const QString output = std::exchange(m_outputFile, QString());
+    return completed ? output : QString();
+}
+
+QSizeF PrinterSurface::idlePrintableSizeMm(Orientation orientation) const
+{
+    const QPrinterInfo installed = QPrinterInfo::defaultPrinter();
+    if (installed.isNull()) {
+        const QSizeF a4 = QPageSize(QPageSize::A4).size(QPageSize::Millimeter);
+        return orientation == Orientation::Landscape ? a4.transposed() : a4;
+    }
+    QPrinter printer(installed, QPrinter::HighResolution);
+    printer.setPageOrientation(layoutOrientation(orientation));
+    return printer.pageLayout().paintRect(QPageLayout::Millimeter).size();
+}
+
+QString PrinterSurface::targetName() const
+{
+    if (!m_outputFile.isEmpty())
+        return u"the file '%1'"_qs.arg(QDir::toNativeSeparators(m_outputFile));
+    return u"the default printer"_qs;
+}
+
+QString fallbackFilePath(const QString& folder, const QString& jobName, const QDateTime& time)
+{
+    QString name = jobName.trimmed();
+    for (QChar& c : name)
+        if (!(c.isLetterOrNumber() || c == u' ' || c == u'-' || c == u'_' || c == u'.'))
+            c = u'_';
+    if (name.isEmpty() || name.startsWith(u'.'))
+        name.prepend(u"Print"_qs);
+    const QString base = QDir(folder).filePath(name + u' ' + time.toString(u"yyyy-MM-dd HH.mm.ss"_qs));
+    QString path = base + u".pdf"_qs;
+    for (int n = 2; QFileInfo::exists(path); ++n)
+        path = base + u" (%1).pdf"_qs.arg(n);
+    return path;
+}
+
+QString printsFolder()
+{
+    return store::programFolder() + u"Prints/"_qs;
+}
+
+QString savedPrintoutMessage(const QString& filePath)
+{
+    return u"No printer is installed. The printout was saved as a PDF file:\n%1"_qs.arg(
+        QDir::toNativeSeparators(filePath));
+}
+
+} // namespace corvella::print

@@ -1,0 +1,69 @@
+#include "RecordingSurface.h"
+
+namespace corvella::print {
+
+RecordingSurface::RecordingSurface(QSize portraitPrintableDots)
+    : m_portraitDots(portraitPrintableDots)
+{
+}
+
+QList<RecordingSurface::Call> RecordingSurface::calls(Kind kind) const
+{
+    QList<Call> matching;
+    for (const Call& call : m_calls)
+        if (call.kind == kind)
+            matching << call;
+    return matching;
+}
+
+void RecordingSurface::record(Kind kind, QPoint from, QPoint to, const QString& text, const DrawState& state)
+{
+    m_calls << Call{kind, m_page, from, to, text, state, m_orientation};
+}
+
+void RecordingSurface::beginDocument(const QString& jobName)
+{
+    m_page = 1;
+    record(Kind::BeginDocument, {}, {}, jobName);
+}
+
+void RecordingSurface::newPage()
+{
+    ++m_page;
+    record(Kind::NewPage);
+}
+
+QString RecordingSurface::endDocument()
+{
+    record(Kind::EndDocument);
+    m_page = 0;
+    return m_outputFile;
+}
+
+void RecordingSurface::abortDocument()
+{
+    record(Kind::AbortDocument);
+    m_page = 0;
+}
+
+int RecordingSurface::printableHeightDots() const
+{
+    return m_orientation == Orientation::Landscape ? m_portraitDots.width() : m_portraitDots.height();
+}
+
+void RecordingSurface::drawText(QPoint topLeft, const QString& text, const DrawState& state)
+{
+    record(Kind::Text, topLeft, topLeft, text, state);
+}
+
+void RecordingSurface::drawLine(QPoint from, QPoint to, const DrawState& state)
+{
+    record(Kind::Line, from, to, {}, state);
+}
+
+void RecordingSurface::drawRectangle(QPoint topLeft, QPoint bottomRight, const DrawState& state)
+{
+    record(Kind::Rectangle, topLeft, bottomRight, {}, state);
+}
+
+} // namespace corvella::print

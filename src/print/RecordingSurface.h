@@ -1,0 +1,59 @@
+#pragma once
+
+#include "PrintSurface.h"
+
+#include <QList>
+#include <QSize>
+
+namespace corvella::print {
+
+/// Keeps every call made on it, with its nominal dot coordinates, drawing state and page, for tests.
+class RecordingSurface : public PrintSurface {
+public:
+    enum class Kind { BeginDocument, NewPage, EndDocument, AbortDocument, Text, Line, Rectangle };
+
+    struct Call {
+        Kind kind;
+        int page = 0; // counted from 1 within a job, 0 outside one
+        QPoint from;  // text: top-left corner; line and rectangle: first point
+        QPoint to;
+        QString text; // text drawn, or the job name of BeginDocument
+        DrawState state;
+        Orientation orientation = Orientation::Portrait;
+    };
+
+    /// `portraitPrintableDots` is the printable area in portrait; landscape swaps it.
+    explicit RecordingSurface(QSize portraitPrintableDots = QSize(2471, 3494));
+
+    const QList<Call>& calls() const { return m_calls; }
+    QList<Call> calls(Kind kind) const;
+    void clear() { m_calls.clear(); }
+
+    void setPortraitPrintableDots(QSize dots) { m_portraitDots = dots; }
+    /// What `endDocument` reports, as if the job had been saved to this file.
+    void setOutputFile(const QString& filePath) { m_outputFile = filePath; }
+
+    void beginDocument(const QString& jobName) override;
+    void newPage() override;
+    QString endDocument() override;
+    void abortDocument() override;
+
+    Orientation orientation() const override { return m_orientation; }
+    void setOrientation(Orientation orientation) override { m_orientation = orientation; }
+    int printableHeightDots() const override;
+
+    void drawText(QPoint topLeft, const QString& text, const DrawState& state) override;
+    void drawLine(QPoint from, QPoint to, const DrawState& state) override;
+    void drawRectangle(QPoint topLeft, QPoint bottomRight, const DrawState& state) override;
+
+private:
+    void record(Kind kind, QPoint from = {}, QPoint to = {}, const QString& text = {}, const DrawState& state = {});
+
+    QList<Call> m_calls;
+    QSize m_portraitDots;
+    Orientation m_orientation = Orientation::Portrait;
+    QString m_outputFile;
+    int m_page = 0;
+};
+
+} // namespace corvella::print

@@ -1,0 +1,43 @@
+#include "TestPrintProgram.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QStandardPaths>
+
+namespace corvella::print {
+
+QString testPrintProgramName()
+{
+    return u"~_~$"_qs;
+}
+
+QString defaultTestPrintProgram()
+{
+    return QDir(QCoreApplication::applicationDirPath()).filePath(testPrintProgramName());
+}
+
+QString defaultSignalFolder()
+{
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return runtime.isEmpty() ? QDir::tempPath() : runtime;
+}
+
+QString signalFilePath(const QString& folder)
+{
+    return QDir(folder).filePath(u"s.~"_qs);
+}
+
+QStringList testPrintArguments(const QString& signalPath)
+{
+    return {u"YAZ"_qs, u"TEST"_qs, signalPath};
+}
+
+std::optional<QString> signalPathFromArguments(const QStringList& arguments)
+{
+    if (arguments.size() != 3 || arguments.at(0) != u"YAZ"_qs || arguments.at(1) != u"TEST"_qs ||
+        arguments.at(2).trimmed().isEmpty())
+        return std::nullopt;
+    return arguments.at(2);
+}
+
+} // namespace corvella::print

@@ -1,0 +1,378 @@
+#include "Tfrmyazdirmaayarlari.h"
+
+#include "FontChoice.h"
+#include "InputBox.h"
+#include "TestPrintRun.h"
+#include "print/Calibration.h"
+#include "print/PrinterSurface.h"
+#include "print/TestPages.h"
+#include "print/TestPrintProgram.h"
+#include "print/Tgenel.h"
+#include "store/ConnectDataSets.h"
+#include "store/DataSet.h"
+#include "store/FieldDef.h"
+#include "store/widgets/DBEdit.h"
+#include "store/widgets/DBRadioGroup.h"
+#include "store/widgets/Dialogs.h"
+#include "store/widgets/WindowStyle.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+
+namespace corvella::print {
+
+namespace {
+
+const QString WholeDisplay = u"###,###,###"_qs;
+const QString WholeEdit = u"#########"_qs;
+const QString RatioDisplay = u"###,###,###.00"_qs;
+const QString RatioEdit = u"#########.##"_qs;
+const QString WidthEdit = u"#########.00"_qs;
+
+// The font dialog starts as Arial, 10 points, with a blue sample.
+const QColor DialogSampleColour(0, 0, 255);
+
+constexpr int EditHeight = 21;
+constexpr int ButtonHeight = 25;
+
+} // namespace
+
+Tfrmyazdirmaayarlari::Tfrmyazdirmaayarlari(QWidget* parent)
+    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint)
+    , Table1(new store::TableDataSet(this))
+    , m_dialogFont(u"Arial"_qs, 10)
+    , m_testPrintProgram(defaultTestPrintProgram())
+    , m_signalFolder(defaultSignalFolder())
+{
+    setObjectName(u"frmyazdirmaayarlari"_qs);
+    Table1->setObjectName(u"Table1"_qs);
+    Table1->setTableName(u"YAYAR"_qs);
+    buildUi();
+    // The program's own ending closes every window; only that close is let through.
+    qApp->installEventFilter(this);
+    ui::guard(this, [this] { FormCreate(); });
+}
+
+Tfrmyazdirmaayarlari::~Tfrmyazdirmaayarlari() = default;
+
+void Tfrmyazdirmaayarlari::buildUi()
+{
+    setWindowTitle(u"Print Settings"_qs);
+    setFixedSize(485, 501);
+    QFont small = font();
+    small.setPointSize(8);
+    setFont(small);
+    ui::applyWindowColour(this);
+
+    int labelNumber = 0;
+    auto addLabel = [&](const QString& caption, int x, int y) {
+        auto* label = new QLabel(caption, this);
+        label->setObjectName(u"Label"_qs + QString::number(++labelNumber));
+        label->adjustSize();
+        label->move(x, y + 3);
+        return label;
+    };
+    auto addEdit = [&](const QString& name, const QString& column, int x, int y, int width) {
+        auto* edit = new ui::DBEdit(this);
+        edit->setObjectName(name);
+        edit->setGeometry(x, y, width, EditHeight);
+        edit->setDataSource(Table1, column);
+        return edit;
+    };
+    auto addButton = [&](const QString& name, const QString& caption, int x, int y, int width,
+                         void (Tfrmyazdirmaayarlari::*handler)()) {
+        auto* button = new QPushButton(caption, this);
+        button->setObjectName(name);
+        button->setGeometry(x, y, width, ButtonHeight);
+        connect(button, &QPushButton::clicked, this, [this, handler] { ui::guard(this, [&] { (this->*handler)(); }); });
+        return button;
+    };
+    int bevelNumber = 0;
+    auto addBevel = [&](int y, int height) {
+        auto* bevel = new QFrame(this);
+        bevel->setObjectName(u"Bevel"_qs + QString::number(++bevelNumber));
+        bevel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+        bevel->setGeometry(6, y, 473, height);
+        bevel->lower();
+        return bevel;
+    };
+    // A box placed after a caption that ends in its unit ("... %"), never over it.
+    auto afterCaption = [](QLabel* label, int atLeast) { return std::max(atLeast, label->x() + label->width() + 6); };
+
+    // Fonts.
+    addBevel(6, 112);
+    constexpr int NameLeft = 166;
+    constexpr int SizeLeft = 360;
+    addLabel(u"Font Name                 "_qs, NameLeft, 10);
+    addLabel(u"Font Size "_qs, SizeLeft, 10);
+    struct FontRow {
+        const char16_t* caption;
+        const char16_t* button;
+        const char16_t* nameEdit;
+        const char16_t* sizeEdit;
+        const char16_t* nameColumn;
+        const char16_t* sizeColumn;
+        void (Tfrmyazdirmaayarlari::*handler)();
+    };
+    const FontRow fontRows[] = {
+        {u"Caption Font", u"BitBtn2", u"DBEdit1", u"DBEdit2", u"Başlık Fontu Adı", u"Başlık Fontu Boyutu",
+         &Tfrmyazdirmaayarlari::BitBtn2Click},
+        {u"Normal Text Font", u"BitBtn1", u"DBEdit3", u"DBEdit4", u"Normal Yazı Fontu Adı",
+         u"Normal Yazı Fontu Boyutu", &Tfrmyazdirmaayarlari::BitBtn1Click},
+        {u"List Font", u"BitBtn3", u"DBEdit5", u"DBEdit6", u"Liste Fontu Adı", u"Liste Fontu Boyutu",
+         &Tfrmyazdirmaayarlari::BitBtn3Click},
+    };
+    int y = 30;
+    for (const FontRow& row : fontRows) {
+        addLabel(QString::fromUtf16(row.caption), 14, y);
+        auto* button = addButton(QString::fromUtf16(row.button), u"Select"_qs, 110, y - 2, 50, row.handler);
+        if (row.handler == &Tfrmyazdirmaayarlari::BitBtn2Click)
+            BitBtn2 = button;
+        else if (row.handler == &Tfrmyazdirmaayarlari::BitBtn1Click)
+            BitBtn1 = button;
+        else
+            BitBtn3 = button;
+        addEdit(QString::fromUtf16(row.nameEdit), QString::fromUtf16(row.nameColumn), NameLeft, y, 186)
+            ->setAlwaysReadOnly(true);
+        auto* size = addEdit(QString::fromUtf16(row.sizeEdit), QString::fromUtf16(row.sizeColumn), SizeLeft, y, 60);
+        size->setAlwaysReadOnly(true);
+        size->setDisplayFormat(WholeDisplay);
+        size->setEditFormat(WholeEdit);
+        y += 28;
+    }
+
+    // Label printer.
+    addBevel(124, 146);
+    constexpr int BoxLeft = 130;
+    auto* caption = addLabel(u"Character Width"_qs, 14, 132);
+    auto* width = addEdit(u"DBEdit13"_qs, u"Karakter Genişliği"_qs, afterCaption(caption, BoxLeft), 132, 80);
+    width->setAlwaysReadOnly(true);
+    width->setDisplayFormat(RatioDisplay);
+    width->setEditFormat(WidthEdit);
+    addLabel(u"mm."_qs, width->x() + width->width() + 4, 132);
+    caption = addLabel(u"Label Y axis ratio %"_qs, 14, 158);
+    auto* labelRatio = addEdit(u"DBEdit12"_qs, u"Etiket Y Eksen Oranı"_qs, afterCaption(caption, BoxLeft), 158, 80);
+    labelRatio->setAlwaysReadOnly(true);
+    labelRatio->setDisplayFormat(RatioDisplay);
+    labelRatio->setEditFormat(RatioEdit);
+    BitBtn8 = addButton(u"BitBtn8"_qs, u"Test / &Set"_qs, 350, 131, 115, &Tfrmyazdirmaayarlari::BitBtn8Click);
+
+    struct SheetPair {
+        const char16_t* leftCaption;
+        const char16_t* leftEdit;
+        const char16_t* leftColumn;
+        const char16_t* rightCaption;
+        const char16_t* rightEdit;
+        const char16_t* rightColumn;
+    };
+    const SheetPair sheetRows[] = {
+        {u"Label Width", u"DBEdit14", u"Etiket Genişliği", u"Label Height", u"DBEdit15", u"Etiket Yüksekliği"},
+        {u"Horizontal Gap", u"DBEdit16", u"Yatay Etiket Aralığı", u"Vertical Gap", u"DBEdit17",
+         u"Dikey Etiket Aralığı"},
+    };
+    y = 186;
+    for (const SheetPair& row : sheetRows) {
+        addLabel(QString::fromUtf16(row.leftCaption), 14, y);
+        addEdit(QString::fromUtf16(row.leftEdit), QString::fromUtf16(row.leftColumn), BoxLeft, y, 60);
+        addLabel(u"mm."_qs, BoxLeft + 64, y);
+        addLabel(QString::fromUtf16(row.rightCaption), 250, y);
+        addEdit(QString::fromUtf16(row.rightEdit), QString::fromUtf16(row.rightColumn), 340, y, 60);
+        addLabel(u"mm."_qs, 404, y);
+        y += 26;
+    }
+    addEdit(u"DBEdit18"_qs, u"Satırdaki Etiket Sayısı"_qs, BoxLeft, y, 60);
+    addLabel(u"labels in a row"_qs, BoxLeft + 64, y);
+
+    // Printing ratios.
+    addBevel(276, 64);
+    caption = addLabel(u"Printing X axis ratio         %"_qs, 14, 284);
+    auto* xRatio = addEdit(u"DBEdit9"_qs, u"Yazdırma X Eksen Oranı"_qs, afterCaption(caption, BoxLeft + 40), 284, 80);
+    caption = addLabel(u"Printing Y axis ratio         %"_qs, 14, 310);
+    auto* yRatio = addEdit(u"DBEdit7"_qs, u"Yazdırma Y Eksen Oranı"_qs, afterCaption(caption, BoxLeft + 40), 310, 80);
+    for (auto* ratio : {xRatio, yRatio}) {
+        ratio->setDisplayFormat(RatioDisplay);
+        ratio->setEditFormat(RatioEdit);
+    }
+    BitBtn4 = addButton(u"BitBtn4"_qs, u"T&est"_qs, 350, 283, 115, &Tfrmyazdirmaayarlari::BitBtn4Click);
+
+    // Line height, printer kind, advanced label settings.
+    addBevel(346, 96);
+    auto* lineCaption = addLabel(u"List Line &Height"_qs, 14, 362);
+    auto* lineHeight = addEdit(u"DBEdit11"_qs, u"Liste Satır Aralığı"_qs, afterCaption(lineCaption, 100), 362, 50);
+    lineHeight->setDisplayFormat(WholeDisplay);
+    lineHeight->setEditFormat(WholeEdit);
+    lineCaption->setBuddy(lineHeight);
+    addLabel(u"mm."_qs, lineHeight->x() + lineHeight->width() + 4, 362);
+    DBRadioGroup1 = new ui::DBRadioGroup(u" Printer "_qs, {u"B/W"_qs, u"Color"_qs}, this);
+    DBRadioGroup1->setObjectName(u"DBRadioGroup1"_qs);
+    DBRadioGroup1->setGeometry(215, 352, 110, 82);
+    DBRadioGroup1->setDataSource(Table1, u"Yazıcı Tipi"_qs);
+    BitBtn9 = addButton(u"BitBtn9"_qs, u"Advanced &Label Settings"_qs, 331, 380, 144,
+                        &Tfrmyazdirmaayarlari::BitBtn9Click);
+
+    BitBtn5 = addButton(u"BitBtn5"_qs, u"&OK"_qs, 300, 460, 82, &Tfrmyazdirmaayarlari::BitBtn5Click);
+    BitBtn6 = addButton(u"BitBtn6"_qs, u"&Cancel"_qs, 391, 460, 82, &Tfrmyazdirmaayarlari::BitBtn6Click);
+    BitBtn5->setDefault(true);
+}
+
+void Tfrmyazdirmaayarlari::FormCreate()
+{
+    store::ConnectDataSets(this);
+    Table1->open();
+}
+
+void Tfrmyazdirmaayarlari::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (m_centred)
+        return;
+    m_centred = true;
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+bool Tfrmyazdirmaayarlari::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == qApp && event->type() == QEvent::Quit) {
+        m_applicationQuitting = true;
+        // Should another window keep the program running, requests are refused again.
+        QTimer::singleShot(0, this, [this] { m_applicationQuitting = false; });
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Tfrmyazdirmaayarlari::closeEvent(QCloseEvent* event)
+{
+    // Only OK and Cancel hide the window.
+    if (m_applicationQuitting)
+        event->accept();
+    else
+        event->ignore();
+}
+
+Tgenel& Tfrmyazdirmaayarlari::printer()
+{
+    if (m_printer)
+        return *m_printer;
+    if (!m_ownPrinter)
+        m_ownPrinter = std::make_unique<Tgenel>();
+    return *m_ownPrinter;
+}
+
+void Tfrmyazdirmaayarlari::tellSavedPrintout(const QString& filePath)
+{
+    if (!filePath.isEmpty())
+        ui::showMessage(this, savedPrintoutMessage(filePath));
+}
+
+void Tfrmyazdirmaayarlari::chooseFont(const QString& nameColumn, const QString& sizeColumn)
+{
+    store::Field name = Table1->fieldByName(nameColumn);
+    store::Field size = Table1->fieldByName(sizeColumn);
+    // A null column leaves the dialog as it was last used in this window.
+    if (!name.isNull())
+        m_dialogFont.setFamily(name.asString());
+    if (!size.isNull() && size.asInteger() > 0)
+        m_dialogFont.setPointSize(int(size.asInteger()));
+    const auto chosen = print::chooseFont(this, m_dialogFont, DialogSampleColour);
+    if (!chosen)
+        return;
+    m_dialogFont = *chosen;
+    name.setValue(chosen->family());
+    size.setValue(double(store::roundHalfEven(chosen->pointSizeF())));
+}
+
+void Tfrmyazdirmaayarlari::BitBtn1Click()
+{
+    chooseFont(u"Normal Yazı Fontu Adı"_qs, u"Normal Yazı Fontu Boyutu"_qs);
+}
+
+void Tfrmyazdirmaayarlari::BitBtn2Click()
+{
+    chooseFont(u"Başlık Fontu Adı"_qs, u"Başlık Fontu Boyutu"_qs);
+}
+
+void Tfrmyazdirmaayarlari::BitBtn3Click()
+{
+    chooseFont(u"Liste Fontu Adı"_qs, u"Liste Fontu Boyutu"_qs);
+}
+
+void Tfrmyazdirmaayarlari::BitBtn4Click()
+{
+    tellSavedPrintout(printRatioTestPage(printer()));
+    const QString caption = u"Yazdırma Ayarları"_qs;
+    const double width =
+        parseMeasurement(inputBox(this, caption, u"Lütfen dörtgenin enini mm. cinsinden yazınız."_qs, u"0"_qs));
+    if (width == 0)
+        return;
+    const double height =
+        parseMeasurement(inputBox(this, caption, u"Lütfen dörtgenin boyunu mm. cinsinden yazınız."_qs, u"0"_qs));
+    if (height == 0)
+        return;
+    const PrinterRatios ratios = *printerRatios(width, height);
+    Table1->fieldByName(u"Yazdırma X Eksen Oranı"_qs).setValue(ratios.xPercent);
+    Table1->fieldByName(u"Yazdırma Y Eksen Oranı"_qs).setValue(ratios.yPercent);
+}
+
+void Tfrmyazdirmaayarlari::BitBtn8Click()
+{
+    // The wait keeps the window working; a second press meanwhile would delete the first run's signal file.
+    if (m_testPrintRunning)
+        return;
+    if (!runTestPrint())
+        return;
+    const QString caption = u"Etiket Dökümü Ayarları"_qs;
+    const double xDistance = parseMeasurement(inputBox(
+        this, caption, u"Lütfen \"X\" harfleri arasındaki uzaklığı mm. cinsinden yazınız."_qs, u"201,5"_qs));
+    const double dotDistance = parseMeasurement(
+        inputBox(this, caption, u"Lütfen \".\" işaretleri arasındaki uzaklığı mm. cinsinden yazınız."_qs, u"100"_qs));
+    const LabelPrinterValues values = labelPrinterValues(xDistance, dotDistance);
+    Table1->fieldByName(u"Karakter Genişliği"_qs).setValue(values.characterWidthMm);
+    Table1->fieldByName(u"Etiket Y Eksen Oranı"_qs).setValue(values.yRatioPercent);
+}
+
+bool Tfrmyazdirmaayarlari::runTestPrint()
+{
+    m_testPrintRunning = true;
+    TestPrintRun run(this, m_testPrintProgram, m_signalFolder);
+    bool signalled = false;
+    try {
+        signalled = run.run();
+    } catch (...) {
+        m_testPrintRunning = false;
+        throw;
+    }
+    m_testPrintRunning = false;
+    if (signalled)
+        tellSavedPrintout(run.savedFile());
+    return signalled;
+}
+
+void Tfrmyazdirmaayarlari::BitBtn9Click()
+{
+    if (Table1->isEditing())
+        Table1->post();
+    if (m_advancedLabelSettings)
+        m_advancedLabelSettings();
+}
+
+void Tfrmyazdirmaayarlari::BitBtn5Click()
+{
+    if (Table1->isEditing())
+        Table1->post();
+    hide();
+}
+
+void Tfrmyazdirmaayarlari::BitBtn6Click()
+{
+    if (Table1->isEditing())
+        Table1->cancel();
+    hide();
+}
+
+} // namespace corvella::print

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QSizeF>
+#include <QString>
+
+#include <optional>
+#include <utility>
+
+namespace corvella::test {
+
+/// One word of a PDF's first page as poppler's pdftotext places it, in points from the page's top-left corner.
+struct PdfWord {
+    QString text;
+    double xMin, yMin, xMax, yMax;
+};
+
+QList<PdfWord> pdfWords(const QString& pdfPath);
+/// The words that read `text`, top to bottom and left to right.
+QList<PdfWord> wordsWithText(const QList<PdfWord>& words, const QString& text);
+QSizeF pdfPageSizeMm(const QString& pdfPath);
+
+/// The first page rendered by pdftoppm at 10 pixels to the millimetre, without smoothing, as a grey image.
+struct Raster {
+    QImage image;
+    static constexpr double PixelsPerMm = 10;
+};
+
+std::optional<Raster> darkRunsMm(const QString& pdfPath);
+
+/// The dark extent, in mm, of the rows within half a millimetre of `yMm` (or of the columns near `xMm`);
+/// (-1, -1) when nothing there is dark.
+std::pair<double, double> horizontalRunMm(const Raster& raster, double yMm);
+std::pair<double, double> verticalRunMm(const Raster& raster, double xMm);
+
+} // namespace corvella::test

@@ -1,0 +1,461 @@
+#include "print/PdfSurface.h"
+#include "print/PrintGeometry.h"
+#include "print/PrinterSurface.h"
+#include "print/RecordingSurface.h"
+#include "print/TestPages.h"
+#include "print/Tgenel.h"
+#include "store/Error.h"
+
+#include "PdfMeasure.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPrinterInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace corvella;
+using print::Orientation;
+using Kind = print::RecordingSurface::Kind;
+using Step = std::function<void(print::Tgenel&)>;
+
+Q_DECLARE_METATYPE(print::Orientation)
+Q_DECLARE_METATYPE(Step)
+
+namespace {
+
+constexpr double PointMm = 25.4 / 72;
+
+/// A Tgenel drawing on a recording surface it hands out.
+struct Recorder {
+    print::RecordingSurface* surface;
+    print::Tgenel printer;
+
+    explicit Recorder(QSize portraitDots = QSize(2471, 3494))
+        : surface(new print::RecordingSurface(portraitDots))
+        , printer(std::unique_ptr<print::PrintSurface>(surface))
+    {
+    }
+};
+
+QString errorOf(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const Error& error) {
+        return error.message();
+    }
+    return QString();
+}
+
+} // namespace
+
+class PrintHelpersTest : public QObject {
+    Q_OBJECT
+private slots:
+    void millimetresToDots_data();
+    void millimetresToDots();
+    void pageHeightFromPrintableDots_data();
+    void pageHeightFromPrintableDots();
+    void textAndLinesLandOnTheirDots();
+    void stateAndOrientationPersistBetweenJobs();
+    void orientationWords_data();
+    void orientationWords();
+    void jobOrderErrors_data();
+    void jobOrderErrors();
+    void failedJobCanBeDroppedAndRestarted();
+
+    void pdfMeasuresTrueAtAnyResolution_data();
+    void pdfMeasuresTrueAtAnyResolution();
+    void pdfLandscapePageHeight();
+    void sameEndPointsLeaveNoMark();
+
+    void withoutPrinterJobGoesToPrintsFolder();
+    void withoutPrinterOrFolderTheJobFails();
+    void fallbackFileNames();
+
+    void ratioTestPageInDots();
+    void ratioSquareMeasuresItsNominalSide();
+    void labelTestPageOnPaper();
+};
+
+void PrintHelpersTest::millimetresToDots_data()
+{
+    QTest::addColumn<int>("mm");
+    QTest::addColumn<int>("dots");
+    const QList<std::pair<int, int>> table = {{0, 0},      {1, 12},     {2, 24},     {4, 47},       {5, 59},
+                                              {10, 118},   {15, 176},   {70, 824},   {100, 1176},   {210, 2471},
+                                              {297, 3494}, {-5, -59}};
+    for (const auto& [mm, dots] : table)
+        QTest::addRow("%d mm", mm) << mm << dots;
+}
+
+void PrintHelpersTest::millimetresToDots()
+{
+    QFETCH(int, mm);
+    QFETCH(int, dots);
+    QCOMPARE(print::dotsFromMm(mm), dots);
+
+    // Each coordinate is converted by itself, on both axes.
+    Recorder r;
+    r.printer.BeginDocument();
+    r.printer.PrintText(mm, mm, u"a"_qs);
+    QCOMPARE(r.surface->calls(Kind::Text).constFirst().from, QPoint(dots, dots));
+}
+
+void PrintHelpersTest::pageHeightFromPrintableDots_data()
+{
+    QTest::addColumn<int>("printableDots");
+    QTest::addColumn<int>("heightMm");
+    QTest::newRow("3300") << 3300 << 281;
+    QTest::newRow("3507") << 3507 << 298;
+    QTest::newRow("7014") << 7014 << 596;
+    QTest::newRow("A4 full page") << 3494 << 297;
+}
+
+void PrintHelpersTest::pageHeightFromPrintableDots()
+{
+    QFETCH(int, printableDots);
+    QFETCH(int, heightMm);
+    Recorder r(QSize(2400, printableDots));
+    QCOMPARE(r.printer.PageHeightMm(), heightMm);
+    r.printer.SetOrientationByWord(u"Yan"_qs);
+    QCOMPARE(r.printer.PageHeightMm(), print::mmFromDots(2400)); // landscape reads the other side
+}
+
+void PrintHelpersTest::textAndLinesLandOnTheirDots()
+{
+    Recorder r;
+    r.printer.SetFont(u"Times New Roman"_qs, 12);
+    r.printer.SetFontColor(0xFF0000);
+    r.printer.SetPenColor(0x00FF00);
+    r.printer.BeginDocument(u"Report"_qs);
+    r.printer.PrintText(15, 2, u"Başlık"_qs);
+    r.printer.DrawLine(4, 13, 91, 30); // x1, y1, x2, y2
+    r.printer.NewPage();
+    r.printer.SetFontColor(255);
+    r.printer.PrintText(6, 15, u"İkinci"_qs);
+    QCOMPARE(r.printer.EndDocument(), QString());
+
+    const auto& calls = r.surface->calls();
+    QCOMPARE(calls.size(), 6);
+    QCOMPARE(calls.at(0).kind, Kind::BeginDocument);
+    QCOMPARE(calls.at(0).text, u"Report"_qs);
+
+    const auto title = calls.at(1);
+    QCOMPARE(title.kind, Kind::Text);
+    QCOMPARE(title.from, QPoint(176, 24));
+    QCOMPARE(title.text, u"Başlık"_qs);
+    QCOMPARE(title.page, 1);
+    QCOMPARE(title.state.fontName, u"Times New Roman"_qs);
+    QCOMPARE(title.state.fontSize, 12);
+    QCOMPARE(title.state.fontColour, 0xFF0000);
+
+    const auto line = calls.at(2);
+    QCOMPARE(line.kind, Kind::Line);
+    QCOMPARE(line.from, QPoint(47, 153));
+    QCOMPARE(line.to, QPoint(1071, 353));
+    QCOMPARE(line.state.penColour, 0x00FF00);
+
+    QCOMPARE(calls.at(3).kind, Kind::NewPage);
+    QCOMPARE(calls.at(4).page, 2);
+    QCOMPARE(calls.at(4).state.fontColour, 255);
+    QCOMPARE(calls.at(4).state.fontName, u"Times New Roman"_qs); // only the colour changed
+    QCOMPARE(calls.at(5).kind, Kind::EndDocument);
+}
+
+void PrintHelpersTest::stateAndOrientationPersistBetweenJobs()
+{
+    Recorder r;
+    r.printer.SetOrientationByWord(u"Yan"_qs);
+    r.printer.SetFont(u"Courier New"_qs, 9);
+    r.printer.SetFontColor(0x123456);
+    r.printer.BeginDocument();
+    r.printer.EndDocument();
+    r.printer.BeginDocument();
+    r.printer.PrintText(1, 1, u"x"_qs);
+    r.printer.EndDocument();
+    const auto text = r.surface->calls(Kind::Text).constFirst();
+    QCOMPARE(text.orientation, Orientation::Landscape);
+    QCOMPARE(text.state.fontName, u"Courier New"_qs);
+    QCOMPARE(text.state.fontSize, 9);
+    QCOMPARE(text.state.fontColour, 0x123456);
+}
+
+void PrintHelpersTest::orientationWords_data()
+{
+    QTest::addColumn<Orientation>("before");
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<Orientation>("after");
+    QTest::newRow("Yan") << Orientation::Portrait << u"Yan"_qs << Orientation::Landscape;
+    QTest::newRow("Düz") << Orientation::Landscape << u"Düz"_qs << Orientation::Portrait;
+    QTest::newRow("yan keeps portrait") << Orientation::Portrait << u"yan"_qs << Orientation::Portrait;
+    QTest::newRow("düz keeps landscape") << Orientation::Landscape << u"düz"_qs << Orientation::Landscape;
+    QTest::newRow("YAN") << Orientation::Portrait << u"YAN"_qs << Orientation::Portrait;
+    QTest::newRow("empty keeps landscape") << Orientation::Landscape << QString() << Orientation::Landscape;
+    QTest::newRow("Yan with blank") << Orientation::Portrait << u"Yan "_qs << Orientation::Portrait;
+    QTest::newRow("Duz without umlaut") << Orientation::Landscape << u"Duz"_qs << Orientation::Landscape;
+}
+
+void PrintHelpersTest::orientationWords()
+{
+    QFETCH(Orientation, before);
+    QFETCH(QString, word);
+    QFETCH(Orientation, after);
+    Recorder r;
+    r.surface->setOrientation(before);
+    r.printer.SetOrientationByWord(word);
+    QCOMPARE(r.surface->orientation(), after);
+}
+
+void PrintHelpersTest::jobOrderErrors_data()
+{
+    QTest::addColumn<bool>("inJob");
+    QTest::addColumn<Step>("step");
+    QTest::addColumn<QString>("error");
+    const QString inProgress = u"Printing in progress"_qs;
+    const QString notPrinting = u"Printer is not currently printing"_qs;
+    QTest::newRow("begin while printing") << true << Step([](auto& p) { p.BeginDocument(); }) << inProgress;
+    QTest::newRow("landscape while printing")
+        << true << Step([](auto& p) { p.SetOrientationByWord(u"Yan"_qs); }) << inProgress;
+    QTest::newRow("portrait while printing")
+        << true << Step([](auto& p) { p.SetOrientationByWord(u"Düz"_qs); }) << inProgress;
+    QTest::newRow("other word while printing")
+        << true << Step([](auto& p) { p.SetOrientationByWord(u"yan"_qs); }) << QString();
+    QTest::newRow("new page outside a job") << false << Step([](auto& p) { p.NewPage(); }) << notPrinting;
+    QTest::newRow("end outside a job") << false << Step([](auto& p) { p.EndDocument(); }) << notPrinting;
+    QTest::newRow("text outside a job") << false << Step([](auto& p) { p.PrintText(1, 1, u"x"_qs); })
+                                        << notPrinting;
+    QTest::newRow("line outside a job") << false << Step([](auto& p) { p.DrawLine(1, 1, 2, 2); }) << notPrinting;
+    QTest::newRow("font outside a job") << false << Step([](auto& p) { p.SetFont(u"Arial"_qs, 8); }) << QString();
+    QTest::newRow("page height outside a job") << false << Step([](auto& p) { p.PageHeightMm(); }) << QString();
+}
+
+void PrintHelpersTest::jobOrderErrors()
+{
+    QFETCH(bool, inJob);
+    QFETCH(Step, step);
+    QFETCH(QString, error);
+    Recorder r;
+    if (inJob)
+        r.printer.BeginDocument();
+    const auto callsBefore = r.surface->calls().size();
+    QCOMPARE(errorOf([&] { step(r.printer); }), error);
+    if (!error.isEmpty())
+        QCOMPARE(r.surface->calls().size(), callsBefore); // nothing reached the surface
+    QCOMPARE(r.printer.isPrinting(), inJob);
+    QCOMPARE(r.surface->orientation(), Orientation::Portrait);
+}
+
+void PrintHelpersTest::failedJobCanBeDroppedAndRestarted()
+{
+    Recorder r;
+    r.printer.BeginDocument();
+    QCOMPARE(errorOf([&] { r.printer.BeginDocument(); }), u"Printing in progress"_qs);
+    r.printer.AbortDocument();
+    QVERIFY(!r.printer.isPrinting());
+    r.printer.BeginDocument();
+    QCOMPARE(r.surface->calls().last().kind, Kind::BeginDocument);
+    QCOMPARE(r.surface->calls(Kind::AbortDocument).size(), 1);
+}
+
+void PrintHelpersTest::pdfMeasuresTrueAtAnyResolution_data()
+{
+    QTest::addColumn<int>("dpi");
+    QTest::newRow("300 dpi") << 300;
+    QTest::newRow("600 dpi") << 600;
+    QTest::newRow("1200 dpi") << 1200;
+}
+
+void PrintHelpersTest::pdfMeasuresTrueAtAnyResolution()
+{
+    QFETCH(int, dpi);
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(u"measure.pdf"_qs);
+    print::Tgenel printer(std::make_unique<print::PdfSurface>(pdf, dpi));
+    QCOMPARE(printer.PageHeightMm(), 297);
+    printer.BeginDocument(u"Measure"_qs);
+    QCOMPARE(printer.PageHeightMm(), 297);
+    printer.DrawLine(10, 50, 110, 50);   // 100 mm across
+    printer.DrawLine(150, 60, 150, 160); // 100 mm down
+    printer.SetFont(u"Courier New"_qs, 10);
+    printer.PrintText(20, 200, print::labelTestLine());
+    printer.SetFont(u"Courier New"_qs, 20);
+    printer.PrintText(20, 230, u"W"_qs);
+    QCOMPARE(printer.EndDocument(), pdf);
+
+    const auto lines = test::darkRunsMm(pdf);
+    QVERIFY2(lines.has_value(), "pdftoppm could not render the file");
+    const auto across = test::horizontalRunMm(*lines, 50);
+    QVERIFY2(std::abs(across.first - 10) < 0.3 && std::abs(across.second - 110) < 0.3,
+             qPrintable(u"across %1..%2"_qs.arg(across.first).arg(across.second)));
+    const auto down = test::verticalRunMm(*lines, 150);
+    QVERIFY2(std::abs(down.first - 60) < 0.3 && std::abs(down.second - 160) < 0.3,
+             qPrintable(u"down %1..%2"_qs.arg(down.first).arg(down.second)));
+
+    const auto words = test::pdfWords(pdf);
+    const auto xs = test::wordsWithText(words, u"X"_qs);
+    const auto ws = test::wordsWithText(words, u"W"_qs);
+    QCOMPARE(words.size(), 3);
+    QCOMPARE(xs.size(), 2);
+    QCOMPARE(ws.size(), 1);
+    // A 10 point fixed-pitch cell is 6 points wide: 79 cells lie between the two letters at any resolution.
+    const double xDistanceMm = (xs.at(1).xMin - xs.at(0).xMin) * PointMm;
+    QVERIFY2(std::abs(xDistanceMm - 79 * 6 * PointMm) < 0.1, qPrintable(QString::number(xDistanceMm)));
+    QVERIFY2(std::abs(xs.at(0).xMin * PointMm - 20) < 0.3, qPrintable(QString::number(xs.at(0).xMin)));
+    // The cell's top is where the text was placed, and a 20 point letter is twice as tall as a 10 point one.
+    QVERIFY2(std::abs(xs.at(0).yMin * PointMm - 200) < 0.3, qPrintable(QString::number(xs.at(0).yMin)));
+    const double small = xs.at(0).yMax - xs.at(0).yMin;
+    const double large = ws.at(0).yMax - ws.at(0).yMin;
+    QVERIFY2(std::abs(large / small - 2) < 0.01, qPrintable(u"%1 / %2"_qs.arg(large).arg(small)));
+    QVERIFY2(std::abs(small - 10 * 1.13) < 0.2, qPrintable(QString::number(small))); // a cell is 1.13 em high
+}
+
+void PrintHelpersTest::pdfLandscapePageHeight()
+{
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(u"landscape.pdf"_qs);
+    print::Tgenel printer(std::make_unique<print::PdfSurface>(pdf, 600));
+    printer.SetOrientationByWord(u"Yan"_qs);
+    QCOMPARE(printer.PageHeightMm(), 210);
+    printer.BeginDocument();
+    printer.DrawLine(10, 20, 280, 20);
+    printer.EndDocument();
+    const auto size = test::pdfPageSizeMm(pdf);
+    QVERIFY2(std::abs(size.width() - 297) < 1 && std::abs(size.height() - 210) < 1,
+             qPrintable(u"%1 x %2"_qs.arg(size.width()).arg(size.height())));
+    const auto across = test::horizontalRunMm(*test::darkRunsMm(pdf), 20);
+    QVERIFY2(std::abs(across.second - across.first - 270) < 0.3, qPrintable(QString::number(across.second)));
+}
+
+void PrintHelpersTest::sameEndPointsLeaveNoMark()
+{
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(u"dot.pdf"_qs);
+    print::Tgenel printer(std::make_unique<print::PdfSurface>(pdf, 300));
+    printer.BeginDocument();
+    printer.DrawLine(50, 50, 50, 50);
+    printer.DrawLine(10, 100, 20, 100); // a visible line proves the render saw the page
+    printer.EndDocument();
+    const auto dark = test::darkRunsMm(pdf);
+    QVERIFY(dark.has_value());
+    QCOMPARE(test::horizontalRunMm(*dark, 50), std::make_pair(-1.0, -1.0));
+    QVERIFY(test::horizontalRunMm(*dark, 100).first >= 0);
+}
+
+void PrintHelpersTest::withoutPrinterJobGoesToPrintsFolder()
+{
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        QSKIP("a printer is installed on this machine");
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(u"Prints"_qs);
+    auto* surface = new print::PrinterSurface(folder);
+    surface->setClock([] { return QDateTime(QDate(2024, 3, 9), QTime(14, 5, 7)); });
+    print::Tgenel printer{std::unique_ptr<print::PrintSurface>(surface)};
+    QCOMPARE(printer.PageHeightMm(), 297);
+    printer.BeginDocument(u"Liste/Rapor"_qs);
+    printer.PrintText(10, 10, u"Merhaba"_qs);
+    const QString saved = printer.EndDocument();
+    QCOMPARE(saved, QDir(folder).filePath(u"Liste_Rapor 2024-03-09 14.05.07.pdf"_qs));
+    QFile file(saved);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.read(5) == "%PDF-");
+    const auto words = test::pdfWords(saved);
+    QCOMPARE(words.size(), 1);
+    QCOMPARE(words.at(0).text, u"Merhaba"_qs);
+    QVERIFY2(std::abs(words.at(0).xMin * PointMm - 10) < 0.3, qPrintable(QString::number(words.at(0).xMin)));
+    QVERIFY(print::savedPrintoutMessage(saved).contains(saved));
+
+    // The same job in the same second does not overwrite the first file.
+    printer.BeginDocument(u"Liste/Rapor"_qs);
+    const QString second = printer.EndDocument();
+    QCOMPARE(second, QDir(folder).filePath(u"Liste_Rapor 2024-03-09 14.05.07 (2).pdf"_qs));
+}
+
+void PrintHelpersTest::withoutPrinterOrFolderTheJobFails()
+{
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        QSKIP("a printer is installed on this machine");
+    print::Tgenel printer(std::make_unique<print::PrinterSurface>());
+    QCOMPARE(errorOf([&] { printer.BeginDocument(); }), u"There is no default printer currently selected"_qs);
+    QVERIFY(!printer.isPrinting());
+}
+
+void PrintHelpersTest::fallbackFileNames()
+{
+    QTemporaryDir dir;
+    const QDateTime time(QDate(2025, 12, 31), QTime(23, 59, 58));
+    QCOMPARE(QFileInfo(print::fallbackFilePath(dir.path(), u"Etiket Dökümü"_qs, time)).fileName(),
+             u"Etiket Dökümü 2025-12-31 23.59.58.pdf"_qs);
+    QCOMPARE(QFileInfo(print::fallbackFilePath(dir.path(), u"../a:b*c"_qs, time)).fileName(),
+             u"Print.._a_b_c 2025-12-31 23.59.58.pdf"_qs);
+    QCOMPARE(QFileInfo(print::fallbackFilePath(dir.path(), QString(), time)).fileName(),
+             u"Print 2025-12-31 23.59.58.pdf"_qs);
+    QCOMPARE(QFileInfo(print::fallbackFilePath(dir.path(), u"x"_qs, time)).absolutePath(), dir.path());
+}
+
+void PrintHelpersTest::ratioTestPageInDots()
+{
+    Recorder r;
+    r.printer.SetPenColor(0x00FF00); // left by an earlier job
+    r.surface->setOutputFile(u"/tmp/ratio.pdf"_qs);
+    QCOMPARE(print::printRatioTestPage(r.printer), u"/tmp/ratio.pdf"_qs);
+    const auto texts = r.surface->calls(Kind::Text);
+    QCOMPARE(texts.size(), 2);
+    QCOMPARE(texts.at(0).from, QPoint(100, 100));
+    QCOMPARE(texts.at(0).text, u"Lütfen ekrana gelecek olan soruları cevaplandırmak için "_qs);
+    QCOMPARE(texts.at(1).from, QPoint(100, 200));
+    QCOMPARE(texts.at(1).text, u"aşağıdaki dörtgenin boyutlarını ölçünüz."_qs);
+    for (const auto& text : texts) {
+        QCOMPARE(text.state.fontName, u"Arial"_qs);
+        QCOMPARE(text.state.fontSize, 10);
+        QCOMPARE(text.state.fontColour, 0x0000FF);
+    }
+    const auto squares = r.surface->calls(Kind::Rectangle);
+    QCOMPARE(squares.size(), 1);
+    QCOMPARE(squares.at(0).from, QPoint(294, 294));
+    QCOMPARE(squares.at(0).to, QPoint(1471, 1471));
+    QCOMPARE(squares.at(0).state.penColour, 0);
+    QCOMPARE(r.printer.state().penColour, 0x00FF00); // the caller's pen is given back
+    QCOMPARE(r.surface->calls().constLast().kind, Kind::EndDocument);
+}
+
+void PrintHelpersTest::ratioSquareMeasuresItsNominalSide()
+{
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(u"ratio.pdf"_qs);
+    print::Tgenel printer(std::make_unique<print::PdfSurface>(pdf, 300));
+    print::printRatioTestPage(printer);
+    const auto raster = test::darkRunsMm(pdf);
+    QVERIFY(raster.has_value());
+    // The square from 25 mm to 125 mm on both axes (1177 nominal dots, 100.05 mm).
+    const auto top = test::horizontalRunMm(*raster, 25);
+    const auto right = test::verticalRunMm(*raster, 125); // the left side shares its column with the text
+    for (const auto& side : {top, right})
+        QVERIFY2(std::abs(side.first - 25) < 0.2 && std::abs(side.second - 125) < 0.2,
+                 qPrintable(u"%1..%2"_qs.arg(side.first).arg(side.second)));
+}
+
+void PrintHelpersTest::labelTestPageOnPaper()
+{
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(u"label.pdf"_qs);
+    print::Tgenel printer(std::make_unique<print::PdfSurface>(pdf, 600));
+    QCOMPARE(print::printLabelTestPage(printer), pdf);
+    QVERIFY(!printer.isPrinting());
+
+    const auto words = test::pdfWords(pdf);
+    const auto xs = test::wordsWithText(words, u"X"_qs);
+    const auto dots = test::wordsWithText(words, u"."_qs);
+    QCOMPARE(xs.size(), 2);
+    QCOMPARE(dots.size(), 2);
+    QCOMPARE(xs.at(0).yMin, xs.at(1).yMin); // one line
+    const double cellMm = (xs.at(1).xMin - xs.at(0).xMin) * PointMm / 79;
+    QVERIFY2(std::abs(cellMm - 6 * PointMm) < 0.01, qPrintable(QString::number(cellMm)));
+    QCOMPARE(dots.at(0).xMin, dots.at(1).xMin);
+    const double dotDistanceMm = (dots.at(1).yMin - dots.at(0).yMin) * PointMm;
+    QVERIFY2(std::abs(dotDistanceMm - 100) < 0.1, qPrintable(QString::number(dotDistanceMm)));
+}
+
+QTEST_MAIN(PrintHelpersTest)
+#include "tst_printhelpers.moc"
