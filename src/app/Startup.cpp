@@ -2,6 +2,8 @@
 
 #include "Tfrm_about.h"
 #include "Tfrmkayit.h"
+#include "print/Tgenel.h"
+#include "print/ui/Tfrmyazdirmaayarlari.h"
 #include "search/Tfrm_arama.h"
 #include "search/Tfrm_liste.h"
 #include "store/ConnectionString.h"
@@ -42,8 +44,10 @@ Windows createWindows()
 {
     Windows windows;
     windows.main = std::make_unique<Tfrmkayit>();
+    windows.printSettings = std::make_unique<print::Tfrmyazdirmaayarlari>();
     windows.search = std::make_unique<search::Tfrm_arama>();
     windows.list = std::make_unique<search::Tfrm_liste>();
+    windows.genel = std::make_unique<print::Tgenel>();
     windows.about = std::make_unique<Tfrm_about>();
 
     Tfrmkayit* main = windows.main.get();
@@ -57,6 +61,15 @@ Windows createWindows()
         searchWindow->show();
         searchWindow->raise();
         searchWindow->activateWindow();
+    });
+
+    print::Tfrmyazdirmaayarlari* printSettings = windows.printSettings.get();
+    printSettings->setPrinter(windows.genel.get());
+    list->setPrinting(windows.genel.get(), printSettings->table());
+    windows.main->setPrintSettingsAction([printSettings] {
+        printSettings->show();
+        printSettings->raise();
+        printSettings->activateWindow();
     });
 
     Tfrm_about* about = windows.about.get();

@@ -7,6 +7,11 @@ class Tfrm_arama;
 class Tfrm_liste;
 } // namespace corvella::search
 
+namespace corvella::print {
+class Tfrmyazdirmaayarlari;
+class Tgenel;
+} // namespace corvella::print
+
 namespace corvella::app {
 
 class Tfrmkayit;
@@ -15,8 +20,10 @@ class Tfrm_about;
 /// The long-lived windows, created in the program's fixed order; the main window comes first.
 struct Windows {
     std::unique_ptr<Tfrmkayit> main;
+    std::unique_ptr<print::Tfrmyazdirmaayarlari> printSettings;
     std::unique_ptr<search::Tfrm_arama> search;
     std::unique_ptr<search::Tfrm_liste> list;
+    std::unique_ptr<print::Tgenel> genel;
     std::unique_ptr<Tfrm_about> about;
 
     Windows();

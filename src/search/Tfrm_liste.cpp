@@ -1,6 +1,8 @@
 #include "Tfrm_liste.h"
 
 #include "Tfrm_arama.h"
+#include "print/ReportLayout.h"
+#include "print/Tgenel.h"
 #include "store/ConnectDataSets.h"
 #include "store/DataSet.h"
 #include "store/Error.h"
@@ -17,6 +19,28 @@
 #include <QVBoxLayout>
 
 namespace corvella::search {
+
+namespace {
+
+/// The listed rows as the report walks them: the grid's shown fields, read from the list's query.
+class ListedRows : public print::ReportRows {
+public:
+    ListedRows(store::QueryDataSet& query, QList<int> fields)
+        : m_query(query)
+        , m_fields(std::move(fields))
+    {
+    }
+    qint64 count() const override { return m_query.recordCount(); }
+    void first() override { m_query.first(); }
+    void next() override { m_query.next(); }
+    QVariant value(int column) const override { return m_query.value(m_fields.at(column)); }
+
+private:
+    store::QueryDataSet& m_query;
+    QList<int> m_fields;
+};
+
+} // namespace
 
 Tfrm_liste::Tfrm_liste(QWidget* parent)
     : QWidget(parent, Qt::Window)
@@ -60,6 +84,7 @@ void Tfrm_liste::buildUi()
         return button;
     };
     BitBtn1 = addButton(u"BitBtn1"_qs, u"&Print Report"_qs, u"Print list..."_qs);
+    connect(BitBtn1, &QPushButton::clicked, this, [this] { ui::guard(this, [this] { BitBtn1Click(); }); });
     BitBtn3 = addButton(u"BitBtn3"_qs, u"Print &Labels"_qs, u"Print labels for the records in the list..."_qs);
     BitBtn4 = addButton(u"BitBtn4"_qs, u"Send auto-mail to Listed..."_qs, QString());
     auto* found = new QLabel(u"Records found :"_qs, topBar);
@@ -127,6 +152,55 @@ void Tfrm_liste::DBGrid1DblClick()
     if (m_search)
         m_search->hide();
     hide();
+}
+
+void Tfrm_liste::setPrinting(print::Tgenel* genel, store::DataSet* printSettings)
+{
+    m_genel = genel;
+    m_printSettings = printSettings;
+}
+
+void Tfrm_liste::BitBtn1Click()
+{
+    if (!m_genel || !m_printSettings)
+        throw Error(u"Printing is not available."_qs);
+    store::DataSet& settings = *m_printSettings;
+    print::ReportInput input;
+    input.linePitchMm = int(settings.fieldByName(u"Liste Satır Aralığı"_qs).asInteger());
+    input.titleFont = {settings.fieldByName(u"Başlık Fontu Adı"_qs).asString(),
+                       int(settings.fieldByName(u"Başlık Fontu Boyutu"_qs).asInteger())};
+    input.listFont = {settings.fieldByName(u"Liste Fontu Adı"_qs).asString(),
+                      int(settings.fieldByName(u"Liste Fontu Boyutu"_qs).asInteger())};
+    input.title = m_baslik->text();
+    QList<int> fields;
+    for (int column = 0; column < DBGrid1->visibleColumnCount(); ++column) {
+        const int field = DBGrid1->fieldOfColumn(column);
+        const store::FieldDef& def = Query1->fieldDef(field);
+        input.columns << print::ReportColumn{def.name, def.kind, def.size};
+        fields << field;
+    }
+    ListedRows rows(*Query1, fields);
+
+    // A failure part-way must not leave the buttons dead: they get back the captions they had.
+    const QString reportCaption = BitBtn1->text();
+    BitBtn1->setEnabled(false);
+    BitBtn1->setText(u"Yazıcı Meşgul"_qs);
+    BitBtn1->repaint(); // the run holds the event loop; show the busy caption now
+    Query1->disableControls();
+    QString savedTo;
+    try {
+        savedTo = print::printReport(*m_genel, input, rows);
+    } catch (...) {
+        Query1->enableControls();
+        BitBtn1->setText(reportCaption);
+        BitBtn1->setEnabled(true);
+        throw;
+    }
+    Query1->enableControls();
+    BitBtn1->setEnabled(true);
+    BitBtn1->setText(u"&Listeyi Yazıcıya Gönder"_qs);
+    if (!savedTo.isEmpty())
+        ui::showMessage(this, u"No printer is installed: the report was saved to\n%1"_qs.arg(savedTo));
 }
 
 void Tfrm_liste::BitBtn2Click()

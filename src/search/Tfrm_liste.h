@@ -8,7 +8,12 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
+namespace corvella::print {
+class Tgenel;
+}
+
 namespace corvella::store {
+class DataSet;
 class QueryDataSet;
 class TableDataSet;
 } // namespace corvella::store
@@ -32,6 +37,8 @@ public:
     void setSearchWindow(Tfrm_arama* search) { m_search = search; }
     /// How a pick reaches the main window: asks it for the record with this number.
     void setRecordRequest(std::function<void(int no)> request) { m_recordRequest = std::move(request); }
+    /// The print helpers and the print settings window's view of the settings row, which the report reads.
+    void setPrinting(print::Tgenel* genel, store::DataSet* printSettings);
 
     store::QueryDataSet* query() const { return Query1; }
     ui::DBGrid* grid() const { return DBGrid1; }
@@ -44,6 +51,7 @@ public:
     void FormActivate();
     void DBGrid1DblClick();
     void DBGrid1KeyPress(int key);
+    void BitBtn1Click();
     void BitBtn2Click();
 
 protected:
@@ -68,6 +76,8 @@ private:
     ui::TaggedLabel* m_donusformu = nullptr;
     ui::TaggedLabel* m_baslik = nullptr;
     Tfrm_arama* m_search = nullptr;
+    print::Tgenel* m_genel = nullptr;
+    store::DataSet* m_printSettings = nullptr;
     std::function<void(int)> m_recordRequest;
 };
 

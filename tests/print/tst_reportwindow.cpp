@@ -1,0 +1,136 @@
+#include "ContactFileFixture.h"
+
+#include "Startup.h"
+#include "Tfrmkayit.h"
+#include "print/PrintGeometry.h"
+#include "print/RecordingSurface.h"
+#include "print/Tgenel.h"
+#include "print/ui/Tfrmyazdirmaayarlari.h"
+#include "search/Tfrm_arama.h"
+#include "search/Tfrm_liste.h"
+#include "store/DataSet.h"
+#include "store/Error.h"
+#include "store/widgets/Dialogs.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QTest>
+
+using namespace corvella;
+using print::RecordingSurface;
+
+namespace {
+
+/// A printer that fails after a number of text calls, as one that runs out of paper or loses its queue.
+class FailingSurface : public RecordingSurface {
+public:
+    explicit FailingSurface(int textsBeforeFailure)
+        : m_left(textsBeforeFailure)
+    {
+    }
+    void drawText(QPoint topLeft, const QString& text, const print::DrawState& state) override
+    {
+        if (m_left-- == 0)
+            throw Error(u"The printer is out of paper"_qs);
+        RecordingSurface::drawText(topLeft, text, state);
+    }
+
+private:
+    int m_left;
+};
+
+struct Program {
+    test::ContactFileFixture fixture;
+    app::Windows windows;
+    QStringList asked;
+    ui::MessageHook previous;
+
+    Program()
+    {
+        for (int no = 11; no <= 30; ++no)
+            fixture.addContact(no, {{u"Ad"_qs, u"Ad %1"_qs.arg(no)}, {u"Firma Adi"_qs, u"Firma %1"_qs.arg(no)}});
+        previous = ui::setMessageHook([this](const ui::MessageRequest& request) {
+            asked << request.text;
+            return QMessageBox::Ok;
+        });
+        windows = app::createWindows();
+        windows.main->BitBtn1Click();
+        windows.search->FormActivate();
+        windows.search->checkBox(1)->click();
+        windows.search->SpeedButton2Click();
+    }
+    ~Program() { ui::setMessageHook(previous); }
+
+    QPushButton* reportButton() { return windows.list->reportButton(); }
+};
+
+} // namespace
+
+class ReportWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void printsTheListedColumnsAndRows();
+    void failingPrinterRestoresTheButtons();
+    void savedFileIsShown();
+};
+
+void ReportWindowTest::printsTheListedColumnsAndRows()
+{
+    Program program;
+    auto surface = std::make_unique<RecordingSurface>();
+    RecordingSurface& rec = *surface;
+    program.windows.genel->setSurface(std::move(surface));
+    // Unsaved changes in the settings window already count.
+    program.windows.printSettings->table()->fieldByName(u"Liste Satır Aralığı"_qs).setAsString(u"6"_qs);
+
+    QCOMPARE(program.reportButton()->text(), u"&Print Report"_qs);
+    program.reportButton()->click();
+    QVERIFY2(program.asked.isEmpty(), qPrintable(program.asked.join(u'\n')));
+    QCOMPARE(program.reportButton()->text(), u"&Listeyi Yazıcıya Gönder"_qs);
+    QVERIFY(program.reportButton()->isEnabled());
+
+    const auto texts = rec.calls(RecordingSurface::Kind::Text);
+    QCOMPARE(texts.first().text, u"List/Report"_qs);
+    QStringList headings;
+    for (int i = 1; i <= 7; ++i)
+        headings << texts.at(i).text;
+    QCOMPARE(headings, QStringList({u"Firma Adi"_qs, u"Sektör"_qs, u"Alt Sektör"_qs, u"Ad"_qs, u"Soyad"_qs,
+                                    u"Sehir"_qs, u"e-mail"_qs}));
+    QCOMPARE(texts.size(), 1 + 7 + 20 * 7);
+    QCOMPARE(texts.at(8).text, u"Firma 11"_qs);
+    // Line 1 at 6 mm: the pitch typed into the settings window, not the stored 5.
+    QCOMPARE(print::mmFromDots(texts.at(1).from.y()), 6);
+    // The query is left on its last row.
+    QCOMPARE(program.windows.list->query()->fieldByName(u"NO"_qs).asInteger(), 30);
+}
+
+void ReportWindowTest::failingPrinterRestoresTheButtons()
+{
+    Program program;
+    auto surface = std::make_unique<FailingSurface>(30);
+    RecordingSurface& rec = *surface;
+    program.windows.genel->setSurface(std::move(surface));
+    program.reportButton()->click();
+    QCOMPARE(program.asked, QStringList{u"The printer is out of paper"_qs});
+    QVERIFY(program.reportButton()->isEnabled());
+    QCOMPARE(program.reportButton()->text(), u"&Print Report"_qs);
+    QCOMPARE(program.windows.list->labelButton()->text(), u"Print &Labels"_qs);
+    QVERIFY(program.windows.list->labelButton()->isEnabled());
+    QCOMPARE(rec.calls(RecordingSurface::Kind::AbortDocument).size(), 1);
+    QVERIFY(!program.windows.genel->isPrinting());
+    QCOMPARE(rec.orientation(), print::Orientation::Portrait);
+}
+
+void ReportWindowTest::savedFileIsShown()
+{
+    Program program;
+    auto surface = std::make_unique<RecordingSurface>();
+    surface->setOutputFile(u"/tmp/Prints/List-Report.pdf"_qs);
+    program.windows.genel->setSurface(std::move(surface));
+    program.reportButton()->click();
+    QCOMPARE(program.asked.size(), 1);
+    QVERIFY(program.asked.first().contains(u"/tmp/Prints/List-Report.pdf"_qs));
+}
+
+QTEST_MAIN(ReportWindowTest)
+#include "tst_reportwindow.moc"
