@@ -1,6 +1,5 @@
 #include "Tfrmkayit.h"
 
-#include "store/widgets/WindowStyle.h"
 #include "store/ConnectDataSets.h"
 #include "store/ContactSchema.h"
 #include "store/DataSet.h"
@@ -10,6 +9,7 @@
 #include "store/widgets/DBNavigator.h"
 #include "store/widgets/Dialogs.h"
 #include "store/widgets/TaggedLabel.h"
+#include "store/widgets/WindowStyle.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -266,11 +266,9 @@ void Tfrmkayit::BitBtn2Click()
 {
     // Leaving must not silently lose a changed record.
     if (Table1->isEditing() && Table1->isModified()) {
-        const auto answer =
-            ui::showMessage(ui::MessageRequest{this, u"The current record has unsaved changes. Save them?"_qs,
-                                               QMessageBox::Question,
-                                               QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                                               QMessageBox::Yes});
+        const auto answer = ui::showMessage(
+            ui::MessageRequest{this, u"The current record has unsaved changes. Save them?"_qs, QMessageBox::Question,
+                               QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes});
         if (answer == QMessageBox::Cancel)
             return;
         if (answer == QMessageBox::Yes)

@@ -158,9 +158,14 @@ void Tfrm_arama::loadContactConfiguration()
         const char16_t* column;
     };
     static constexpr Row rows[] = {
-        {u"Name", u"Ad"},        {u"Surname", u"Soyad"},        {u"Company", u"Firma Adi"},
-        {u"Sector", u"Sektör"},  {u"SubSector", u"Alt Sektör"}, {u"City", u"Sehir"},
-        {u"Additional Info", u"Ek Bilgi"}, {u"Occupation", u"Meslek"},
+        {u"Name", u"Ad"},
+        {u"Surname", u"Soyad"},
+        {u"Company", u"Firma Adi"},
+        {u"Sector", u"Sektör"},
+        {u"SubSector", u"Alt Sektör"},
+        {u"City", u"Sehir"},
+        {u"Additional Info", u"Ek Bilgi"},
+        {u"Occupation", u"Meslek"},
     };
     for (int row = 1; row <= 8; ++row) {
         checkBox(row)->setText(QString::fromUtf16(rows[row - 1].caption));

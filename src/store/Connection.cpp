@@ -59,8 +59,8 @@ QString engineMessage(const QSqlError& error)
 void registerSqlExtensions(sqlite3* handle)
 {
     sqlite3_create_collation_v2(handle, TurkishCollationName, SQLITE_UTF8, nullptr, turkishCollation, nullptr);
-    sqlite3_create_function_v2(handle, "cdate", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, cdateFunction,
-                               nullptr, nullptr, nullptr);
+    sqlite3_create_function_v2(handle, "cdate", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, cdateFunction, nullptr,
+                               nullptr, nullptr);
 }
 
 QString cdate(const QString& input)
@@ -83,9 +83,7 @@ QString cdate(const QString& input)
             const QString format = dateFormat + timeFormat;
             // Two-digit years: 00-29 are this century, 30-99 the last, as dates are usually typed.
             const bool shortYear = !dateFormat.contains(u"yyyy"_qs) && dateFormat.contains(u"yy"_qs);
-            auto fixCentury = [&](QDate date) {
-                return shortYear && date.year() < 1930 ? date.addYears(100) : date;
-            };
+            auto fixCentury = [&](QDate date) { return shortYear && date.year() < 1930 ? date.addYears(100) : date; };
             if (timeFormat.isEmpty()) {
                 const QDate date = locale.toDate(text, format);
                 if (date.isValid())
@@ -158,8 +156,8 @@ void Connection::open(bool create)
         db.close();
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(m_name);
-        throw DatabaseError(u"The file '%1' is not a Corvella contact file (an SQLite database): %2"_qs.arg(
-            shownPath, message));
+        throw DatabaseError(
+            u"The file '%1' is not a Corvella contact file (an SQLite database): %2"_qs.arg(shownPath, message));
     }
     probe.exec(u"PRAGMA synchronous=FULL"_qs);
     // Query snapshots live in temporary tables; keep them on disk so a large result costs no memory.

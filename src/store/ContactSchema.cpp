@@ -17,11 +17,26 @@ namespace corvella::store {
 const QList<ContactColumn>& contactColumns()
 {
     static const QList<ContactColumn> columns = {
-        {"Ad", 25},           {"Soyad", 30},        {"E-mail", 25},        {"Meslek", 30},
-        {"Firma Adi", 30},    {"Is Telefonu", 25},  {"Ev Telefonu", 25},   {"Cep Telefonu", 25},
-        {"Dahili N#", 5},     {"Faks", 25},         {"Adres 1", 70},       {"Adres 2", 70},
-        {"Posta Kodu", 10},   {"Sehir", 30},        {"Fat# Adresi 1", 70}, {"Fat# Adresi 2", 70},
-        {"Vergi Dairesi", 30}, {"Vergi N#", 10},    {"Ek Bilgi", 70},      {"Sektör", 50},
+        {"Ad", 25},
+        {"Soyad", 30},
+        {"E-mail", 25},
+        {"Meslek", 30},
+        {"Firma Adi", 30},
+        {"Is Telefonu", 25},
+        {"Ev Telefonu", 25},
+        {"Cep Telefonu", 25},
+        {"Dahili N#", 5},
+        {"Faks", 25},
+        {"Adres 1", 70},
+        {"Adres 2", 70},
+        {"Posta Kodu", 10},
+        {"Sehir", 30},
+        {"Fat# Adresi 1", 70},
+        {"Fat# Adresi 2", 70},
+        {"Vergi Dairesi", 30},
+        {"Vergi N#", 10},
+        {"Ek Bilgi", 70},
+        {"Sektör", 50},
         {"Alt Sektör", 50},
     };
     return columns;
@@ -132,8 +147,8 @@ QList<QPair<QString, QVariant>> defaultPrintSettings()
         double size, x, y;
     };
     const Element elements[] = {
-        {u"İsim"_qs, 10, 20, 4},  {u"F# Adı"_qs, 10, 5, 10}, {u"Adres"_qs, 9, 5, 16},  {u"İlçe"_qs, 9, 5, 28},
-        {u"İl"_qs, 9, 30, 28},    {u"P#K#"_qs, 9, 5, 33},    {u"Ülke"_qs, 9, 30, 33},
+        {u"İsim"_qs, 10, 20, 4}, {u"F# Adı"_qs, 10, 5, 10}, {u"Adres"_qs, 9, 5, 16}, {u"İlçe"_qs, 9, 5, 28},
+        {u"İl"_qs, 9, 30, 28},   {u"P#K#"_qs, 9, 5, 33},    {u"Ülke"_qs, 9, 30, 33},
     };
     for (const Element& e : elements) {
         values.append({e.prefix + u" Yazıtipi Adı"_qs, arial});

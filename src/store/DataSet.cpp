@@ -140,8 +140,7 @@ void Field::setAsString(const QString& text)
 
 DataSet::DataSet(QObject* parent)
     : QObject(parent)
-{
-}
+{}
 
 DataSet::~DataSet() = default; // closing the connection drops any snapshot with it
 
@@ -578,9 +577,9 @@ void DataSet::post()
         }
         if (!assignments.isEmpty()) {
             values << m_current.rowid;
-            const QSqlQuery query = run(
-                db, u"UPDATE "_qs + m_source + u" SET "_qs + assignments.join(u", "_qs) + u" WHERE rowid = ?"_qs,
-                values);
+            const QSqlQuery query =
+                run(db, u"UPDATE "_qs + m_source + u" SET "_qs + assignments.join(u", "_qs) + u" WHERE rowid = ?"_qs,
+                    values);
             if (query.numRowsAffected() == 0)
                 throw DatabaseError(u"The record cannot be found for updating; it may have been deleted."_qs);
             // A changed rowid alias moves the row to its new number.
@@ -667,8 +666,7 @@ void DataSet::enableControls()
 
 TableDataSet::TableDataSet(QObject* parent)
     : DataSet(parent)
-{
-}
+{}
 
 QString TableDataSet::openSource(QSqlDatabase db)
 {
@@ -704,8 +702,7 @@ constexpr auto SnapshotTable = "snapshot";
 
 QueryDataSet::QueryDataSet(QObject* parent)
     : DataSet(parent)
-{
-}
+{}
 
 QString QueryDataSet::sqlText() const
 {

@@ -24,8 +24,7 @@ public:
     Field(DataSet* dataSet, int index)
         : m_dataSet(dataSet)
         , m_index(index)
-    {
-    }
+    {}
 
     int index() const { return m_index; }
     const FieldDef& def() const;

@@ -7,19 +7,19 @@ namespace corvella::store {
 
 /// The kinds of column the program distinguishes (the report sizes its columns by them).
 enum class FieldKind {
-    Text,      // text of a declared length
-    SmallInt,  // 16-bit integer
-    Integer,   // 32-bit integer
-    Byte,      // unsigned integer
-    Float,     // double precision
-    Boolean,   // yes/no
-    Date,      // date only
-    Time,      // time only
-    DateTime,  // date and time in one
+    Text,     // text of a declared length
+    SmallInt, // 16-bit integer
+    Integer,  // 32-bit integer
+    Byte,     // unsigned integer
+    Float,    // double precision
+    Boolean,  // yes/no
+    Date,     // date only
+    Time,     // time only
+    DateTime, // date and time in one
     AutoNumber,
-    Currency,  // fixed-point decimal
-    Memo,      // long text
-    Blob,      // long binary
+    Currency, // fixed-point decimal
+    Memo,     // long text
+    Blob,     // long binary
 };
 
 struct FieldDef {

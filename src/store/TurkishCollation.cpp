@@ -2,8 +2,11 @@
 
 #include <QChar>
 
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
+#include <cstring>
 
 namespace corvella::store {
 
@@ -96,13 +99,50 @@ inline char32_t decode(std::string_view s, size_t& i)
     return 0xDC00 + b0; // a lone surrogate code never produced by valid text
 }
 
-inline uint32_t weightOf(char32_t c)
+inline uint32_t weightOf(const std::array<uint32_t, TableSize>& weights, char32_t c)
 {
     if (c < TableSize)
-        return table().weights[c];
+        return weights[c];
     if (c <= 0xFFFF)
         return OtherBase + QChar(char16_t(c)).toCaseFolded().unicode();
     return OtherBase + c;
+}
+
+inline bool isContinuation(std::string_view s, size_t k)
+{
+    return k < s.size() && (static_cast<unsigned char>(s[k]) & 0xC0) == 0x80;
+}
+
+inline size_t backToCharacterStart(std::string_view a, std::string_view b, size_t k)
+{
+    while (k > 0 && (isContinuation(a, k) || isContinuation(b, k)))
+        --k;
+    return k;
+}
+
+// Sorting meets many equal texts and long shared prefixes (company names), so the byte-identical start is skipped
+// without decoding. The weighed walk resumes at a character start common to both texts: a byte that is not a
+// continuation byte always starts a character, whatever malformed bytes come before it.
+inline size_t commonStart(std::string_view a, std::string_view b)
+{
+    const size_t n = std::min(a.size(), b.size());
+    size_t k = 0;
+    // Eight bytes a step; the first differing byte in memory is the lowest one of the word on a little-endian machine.
+    while (k + 8 <= n) {
+        uint64_t x, y;
+        std::memcpy(&x, a.data() + k, 8);
+        std::memcpy(&y, b.data() + k, 8);
+        if (x != y) {
+            const uint64_t diff = x ^ y;
+            const int bit =
+                std::endian::native == std::endian::little ? std::countr_zero(diff) : std::countl_zero(diff);
+            return backToCharacterStart(a, b, k + size_t(bit / 8));
+        }
+        k += 8;
+    }
+    while (k < n && a[k] == b[k])
+        ++k;
+    return backToCharacterStart(a, b, k);
 }
 
 } // namespace
@@ -110,7 +150,10 @@ inline uint32_t weightOf(char32_t c)
 int compareTurkish(std::string_view a, std::string_view b)
 {
     const auto& w = table().weights;
-    size_t i = 0, j = 0;
+    const size_t start = commonStart(a, b);
+    if (start == a.size() && start == b.size())
+        return 0;
+    size_t i = start, j = start;
     while (i < a.size() && j < b.size()) {
         const auto ca = static_cast<unsigned char>(a[i]);
         const auto cb = static_cast<unsigned char>(b[j]);
@@ -121,8 +164,8 @@ int compareTurkish(std::string_view a, std::string_view b)
             ++i;
             ++j;
         } else {
-            wa = ca < 0x80 ? (++i, w[ca]) : weightOf(decode(a, i));
-            wb = cb < 0x80 ? (++j, w[cb]) : weightOf(decode(b, j));
+            wa = ca < 0x80 ? (++i, w[ca]) : weightOf(w, decode(a, i));
+            wb = cb < 0x80 ? (++j, w[cb]) : weightOf(w, decode(b, j));
         }
         if (wa != wb)
             return wa < wb ? -1 : 1;

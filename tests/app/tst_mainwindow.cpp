@@ -16,8 +16,8 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
-#include <QTimer>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 using namespace corvella;
@@ -106,11 +106,10 @@ void MainWindowTest::looksAsDesigned()
     QVERIFY(!pages->isTabVisible(1));
 
     // The fields in their tab order.
-    const QStringList columns = {u"Ad"_qs,          u"Soyad"_qs,        u"Meslek"_qs,      u"Firma Adi"_qs,
-                                 u"Sektör"_qs,      u"Alt Sektör"_qs,   u"Is Telefonu"_qs, u"Dahili N#"_qs,
-                                 u"Ev Telefonu"_qs, u"Cep Telefonu"_qs, u"Faks"_qs,        u"Adres 1"_qs,
-                                 u"Adres 2"_qs,     u"Posta Kodu"_qs,   u"Sehir"_qs,       u"Ek Bilgi"_qs,
-                                 u"E-mail"_qs};
+    const QStringList columns = {
+        u"Ad"_qs,          u"Soyad"_qs,      u"Meslek"_qs,      u"Firma Adi"_qs,    u"Sektör"_qs, u"Alt Sektör"_qs,
+        u"Is Telefonu"_qs, u"Dahili N#"_qs,  u"Ev Telefonu"_qs, u"Cep Telefonu"_qs, u"Faks"_qs,   u"Adres 1"_qs,
+        u"Adres 2"_qs,     u"Posta Kodu"_qs, u"Sehir"_qs,       u"Ek Bilgi"_qs,     u"E-mail"_qs};
     window.show();
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));

@@ -111,8 +111,8 @@ void QueryBuilderTest::slotForms_data()
                                 << QStringList{u"([C]>=cdate('1.1.2020')) "_qs, u" ([C]<=cdate('')) "_qs};
     QTest::newRow("number range") << aralik << u"Sayı"_qs << u"1.5"_qs << u"1e3"_qs
                                   << QStringList{u"([C]>=1.5)  and ([C]<=1000 ) "_qs};
-    QTest::newRow("number range, empty upper") << aralik << u"Sayı"_qs << u"-2"_qs << QString()
-                                               << QStringList{u"([C]>=-2)  and ([C]<=0 ) "_qs};
+    QTest::newRow("number range, empty upper")
+        << aralik << u"Sayı"_qs << u"-2"_qs << QString() << QStringList{u"([C]>=-2)  and ([C]<=0 ) "_qs};
     QTest::newRow("unknown kind") << u"Çok"_qs << u"Dizi"_qs << u"x"_qs << QString() << QStringList{QString()};
     QTest::newRow("unknown type") << tek << u"Para"_qs << u"x"_qs << QString() << QStringList{QString()};
 }

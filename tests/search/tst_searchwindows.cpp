@@ -88,8 +88,8 @@ QVariantMap contact(const QString& name, const QString& surname, const QString& 
 }
 
 const QList<QVariantMap> people = {
-    contact(u"Mehmet"_qs, u"Kaya"_qs, u"Zeytin Ltd"_qs),   contact(u"Ali"_qs, u"O'Brien"_qs, u"Çınar A.Ş."_qs),
-    contact(u"M"_qs, u"Tek"_qs, u"Cam Evi"_qs),            contact(u"Zehra"_qs, u"Öztürk"_qs, u"Demir"_qs),
+    contact(u"Mehmet"_qs, u"Kaya"_qs, u"Zeytin Ltd"_qs),  contact(u"Ali"_qs, u"O'Brien"_qs, u"Çınar A.Ş."_qs),
+    contact(u"M"_qs, u"Tek"_qs, u"Cam Evi"_qs),           contact(u"Zehra"_qs, u"Öztürk"_qs, u"Demir"_qs),
     contact(u"ayşe"_qs, u"Yılmaz"_qs, u"ada yazılım"_qs),
 };
 

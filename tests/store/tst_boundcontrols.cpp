@@ -97,7 +97,7 @@ void BoundControlsTest::navigatorEnablesOnlyWhatCanAct()
 void BoundControlsTest::navigatorHints()
 {
     Nav navigator;
-    const QStringList hints = {u"First record"_qs, u"Prior record"_qs, u"Next record"_qs,
+    const QStringList hints = {u"First record"_qs, u"Prior record"_qs,  u"Next record"_qs,
                                u"Last record"_qs,  u"Insert record"_qs, u"Delete record"_qs,
                                u"Edit record"_qs,  u"Post edit"_qs,     u"Cancel edit"_qs};
     for (int i = 0; i < Nav::ButtonCount; ++i)

@@ -118,11 +118,13 @@ void ConnectionTest::newFileHasTablesAndOneSettingsRow()
     QCOMPARE(fixture.scalar(u"select [P#K# Yazıtipi Adı] from YAYAR"_qs).toString(), u"Arial"_qs);
     QCOMPARE(fixture.scalar(u"select [Liste Satır Aralığı] from YAYAR"_qs).toDouble(), 5.0);
     // A 3 x 8 sheet: three 70 mm labels across 210 mm, eight 37 mm labels down 297 mm.
-    const double across = fixture.scalar(u"select ([Sayfa Genişliği]-[Sol Boşluk])/"
-                                         "([Etiket Genişliği]+[Yatay Etiket Aralığı]) from YAYAR"_qs)
+    const double across = fixture
+                              .scalar(u"select ([Sayfa Genişliği]-[Sol Boşluk])/"
+                                      "([Etiket Genişliği]+[Yatay Etiket Aralığı]) from YAYAR"_qs)
                               .toDouble();
-    const double down = fixture.scalar(u"select ([Sayfa Yüksekliği]-[Üst Boşluk])/"
-                                       "([Etiket Yüksekliği]+[Dikey Etiket Aralığı]) from YAYAR"_qs)
+    const double down = fixture
+                            .scalar(u"select ([Sayfa Yüksekliği]-[Üst Boşluk])/"
+                                    "([Etiket Yüksekliği]+[Dikey Etiket Aralığı]) from YAYAR"_qs)
                             .toDouble();
     QCOMPARE(int(across), 3);
     QCOMPARE(int(down), 8);

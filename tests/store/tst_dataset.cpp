@@ -178,7 +178,8 @@ void DataSetTest::refusedStoreStaysInEditMode()
 {
     test::ContactFileFixture fixture;
     fixture.addContact(11);
-    fixture.scalar(u"create trigger refuse before update on kayit begin select raise(abort, 'refused by rule'); end"_qs);
+    fixture.scalar(
+        u"create trigger refuse before update on kayit begin select raise(abort, 'refused by rule'); end"_qs);
     Contacts contacts;
     contacts.table.fieldByName(u"Ad"_qs).setAsString(u"Nope"_qs);
     try {

@@ -19,7 +19,7 @@ struct ButtonLook {
 constexpr ButtonLook Looks[DBNavigator::ButtonCount] = {
     {"First", u"|◀", u"First record"}, {"Prior", u"◀", u"Prior record"},   {"Next", u"▶", u"Next record"},
     {"Last", u"▶|", u"Last record"},   {"Insert", u"+", u"Insert record"}, {"Delete", u"−", u"Delete record"},
-    {"Edit", u"▲", u"Edit record"},   {"Post", u"✔", u"Post edit"},       {"Cancel", u"✘", u"Cancel edit"},
+    {"Edit", u"▲", u"Edit record"},    {"Post", u"✔", u"Post edit"},       {"Cancel", u"✘", u"Cancel edit"},
 };
 
 } // namespace
@@ -81,8 +81,8 @@ void DBNavigator::click(Button which)
             ds.insert();
             break;
         case Delete:
-            if (showMessage(this, u"Delete record?"_qs, QMessageBox::Ok | QMessageBox::Cancel,
-                            QMessageBox::Question) == QMessageBox::Ok)
+            if (showMessage(this, u"Delete record?"_qs, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Question) ==
+                QMessageBox::Ok)
                 ds.deleteRecord();
             break;
         case Edit:

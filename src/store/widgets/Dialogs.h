@@ -35,8 +35,7 @@ QMessageBox::StandardButton showMessage(QWidget* parent, const QString& text,
 void showError(QWidget* parent, const QString& message);
 
 /// Runs an event handler so that no exception leaves it: an error is shown and the handler ends there.
-template <class Handler>
-void guard(QWidget* parent, Handler&& handler)
+template <class Handler> void guard(QWidget* parent, Handler&& handler)
 {
     try {
         handler();

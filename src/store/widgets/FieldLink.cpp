@@ -5,8 +5,7 @@ namespace corvella::ui {
 FieldLink::FieldLink(QObject* owner, std::function<void()> refresh)
     : QObject(owner)
     , m_refresh(std::move(refresh))
-{
-}
+{}
 
 void FieldLink::setDataSource(store::DataSet* dataSet, const QString& fieldName)
 {
