@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev libqt6sql6-sqlite qt6-qpa-plugins
     libsqlite3-dev sqlite3
     xvfb xauth poppler-utils imagemagick
-    python3-aiosmtpd openssl
+    python3-aiosmtpd openssl postfix
     fonts-dejavu-core fonts-liberation
 )
 
@@ -29,5 +29,10 @@ if [ "$(id -u)" -ne 0 ]; then
     sudo_cmd=(sudo)
 fi
 export DEBIAN_FRONTEND=noninteractive
+# postfix is wanted only for its smtp-sink and smtp-source test tools: installed without configuration,
+# no mail system starts.
+if [[ " ${missing[*]} " == *" postfix "* ]]; then
+    echo "postfix postfix/main_mailer_type select No configuration" | "${sudo_cmd[@]}" debconf-set-selections
+fi
 "${sudo_cmd[@]}" apt-get update -qq
 "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,479 @@
+#include "TNMSMTP.h"
+
+#include "MimeText.h"
+#include "SocketTransport.h"
+#include "TS_BufferStream.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+namespace corvella::mail {
+
+namespace {
+
+const QString Crlf = u"\r\n"_qs;
+
+QString newBoundary()
+{
+    QString boundary = u"====================54535"_qs;
+    for (int i = 0; i < 6; ++i)
+        boundary += QChar(u'a' + QRandomGenerator::global()->bounded(25)); // "a" to "y"
+    return boundary + u"====";
+}
+
+QString contentType(TSubType subType)
+{
+    switch (subType) {
+    case TSubType::mtEnriched:
+        return u"Content-Type: text/enriched; charset="_qs;
+    case TSubType::mtSgml:
+        return u"Content-Type: text/sgml; charset="_qs;
+    case TSubType::mtTabSeperated:
+        return u"Content-Type: text/tab-separated-values; charset="_qs;
+    case TSubType::mtHtml:
+        return u"Content-Type: text/html; charset="_qs;
+    case TSubType::mtPlain:
+        break;
+    }
+    return u"Content-Type: text/plain; charset="_qs;
+}
+
+/// A line that cannot go out as it is: other letters, control characters, or longer than SMTP allows.
+bool needsQuotedPrintable(const QString& line)
+{
+    if (line.size() > mime::MaxLineOctets)
+        return true;
+    for (QChar c : line) {
+        const char16_t u = c.unicode();
+        if (u >= 0x7F || (u < 0x20 && u != u'\t'))
+            return true;
+    }
+    return false;
+}
+
+/// A reply line begins with three digits followed by a blank, "-" or the line's end.
+bool isReplyLine(const QString& reply)
+{
+    if (reply.size() < 3)
+        return false;
+    for (int i = 0; i < 3; ++i) {
+        if (reply.at(i) < u'0' || reply.at(i) > u'9')
+            return false;
+    }
+    return reply.size() == 3 || reply.at(3) == u' ' || reply.at(3) == u'-' || reply.at(3) == u'\r' ||
+           reply.at(3) == u'\n';
+}
+
+} // namespace
+
+/// Sets the busy flag for one operation and clears it afterwards, unless it was already set.
+class TNMSMTP::BusyScope {
+public:
+    explicit BusyScope(bool& flag)
+        : m_flag(flag)
+        , m_wasSet(flag)
+    {
+        m_flag = true;
+    }
+    ~BusyScope() { release(); }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+    void release()
+    {
+        if (!m_wasSet)
+            m_flag = false;
+        m_wasSet = true;
+    }
+
+private:
+    bool& m_flag;
+    bool m_wasSet;
+};
+
+TNMSMTP::TNMSMTP(QObject* parent)
+    : TPowersock(parent)
+{
+    SetPort(25);
+    m_bodyStream.setBuffer(&m_body);
+}
+
+TNMSMTP::TNMSMTP(std::unique_ptr<SocketTransport> transport, QObject* parent)
+    : TPowersock(std::move(transport), parent)
+{
+    SetPort(25);
+    m_bodyStream.setBuffer(&m_body);
+}
+
+TNMSMTP::~TNMSMTP() = default;
+
+QString TNMSMTP::ExtractAddress(const QString& entry)
+{
+    const qsizetype open = entry.indexOf(u'<');
+    if (open >= 0) {
+        QString rest = entry.mid(open + 1);
+        const qsizetype nextOpen = rest.indexOf(u'<');
+        if (nextOpen >= 0)
+            rest.truncate(nextOpen);
+        const qsizetype close = rest.indexOf(u'>');
+        return close >= 0 ? rest.left(close) : rest;
+    }
+    const qsizetype colon = entry.indexOf(u':');
+    if (colon < 0)
+        return entry;
+    QString rest = entry.mid(colon + 1);
+    const qsizetype nextColon = rest.indexOf(u':');
+    return nextColon >= 0 ? rest.left(nextColon) : rest;
+}
+
+// Dialogue --------------------------------------------------------------------------------------------------------
+
+void TNMSMTP::RequireReply(const QString& reply) const
+{
+    // An empty reply means the server closed the connection; neither that nor a line without a reply code may
+    // pass for acceptance.
+    if (reply.isEmpty())
+        throw ESockError(u"Connection closed by the server"_qs);
+    if (!isReplyLine(reply))
+        throw Error(reply);
+}
+
+QString TNMSMTP::SkipContinuation(QString line)
+{
+    while (!line.isEmpty() && (line.startsWith(u' ') || (line.size() > 3 && line.at(3) == u'-')))
+        line = ReadLn();
+    return line;
+}
+
+QString TNMSMTP::Command(const QString& command)
+{
+    const QString reply = Transaction(command);
+    RequireReply(reply);
+    // Any reply may run over several lines; left unread, they would answer the next command.
+    SkipContinuation(reply);
+    return reply;
+}
+
+void TNMSMTP::Connect()
+{
+    if (mime::hasLineBreak(m_userId))
+        throw Error(u"Invalid character (CR, LF or NUL) in UserID"_qs);
+    BusyScope busy(m_busy);
+    TPowersock::Connect();
+    try {
+        const QString greeting = ReadLn();
+        TakeReply(greeting);
+        RequireReply(greeting);
+        SkipContinuation(greeting);
+        if (ReplyCode() >= 400)
+            throw Error(greeting);
+        int retries = 0;
+        for (;;) {
+            Command(u"HELO "_qs + m_userId);
+            if (ReplyCode() < 300)
+                break;
+            if (retries > 0 || !OnAuthenticationFailed)
+                throw Error(u"Authentication failed"_qs);
+            bool handled = false;
+            OnAuthenticationFailed(*this, handled);
+            if (!handled)
+                throw Error(u"Authentication failed"_qs);
+            if (mime::hasLineBreak(m_userId))
+                throw Error(u"Invalid character (CR, LF or NUL) in UserID"_qs);
+            ++retries;
+        }
+    } catch (const EAbortError&) {
+        // Cancelled or timed out: the user wants out now, not after another wait for the reply to QUIT.
+        TPowersock::Disconnect();
+        throw;
+    } catch (...) {
+        try {
+            Disconnect();
+        } catch (const Error&) {
+            // The first error is the one to report.
+        }
+        throw;
+    }
+    busy.release();
+    if (OnConnect)
+        OnConnect(*this);
+}
+
+void TNMSMTP::Disconnect()
+{
+    SetCancelFlag(false);
+    QString reply;
+    try {
+        reply = Transaction(u"QUIT"_qs);
+    } catch (...) {
+        TPowersock::Disconnect();
+        throw;
+    }
+    const int code = ReplyCode();
+    TPowersock::Disconnect();
+    if (code > 339)
+        throw Error(reply);
+}
+
+void TNMSMTP::Abort()
+{
+    TPowersock::Abort();
+}
+
+void TNMSMTP::SendMail()
+{
+    if (m_busy)
+        return;
+    BusyScope busy(m_busy);
+
+    ComposeMessage();
+    CheckConnection();
+
+    int retries = 0;
+    const auto complete = [this] {
+        const TPostMessage& m = m_postMessage;
+        return !m.FromAddress.isEmpty() &&
+               (!m.ToAddress.isEmpty() || !m.ToCarbonCopy.isEmpty() || !m.ToBlindCarbonCopy.isEmpty());
+    };
+    while (!complete()) {
+        if (retries > 0 || !OnHeaderIncomplete)
+            throw Error(u"Incomplete Header"_qs);
+        bool handled = false;
+        OnHeaderIncomplete(*this, handled, m_postMessage.FromAddress.isEmpty() ? 1 : 2);
+        if (!handled)
+            throw Error(u"Incomplete Header"_qs);
+        ++retries;
+        // The handler has supplied a sender or recipients: the header has to name them.
+        ComposeMessage();
+    }
+
+    if (OnSendStart)
+        OnSendStart(*this);
+
+    const TPostMessage message = m_postMessage; // handlers may change the record while the dialogue waits
+    QString reply = Command(u"RSET"_qs);
+    if (ReplyCode() >= 400)
+        throw Error(reply);
+    reply = Command(u"MAIL FROM:<"_qs + message.FromAddress + u'>');
+    if (ReplyCode() >= 400)
+        throw Error(reply);
+    for (const QStringList* list : {&message.ToAddress, &message.ToCarbonCopy, &message.ToBlindCarbonCopy}) {
+        for (const QString& entry : *list) {
+            const QString address = ExtractAddress(entry);
+            if (address.isEmpty())
+                continue;
+            Command(u"RCPT TO:<"_qs + address + u'>');
+            if (ReplyCode() > 300 && OnRecipientNotFound)
+                OnRecipientNotFound(*this, entry);
+        }
+    }
+    reply = Command(u"DATA"_qs);
+    if (ReplyCode() >= 400)
+        throw Error(reply);
+
+    Write(m_finalHeader.join(Crlf) + Crlf + Crlf + Crlf);
+    SendStream(m_bodyStream);
+
+    try {
+        reply = Transaction(u"."_qs);
+        RequireReply(reply);
+        SkipContinuation(reply);
+        if (ReplyCode() >= 400)
+            throw Error(reply);
+    } catch (const Error&) {
+        if (OnFailure)
+            OnFailure(*this);
+        throw;
+    }
+
+    if (m_clearParams) {
+        m_postMessage.ToAddress.clear();
+        m_postMessage.ToCarbonCopy.clear();
+        m_postMessage.ToBlindCarbonCopy.clear();
+        m_postMessage.Attachments.clear();
+    }
+    busy.release();
+    if (OnSuccess)
+        OnSuccess(*this);
+}
+
+// Composition -----------------------------------------------------------------------------------------------------
+
+void TNMSMTP::ValidateMessage() const
+{
+    const TPostMessage& m = m_postMessage;
+    const auto check = [](const QString& text, const char16_t* field) {
+        if (mime::hasLineBreak(text))
+            throw Error(u"Invalid character (CR, LF or NUL) in "_qs + QString::fromUtf16(field));
+    };
+    check(m.FromName, u"FromName");
+    check(m.FromAddress, u"FromAddress");
+    check(m.Subject, u"Subject");
+    check(m.LocalProgram, u"LocalProgram");
+    check(m.Date, u"Date");
+    check(m.ReplyTo, u"ReplyTo");
+    for (const QString& entry : m.ToAddress)
+        check(entry, u"ToAddress");
+    for (const QString& entry : m.ToCarbonCopy)
+        check(entry, u"ToCarbonCopy");
+    for (const QString& entry : m.ToBlindCarbonCopy)
+        check(entry, u"ToBlindCarbonCopy");
+    for (const QString& path : m.Attachments)
+        check(QFileInfo(path).fileName(), u"Attachments");
+}
+
+void TNMSMTP::ComposeMessage()
+{
+    ValidateMessage();
+    m_bodyQuotedPrintable = false;
+    for (const QString& entry : std::as_const(m_postMessage.Body)) {
+        for (const QString& line : mime::splitLines(entry))
+            m_bodyQuotedPrintable = m_bodyQuotedPrintable || needsQuotedPrintable(line);
+    }
+    ComposeHeader();
+    ComposeBody();
+}
+
+bool TNMSMTP::NeedsUtf8() const
+{
+    const TPostMessage& m = m_postMessage;
+    const auto ascii = [](const QStringList& list) {
+        return std::all_of(list.begin(), list.end(), [](const QString& s) { return mime::isAscii(s); });
+    };
+    return !mime::isAscii(m.Subject) || !mime::isAscii(m.FromName) || !mime::isAscii(m.ReplyTo) ||
+           !ascii(m.ToAddress) || !ascii(m.ToCarbonCopy) || !ascii(m.Body);
+}
+
+void TNMSMTP::ComposeHeader()
+{
+    const TPostMessage& m = m_postMessage;
+    const QString charset = NeedsUtf8() ? u"utf-8"_qs : m_charset;
+    m_finalHeader.clear();
+    m_finalHeader.append(u"From: "_qs + mime::headerAddress(m.FromName + u'<' + m.FromAddress + u'>', 6));
+    if (!m.ToAddress.isEmpty())
+        m_finalHeader.append(mime::addressList(u"To"_qs, m.ToAddress));
+    if (!m.ToCarbonCopy.isEmpty())
+        m_finalHeader.append(mime::addressList(u"CC"_qs, m.ToCarbonCopy));
+    m_finalHeader.SetHeader(u"Subject"_qs, mime::headerText(u"Subject"_qs, m.Subject));
+    m_finalHeader.SetHeader(u"X-Mailer"_qs, mime::headerText(u"X-Mailer"_qs, m.LocalProgram));
+    if (!m.ReplyTo.isEmpty())
+        m_finalHeader.SetHeader(u"Reply-To"_qs, mime::headerAddress(m.ReplyTo, 10));
+    if (!m.Date.isEmpty())
+        m_finalHeader.SetHeader(u"Date"_qs, mime::headerText(u"Date"_qs, m.Date));
+    m_finalHeader.append(u"Mime-Version: 1.0"_qs);
+    if (!m.Attachments.isEmpty()) {
+        m_boundary = newBoundary();
+        m_finalHeader.append(u"Content-Type: multipart/mixed; boundary=\""_qs + m_boundary + u'"');
+    } else {
+        m_boundary.clear();
+        m_finalHeader.append(contentType(m_subType) + charset);
+        if (m_bodyQuotedPrintable)
+            m_finalHeader.append(u"Content-Transfer-Encoding: quoted-printable"_qs);
+    }
+}
+
+void TNMSMTP::AppendLine(const QByteArray& line)
+{
+    if (line.startsWith('.'))
+        m_body += '.'; // a line of its own "." would end the message
+    m_body += line;
+    m_body += "\r\n";
+}
+
+void TNMSMTP::AppendTextLines(const QStringList& lines, bool quotedPrintable)
+{
+    for (const QString& line : lines) {
+        if (!quotedPrintable) {
+            AppendLine(line.toUtf8());
+            continue;
+        }
+        for (const QByteArray& wireLine : mime::quotedPrintable(line))
+            AppendLine(wireLine);
+    }
+}
+
+void TNMSMTP::AppendEncoded(const QByteArray& encoded)
+{
+    if (!encoded.contains('.')) { // base64 never holds one
+        m_body += encoded;
+        return;
+    }
+    qsizetype start = 0;
+    while (start < encoded.size()) {
+        qsizetype end = encoded.indexOf('\n', start);
+        end = end < 0 ? encoded.size() : end + 1;
+        if (encoded.at(start) == '.')
+            m_body += '.';
+        m_body.append(encoded.constData() + start, end - start);
+        start = end;
+    }
+}
+
+QByteArray TNMSMTP::EncodeAttachment(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw Error(u"Cannot open file %1"_qs.arg(path));
+    QBuffer memory;
+    memory.buffer().reserve(TNMUUProcessor::EncodedSize(file.size(), m_encodeType)); // no regrowing on the way
+    memory.open(QIODevice::ReadWrite);
+    TS_BufferStream buffered(&memory);
+    TNMUUProcessor encoder;
+    encoder.SetMethod(m_encodeType);
+    encoder.SetInputStream(&file);
+    encoder.SetOutputStream(&buffered);
+    if (OnEncodeStart)
+        OnEncodeStart(*this, path);
+    encoder.Encode();
+    if (OnEncodeEnd)
+        OnEncodeEnd(*this, path);
+    QByteArray encoded(buffered.size(), Qt::Uninitialized);
+    encoded.resize(buffered.read(encoded.data(), encoded.size()));
+    return encoded;
+}
+
+void TNMSMTP::ComposeBody()
+{
+    const TPostMessage& m = m_postMessage;
+    m_bodyStream.close();
+    m_body.clear();
+
+    QStringList lines;
+    for (const QString& entry : m.Body)
+        lines += mime::splitLines(entry);
+
+    if (m.Attachments.isEmpty()) {
+        AppendTextLines(lines, m_bodyQuotedPrintable);
+    } else {
+        const QString charset = NeedsUtf8() ? u"utf-8"_qs : m_charset;
+        const QByteArray dashBoundary = "--" + m_boundary.toLatin1();
+        m_body += dashBoundary + "\r\nContent-Type: text/plain; charset=" + charset.toUtf8() + "\r\n";
+        if (m_bodyQuotedPrintable)
+            m_body += "Content-Transfer-Encoding: quoted-printable\r\n";
+        m_body += "\r\n";
+        AppendTextLines(lines, m_bodyQuotedPrintable);
+        const bool uu = m_encodeType == UUMethods::uuCode;
+        for (const QString& path : m.Attachments) {
+            const QString fileName = QFileInfo(path).fileName();
+            const QByteArray encoded = EncodeAttachment(path);
+            m_body.reserve(m_body.size() + encoded.size() + 1024);
+            m_body += dashBoundary + "\r\n";
+            m_body += "Content-Type: application/octet-stream; " +
+                      mime::fileNameParameter(u"name"_qs, fileName).toUtf8() + "\r\n";
+            // Readers decode by this label: uuencoded lines called base64 would arrive as garbage.
+            m_body += uu ? "Content-Transfer-Encoding: x-uuencode\r\n" : "Content-Transfer-Encoding: base64\r\n";
+            m_body += "Content-Disposition: attachment; " + mime::fileNameParameter(u"filename"_qs, fileName).toUtf8() +
+                      "\r\n\r\n";
+            if (uu)
+                m_body += "begin 644 " + fileName.toUtf8() + "\r\n";
+            AppendEncoded(encoded);
+            if (uu)
+                m_body += "end\r\n";
+        }
+        m_body += dashBoundary + "--\r\n";
+    }
+    m_bodyStream.open(QIODevice::ReadOnly);
+}
+
+} // namespace corvella::mail

@@ -1,0 +1,556 @@
+#include "TPowersock.h"
+
+#include "HandlerError.h"
+#include "SocketTransport.h"
+#include "TThreadTimer.h"
+#include "TcpTransport.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QHostAddress>
+#include <QIODevice>
+
+#include <algorithm>
+#include <iterator>
+
+namespace corvella::mail {
+
+namespace {
+
+int g_socketUsers = 0;
+
+struct ErrorRow {
+    int code;
+    const char16_t* text;
+};
+
+constexpr ErrorRow g_errorTable[] = {
+    {10004, u"Interrupted system call"},
+    {10009, u"Bad file number"},
+    {10013, u"Permission denied"},
+    {10014, u"Bad address"},
+    {10022, u"Invalid argument"},
+    {10024, u"Too many open files"},
+    {10035, u"Operation would block"},
+    {10036, u"Operation now in progress"},
+    {10037, u"Operation already in progress"},
+    {10038, u"Socket operation on non-socket"},
+    {10039, u"Destination address required"},
+    {10040, u"Message too long"},
+    {10041, u"Wrong protocol type for socket"},
+    {10042, u"Bad protocol option"},
+    {10043, u"Protocol not supported"},
+    {10044, u"Socket type not supported"},
+    {10045, u"Operation not supported on socket"},
+    {10046, u"Protocol family not supported"},
+    {10047, u"Address family not supported by protocol family"},
+    {10048, u"Address already in use"},
+    {10049, u"Can't assign requested address"},
+    {10050, u"Network is down"},
+    {10051, u"Network is unreachable"},
+    {10052, u"Network dropped connection or reset"},
+    {10053, u"Software caused connection abort"},
+    {10054, u"Connection reset by peer"},
+    {10055, u"No buffer space available"},
+    {10056, u"Socket is already connected"},
+    {10057, u"Socket is not connected"},
+    {10058, u"Can't send after socket shutdown"},
+    {10059, u"Too many references, can't splice"},
+    {10060, u"Connection timed out"},
+    {10061, u"Connection refused"},
+    {10062, u"Too many levels of symbolic links"},
+    {10063, u"File name too long"},
+    {10064, u"Host is down"},
+    {10065, u"No route to Host"},
+    {10066, u"Directory not empty"},
+    {10067, u"Too many processes"},
+    {10068, u"Too many users"},
+    {10069, u"Disc quota exceeded"},
+    {10070, u"Stale NFS file handle"},
+    {10071, u"Too many levels of remote in path"},
+    {10091, u"Network subsystem is unavailable"},
+    {10092, u"Incompatible version of WINSOCK.DLL"},
+    {10093, u"Successful WSAStartup not yet performed"},
+    {11001, u"Host not found"},
+    {11002, u"Non-Authoritative Host not found"},
+    {11003, u"Non-Recoverable error: FORMERR, REFUSED, NOTIMP"},
+    {11004, u"Valid name, no data record of requested type"},
+};
+
+constexpr int NotConnected = 10057;
+
+} // namespace
+
+/// Runs the time-out timer for the length of one wait.
+class TPowersock::TimerScope {
+public:
+    explicit TimerScope(TPowersock& socket)
+        : m_socket(socket)
+    {
+        m_socket.TimerOn();
+    }
+    ~TimerScope() { m_socket.TimerOff(); }
+    TimerScope(const TimerScope&) = delete;
+    TimerScope& operator=(const TimerScope&) = delete;
+
+private:
+    TPowersock& m_socket;
+};
+
+TPowersock::TPowersock(QObject* parent)
+    : TPowersock(std::make_unique<TcpTransport>(), parent)
+{}
+
+TPowersock::TPowersock(std::unique_ptr<SocketTransport> transport, QObject* parent)
+    : QObject(parent)
+{
+    StatusMessage(8, u"Create"_qs);
+    m_lineBuffer.resize(LineBufferSize + 1);
+    m_timer = new TThreadTimer(this);
+    m_timer->SetEnabled(false);
+    m_timer->SetOnTimer([this](TThreadTimer&) { TimeOutHandler(); });
+    InitializeWinsock(std::move(transport));
+}
+
+TPowersock::~TPowersock()
+{
+    // No handler runs from here on: the objects it reaches may already be gone.
+    m_destroyingFlag = true;
+    StatusMessage(8, u"Destroy"_qs);
+    m_cancelFlag = true;
+    WakeWaits();
+    m_transport->abort();
+    --g_socketUsers;
+}
+
+int TPowersock::SocketUsers()
+{
+    return g_socketUsers;
+}
+
+void TPowersock::InitializeWinsock(std::unique_ptr<SocketTransport> transport)
+{
+    StatusMessage(8, u"Initializing Winsock"_qs);
+    if (!transport)
+        throw ESockError(u"Initializaton of windows sockets failed"_qs);
+    ++g_socketUsers;
+    m_transport = transport.release();
+    m_transport->setParent(this);
+    connect(m_transport, &SocketTransport::lookupFinished, this, &TPowersock::LookupFinished);
+    connect(m_transport, &SocketTransport::connected, this, &TPowersock::TransportConnected);
+    connect(m_transport, &SocketTransport::connectFailed, this, &TPowersock::TransportConnectFailed);
+    connect(m_transport, &SocketTransport::readyRead, this, &TPowersock::WakeWaits);
+    connect(m_transport, &SocketTransport::bytesWritten, this, &TPowersock::WakeWaits);
+    connect(m_transport, &SocketTransport::closedByPeer, this, &TPowersock::TransportClosedByPeer);
+    connect(m_transport, &SocketTransport::failed, this, &TPowersock::TransportFailed);
+}
+
+void TPowersock::StatusMessage(int level, const QString& text)
+{
+    if (level > m_reportLevel)
+        return;
+    m_statusText = text;
+    if (m_destroyingFlag || !OnStatus)
+        return;
+    try {
+        OnStatus(*this, text);
+    } catch (...) {
+        // A status display that fails must not stop the transfer it reports on.
+    }
+}
+
+void TPowersock::CallHandler(const NotifyEvent& handler)
+{
+    if (handler && !m_destroyingFlag)
+        handler(*this);
+}
+
+// Waiting ------------------------------------------------------------------------------------------------------
+
+void TPowersock::WaitForEvent()
+{
+    QEventLoop loop;
+    m_waits.push_back(&loop);
+    loop.exec();
+    m_waits.pop_back();
+}
+
+void TPowersock::WakeWaits()
+{
+    // Every nested wait of this component looks at its flags again; the outer ones once the inner have returned.
+    for (QEventLoop* loop : m_waits)
+        loop->quit();
+}
+
+void TPowersock::TimerOn()
+{
+    StatusMessage(8, u"Timer On"_qs);
+    m_timeoutFlag = false;
+    if (m_timeOut <= 0)
+        return;
+    m_timer->SetInterval(quint32(m_timeOut));
+    m_timer->SetEnabled(true);
+}
+
+void TPowersock::TimerOff()
+{
+    StatusMessage(8, u"Timer Off"_qs);
+    if (m_timer->Enabled())
+        m_timer->SetEnabled(false);
+}
+
+void TPowersock::TimeOutHandler()
+{
+    StatusMessage(8, u"Timer Triggered"_qs);
+    TimerOff();
+    m_timeoutFlag = true;
+    m_lookupDone = true;
+    Abort();
+}
+
+void TPowersock::Cancel()
+{
+    StatusMessage(8, u"Canceling"_qs);
+    m_cancelFlag = true;
+    WakeWaits();
+}
+
+void TPowersock::Abort()
+{
+    StatusMessage(8, u"Abort"_qs);
+    Cancel();
+}
+
+// Transport notifications ----------------------------------------------------------------------------------------
+
+void TPowersock::LookupFinished(quint32 address, int errorCode)
+{
+    m_lastEventOk = errorCode == 0;
+    m_lookupAddress = address;
+    if (errorCode != 0)
+        m_socketErrorCode = errorCode;
+    m_lookupDone = true;
+    WakeWaits();
+}
+
+void TPowersock::TransportConnected()
+{
+    m_lastEventOk = true;
+    m_linkOpen = true;
+    WakeWaits();
+}
+
+void TPowersock::TransportConnectFailed(int errorCode)
+{
+    m_lastEventOk = false;
+    m_socketErrorCode = errorCode;
+    WakeWaits();
+}
+
+void TPowersock::TransportClosedByPeer()
+{
+    m_lastEventOk = true;
+    // Lines the peer sent before closing stay readable until Disconnect; with none left the socket closes now.
+    if (!m_destroyingFlag && !DataAvailable())
+        runFromEventLoop([this] { RequestCloseSocket(); });
+    m_peerClosed = true;
+    WakeWaits();
+}
+
+void TPowersock::TransportFailed(int errorCode)
+{
+    m_socketErrorCode = errorCode;
+    m_pendingError = errorCode;
+    WakeWaits();
+}
+
+void TPowersock::ThrowPendingError()
+{
+    if (m_pendingError == 0)
+        return;
+    const int code = std::exchange(m_pendingError, 0);
+    throw ESockError(LookupErrorMessage(code));
+}
+
+void TPowersock::RequireConnected()
+{
+    if (m_transport->isConnected())
+        return;
+    m_socketErrorCode = NotConnected;
+    throw ESockError(LookupErrorMessage(NotConnected));
+}
+
+// Operations -----------------------------------------------------------------------------------------------------
+
+void TPowersock::ResolveHost()
+{
+    StatusMessage(8, u"Resolve Host"_qs);
+    QHostAddress literal;
+    if (literal.setAddress(m_host) && literal.protocol() == QAbstractSocket::IPv4Protocol) {
+        m_remoteAddress = literal.toIPv4Address();
+        return;
+    }
+    m_remoteAddress = 0;
+    {
+        TimerScope timer(*this);
+        m_lookupDone = false;
+        m_transport->lookupHost(m_host);
+        while (!m_lookupDone && !m_timeoutFlag && !m_cancelFlag)
+            WaitForEvent();
+    }
+    if (m_timeoutFlag || m_cancelFlag) {
+        m_transport->cancelLookup(); // an answer arriving later must not count
+        throw ESockError(m_timeoutFlag ? u"Host Lookup Timed Out"_qs : u"Host Lookup Canceled"_qs);
+    }
+    if (!m_lastEventOk)
+        throw ESockError(u"Host Lookup Failed"_qs);
+    m_remoteAddress = m_lookupAddress;
+    CallHandler(OnHostResolved);
+}
+
+void TPowersock::Connect()
+{
+    StatusMessage(8, u"Connecting"_qs);
+    m_cancelFlag = false;
+    if (m_linkOpen)
+        throw ESockError(u"Already connected"_qs);
+    if (m_port < 0 || m_port > 65535) // would otherwise wrap to another port
+        throw ESockError(LookupErrorMessage(10022));
+
+    int retries = 0;
+    do {
+        try {
+            ResolveHost();
+        } catch (const ESockError& error) {
+            if (error.message() == u"Host Lookup Timed Out"_qs || error.message() == u"Host Lookup Canceled"_qs)
+                throw;
+        }
+        if (m_remoteAddress == 0) {
+            if (retries > 0 || !OnInvalidHost)
+                throw ESockError(u"Null Remote Address"_qs);
+            bool handled = false;
+            OnInvalidHost(*this, handled);
+            if (!handled)
+                throw ESockError(u"Null Remote Address"_qs);
+            ++retries;
+        }
+    } while (m_remoteAddress == 0);
+
+    m_lookupDone = false;
+    m_lastEventOk = true;
+    m_peerClosed = false;
+    m_pendingError = 0;
+    m_transport->connectToHost(m_remoteAddress, quint16(m_port));
+    {
+        TimerScope timer(*this);
+        while (!m_linkOpen && !m_timeoutFlag && !m_cancelFlag && m_lastEventOk)
+            WaitForEvent();
+    }
+    if (!m_timeoutFlag && !m_cancelFlag && m_lastEventOk) {
+        SocketConnected();
+        return;
+    }
+    // Drop the attempt, so that it cannot complete behind the caller's back and the next Connect starts afresh.
+    m_transport->abort();
+    m_linkOpen = false;
+    CallHandler(OnConnectionFailed);
+    if (m_timeoutFlag)
+        throw ESockError(u"Connection Timed out"_qs);
+    if (m_cancelFlag)
+        throw ESockError(u"Connection Canceled"_qs);
+    throw ESockError(u"Connection Failed"_qs);
+}
+
+void TPowersock::SocketConnected()
+{
+    CallHandler(OnConnect);
+}
+
+void TPowersock::Disconnect()
+{
+    StatusMessage(8, u"Disconnecting"_qs);
+    RequestCloseSocket();
+}
+
+void TPowersock::RequestCloseSocket()
+{
+    StatusMessage(4, u"Request Close Socket"_qs);
+    m_linkOpen = false;
+    m_peerClosed = false;
+    m_pendingError = 0;
+    m_transport->abort();
+    CallHandler(OnDisconnect);
+}
+
+void TPowersock::CheckConnection()
+{
+    StatusMessage(8, u"Checking Connection"_qs);
+    int retries = 0;
+    while (!m_linkOpen) {
+        if (retries > 0 || !OnConnectionRequired)
+            throw Error(u"Not Connected"_qs);
+        bool handled = false;
+        OnConnectionRequired(*this, handled);
+        if (!handled)
+            throw Error(u"Not Connected"_qs);
+        ++retries;
+    }
+}
+
+bool TPowersock::DataAvailable()
+{
+    StatusMessage(8, u"Data Available"_qs);
+    return m_transport->bytesAvailable() > 0;
+}
+
+void TPowersock::SendBuffer(const QByteArray& bytes)
+{
+    StatusMessage(4, u"Sending Buffer"_qs);
+    TimerScope timer(*this);
+    if (!m_cancelFlag && !bytes.isEmpty()) {
+        RequireConnected();
+        m_transport->write(bytes.constData(), bytes.size());
+        while (m_transport->bytesToWrite() > 0 && !m_cancelFlag) {
+            ThrowPendingError();
+            RequireConnected();
+            WaitForEvent();
+        }
+    }
+    if (m_cancelFlag) {
+        m_cancelFlag = false;
+        throw EAbortError(u"Socket send aborted"_qs);
+    }
+}
+
+void TPowersock::Write(const QString& text)
+{
+    StatusMessage(8, u"Write"_qs);
+    SendBuffer(text.toUtf8());
+}
+
+void TPowersock::Writeln(const QString& text)
+{
+    StatusMessage(8, u"Writeln"_qs);
+    Write(text + u"\r\n");
+}
+
+QString TPowersock::ReadLn()
+{
+    StatusMessage(8, u"ReadLn"_qs);
+    const auto tooLong = [] {
+        return ESockError(u"Line longer than the line buffer of %1 bytes"_qs.arg(LineBufferSize));
+    };
+    TimerScope timer(*this);
+    for (;;) {
+        if (m_transport->canReadLine())
+            break;
+        if (m_transport->bytesAvailable() >= LineBufferSize)
+            throw tooLong();
+        if (m_peerClosed)
+            return QString();
+        ThrowPendingError();
+        if (!m_linkOpen || !m_transport->isConnected()) {
+            m_socketErrorCode = NotConnected;
+            throw ESockError(LookupErrorMessage(NotConnected));
+        }
+        if (m_cancelFlag)
+            break;
+        WaitForEvent();
+    }
+    if (m_cancelFlag) {
+        m_cancelFlag = false;
+        throw EAbortError(u"Socket readln aborted"_qs);
+    }
+    const qint64 length = m_transport->readLine(m_lineBuffer.data(), LineBufferSize);
+    if (length <= 0 || m_lineBuffer.at(length - 1) != '\n')
+        throw tooLong();
+    return QString::fromUtf8(m_lineBuffer.constData(), length);
+}
+
+void TPowersock::TakeReply(const QString& reply)
+{
+    m_replyText = reply;
+    m_replyCode = 0;
+    if (reply.isEmpty())
+        return;
+    StatusMessage(1, reply);
+    int digits = 0;
+    while (digits < reply.size() && digits < 10 && reply.at(digits) >= u'0' && reply.at(digits) <= u'9')
+        ++digits;
+    if (digits == 0)
+        return;
+    bool ok = false;
+    const int value = reply.left(digits).toInt(&ok);
+    // A number beyond 16 bits is no reply code; wrapping it could turn it into a success.
+    m_replyCode = ok && value <= 32767 ? value : 0;
+}
+
+QString TPowersock::Transaction(const QString& command)
+{
+    StatusMessage(8, u"Transaction"_qs);
+    m_replyCode = 0;
+    Writeln(command);
+    const QString reply = ReadLn();
+    TakeReply(reply);
+    return reply;
+}
+
+void TPowersock::SendStream(QIODevice& stream)
+{
+    StatusMessage(8, u"SendStream"_qs);
+    stream.seek(0);
+    if (!m_cancelFlag) {
+        m_sentBytes = 0;
+        m_streamBytes = stream.size();
+    }
+    QByteArray chunk(LineBufferSize, Qt::Uninitialized);
+    while (!m_cancelFlag) {
+        const qint64 count = stream.read(chunk.data(), chunk.size());
+        if (count < 0)
+            throw Error(u"Stream read error"_qs);
+        if (count == 0)
+            break;
+        RequireConnected();
+        m_transport->write(chunk.constData(), count);
+        qint64 queued = count;
+        // Each time the system takes bytes counts as one send; the time-out bounds a peer that stops reading.
+        TimerScope timer(*this);
+        while (!m_cancelFlag) {
+            const qint64 left = m_transport->bytesToWrite();
+            if (left < queued) {
+                m_sentBytes += queued - left;
+                queued = left;
+                CallHandler(OnPacketSent);
+                TimerOn();
+            }
+            if (queued == 0 || m_cancelFlag)
+                break;
+            ThrowPendingError();
+            RequireConnected();
+            WaitForEvent();
+        }
+        // Keep windows painting while a large body goes out in one piece after another.
+        QCoreApplication::processEvents();
+    }
+    if (m_cancelFlag) {
+        m_cancelFlag = false;
+        throw EAbortError(u"Socket send aborted"_qs);
+    }
+}
+
+QString TPowersock::LookupErrorMessage(int code)
+{
+    StatusMessage(8, u"Looking Up Error Message"_qs);
+    return ErrorText(code);
+}
+
+QString TPowersock::ErrorText(int code)
+{
+    const auto row = std::find_if(std::begin(g_errorTable), std::end(g_errorTable),
+                                  [code](const ErrorRow& entry) { return entry.code == code; });
+    if (row == std::end(g_errorTable))
+        return u"Unknown Error No. "_qs + QString::number(code);
+    return QString::number(code) + u':' + QString::fromUtf16(row->text);
+}
+
+} // namespace corvella::mail

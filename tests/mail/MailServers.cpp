@@ -1,0 +1,117 @@
+#include "MailServers.h"
+
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QJsonDocument>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QThread>
+
+#include <unistd.h>
+
+quint16 freeLoopbackPort()
+{
+    QTcpServer probe;
+    if (!probe.listen(QHostAddress::LocalHost, 0))
+        return 0;
+    return probe.serverPort();
+}
+
+RecordingSmtpServer::RecordingSmtpServer() = default;
+
+RecordingSmtpServer::~RecordingSmtpServer()
+{
+    stop();
+}
+
+quint16 RecordingSmtpServer::start()
+{
+    m_process.setProgram(u"/usr/bin/python3"_qs);
+    m_process.setArguments({QStringLiteral(CORVELLA_MAIL_TEST_DIR "/smtp_server.py"), m_folder.path()});
+    m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_process.start();
+    if (!m_process.waitForStarted(5000) || !m_process.waitForReadyRead(10000)) {
+        m_error = u"aiosmtpd did not start: "_qs + m_process.errorString();
+        return 0;
+    }
+    const quint16 port = quint16(m_process.readLine().trimmed().toUInt());
+    if (port == 0)
+        m_error = u"aiosmtpd gave no port"_qs;
+    return port;
+}
+
+void RecordingSmtpServer::stop()
+{
+    if (m_process.state() == QProcess::NotRunning)
+        return;
+    m_process.closeWriteChannel();
+    if (!m_process.waitForFinished(3000)) {
+        m_process.kill();
+        m_process.waitForFinished(1000);
+    }
+}
+
+int RecordingSmtpServer::messageCount() const
+{
+    int count = 0;
+    while (QFile::exists(m_folder.filePath(QString::number(count + 1) + u".json")))
+        ++count;
+    return count;
+}
+
+QJsonObject RecordingSmtpServer::message(int number) const
+{
+    QFile file(m_folder.filePath(QString::number(number) + u".json"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QJsonDocument::fromJson(file.readAll()).object();
+}
+
+SmtpSink::~SmtpSink()
+{
+    stop();
+}
+
+quint16 SmtpSink::start(const QStringList& options)
+{
+    // A port picked free may be taken before smtp-sink binds it: try a few.
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        const quint16 port = freeLoopbackPort();
+        QStringList arguments;
+        if (geteuid() == 0)
+            arguments << u"-u"_qs << u"nobody"_qs;
+        arguments << options << (u"127.0.0.1:"_qs + QString::number(port)) << u"10"_qs;
+        m_process.setProgram(u"/usr/sbin/smtp-sink"_qs);
+        m_process.setArguments(arguments);
+        m_process.setProcessChannelMode(QProcess::ForwardedChannels);
+        m_process.start();
+        if (!m_process.waitForStarted(5000)) {
+            m_error = u"smtp-sink did not start: "_qs + m_process.errorString();
+            return 0;
+        }
+        const QDeadlineTimer deadline(3000);
+        while (!deadline.hasExpired() && m_process.state() == QProcess::Running) {
+            QTcpSocket probe;
+            probe.connectToHost(QHostAddress::LocalHost, port);
+            if (probe.waitForConnected(200)) {
+                probe.abort();
+                return port;
+            }
+            QThread::msleep(20);
+        }
+        stop();
+    }
+    m_error = u"smtp-sink did not listen"_qs;
+    return 0;
+}
+
+void SmtpSink::stop()
+{
+    if (m_process.state() == QProcess::NotRunning)
+        return;
+    m_process.terminate();
+    if (!m_process.waitForFinished(3000)) {
+        m_process.kill();
+        m_process.waitForFinished(1000);
+    }
+}
