@@ -3,6 +3,10 @@
 #include "store/widgets/Dialogs.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+
+#include <cstdio>
 
 namespace {
 
@@ -28,6 +32,8 @@ public:
 
 int main(int argc, char* argv[])
 {
+    QElapsedTimer sinceStart; // for the benchmark hook below
+    sinceStart.start();
     Application application(argc, argv);
     QApplication::setApplicationName(u"Corvella"_qs);
     QApplication::setApplicationVersion(u"5.0"_qs);
@@ -36,5 +42,13 @@ int main(int argc, char* argv[])
     corvella::app::offerNewContactFile();
     corvella::app::Windows windows = corvella::app::createWindows();
     windows.main->show();
+    // Benchmark hook for bench/startup.sh: once the shown window has been through the event loop, report the time
+    // taken and leave. Normal use never sets the variable.
+    if (qEnvironmentVariableIsSet("CORVELLA_BENCH_EXIT_AFTER_SHOW")) {
+        QTimer::singleShot(0, &application, [&sinceStart] {
+            std::fprintf(stderr, "shown %lld\n", static_cast<long long>(sinceStart.elapsed()));
+            QCoreApplication::exit(0); // quit() would first ask the windows to close, which the main one refuses
+        });
+    }
     return QApplication::exec();
 }

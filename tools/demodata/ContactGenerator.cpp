@@ -399,7 +399,9 @@ void ContactGenerator::makeCompany(Contact& c, bool turkish, const Sector& secto
         domainStem = (joined.size() <= 10 ? joined : ownerSlug.left(10)) + u".com.tr";
     } else {
         const QString& owner = m_random.pick(m_brandsForeign);
-        name = owner + u' ' + m_random.pick(m_foreignWords) + u' ' + m_random.pick(m_legalForeign);
+        const QString& word = m_random.pick(m_foreignWords);
+        const QString& legal = m_random.pick(m_legalForeign);
+        name = owner + u' ' + word + u' ' + legal;
         domainStem = asciiSlug(owner) + u".com";
     }
     if (m_random.chance(5))
@@ -412,17 +414,24 @@ QString ContactGenerator::makeAddress(Contact& c, const City& city)
     const QString district = m_random.pick(city.districts);
     QString line1;
     QString line2;
-    QString number = QString::number(1 + m_random.below(m_random.chance(80) ? 120 : 900));
+    const QString number = QString::number(1 + m_random.below(m_random.chance(80) ? 120 : 900));
     if (city.turkish) {
-        line1 = m_random.pick(m_neighbourhoods) + u" Mah. " + m_random.pick(m_neighbourhoods) + u' ' +
-                m_random.pick(m_streetKinds) + u" No: " + number;
+        // One draw a statement: the operands of + are evaluated in no fixed order, and the same seed must give
+        // the same contacts whatever the compiler.
+        const QString& neighbourhood = m_random.pick(m_neighbourhoods);
+        const QString& street = m_random.pick(m_neighbourhoods);
+        const QString& streetKind = m_random.pick(m_streetKinds);
+        line1 = neighbourhood + u" Mah. " + street + u' ' + streetKind + u" No: " + number;
         if (m_random.chance(40))
             line1 += u'/' + QString::number(1 + m_random.below(30));
-        if (m_random.chance(30))
-            line2 = m_random.pick(m_brandsTr) + u' ' + m_random.pick(m_buildings) + u" Kat: " +
-                    QString::number(1 + m_random.below(20)) + u' ' + district;
-        else
+        if (m_random.chance(30)) {
+            const QString& brand = m_random.pick(m_brandsTr);
+            const QString& building = m_random.pick(m_buildings);
+            const QString floor = QString::number(1 + m_random.below(20));
+            line2 = brand + u' ' + building + u" Kat: " + floor + u' ' + district;
+        } else {
             line2 = district;
+        }
     } else {
         const QString& street = m_random.pick(city.streets);
         line1 = street.startsWith(u'#') ? number + u' ' + street.mid(1) : street + u' ' + number;

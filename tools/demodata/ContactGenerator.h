@@ -17,7 +17,7 @@ public:
 
     uint64_t next();
     /// A whole number in [0, bound).
-    uint32_t below(uint32_t bound) { return uint32_t((unsigned __int128)next() * bound >> 64); }
+    uint32_t below(uint32_t bound) { return uint32_t(static_cast<unsigned __int128>(next()) * bound >> 64); }
     /// True with the given probability, in percent.
     bool chance(uint32_t percent) { return below(100) < percent; }
     const QString& pick(const QStringList& list) { return list.at(below(uint32_t(list.size()))); }

@@ -1,0 +1,64 @@
+// Prints the whole contact list of the file in PROGRAM_FOLDER as the report, into OUT_PDF, the way "&Print Report"
+// does, and reports the rows, the time of the print run and the process's peak memory.
+//
+// usage: corvella-reportbench PROGRAM_FOLDER OUT_PDF
+#include "Startup.h"
+#include "Tfrmkayit.h"
+#include "print/PdfSurface.h"
+#include "print/Tgenel.h"
+#include "search/Tfrm_arama.h"
+#include "search/Tfrm_liste.h"
+#include "store/ConnectionString.h"
+#include "store/DataSet.h"
+#include "store/Error.h"
+#include "store/widgets/Dialogs.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QElapsedTimer>
+
+#include <sys/resource.h>
+
+#include <cstdio>
+
+using namespace corvella;
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s PROGRAM_FOLDER OUT_PDF\n", argv[0]);
+        return 2;
+    }
+    store::setProgramFolder(QString::fromLocal8Bit(argv[1]));
+    QStringList messages;
+    ui::setMessageHook([&messages](const ui::MessageRequest& request) {
+        messages << request.text;
+        return QMessageBox::Ok;
+    });
+
+    app::Windows windows = app::createWindows();
+    windows.main->BitBtn1Click();
+    windows.search->FormActivate();
+    windows.search->checkBox(1)->click(); // nothing ticked: every contact
+    windows.search->SpeedButton2Click();
+    windows.genel->setSurface(std::make_unique<print::PdfSurface>(QString::fromLocal8Bit(argv[2])));
+
+    QElapsedTimer timer;
+    timer.start();
+    try {
+        windows.list->BitBtn1Click();
+    } catch (const Error& error) {
+        std::fprintf(stderr, "error: %s\n", error.what());
+        return 1;
+    }
+    const qint64 elapsed = timer.elapsed();
+
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("rows %lld\nms %lld\npeak_kb %ld\n", static_cast<long long>(windows.list->query()->recordCount()),
+                static_cast<long long>(elapsed), usage.ru_maxrss);
+    for (const QString& message : messages)
+        std::fprintf(stderr, "message: %s\n", message.toUtf8().constData());
+    return 0;
+}
