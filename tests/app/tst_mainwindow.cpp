@@ -1,4 +1,5 @@
 #include "ContactFileFixture.h"
+#include "MessageRecorder.h"
 
 #include "Startup.h"
 #include "Tfrm_about.h"
@@ -24,21 +25,6 @@ using namespace corvella;
 
 namespace {
 
-struct AnsweringHook {
-    QList<QMessageBox::StandardButton> answers;
-    QStringList asked;
-    ui::MessageHook previous;
-
-    explicit AnsweringHook(QList<QMessageBox::StandardButton> buttons = {})
-        : answers(std::move(buttons))
-    {
-        previous = ui::setMessageHook([this](const ui::MessageRequest& request) {
-            asked << request.text;
-            return answers.isEmpty() ? QMessageBox::Ok : answers.takeFirst();
-        });
-    }
-    ~AnsweringHook() { ui::setMessageHook(previous); }
-};
 
 ui::DBEdit* editFor(QWidget& window, const QString& column)
 {
@@ -155,7 +141,7 @@ void MainWindowTest::exitWithoutChangesEndsAtOnce()
     fixture.addContact(11);
     app::Tfrmkayit window;
     window.show();
-    AnsweringHook hook;
+    test::MessageRecorder hook;
     QSignalSpy quitting(qApp, &QCoreApplication::aboutToQuit);
     QTimer::singleShot(0, &window, [&] { window.findChild<QPushButton*>(u"BitBtn2"_qs)->click(); });
     QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(7); });
@@ -172,14 +158,14 @@ void MainWindowTest::exitAsksAboutUnsavedChanges()
     window.table()->fieldByName(u"Ad"_qs).setAsString(u"Yeni"_qs);
 
     {
-        AnsweringHook hook({QMessageBox::Cancel});
+        test::MessageRecorder hook({QMessageBox::Cancel});
         window.BitBtn2Click();
         QCOMPARE(hook.asked.size(), 1);
         QVERIFY(window.table()->isEditing()); // Cancel stays, nothing lost
         QVERIFY(!window.close());
     }
     {
-        AnsweringHook hook({QMessageBox::Yes});
+        test::MessageRecorder hook({QMessageBox::Yes});
         QTimer::singleShot(0, &window, [&] { window.BitBtn2Click(); });
         QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(7); });
         QCOMPARE(QCoreApplication::exec(), 0);
@@ -271,7 +257,7 @@ void MainWindowTest::missingFileCanBeCreated()
 {
     test::ContactFileFixture fixture(false);
     {
-        AnsweringHook hook({QMessageBox::Yes});
+        test::MessageRecorder hook({QMessageBox::Yes});
         QVERIFY(app::offerNewContactFile());
         QCOMPARE(hook.asked.size(), 1);
         QVERIFY2(hook.asked.first().contains(fixture.filePath()), qPrintable(hook.asked.first()));
@@ -285,7 +271,7 @@ void MainWindowTest::missingFileCanBeCreated()
 void MainWindowTest::missingFileDeclinedLeavesWindowWithoutData()
 {
     test::ContactFileFixture fixture(false);
-    AnsweringHook hook({QMessageBox::No});
+    test::MessageRecorder hook({QMessageBox::No});
     QVERIFY(!app::offerNewContactFile());
     QVERIFY(!QFile::exists(fixture.filePath()));
     app::Windows windows = app::createWindows();
@@ -310,7 +296,7 @@ void MainWindowTest::foreignFileIsNamedAndUntouched()
     const QByteArray content(8192, '\x01');
     file.write(content);
     file.close();
-    AnsweringHook hook;
+    test::MessageRecorder hook;
     QVERIFY(app::offerNewContactFile()); // an existing file is never replaced
     QVERIFY(hook.asked.isEmpty());
     app::Tfrmkayit window;

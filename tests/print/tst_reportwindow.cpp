@@ -1,4 +1,5 @@
 #include "ContactFileFixture.h"
+#include "MessageRecorder.h"
 
 #include "Startup.h"
 #include "Tfrmkayit.h"
@@ -41,25 +42,20 @@ private:
 
 struct Program {
     test::ContactFileFixture fixture;
+    test::MessageRecorder messages;
+    QStringList& asked = messages.asked;
     app::Windows windows;
-    QStringList asked;
-    ui::MessageHook previous;
 
     Program()
     {
         for (int no = 11; no <= 30; ++no)
             fixture.addContact(no, {{u"Ad"_qs, u"Ad %1"_qs.arg(no)}, {u"Firma Adi"_qs, u"Firma %1"_qs.arg(no)}});
-        previous = ui::setMessageHook([this](const ui::MessageRequest& request) {
-            asked << request.text;
-            return QMessageBox::Ok;
-        });
         windows = app::createWindows();
         windows.main->BitBtn1Click();
         windows.search->FormActivate();
         windows.search->checkBox(1)->click();
         windows.search->SpeedButton2Click();
     }
-    ~Program() { ui::setMessageHook(previous); }
 
     QPushButton* reportButton() { return windows.list->reportButton(); }
 };

@@ -1,4 +1,5 @@
 #include "ContactFileFixture.h"
+#include "MessageRecorder.h"
 
 #include "Startup.h"
 #include "Tfrmkayit.h"
@@ -20,18 +21,6 @@ using namespace corvella;
 
 namespace {
 
-struct AnsweringHook {
-    QStringList asked;
-    ui::MessageHook previous;
-    AnsweringHook()
-    {
-        previous = ui::setMessageHook([this](const ui::MessageRequest& request) {
-            asked << request.text;
-            return QMessageBox::Ok;
-        });
-    }
-    ~AnsweringHook() { ui::setMessageHook(previous); }
-};
 
 /// The running program's windows on a contact file, with the Report button already pressed.
 struct Program {
@@ -173,7 +162,7 @@ void SearchWindowsTest::apostropheValueFindsItsRow()
 void SearchWindowsTest::onlyFirstFieldFilledFindsNothing()
 {
     Program program(people);
-    AnsweringHook hook;
+    test::MessageRecorder hook;
     program.tick(1, u"A"_qs, QString());
     program.view(u"Ad"_qs);
     QCOMPARE(hook.asked, QStringList{u"There are no records matching your search criterias..."_qs});
@@ -306,7 +295,7 @@ void SearchWindowsTest::numberErrorStopsBeforeRunning()
     auto& s = program.search();
     s.label(u"Tip"_qs, 1)->setText(u"Sayı"_qs);
     program.tick(1, u"on"_qs, u"20"_qs);
-    AnsweringHook hook;
+    test::MessageRecorder hook;
     program.view(u"Ad"_qs);
     QCOMPARE(hook.asked, QStringList{u"'on' is not a valid floating point value"_qs});
     QVERIFY(!program.list().query()->isActive());

@@ -1,4 +1,5 @@
 #include "ContactFileFixture.h"
+#include "MessageRecorder.h"
 
 #include "store/ConnectionString.h"
 #include "store/DataSet.h"
@@ -28,22 +29,6 @@ QString enabledButtons(const Nav& navigator)
     return states; // first prior next last insert delete edit post cancel
 }
 
-/// Answers every message box with one button and keeps what was asked.
-struct AnsweringHook {
-    QMessageBox::StandardButton answer;
-    QStringList asked;
-    ui::MessageHook previous;
-
-    explicit AnsweringHook(QMessageBox::StandardButton button)
-        : answer(button)
-    {
-        previous = ui::setMessageHook([this](const ui::MessageRequest& request) {
-            asked << request.text;
-            return answer;
-        });
-    }
-    ~AnsweringHook() { ui::setMessageHook(previous); }
-};
 
 } // namespace
 
@@ -115,13 +100,13 @@ void BoundControlsTest::deleteAsksFirst()
     Nav navigator;
     navigator.setDataSet(&table);
     {
-        AnsweringHook hook(QMessageBox::Cancel);
+        test::MessageRecorder hook({QMessageBox::Cancel});
         navigator.click(Nav::Delete);
         QCOMPARE(hook.asked, QStringList{u"Delete record?"_qs});
     }
     QCOMPARE(fixture.scalar(u"select count(*) from kayit"_qs).toInt(), 1);
     {
-        AnsweringHook hook(QMessageBox::Ok);
+        test::MessageRecorder hook({QMessageBox::Ok});
         navigator.click(Nav::Delete);
     }
     QCOMPARE(fixture.scalar(u"select count(*) from kayit"_qs).toInt(), 0);
@@ -177,7 +162,7 @@ void BoundControlsTest::numberEditRefusesText()
     QTest::keyClicks(edit, u"abc"_qs);
     QCOMPARE(settings.state(), store::DataSetState::Edit);
 
-    AnsweringHook hook(QMessageBox::Ok);
+    test::MessageRecorder hook({QMessageBox::Ok});
     QVERIFY_THROWS_EXCEPTION(Error, settings.post());
     QCOMPARE(settings.state(), store::DataSetState::Edit);
     QCOMPARE(settings.fieldByName(u"Etiket Genişliği"_qs).asFloat(), 70.0);
