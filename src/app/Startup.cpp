@@ -3,6 +3,8 @@
 #include "Tfrm_about.h"
 #include "Tfrmkayit.h"
 #include "print/Tgenel.h"
+#include "print/ui/ModalDialog.h"
+#include "print/ui/Tfrmgelismisetiketayarlari.h"
 #include "print/ui/Tfrmyazdirmaayarlari.h"
 #include "search/Tfrm_arama.h"
 #include "search/Tfrm_liste.h"
@@ -45,6 +47,7 @@ Windows createWindows()
     Windows windows;
     windows.main = std::make_unique<Tfrmkayit>();
     windows.printSettings = std::make_unique<print::Tfrmyazdirmaayarlari>();
+    windows.labelSettings = std::make_unique<print::Tfrmgelismisetiketayarlari>();
     windows.search = std::make_unique<search::Tfrm_arama>();
     windows.list = std::make_unique<search::Tfrm_liste>();
     windows.genel = std::make_unique<print::Tgenel>();
@@ -66,6 +69,10 @@ Windows createWindows()
     print::Tfrmyazdirmaayarlari* printSettings = windows.printSettings.get();
     printSettings->setPrinter(windows.genel.get());
     list->setPrinting(windows.genel.get(), printSettings->table());
+    printSettings->setAdvancedLabelSettingsAction([printSettings] {
+        print::Tfrmgelismisetiketayarlari labelSettings(printSettings);
+        print::execModal(labelSettings);
+    });
     windows.main->setPrintSettingsAction([printSettings] {
         printSettings->show();
         printSettings->raise();

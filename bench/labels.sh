@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Labels for generated contacts printed to PDF through the list window's label button: time, labels per second and
+# peak memory at two list sizes. Targets: linear time (time per label at the large size at most 1.3 times that at
+# the small one) and flat memory (the large run at most 50 MB above the small one).
+#
+# usage: bench/labels.sh            (RUNS=3 SMALL=10000 LARGE=100000 by default)
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+RUNS=${RUNS:-3}
+SMALL=${SMALL:-10000}
+LARGE=${LARGE:-100000}
+
+bench_build corvella-labelbench corvella-demodata
+bench_tmp
+export QT_QPA_PLATFORM=offscreen
+export XDG_RUNTIME_DIR=$BENCH_TMP/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+
+for rows in "$SMALL" "$LARGE"; do
+    mkdir -p "$BENCH_TMP/$rows/VT"
+    make_contacts "$BENCH_TMP/$rows/VT/Dorlune.mdb" "$rows"
+done
+
+# run_once ROWS: appends "labels ms peak_kb pages" to $BENCH_TMP/ROWS.runs
+run_once() {
+    local dir=$BENCH_TMP/$1 out
+    out=$("$BIN_DIR/corvella-labelbench" "$dir" "$dir/labels.pdf" 2>"$dir/stderr.txt") || {
+        echo "labels.sh: the label run failed on $1 contacts:" >&2
+        cat "$dir/stderr.txt" >&2
+        exit 1
+    }
+    local labels ms kb pages
+    labels=$(awk '$1 == "labels" { print $2 }' <<<"$out")
+    ms=$(awk '$1 == "ms" { print $2 }' <<<"$out")
+    kb=$(awk '$1 == "peak_kb" { print $2 }' <<<"$out")
+    pages=$(pdfinfo "$dir/labels.pdf" 2>/dev/null | awk '/^Pages:/ { print $2 }')
+    echo "$labels $ms $kb ${pages:-?}" >>"$BENCH_TMP/$1.runs"
+    rm -f "$dir/labels.pdf"
+}
+
+# The sizes take turns so that drift in the machine's load hits both alike.
+for _ in $(seq "$RUNS"); do
+    run_once "$SMALL"
+    run_once "$LARGE"
+done
+
+column_median() { awk -v c="$2" '{ print $c }' "$BENCH_TMP/$1.runs" | median; }
+verdict() { if within "$1" "$2"; then echo "ok"; else echo "MISSED"; fi; }
+
+printf 'labels to PDF, median of %d runs (A4, 3 x 8 labels of 70 x 37 mm, 8 texts a label)\n' "$RUNS"
+printf '  %9s %8s %10s %11s %8s\n' contacts pages ms labels/s "peak MB"
+for rows in "$SMALL" "$LARGE"; do
+    ms=$(column_median "$rows" 2)
+    kb=$(column_median "$rows" 3)
+    pages=$(awk 'NR == 1 { print $4 }' "$BENCH_TMP/$rows.runs")
+    rate=$(awk -v n="$rows" -v t="$ms" 'BEGIN { printf "%.0f", (t > 0) ? n * 1000 / t : 0 }')
+    printf '  %9s %8s %10s %11s %8.1f\n' "$rows" "$pages" "$ms" "$rate" "$(awk -v k="$kb" 'BEGIN { print k / 1024 }')"
+done
+small_ms=$(column_median "$SMALL" 2)
+large_ms=$(column_median "$LARGE" 2)
+per_label_ratio=$(awk -v a="$large_ms" -v b="$small_ms" -v na="$LARGE" -v nb="$SMALL" \
+    'BEGIN { printf "%.2f", (b > 0) ? (a / na) / (b / nb) : 0 }')
+extra_mb=$(awk -v a="$(column_median "$LARGE" 3)" -v b="$(column_median "$SMALL" 3)" \
+    'BEGIN { printf "%.1f", (a - b) / 1024 }')
+printf '  time per label, %s vs %s: ratio %s (target <= 1.30: %s)\n' "$LARGE" "$SMALL" "$per_label_ratio" \
+    "$(verdict "$per_label_ratio" 1.30)"
+printf '  peak memory, %s vs %s: %s MB more (target <= 50 MB: %s)\n' "$LARGE" "$SMALL" "$extra_mb" \
+    "$(verdict "$extra_mb" 50)"
+
+within "$per_label_ratio" 1.30 && within "$extra_mb" 50

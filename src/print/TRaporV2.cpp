@@ -1,0 +1,111 @@
+#include "TRaporV2.h"
+
+#include "Tgenel.h"
+#include "store/Connection.h"
+#include "store/Error.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace corvella::print {
+
+namespace {
+
+/// The contacts of the engine's rows, read by record number from the contact table in the rows' order. The engine's
+/// rows are the list's statement run again, so the labels come out as the list shows the contacts, whatever columns
+/// the list selected; one forward pass keeps memory flat however long the list is.
+class ListedContacts : public LabelRows {
+public:
+    ListedContacts(const QSqlDatabase& db, const QString& result)
+        : m_query(db)
+    {
+        m_query.setForwardOnly(true);
+        const QString sql = u"SELECT k.[Ad], k.[Soyad], k.[Firma Adi], k.[Adres 1], k.[Adres 2], k.[Sehir], "
+                            u"k.[Posta Kodu] FROM "_qs +
+                            result +
+                            u" AS liste LEFT JOIN main.kayit AS k ON k.[No] = liste.[No] ORDER BY liste.rowid"_qs;
+        if (!m_query.exec(sql))
+            throw DatabaseError(store::engineMessage(m_query.lastError()));
+    }
+
+    bool next(LabelContact& contact) override
+    {
+        if (!m_query.next()) {
+            if (m_query.lastError().isValid())
+                throw DatabaseError(store::engineMessage(m_query.lastError()));
+            return false;
+        }
+        const QString first = m_query.value(0).toString().trimmed();
+        const QString last = m_query.value(1).toString().trimmed();
+        contact.name = QString(first + u' ' + last).trimmed();
+        contact.company = m_query.value(2).toString();
+        contact.address1 = m_query.value(3).toString();
+        contact.address2 = m_query.value(4).toString();
+        contact.city = m_query.value(5).toString();
+        contact.postalCode = m_query.value(6).toString();
+        return true;
+    }
+
+private:
+    QSqlQuery m_query;
+};
+
+LabelElement element(int x, int y, const QString& text, const QString& fontName, int fontSize, int colour)
+{
+    return LabelElement{x, y, text, fontName, fontSize, colour};
+}
+
+void requireRoom(const QList<LabelElement>& elements)
+{
+    if (elements.size() >= TRaporV2::MaxElements)
+        throw Error(u"A label holds at most %1 elements of a kind."_qs.arg(TRaporV2::MaxElements));
+}
+
+} // namespace
+
+TRaporV2::TRaporV2(QObject* parent)
+    : QueryDataSet(parent)
+{}
+
+void TRaporV2::AddFieldElement(int x, int y, const QString& column, const QString& fontName, int fontSize, int colour)
+{
+    requireRoom(m_fields);
+    m_fields << element(x, y, column, fontName, fontSize, colour);
+}
+
+void TRaporV2::AddTextElement(int x, int y, const QString& text, const QString& fontName, int fontSize, int colour)
+{
+    requireRoom(m_texts);
+    m_texts << element(x, y, text, fontName, fontSize, colour);
+}
+
+QString TRaporV2::openSource(QSqlDatabase db)
+{
+    m_result = QueryDataSet::openSource(db);
+    return m_result;
+}
+
+QString TRaporV2::PrintLabels()
+{
+    if (!m_genel)
+        throw Error(u"Printing is not available."_qs);
+    close();
+    requireLabelGrid(m_sheet); // before the statement runs: a long list is not read for a sheet that holds nothing
+    open();
+    try {
+        if (findField(u"No"_qs) < 0)
+            throw DatabaseError(u"Field 'No' not found"_qs);
+        QString savedTo;
+        {
+            ListedContacts contacts(database(), m_result);
+            savedTo = printLabels(*m_genel, m_sheet, m_fields, m_texts, contacts);
+        } // the reading statement ends before closing drops the rows it read
+        close();
+        return savedTo;
+    } catch (...) {
+        close();
+        throw;
+    }
+}
+
+} // namespace corvella::print

@@ -1,0 +1,255 @@
+#include "ColourFontDialog.h"
+
+#include "print/ColourText.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QIntValidator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPixmap>
+#include <QVBoxLayout>
+
+#include <array>
+#include <utility>
+
+namespace corvella::print {
+
+namespace {
+
+struct PlainColour {
+    const char16_t* name;
+    int value;
+};
+
+// The sixteen plain colours, in the order colour lists show them.
+constexpr std::array<PlainColour, 16> PlainColours = {{
+    {u"Black", 0x000000},
+    {u"Maroon", 0x000080},
+    {u"Green", 0x008000},
+    {u"Olive", 0x008080},
+    {u"Navy", 0x800000},
+    {u"Purple", 0x800080},
+    {u"Teal", 0x808000},
+    {u"Gray", 0x808080},
+    {u"Silver", 0xC0C0C0},
+    {u"Red", 0x0000FF},
+    {u"Lime", 0x00FF00},
+    {u"Yellow", 0x00FFFF},
+    {u"Blue", 0xFF0000},
+    {u"Fuchsia", 0xFF00FF},
+    {u"Aqua", 0xFFFF00},
+    {u"White", 0xFFFFFF},
+}};
+
+constexpr int Sizes[] = {8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 26, 28, 36, 48, 72};
+
+enum Style { Regular, Italic, Bold, BoldItalic };
+
+QIcon swatch(int colour)
+{
+    QPixmap pixmap(16, 12);
+    pixmap.fill(toQColor(colour));
+    QPainter painter(&pixmap);
+    painter.setPen(Qt::gray);
+    painter.drawRect(pixmap.rect().adjusted(0, 0, -1, -1));
+    return QIcon(pixmap);
+}
+
+ColourFontDialogHook& currentHook()
+{
+    static ColourFontDialogHook hook;
+    return hook;
+}
+
+} // namespace
+
+ColourFontDialog::ColourFontDialog(const ColouredFont& initial, QWidget* parent)
+    : QDialog(parent)
+    , m_initial(initial)
+{
+    setObjectName(u"ColourFontDialog"_qs);
+    setWindowTitle(u"Font"_qs);
+    buildUi();
+    showInitial();
+}
+
+void ColourFontDialog::buildUi()
+{
+    auto* grid = new QGridLayout;
+    auto addColumn = [&](int column, const QString& caption, QWidget* edit, QListWidget* list) {
+        auto* label = new QLabel(caption, this);
+        label->setBuddy(edit ? edit : list);
+        grid->addWidget(label, 0, column);
+        if (edit)
+            grid->addWidget(edit, 1, column);
+        grid->addWidget(list, edit ? 2 : 1, column, edit ? 1 : 2, 1);
+    };
+
+    m_family = new QLineEdit(this);
+    m_family->setObjectName(u"FontName"_qs);
+    m_families = new QListWidget(this);
+    m_families->setObjectName(u"FontNames"_qs);
+    m_families->addItems(QFontDatabase::families());
+    addColumn(0, u"&Font:"_qs, m_family, m_families);
+
+    m_styles = new QListWidget(this);
+    m_styles->setObjectName(u"FontStyle"_qs);
+    m_styles->addItems({u"Regular"_qs, u"Italic"_qs, u"Bold"_qs, u"Bold Italic"_qs});
+    addColumn(1, u"Font st&yle:"_qs, nullptr, m_styles);
+
+    m_size = new QLineEdit(this);
+    m_size->setObjectName(u"FontSize"_qs);
+    m_size->setValidator(new QIntValidator(1, 9999, m_size));
+    m_sizes = new QListWidget(this);
+    m_sizes->setObjectName(u"FontSizes"_qs);
+    for (int size : Sizes)
+        m_sizes->addItem(QString::number(size));
+    addColumn(2, u"&Size:"_qs, m_size, m_sizes);
+    grid->setColumnStretch(0, 3);
+    grid->setColumnStretch(1, 2);
+    grid->setColumnStretch(2, 1);
+
+    auto* effects = new QGroupBox(u"Effects"_qs, this);
+    effects->setObjectName(u"Effects"_qs);
+    auto* effectsLayout = new QVBoxLayout(effects);
+    m_strikeOut = new QCheckBox(u"Stri&keout"_qs, effects);
+    m_strikeOut->setObjectName(u"StrikeOut"_qs);
+    m_underline = new QCheckBox(u"&Underline"_qs, effects);
+    m_underline->setObjectName(u"Underline"_qs);
+    auto* colourCaption = new QLabel(u"&Color:"_qs, effects);
+    m_colours = new QComboBox(effects);
+    m_colours->setObjectName(u"Colour"_qs);
+    colourCaption->setBuddy(m_colours);
+    for (const PlainColour& colour : PlainColours)
+        m_colours->addItem(swatch(colour.value), QString::fromUtf16(colour.name), colour.value);
+    effectsLayout->addWidget(m_strikeOut);
+    effectsLayout->addWidget(m_underline);
+    effectsLayout->addWidget(colourCaption);
+    effectsLayout->addWidget(m_colours);
+    effectsLayout->addStretch();
+
+    auto* sampleGroup = new QGroupBox(u"Sample"_qs, this);
+    auto* sampleLayout = new QVBoxLayout(sampleGroup);
+    m_sample = new QLabel(u"AaBbYyZz"_qs, sampleGroup);
+    m_sample->setObjectName(u"Sample"_qs);
+    m_sample->setAlignment(Qt::AlignCenter);
+    m_sample->setFixedSize(220, 70);
+    sampleLayout->addWidget(m_sample);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* lower = new QHBoxLayout;
+    lower->addWidget(effects);
+    lower->addWidget(sampleGroup, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid, 1);
+    layout->addLayout(lower);
+    layout->addWidget(buttons);
+    resize(460, 400);
+
+    connect(m_family, &QLineEdit::textEdited, this, &ColourFontDialog::familyTyped);
+    connect(m_families, &QListWidget::currentTextChanged, this, [this](const QString& text) {
+        if (!m_followingTyping && !text.isEmpty())
+            m_family->setText(text);
+        updateSample();
+    });
+    connect(m_styles, &QListWidget::currentRowChanged, this, &ColourFontDialog::updateSample);
+    connect(m_size, &QLineEdit::textEdited, this, &ColourFontDialog::updateSample);
+    connect(m_sizes, &QListWidget::currentTextChanged, this, [this](const QString& text) {
+        if (!text.isEmpty())
+            m_size->setText(text);
+        updateSample();
+    });
+    connect(m_strikeOut, &QCheckBox::toggled, this, &ColourFontDialog::updateSample);
+    connect(m_underline, &QCheckBox::toggled, this, &ColourFontDialog::updateSample);
+    connect(m_colours, &QComboBox::currentIndexChanged, this, &ColourFontDialog::updateSample);
+}
+
+void ColourFontDialog::showInitial()
+{
+    const QFont& font = m_initial.font;
+    m_family->setText(font.family());
+    familyTyped(font.family());
+    m_styles->setCurrentRow(font.bold() ? (font.italic() ? BoldItalic : Bold) : (font.italic() ? Italic : Regular));
+    const int points = font.pointSize() > 0 ? font.pointSize() : 10;
+    m_size->setText(QString::number(points));
+    const auto listed = m_sizes->findItems(QString::number(points), Qt::MatchExactly);
+    if (!listed.isEmpty())
+        m_sizes->setCurrentItem(listed.first());
+    m_strikeOut->setChecked(font.strikeOut());
+    m_underline->setChecked(font.underline());
+    int index = m_colours->findData(m_initial.colour);
+    if (index < 0) {
+        // A stored colour outside the plain ones stays choosable, so OK alone does not change it.
+        m_colours->addItem(swatch(m_initial.colour), u"Custom"_qs, m_initial.colour);
+        index = m_colours->count() - 1;
+    }
+    m_colours->setCurrentIndex(index);
+    updateSample();
+}
+
+void ColourFontDialog::familyTyped(const QString& text)
+{
+    // The list follows the typing; the typed name stays what is chosen, even one this machine does not have.
+    m_followingTyping = true;
+    const auto matches = m_families->findItems(text, Qt::MatchStartsWith);
+    if (!text.isEmpty() && !matches.isEmpty())
+        m_families->setCurrentItem(matches.first());
+    m_followingTyping = false;
+    updateSample();
+}
+
+ColouredFont ColourFontDialog::selected() const
+{
+    ColouredFont chosen;
+    const QString family = m_family->text().trimmed();
+    chosen.font = QFont(family.isEmpty() ? m_initial.font.family() : family);
+    bool ok = false;
+    const int points = m_size->text().toInt(&ok);
+    chosen.font.setPointSize(ok && points > 0 ? points
+                                              : (m_initial.font.pointSize() > 0 ? m_initial.font.pointSize() : 10));
+    const int style = m_styles->currentRow();
+    chosen.font.setBold(style == Bold || style == BoldItalic);
+    chosen.font.setItalic(style == Italic || style == BoldItalic);
+    chosen.font.setStrikeOut(m_strikeOut->isChecked());
+    chosen.font.setUnderline(m_underline->isChecked());
+    chosen.colour = m_colours->currentData().toInt();
+    return chosen;
+}
+
+void ColourFontDialog::updateSample()
+{
+    if (!m_sample)
+        return;
+    const ColouredFont chosen = selected();
+    m_sample->setFont(chosen.font);
+    QPalette palette = m_sample->palette();
+    palette.setColor(QPalette::WindowText, toQColor(chosen.colour));
+    m_sample->setPalette(palette);
+}
+
+ColourFontDialogHook setColourFontDialogHook(ColourFontDialogHook hook)
+{
+    return std::exchange(currentHook(), std::move(hook));
+}
+
+std::optional<ColouredFont> chooseColouredFont(QWidget* parent, const ColouredFont& initial)
+{
+    if (currentHook())
+        return currentHook()(initial);
+    ColourFontDialog dialog(initial, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.selected();
+}
+
+} // namespace corvella::print

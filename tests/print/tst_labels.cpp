@@ -1,0 +1,589 @@
+#include "ContactFileFixture.h"
+#include "PdfMeasure.h"
+
+#include "print/LabelLayout.h"
+#include "print/PdfSurface.h"
+#include "print/PrintGeometry.h"
+#include "print/RecordingSurface.h"
+#include "print/TRaporV2.h"
+#include "print/Tgenel.h"
+#include "store/ConnectionString.h"
+#include "store/Error.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace corvella;
+using print::LabelCompanyChoice;
+using print::LabelElement;
+using print::LabelNameChoice;
+using print::LabelSheet;
+using print::RecordingSurface;
+using Kind = RecordingSurface::Kind;
+
+Q_DECLARE_METATYPE(print::LabelSheet)
+Q_DECLARE_METATYPE(print::LabelNameChoice)
+Q_DECLARE_METATYPE(print::LabelCompanyChoice)
+
+namespace {
+
+const LabelSheet A4{210, 297, 5, 10, 64, 34, 2, 0};
+
+/// A settings row: the A4 sheet, Arial elements in black at distinct places, the name 20 mm across and 5 mm down.
+QVariantMap a4Settings()
+{
+    QVariantMap row = {
+        {u"Sayfa Genişliği"_qs, 210.0},    {u"Sayfa Yüksekliği"_qs, 297.0},   {u"Sol Boşluk"_qs, 5.0},
+        {u"Üst Boşluk"_qs, 10.0},          {u"Etiket Genişliği"_qs, 64.0},    {u"Etiket Yüksekliği"_qs, 34.0},
+        {u"Yatay Etiket Aralığı"_qs, 2.0}, {u"Dikey Etiket Aralığı"_qs, 0.0},
+    };
+    struct Element {
+        QString prefix;
+        int size, x, y;
+    };
+    const Element elements[] = {{u"İsim"_qs, 10, 20, 5}, {u"F# Adı"_qs, 11, 5, 10}, {u"Adres"_qs, 9, 5, 15},
+                                {u"İlçe"_qs, 8, 5, 27},  {u"İl"_qs, 9, 30, 27},     {u"P#K#"_qs, 8, 5, 32},
+                                {u"Ülke"_qs, 8, 40, 32}};
+    for (const Element& e : elements) {
+        row.insert(e.prefix + u" Yazıtipi Adı"_qs, u"Arial"_qs);
+        row.insert(e.prefix + u" Yazıtipi Boyutu"_qs, double(e.size));
+        row.insert(e.prefix + u" Yazıtipi Rengi"_qs, u"clBlack"_qs);
+        row.insert(e.prefix + u" X Koordinatı"_qs, double(e.x));
+        row.insert(e.prefix + u" Y Koordinatı"_qs, double(e.y));
+    }
+    return row;
+}
+
+print::SettingsReader reader(const QVariantMap& row)
+{
+    return [row](const QString& column) { return row.value(column); };
+}
+
+QStringList texts(const QList<LabelElement>& elements)
+{
+    QStringList result;
+    for (const LabelElement& element : elements)
+        result << element.text;
+    return result;
+}
+
+/// Contacts held in memory.
+class MemoryContacts : public print::LabelRows {
+public:
+    explicit MemoryContacts(QList<print::LabelContact> contacts)
+        : m_contacts(std::move(contacts))
+    {}
+    bool next(print::LabelContact& contact) override
+    {
+        if (m_at >= m_contacts.size())
+            return false;
+        contact = m_contacts.at(m_at++);
+        return true;
+    }
+
+private:
+    QList<print::LabelContact> m_contacts;
+    int m_at = 0;
+};
+
+QList<print::LabelContact> contacts(int count)
+{
+    QList<print::LabelContact> list;
+    for (int i = 1; i <= count; ++i)
+        list << print::LabelContact{u"Kişi%1"_qs.arg(i), u"Firma%1"_qs.arg(i), u"Cadde%1"_qs.arg(i),
+                                    u"Kat%1"_qs.arg(i),  u"Şehir%1"_qs.arg(i), u"%1"_qs.arg(34000 + i)};
+    return list;
+}
+
+struct Printed {
+    std::unique_ptr<print::Tgenel> genel;
+    RecordingSurface* surface = nullptr;
+
+    Printed()
+    {
+        auto recording = std::make_unique<RecordingSurface>();
+        surface = recording.get();
+        genel = std::make_unique<print::Tgenel>(std::move(recording));
+    }
+
+    /// The recorded text call that drew `text`; fails the test when there is not exactly one.
+    RecordingSurface::Call only(const QString& text) const
+    {
+        QList<RecordingSurface::Call> found;
+        for (const auto& call : surface->calls(Kind::Text))
+            if (call.text == text)
+                found << call;
+        if (found.size() != 1)
+            qWarning("'%s' drawn %d times", qPrintable(text), int(found.size()));
+        return found.value(0);
+    }
+};
+
+QPoint mm(QPoint dots)
+{
+    return {print::mmFromDots(dots.x()), print::mmFromDots(dots.y())};
+}
+
+} // namespace
+
+class LabelTest : public QObject {
+    Q_OBJECT
+private slots:
+    void grid_data();
+    void grid();
+    void labelSlots_data();
+    void labelSlots();
+    void sheetThatHoldsNoLabel_data();
+    void sheetThatHoldsNoLabel();
+    void elementsOfTheA4Row();
+    void dialogChoicesLeaveOutElements_data();
+    void dialogChoicesLeaveOutElements();
+    void colourRule_data();
+    void colourRule();
+    void wholeNumberReads_data();
+    void wholeNumberReads();
+    void a4SheetPlacesEveryLabel();
+    void fullPageStartsNoSecond_data();
+    void fullPageStartsNoSecond();
+    void emptyTextsPrintNothing();
+    void pdfSheetPutsTheNameInPlace();
+    void engineReadsListedContactsInListOrder();
+    void engineNeedsTheRecordNumber();
+    void engineHoldsFiftyElementsOfAKind();
+};
+
+void LabelTest::grid_data()
+{
+    QTest::addColumn<LabelSheet>("sheet");
+    QTest::addColumn<int>("columns");
+    QTest::addColumn<int>("rows");
+    QTest::newRow("A4 64 x 34") << A4 << 3 << 8;
+    QTest::newRow("new file's 70 x 37") << LabelSheet{210, 297, 0, 0, 70, 37, 0, 0} << 3 << 8;
+    QTest::newRow("exact fit") << LabelSheet{99, 100, 0, 0, 33, 50, 0, 0} << 3 << 2;
+    QTest::newRow("truncated") << LabelSheet{100, 99, 0, 0, 33, 50, 0, 0} << 3 << 1;
+    QTest::newRow("gaps count") << LabelSheet{100, 100, 0, 0, 30, 30, 4, 4} << 2 << 2;
+    QTest::newRow("one label") << LabelSheet{100, 50, 10, 10, 90, 40, 0, 0} << 1 << 1;
+}
+
+void LabelTest::grid()
+{
+    QFETCH(LabelSheet, sheet);
+    QFETCH(int, columns);
+    QFETCH(int, rows);
+    const print::LabelGrid grid = print::labelGrid(sheet);
+    QCOMPARE(grid.columns, columns);
+    QCOMPARE(grid.rows, rows);
+    QCOMPARE(grid.perPage(), qint64(columns) * rows);
+}
+
+void LabelTest::labelSlots_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QPoint>("corner");
+    QTest::newRow("row 1") << 0 << 0 << QPoint(5, 10);
+    QTest::newRow("row 3, last across") << 2 << 0 << QPoint(137, 10);
+    QTest::newRow("row 5") << 4 << 0 << QPoint(71, 44);
+    QTest::newRow("row 24, last of page") << 23 << 0 << QPoint(137, 248);
+    QTest::newRow("row 25 starts page 2") << 24 << 1 << QPoint(5, 10);
+    QTest::newRow("row 29") << 28 << 1 << QPoint(71, 44);
+}
+
+void LabelTest::labelSlots()
+{
+    QFETCH(int, index);
+    QFETCH(int, page);
+    QFETCH(QPoint, corner);
+    const print::LabelSlot slot = print::labelSlot(A4, print::labelGrid(A4), index);
+    QCOMPARE(slot.page, page);
+    QCOMPARE(slot.cornerMm, corner);
+    QCOMPARE(slot.slot, index % 24);
+}
+
+void LabelTest::sheetThatHoldsNoLabel_data()
+{
+    QTest::addColumn<LabelSheet>("sheet");
+    QTest::addColumn<QString>("axis");
+    QTest::newRow("label wider than the page") << LabelSheet{210, 297, 5, 10, 300, 34, 2, 0} << u"across"_qs;
+    QTest::newRow("margin past the page") << LabelSheet{210, 297, 250, 10, 64, 34, 2, 0} << u"across"_qs;
+    QTest::newRow("zero pitch across") << LabelSheet{210, 297, 5, 10, 0, 34, 0, 0} << u"across"_qs;
+    QTest::newRow("negative pitch across") << LabelSheet{210, 297, 5, 10, 10, 34, -20, 0} << u"across"_qs;
+    QTest::newRow("label taller than the page") << LabelSheet{210, 297, 5, 10, 64, 300, 2, 0} << u"down"_qs;
+    QTest::newRow("zero pitch down") << LabelSheet{210, 297, 5, 10, 64, 0, 2, 0} << u"down"_qs;
+    QTest::newRow("empty settings row") << LabelSheet{} << u"across"_qs;
+}
+
+void LabelTest::sheetThatHoldsNoLabel()
+{
+    QFETCH(LabelSheet, sheet);
+    QFETCH(QString, axis);
+    Printed printed;
+    MemoryContacts rows(contacts(3));
+    const auto elements = print::labelElementsFromSettings(reader(a4Settings()), LabelNameChoice::ContactPerson,
+                                                           LabelCompanyChoice::Print);
+    try {
+        print::printLabels(*printed.genel, sheet, elements.fields, elements.texts, rows);
+        QFAIL("the run went on");
+    } catch (const Error& error) {
+        QVERIFY2(error.message().startsWith(u"No label fits "_qs + axis + u" the page."_qs),
+                 qPrintable(error.message()));
+    }
+    QVERIFY(printed.surface->calls().isEmpty()); // no job was started
+    QVERIFY(!printed.genel->isPrinting());
+}
+
+void LabelTest::elementsOfTheA4Row()
+{
+    const auto elements = print::labelElementsFromSettings(reader(a4Settings()), LabelNameChoice::ContactPerson,
+                                                           LabelCompanyChoice::Print);
+    QCOMPARE(print::labelSheetFromSettings(reader(a4Settings())), A4);
+    const QList<LabelElement> fields = {
+        {20, 5, u"Firma_Yetkilisi"_qs, u"Arial"_qs, 10, 0},
+        {5, 10, u"Firma Adı"_qs, u"Arial"_qs, 11, 0},
+        {5, 15, u"Firma_Adresi1"_qs, u"Arial"_qs, 9, 0},
+        {5, 21, u"Firma_Adresi2"_qs, u"Arial"_qs, 9, 0},
+        {5, 27, u"İlçe"_qs, u"Arial"_qs, 8, 0},
+        {30, 27, u"İl"_qs, u"Arial"_qs, 9, 0},
+        {40, 32, u"Ülke"_qs, u"Arial"_qs, 8, 0},
+        {5, 32, u"Posta Kodu"_qs, u"Arial"_qs, 8, 0},
+    };
+    QCOMPARE(elements.fields, fields);
+    // "Sayın" 15 mm left of the name in the name's font, "/" 5 mm left of the city in the city's.
+    const QList<LabelElement> textElements = {{5, 5, u"Sayın"_qs, u"Arial"_qs, 10, 0},
+                                              {25, 27, u"/"_qs, u"Arial"_qs, 9, 0}};
+    QCOMPARE(elements.texts, textElements);
+}
+
+void LabelTest::dialogChoicesLeaveOutElements_data()
+{
+    QTest::addColumn<LabelNameChoice>("name");
+    QTest::addColumn<LabelCompanyChoice>("company");
+    QTest::addColumn<QStringList>("fields");
+    const QStringList rest = {u"Firma_Adresi1"_qs, u"Firma_Adresi2"_qs, u"İlçe"_qs, u"İl"_qs,
+                              u"Ülke"_qs,          u"Posta Kodu"_qs};
+    QTest::newRow("&Yetkili Adı, &Var") << LabelNameChoice::ContactPerson << LabelCompanyChoice::Print
+                                        << QStringList{u"Firma_Yetkilisi"_qs, u"Firma Adı"_qs} + rest;
+    QTest::newRow("&Firma Sahibi, &Var") << LabelNameChoice::Owner << LabelCompanyChoice::Print
+                                         << QStringList{u"Sahibi"_qs, u"Firma Adı"_qs} + rest;
+    QTest::newRow("&Hiçbiri, &Var") << LabelNameChoice::None << LabelCompanyChoice::Print
+                                    << QStringList{u"Firma Adı"_qs} + rest;
+    QTest::newRow("&Yetkili Adı, &Yok") << LabelNameChoice::ContactPerson << LabelCompanyChoice::Omit
+                                        << QStringList{u"Firma_Yetkilisi"_qs} + rest;
+    QTest::newRow("&Hiçbiri, &Yok") << LabelNameChoice::None << LabelCompanyChoice::Omit << rest;
+}
+
+void LabelTest::dialogChoicesLeaveOutElements()
+{
+    QFETCH(LabelNameChoice, name);
+    QFETCH(LabelCompanyChoice, company);
+    QFETCH(QStringList, fields);
+    const auto elements = print::labelElementsFromSettings(reader(a4Settings()), name, company);
+    QCOMPARE(texts(elements.fields), fields);
+    // The salutation and the separator whatever was chosen.
+    QCOMPARE(texts(elements.texts), QStringList({u"Sayın"_qs, u"/"_qs}));
+}
+
+void LabelTest::colourRule_data()
+{
+    QTest::addColumn<QVariantMap>("colours");
+    QTest::addColumn<LabelNameChoice>("name");
+    // Field colours in element order (name when chosen, company, address 1 and 2, district, city, country, postal
+    // code), then "Sayın" and "/".
+    QTest::addColumn<QList<int>>("expected");
+    const QString none;
+    auto all = [&](const QString& colour) {
+        QVariantMap map;
+        for (const QString& prefix :
+             {u"İsim"_qs, u"F# Adı"_qs, u"Adres"_qs, u"İl"_qs, u"İlçe"_qs, u"P#K#"_qs, u"Ülke"_qs})
+            map.insert(prefix, colour);
+        return map;
+    };
+    QTest::newRow("all empty: black") << all(none) << LabelNameChoice::ContactPerson
+                                      << QList<int>{0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    QVariantMap distinct = {{u"İsim"_qs, u"clRed"_qs},  {u"F# Adı"_qs, u"clMaroon"_qs}, {u"Adres"_qs, u"clBlue"_qs},
+                            {u"İlçe"_qs, none},         {u"İl"_qs, u"clGreen"_qs},      {u"Ülke"_qs, u"$00123456"_qs},
+                            {u"P#K#"_qs, u"8421504"_qs}};
+    QTest::newRow("district empty: address colour")
+        << distinct << LabelNameChoice::ContactPerson
+        << QList<int>{0xFF, 0x80, 0xFF0000, 0xFF0000, 0xFF0000, 0x8000, 0x123456, 0x808080, 0xFF, 0x8000};
+    QVariantMap nameOnly = all(none);
+    nameOnly.insert(u"İsim"_qs, u"clRed"_qs);
+    QTest::newRow("only the name's: carried down")
+        << nameOnly << LabelNameChoice::ContactPerson
+        << QList<int>{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+    // A left-out element passes nothing on; "Sayın" still reads the name's colour.
+    QTest::newRow("name left out") << nameOnly << LabelNameChoice::None << QList<int>{0, 0, 0, 0, 0, 0, 0, 0xFF, 0xFF};
+    QVariantMap companyOnly = all(none);
+    companyOnly.insert(u"F# Adı"_qs, u"clTeal"_qs);
+    QTest::newRow("nothing before the company")
+        << companyOnly << LabelNameChoice::ContactPerson
+        << QList<int>{0, 0x808000, 0x808000, 0x808000, 0x808000, 0x808000, 0x808000, 0x808000, 0x808000, 0x808000};
+    QVariantMap caseless = all(none);
+    caseless.insert(u"Adres"_qs, u"CLNAVY"_qs);
+    QTest::newRow("names without regard to case")
+        << caseless << LabelNameChoice::ContactPerson
+        << QList<int>{0, 0, 0x800000, 0x800000, 0x800000, 0x800000, 0x800000, 0x800000, 0x800000, 0x800000};
+}
+
+void LabelTest::colourRule()
+{
+    QFETCH(QVariantMap, colours);
+    QFETCH(LabelNameChoice, name);
+    QFETCH(QList<int>, expected);
+    QVariantMap row = a4Settings();
+    for (auto it = colours.begin(); it != colours.end(); ++it)
+        row.insert(it.key() + u" Yazıtipi Rengi"_qs, it.value().toString().isEmpty() ? QVariant() : it.value());
+    const auto elements = print::labelElementsFromSettings(reader(row), name, LabelCompanyChoice::Print);
+    QList<int> actual;
+    for (const LabelElement& element : elements.fields + elements.texts)
+        actual << element.colour;
+    QCOMPARE(actual, expected);
+}
+
+void LabelTest::wholeNumberReads_data()
+{
+    QTest::addColumn<QVariant>("stored");
+    QTest::addColumn<int>("read");
+    QTest::newRow("10.5 to even") << QVariant(10.5) << 10;
+    QTest::newRow("11.5 to even") << QVariant(11.5) << 12;
+    QTest::newRow("-0.5") << QVariant(-0.5) << 0;
+    QTest::newRow("empty") << QVariant() << 0;
+}
+
+void LabelTest::wholeNumberReads()
+{
+    QFETCH(QVariant, stored);
+    QFETCH(int, read);
+    QVariantMap row = a4Settings();
+    row.insert(u"Adres Yazıtipi Boyutu"_qs, stored);
+    row.insert(u"Adres X Koordinatı"_qs, stored);
+    row.insert(u"Etiket Genişliği"_qs, stored);
+    const auto elements =
+        print::labelElementsFromSettings(reader(row), LabelNameChoice::ContactPerson, LabelCompanyChoice::Print);
+    const LabelElement& address = elements.fields.at(2);
+    QCOMPARE(address.text, u"Firma_Adresi1"_qs);
+    QCOMPARE(address.fontSize, read);
+    QCOMPARE(address.xMm, read);
+    QCOMPARE(print::labelSheetFromSettings(reader(row)).labelWidthMm, read);
+}
+
+void LabelTest::a4SheetPlacesEveryLabel()
+{
+    Printed printed;
+    const auto elements = print::labelElementsFromSettings(reader(a4Settings()), LabelNameChoice::ContactPerson,
+                                                           LabelCompanyChoice::Print);
+    MemoryContacts rows(contacts(30));
+    print::printLabels(*printed.genel, A4, elements.fields, elements.texts, rows);
+    const RecordingSurface& rec = *printed.surface;
+    QCOMPARE(rec.calls(Kind::BeginDocument).size(), 1);
+    QCOMPARE(rec.calls(Kind::NewPage).size(), 1);
+    QCOMPARE(rec.calls(Kind::EndDocument).size(), 1);
+
+    // Row 5 on the label at (71, 44): the name at (91, 49), "Sayın" 15 mm to its left.
+    QCOMPARE(mm(printed.only(u"Kişi5"_qs).from), QPoint(91, 49));
+    const auto salutations = [&] {
+        QList<RecordingSurface::Call> found;
+        for (const auto& call : rec.calls(Kind::Text))
+            if (call.text == u"Sayın"_qs)
+                found << call;
+        return found;
+    }();
+    QCOMPARE(salutations.size(), 30);
+    QCOMPARE(mm(salutations.at(4).from), QPoint(76, 49));
+    // Row 25 begins the second page at (5, 10).
+    const auto name25 = printed.only(u"Kişi25"_qs);
+    QCOMPARE(name25.page, 2);
+    QCOMPARE(mm(name25.from), QPoint(25, 15));
+    QCOMPARE(printed.only(u"Kişi24"_qs).page, 1);
+
+    // The second address line 6 mm below the first, in the same font, size, colour and x.
+    const auto line1 = printed.only(u"Cadde5"_qs);
+    const auto line2 = printed.only(u"Kat5"_qs);
+    QCOMPARE(mm(line1.from), QPoint(76, 59));
+    QCOMPARE(mm(line2.from), QPoint(76, 65));
+    QCOMPARE(line2.state.fontName, line1.state.fontName);
+    QCOMPARE(line2.state.fontSize, 9);
+    QCOMPARE(line2.state.fontColour, line1.state.fontColour);
+    // The separator 5 mm left of the city, in the city's font.
+    const auto city = printed.only(u"Şehir5"_qs);
+    QCOMPARE(mm(city.from), QPoint(101, 71));
+    QCOMPARE(city.state.fontSize, 9);
+    QCOMPARE(printed.only(u"34005"_qs).state.fontSize, 8);
+    QVERIFY(!printed.genel->isPrinting());
+}
+
+void LabelTest::fullPageStartsNoSecond_data()
+{
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("newPages");
+    QTest::newRow("no rows") << 0 << 0;
+    QTest::newRow("23 rows") << 23 << 0;
+    QTest::newRow("24 rows: one full page") << 24 << 0;
+    QTest::newRow("25 rows") << 25 << 1;
+    QTest::newRow("48 rows") << 48 << 1;
+    QTest::newRow("49 rows") << 49 << 2;
+}
+
+void LabelTest::fullPageStartsNoSecond()
+{
+    QFETCH(int, rows);
+    QFETCH(int, newPages);
+    Printed printed;
+    const auto elements = print::labelElementsFromSettings(reader(a4Settings()), LabelNameChoice::ContactPerson,
+                                                           LabelCompanyChoice::Print);
+    MemoryContacts list(contacts(rows));
+    print::printLabels(*printed.genel, A4, elements.fields, elements.texts, list);
+    const RecordingSurface& rec = *printed.surface;
+    QCOMPARE(rec.calls(Kind::BeginDocument).size(), 1);
+    QCOMPARE(rec.calls(Kind::NewPage).size(), newPages);
+    QCOMPARE(rec.calls(Kind::EndDocument).size(), 1);
+    // Eight texts a label: the name, the company, two address lines, the city, the postal code, "Sayın" and "/".
+    QCOMPARE(rec.calls(Kind::Text).size(), rows * 8);
+}
+
+void LabelTest::emptyTextsPrintNothing()
+{
+    Printed printed;
+    const auto elements = print::labelElementsFromSettings(reader(a4Settings()), LabelNameChoice::ContactPerson,
+                                                           LabelCompanyChoice::Print);
+    const print::LabelContact sparse{u"Ali"_qs, QString(), u"Çarşı Cd."_qs, QString(), QString(), QString()};
+    MemoryContacts rows({sparse});
+    print::printLabels(*printed.genel, A4, elements.fields, elements.texts, rows);
+    QStringList drawn;
+    for (const auto& call : printed.surface->calls(Kind::Text))
+        drawn << call.text;
+    QCOMPARE(drawn, QStringList({u"Ali"_qs, u"Çarşı Cd."_qs, u"Sayın"_qs, u"/"_qs}));
+
+    Printed blank;
+    MemoryContacts again({sparse});
+    QList<LabelElement> emptyText = {{0, 0, QString(), u"Arial"_qs, 10, 0}};
+    print::printLabels(*blank.genel, A4, {}, emptyText, again);
+    QVERIFY(blank.surface->calls(Kind::Text).isEmpty());
+    QCOMPARE(blank.surface->calls(Kind::EndDocument).size(), 1);
+}
+
+void LabelTest::pdfSheetPutsTheNameInPlace()
+{
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(u"labels.pdf"_qs);
+    print::Tgenel genel(std::make_unique<print::PdfSurface>(pdf, 600));
+    const auto elements = print::labelElementsFromSettings(reader(a4Settings()), LabelNameChoice::ContactPerson,
+                                                           LabelCompanyChoice::Print);
+    MemoryContacts rows(contacts(6));
+    print::printLabels(genel, A4, elements.fields, elements.texts, rows);
+
+    const auto words = test::pdfWords(pdf);
+    constexpr double PointsPerMm = 72.0 / 25.4;
+    // Row 5: the label at (71, 44), the name 20 mm across and 5 mm down.
+    const auto name = test::wordsWithText(words, u"Kişi5"_qs);
+    QCOMPARE(name.size(), 1);
+    const double x = name.first().xMin / PointsPerMm;
+    const double y = name.first().yMin / PointsPerMm;
+    QVERIFY2(std::abs(x - 91) < 0.8, qPrintable(QString::number(x)));
+    QVERIFY2(y > 48.5 && y < 50.5, qPrintable(QString::number(y)));
+    const auto salutations = test::wordsWithText(words, u"Sayın"_qs);
+    QCOMPARE(salutations.size(), 6);
+    const double sx = salutations.at(3).xMin / PointsPerMm; // the second row of labels begins with row 4
+    QVERIFY2(std::abs(sx - 10) < 0.8, qPrintable(QString::number(sx)));
+    const auto postal = test::wordsWithText(words, u"34006"_qs);
+    QCOMPARE(postal.size(), 1);
+    QVERIFY2(std::abs(postal.first().xMin / PointsPerMm - 142) < 0.8, qPrintable(QString::number(postal.first().xMin)));
+}
+
+void LabelTest::engineReadsListedContactsInListOrder()
+{
+    test::ContactFileFixture fixture;
+    fixture.addContact(11, {{u"Ad"_qs, u"Zeynep"_qs},
+                            {u"Soyad"_qs, u"Ak"_qs},
+                            {u"Firma Adi"_qs, u"Çınar"_qs},
+                            {u"Adres 1"_qs, u"Lale Sk."_qs},
+                            {u"Sehir"_qs, u"Bursa"_qs},
+                            {u"Posta Kodu"_qs, u"16000"_qs}});
+    fixture.addContact(12, {{u"Ad"_qs, u"Ali"_qs}, {u"Firma Adi"_qs, u"Ceviz"_qs}});
+    fixture.addContact(13, {{u"Soyad"_qs, u"Oral"_qs}, {u"Firma Adi"_qs, u"Dut"_qs}, {u"Adres 2"_qs, u"Blok B"_qs}});
+    fixture.addContact(14, {{u"Ad"_qs, u"Veli"_qs}, {u"Firma Adi"_qs, u"Ayva"_qs}});
+
+    print::TRaporV2 engine;
+    auto surface = std::make_unique<RecordingSurface>();
+    RecordingSurface& rec = *surface;
+    print::Tgenel genel(std::move(surface));
+    engine.setPrinter(&genel);
+    engine.setConnectionString(store::ContactConnectionString());
+    engine.setSheet(A4);
+    engine.AddFieldElement(20, 5, u"Firma_Yetkilisi"_qs, u"Arial"_qs, 10, 0);
+    engine.AddFieldElement(5, 10, u"Firma Adı"_qs, u"Arial"_qs, 10, 0);
+    engine.AddFieldElement(5, 15, u"Firma_Adresi1"_qs, u"Arial"_qs, 10, 0);
+    engine.AddFieldElement(5, 21, u"Firma_Adresi2"_qs, u"Arial"_qs, 10, 0);
+    engine.AddFieldElement(30, 27, u"İl"_qs, u"Arial"_qs, 10, 0);
+    engine.AddFieldElement(5, 32, u"Posta Kodu"_qs, u"Arial"_qs, 10, 0);
+    // The list's statement as the search writes it: not one of the label's columns but the number and company.
+    engine.setSql({u" select "_qs, u"[No], "_qs, u" [Firma Adi] "_qs, u" from "_qs, u"kayit"_qs, u" where "_qs,
+                   u" ([Firma Adi]>='B') and ([Firma Adi]<='Ş')  "_qs, u" ORDER BY [Firma Adi] "_qs});
+    QCOMPARE(engine.PrintLabels(), QString());
+    QVERIFY(!engine.isActive());
+
+    QStringList drawn;
+    for (const auto& call : rec.calls(Kind::Text))
+        drawn << call.text;
+    // "Ayva" is not listed; Turkish order puts Ceviz before Çınar before Dut.
+    QCOMPARE(drawn, QStringList({u"Ali"_qs, u"Ceviz"_qs, u"Zeynep Ak"_qs, u"Çınar"_qs, u"Lale Sk."_qs, u"Bursa"_qs,
+                                 u"16000"_qs, u"Oral"_qs, u"Dut"_qs, u"Blok B"_qs}));
+    QCOMPARE(mm(rec.calls(Kind::Text).at(2).from), QPoint(91, 15)); // the second label, across from the first
+}
+
+void LabelTest::engineNeedsTheRecordNumber()
+{
+    test::ContactFileFixture fixture;
+    fixture.addContact(11, {{u"Ad"_qs, u"Ali"_qs}});
+    print::TRaporV2 engine;
+    auto surface = std::make_unique<RecordingSurface>();
+    RecordingSurface& rec = *surface;
+    print::Tgenel genel(std::move(surface));
+    engine.setPrinter(&genel);
+    engine.setConnectionString(store::ContactConnectionString());
+    engine.setSheet(A4);
+    engine.AddFieldElement(0, 0, u"Firma_Yetkilisi"_qs, u"Arial"_qs, 10, 0);
+    engine.setSql({u"select [Ad] from kayit"_qs});
+    try {
+        engine.PrintLabels();
+        QFAIL("the run went on");
+    } catch (const DatabaseError& error) {
+        QCOMPARE(error.message(), u"Field 'No' not found"_qs);
+    }
+    QVERIFY(rec.calls().isEmpty());
+    QVERIFY(!engine.isActive());
+
+    // A sheet that holds nothing is refused before the statement runs, even one that would fail.
+    engine.setSheet(LabelSheet{});
+    engine.setSql({u"select nonsense"_qs});
+    try {
+        engine.PrintLabels();
+    } catch (const DatabaseError&) {
+        QFAIL("the statement ran");
+    } catch (const Error& error) {
+        QVERIFY(error.message().startsWith(u"No label fits across"_qs));
+        return;
+    }
+    QFAIL("the run went on");
+}
+
+void LabelTest::engineHoldsFiftyElementsOfAKind()
+{
+    print::TRaporV2 engine;
+    for (int i = 0; i < print::TRaporV2::MaxElements; ++i) {
+        engine.AddFieldElement(i, i, u"İl"_qs, u"Arial"_qs, 10, 0);
+        engine.AddTextElement(i, i, u"/"_qs, u"Arial"_qs, 10, 0);
+    }
+    QVERIFY_THROWS_EXCEPTION(Error, engine.AddFieldElement(0, 0, u"İl"_qs, u"Arial"_qs, 10, 0));
+    QVERIFY_THROWS_EXCEPTION(Error, engine.AddTextElement(0, 0, u"/"_qs, u"Arial"_qs, 10, 0));
+    QCOMPARE(engine.fieldElements().size(), 50);
+    QCOMPARE(engine.textElements().size(), 50);
+    QCOMPARE(engine.fieldElements().last().xMm, 49);
+    engine.clearFieldElements();
+    engine.AddFieldElement(1, 2, u"İl"_qs, u"Arial"_qs, 10, 0);
+    QCOMPARE(engine.fieldElements().size(), 1);
+    QCOMPARE(engine.textElements().size(), 50);
+}
+
+QTEST_MAIN(LabelTest)
+#include "tst_labels.moc"
