@@ -1,8 +1,15 @@
 #include "Tfrm_liste.h"
 
 #include "Tfrm_arama.h"
+#include "MailList.h"
+#include "mail/ui/Tfrm_automail.h"
+#include "print/LabelLayout.h"
+#include "print/PrinterSurface.h"
 #include "print/ReportLayout.h"
+#include "print/TRaporV2.h"
 #include "print/Tgenel.h"
+#include "print/ui/ModalDialog.h"
+#include "print/ui/Tfrmetiketdm.h"
 #include "store/ConnectDataSets.h"
 #include "store/DataSet.h"
 #include "store/Error.h"
@@ -11,6 +18,7 @@
 #include "store/widgets/TaggedLabel.h"
 #include "store/widgets/WindowStyle.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHideEvent>
 #include <QLabel>
@@ -48,6 +56,7 @@ Tfrm_liste::Tfrm_liste(QWidget* parent)
     , Table1(new store::TableDataSet(this))
     , maillistesisil(new store::QueryDataSet(this))
     , mailtablosu(new store::TableDataSet(this))
+    , eti(new print::TRaporV2(this))
 {
     setObjectName(u"frm_liste"_qs);
     Query1->setObjectName(u"Query1"_qs);
@@ -57,6 +66,7 @@ Tfrm_liste::Tfrm_liste(QWidget* parent)
     maillistesisil->setSql({u"delete from maillist"_qs});
     mailtablosu->setObjectName(u"mailtablosu"_qs);
     mailtablosu->setTableName(u"maillist"_qs);
+    eti->setObjectName(u"eti"_qs);
     buildUi();
     ui::guard(this, [this] { FormCreate(); });
 }
@@ -86,7 +96,9 @@ void Tfrm_liste::buildUi()
     BitBtn1 = addButton(u"BitBtn1"_qs, u"&Print Report"_qs, u"Print list..."_qs);
     connect(BitBtn1, &QPushButton::clicked, this, [this] { ui::guard(this, [this] { BitBtn1Click(); }); });
     BitBtn3 = addButton(u"BitBtn3"_qs, u"Print &Labels"_qs, u"Print labels for the records in the list..."_qs);
+    connect(BitBtn3, &QPushButton::clicked, this, [this] { ui::guard(this, [this] { BitBtn3Click(); }); });
     BitBtn4 = addButton(u"BitBtn4"_qs, u"Send auto-mail to Listed..."_qs, QString());
+    connect(BitBtn4, &QPushButton::clicked, this, [this] { ui::guard(this, [this] { BitBtn4Click(); }); });
     auto* found = new QLabel(u"Records found :"_qs, topBar);
     found->setObjectName(u"Label1"_qs);
     bar->addWidget(found);
@@ -201,6 +213,88 @@ void Tfrm_liste::BitBtn1Click()
     BitBtn1->setText(u"&Listeyi Yazıcıya Gönder"_qs);
     if (!savedTo.isEmpty())
         ui::showMessage(this, u"No printer is installed: the report was saved to\n%1"_qs.arg(savedTo));
+}
+
+void Tfrm_liste::BitBtn4Click()
+{
+    // A long list takes a while: the window repaints meanwhile but takes no click that could start another copy.
+    BitBtn4->setEnabled(false);
+    Query1->disableControls();
+    try {
+        fillMailList(*Query1, mailtablosu->connectionString(),
+                     [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
+    } catch (...) {
+        Query1->enableControls();
+        BitBtn4->setEnabled(true);
+        throw;
+    }
+    Query1->first();
+    Query1->enableControls();
+    BitBtn4->setEnabled(true);
+
+    auto* automail = new mail::Tfrm_automail(this);
+    automail->edit7()->setText(u"Auto-Mail To List"_qs);
+    automail->edit7()->setEnabled(false);
+    automail->show();
+}
+
+void Tfrm_liste::BitBtn3Click()
+{
+    if (!m_genel)
+        throw Error(u"Printing is not available."_qs);
+    print::LabelNameChoice nameChoice;
+    print::LabelCompanyChoice companyChoice;
+    {
+        print::Tfrmetiketdm dialog(this);
+        if (print::execModal(dialog) != QDialog::Accepted)
+            return;
+        nameChoice = dialog.nameChoice();
+        companyChoice = dialog.companyChoice();
+    }
+    // The stored row, not what the print settings window holds unsaved.
+    Table1->close();
+    Table1->open();
+
+    // A failure anywhere must not leave the buttons dead: they get back the captions they had.
+    const QString reportCaption = BitBtn1->text();
+    const QString labelCaption = BitBtn3->text();
+    for (QPushButton* button : {BitBtn1, BitBtn3}) {
+        button->setEnabled(false);
+        button->setText(u"Yazıcı Meşgul"_qs);
+        button->repaint(); // the run holds the event loop; show the busy caption now
+    }
+    QString savedTo;
+    try {
+        eti->setConnectionString(Query1->connectionString());
+        const print::SettingsReader settings = [this](const QString& column) {
+            return Table1->fieldByName(column).value();
+        };
+        eti->setSheet(print::labelSheetFromSettings(settings));
+        const print::LabelElements elements = print::labelElementsFromSettings(settings, nameChoice, companyChoice);
+        eti->clearFieldElements();
+        for (const print::LabelElement& e : elements.fields)
+            eti->AddFieldElement(e.xMm, e.yMm, e.text, e.fontName, e.fontSize, e.colour);
+        eti->clearTextElements();
+        for (const print::LabelElement& e : elements.texts)
+            eti->AddTextElement(e.xMm, e.yMm, e.text, e.fontName, e.fontSize, e.colour);
+        Table1->close();
+        eti->setSql(Query1->sql());
+        eti->setPrinter(m_genel);
+        savedTo = eti->PrintLabels();
+    } catch (...) {
+        Table1->close();
+        BitBtn1->setText(reportCaption);
+        BitBtn1->setEnabled(true);
+        BitBtn3->setText(labelCaption);
+        BitBtn3->setEnabled(true);
+        throw;
+    }
+    BitBtn1->setEnabled(true);
+    BitBtn1->setText(u"&Listeyi Yazıcıya Gönder"_qs);
+    BitBtn3->setEnabled(true);
+    BitBtn3->setText(u"&Etiket Dökümü"_qs);
+    if (!savedTo.isEmpty())
+        ui::showMessage(this, print::savedPrintoutMessage(savedTo));
 }
 
 void Tfrm_liste::BitBtn2Click()

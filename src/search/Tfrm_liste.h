@@ -9,8 +9,9 @@ class QLineEdit;
 class QPushButton;
 
 namespace corvella::print {
+class TRaporV2;
 class Tgenel;
-}
+} // namespace corvella::print
 
 namespace corvella::store {
 class DataSet;
@@ -53,6 +54,12 @@ public:
     void DBGrid1KeyPress(int key);
     void BitBtn1Click();
     void BitBtn2Click();
+    void BitBtn3Click();
+    /// Copies the listed addresses into table maillist and opens a new auto-mail window on them.
+    void BitBtn4Click();
+
+    /// The label engine; it keeps the last run's geometry, elements and statement.
+    print::TRaporV2* labelEngine() const { return eti; }
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -67,6 +74,7 @@ private:
     store::TableDataSet* Table1;
     store::QueryDataSet* maillistesisil;
     store::TableDataSet* mailtablosu;
+    print::TRaporV2* eti;
     ui::DBGrid* DBGrid1 = nullptr;
     QPushButton* BitBtn1 = nullptr;
     QPushButton* BitBtn2 = nullptr;

@@ -39,6 +39,8 @@ public:
 
     TNMSMTP* mailer() const { return NMSMTP1; }
     bool running() const { return m_running; }
+    /// The "To" field, which the list window fills and disables.
+    QLineEdit* edit7() const { return Edit7; }
 
     void FormActivate();
     void Button9Click();
@@ -58,9 +60,11 @@ private:
     void FormCreate();
     bool checkConnectionFields();
     int batchSize();
-    void runBatches();
-    void sendBatch(const QStringList& attachments);
+    void runBatches(int k);
+    void stopRun();
     void prepareMessage(const QStringList& attachments);
+    void restoreSharedParts(const QStringList& attachments);
+    void sendBatch(const QStringList& attachments);
     void setRunFieldsEnabled(bool enabled);
     void setStatus(const QString& text);
     void setProgress(int position);

@@ -1,0 +1,73 @@
+// The auto-mail window's whole run, from "Send To List" to its closing message, over a maillist of N addresses.
+// usage: corvella-automailbench PORT ADDRESSES BATCH
+#include "mail/ui/Tfrm_automail.h"
+#include "store/Connection.h"
+#include "store/ConnectionString.h"
+#include "store/ContactSchema.h"
+#include "store/widgets/Dialogs.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+using namespace corvella;
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: corvella-automailbench PORT ADDRESSES BATCH\n");
+        return 2;
+    }
+    const QString port = QString::fromLatin1(argv[1]);
+    const int count = QString::fromLatin1(argv[2]).toInt();
+
+    QTemporaryDir dir;
+    store::setProgramFolder(dir.path() + u'/');
+    const QString file = dir.path() + u'/' + QString::fromLatin1(store::ContactFileName);
+    store::createContactFile(file);
+    {
+        auto connection = store::Connection::openFile(file, false);
+        QSqlDatabase db = connection->database();
+        db.transaction();
+        QSqlQuery insert(db);
+        insert.prepare(u"insert into maillist values (?)"_qs);
+        for (int i = 0; i < count; ++i) {
+            insert.bindValue(0, u"r%1@example.com"_qs.arg(i));
+            insert.exec();
+        }
+        insert.finish();
+        db.commit();
+    }
+
+    QStringList shown;
+    ui::setMessageHook([&](const ui::MessageRequest& request) {
+        shown << request.text;
+        return QMessageBox::Ok;
+    });
+    mail::Tfrm_automail window;
+    const std::pair<const char*, QString> fields[] = {
+        {"Edit1", u"127.0.0.1"_qs}, {"Edit2", port}, {"Edit4", u"corvella.bench"_qs}, {"Edit5", u"Bench"_qs},
+        {"Edit6", u"sender@example.com"_qs}, {"Edit3", QString::fromLatin1(argv[3])}, {"Edit10", u"Bench"_qs},
+    };
+    for (const auto& [name, text] : fields)
+        window.findChild<QLineEdit*>(QString::fromLatin1(name))->setText(text);
+    window.show();
+
+    QElapsedTimer timer;
+    timer.start();
+    window.findChild<QPushButton*>(u"Button9"_qs)->click();
+    const qint64 ms = timer.elapsed();
+    if (shown != QStringList{u"Gönderme tamamlandı..."_qs}) {
+        std::fprintf(stderr, "run failed: %s\n", qPrintable(shown.join(u" | "_qs)));
+        return 1;
+    }
+    std::fprintf(stderr, "run %lld ms\n", static_cast<long long>(ms));
+    return 0;
+}

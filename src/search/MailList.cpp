@@ -1,0 +1,57 @@
+#include "MailList.h"
+
+#include "store/Connection.h"
+#include "store/DataSet.h"
+#include "store/Error.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace corvella::search {
+
+namespace {
+
+constexpr qint64 KeepAliveRows = 4096;
+
+void check(bool ok, const QSqlQuery& query)
+{
+    if (!ok)
+        throw DatabaseError(store::engineMessage(query.lastError()));
+}
+
+} // namespace
+
+qint64 fillMailList(const store::QueryDataSet& listed, const QString& connectionString,
+                    const std::function<void()>& keepAlive)
+{
+    const qint64 rows = listed.isActive() ? listed.recordCount() : 0;
+    const int field = rows > 0 ? listed.findField(u"e-mail"_qs) : -1;
+    if (rows > 0 && field < 0)
+        throw DatabaseError(u"Field 'e-mail' not found"_qs);
+
+    store::Connection connection(connectionString);
+    QSqlDatabase db = connection.database();
+    if (!db.transaction())
+        throw DatabaseError(store::engineMessage(db.lastError()));
+    try {
+        QSqlQuery query(db);
+        check(query.exec(u"delete from maillist"_qs), query);
+        check(query.prepare(u"insert into maillist ([e-mail]) values (?)"_qs), query);
+        for (qint64 row = 0; row < rows; ++row) {
+            const QVariant value = listed.valueAt(row, field);
+            query.bindValue(0, value.isNull() ? QString(u""_qs) : value.toString());
+            check(query.exec(), query);
+            if (keepAlive && (row + 1) % KeepAliveRows == 0)
+                keepAlive();
+        }
+        query.finish();
+        if (!db.commit())
+            throw DatabaseError(store::engineMessage(db.lastError()));
+    } catch (...) {
+        db.rollback();
+        throw;
+    }
+    return rows;
+}
+
+} // namespace corvella::search

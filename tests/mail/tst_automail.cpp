@@ -1,0 +1,406 @@
+#include "ContactFileFixture.h"
+#include "MailServers.h"
+
+#include "mail/TNMSMTP.h"
+#include "mail/ui/Tfrm_automail.h"
+#include "search/MailList.h"
+#include "search/Tfrm_liste.h"
+#include "store/DataSet.h"
+#include "store/widgets/Dialogs.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QJsonArray>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTest>
+
+using namespace corvella;
+
+namespace {
+
+/// Answers every message box with the next scripted button (Ok when the script has run out) and keeps the texts.
+struct MessageLog {
+    QStringList texts;
+    QList<QMessageBox::StandardButton> answers;
+    ui::MessageHook previous;
+    MessageLog()
+    {
+        previous = ui::setMessageHook([this](const ui::MessageRequest& request) {
+            texts << request.text;
+            return answers.isEmpty() ? QMessageBox::Ok : answers.takeFirst();
+        });
+    }
+    ~MessageLog() { ui::setMessageHook(previous); }
+};
+
+QStringList addresses(int count, const QString& prefix = u"user"_qs)
+{
+    QStringList list;
+    for (int i = 1; i <= count; ++i)
+        list << prefix + QString::number(i) + u"@example.test"_qs;
+    return list;
+}
+
+QStringList strings(const QJsonValue& array)
+{
+    QStringList list;
+    for (const QJsonValue& value : array.toArray())
+        list << value.toString();
+    return list;
+}
+
+/// An auto-mail window on a contact file whose maillist holds the given rows, filled in to send to `port`.
+struct MailWindow {
+    test::ContactFileFixture fixture;
+    std::unique_ptr<mail::Tfrm_automail> window;
+    int connects = 0;
+    int disconnects = 0;
+
+    MailWindow(const QStringList& rows, quint16 port, const QString& batch = u"200"_qs)
+    {
+        if (!rows.isEmpty()) {
+            QStringList values;
+            for (const QString& row : rows)
+                values << u"('"_qs + row + u"')"_qs;
+            fixture.scalar(u"insert into maillist values "_qs + values.join(u','));
+        }
+        window = std::make_unique<mail::Tfrm_automail>();
+        edit(u"Edit1"_qs)->setText(u"127.0.0.1"_qs);
+        edit(u"Edit2"_qs)->setText(QString::number(port));
+        edit(u"Edit4"_qs)->setText(u"client.test"_qs);
+        edit(u"Edit5"_qs)->setText(u"Sender"_qs);
+        edit(u"Edit6"_qs)->setText(u"sender@example.test"_qs);
+        edit(u"Edit3"_qs)->setText(batch);
+        edit(u"Edit10"_qs)->setText(u"News"_qs);
+        window->findChild<QPlainTextEdit*>(u"Memo1"_qs)->setPlainText(u"Hello\nall"_qs);
+        mail::TNMSMTP& smtp = *window->mailer();
+        smtp.OnConnect = [this, shown = smtp.OnConnect](mail::TPowersock& sender) {
+            ++connects;
+            shown(sender);
+        };
+        smtp.OnDisconnect = [this, shown = smtp.OnDisconnect](mail::TPowersock& sender) {
+            ++disconnects;
+            shown(sender);
+        };
+        window->show();
+    }
+
+    QLineEdit* edit(const QString& name) const { return window->findChild<QLineEdit*>(name); }
+    QComboBox* formats() const { return window->findChild<QComboBox*>(u"ComboBox1"_qs); }
+    int progress() const { return window->findChild<QProgressBar*>(u"ProgressBar1"_qs)->value(); }
+    QString status() const { return window->findChild<QStatusBar*>(u"StatusBar1"_qs)->currentMessage(); }
+    void send() const { window->findChild<QPushButton*>(u"Button9"_qs)->click(); }
+    void attach(const QString& path) const
+    {
+        const auto previous = mail::Tfrm_automail::setFileChooser([path](QWidget*) { return path; });
+        window->findChild<QPushButton*>(u"Button4"_qs)->click();
+        mail::Tfrm_automail::setFileChooser(previous);
+    }
+    bool runFieldsEnabled() const { return edit(u"Edit3"_qs)->isEnabled() && formats()->isEnabled(); }
+};
+
+} // namespace
+
+class AutoMailTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        m_port = m_server.start();
+        QVERIFY2(m_port != 0, qPrintable(m_server.error()));
+    }
+    void init() { m_before = m_server.messageCount(); }
+
+    void batchesCarryTheSameMessage();
+    void batchBoundaries_data();
+    void batchBoundaries();
+    void emptyListFinishesWithoutConnecting();
+    void missingFieldFocusesIt();
+    void badBatchSizeSendsNothing_data();
+    void badBatchSizeSendsNothing();
+    void richTextFormat();
+    void refusedRecipientKeepsTheBatch();
+    void errorMidRunReportsTheCount();
+    void clearAsksTwiceAndKeepsTheServer();
+    void kapatFreesTheWindow();
+    void listWindowFillsMailList();
+
+private:
+    QJsonObject message(int n) const { return m_server.message(m_before + n); }
+    int messages() const { return m_server.messageCount() - m_before; }
+
+    RecordingSmtpServer m_server;
+    quint16 m_port = 0;
+    int m_before = 0;
+};
+
+void AutoMailTest::batchesCarryTheSameMessage()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"price list.txt"_qs);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("prices\r\n");
+    file.close();
+
+    MessageLog log;
+    const QStringList all = addresses(450);
+    MailWindow w(all, m_port);
+    w.attach(path);
+    w.send();
+
+    QCOMPARE(log.texts, QStringList{u"Gönderme tamamlandı..."_qs});
+    QCOMPARE(w.connects, 3);
+    QCOMPARE(w.disconnects, 3);
+    QCOMPARE(messages(), 3);
+    const int sizes[] = {200, 200, 50};
+    int offset = 0;
+    for (int n = 1; n <= 3; ++n) {
+        const QJsonObject m = message(n);
+        // The sender's own address is the visible recipient and the first RCPT of every batch.
+        QCOMPARE(strings(m[u"rcpt_tos"_qs]), QStringList{u"sender@example.test"_qs} + all.mid(offset, sizes[n - 1]));
+        offset += sizes[n - 1];
+        QCOMPARE(m[u"to"_qs].toString(), u"sender@example.test"_qs);
+        QVERIFY(!m[u"raw"_qs].toString().contains(u"user1@"_qs));
+        const QJsonArray parts = m[u"parts"_qs].toArray();
+        QCOMPARE(parts.size(), 2);
+        QCOMPARE(parts[0][u"text"_qs].toString(), u"Hello\nall"_qs);
+        QCOMPARE(parts[1][u"filename"_qs].toString(), u"price list.txt"_qs);
+        QCOMPARE(QByteArray::fromBase64(parts[1][u"payload"_qs].toString().toLatin1()), QByteArray("prices\r\n"));
+    }
+    QCOMPARE(w.progress(), 100);
+    QVERIFY(w.runFieldsEnabled());
+}
+
+void AutoMailTest::batchBoundaries_data()
+{
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<QString>("batch");
+    QTest::addColumn<QList<int>>("recipients"); // blind copies of each message
+    QTest::addColumn<int>("connections");
+
+    QTest::newRow("one full batch") << addresses(200) << u"200"_qs << QList<int>{200} << 1;
+    QTest::newRow("one address a connection") << addresses(3) << u"1"_qs << QList<int>{1, 1, 1} << 3;
+    QTest::newRow("empty rows skipped")
+        << QStringList{u"a@x.test"_qs, QString(), u"  b@x.test "_qs, u"   "_qs} << u"200"_qs << QList<int>{2} << 1;
+    // The last row shrinks the count to what was sent already: one more connection without a message.
+    QTest::newRow("trailing empty row after a full batch")
+        << QStringList{u"a@x.test"_qs, u"b@x.test"_qs, QString()} << u"2"_qs << QList<int>{2} << 2;
+    QTest::newRow("every row empty") << QStringList{QString(), u" "_qs} << u"200"_qs << QList<int>{} << 1;
+}
+
+void AutoMailTest::batchBoundaries()
+{
+    QFETCH(QStringList, rows);
+    QFETCH(QString, batch);
+    QFETCH(QList<int>, recipients);
+    QFETCH(int, connections);
+
+    MessageLog log;
+    MailWindow w(rows, m_port, batch);
+    w.send();
+
+    QCOMPARE(log.texts, QStringList{u"Gönderme tamamlandı..."_qs});
+    QCOMPARE(w.connects, connections);
+    QCOMPARE(w.disconnects, connections);
+    QList<int> sent;
+    for (int n = 1; n <= messages(); ++n)
+        sent << int(message(n)[u"rcpt_tos"_qs].toArray().size()) - 1;
+    QCOMPARE(sent, recipients);
+    if (rows.contains(u"  b@x.test "_qs))
+        QCOMPARE(strings(message(1)[u"rcpt_tos"_qs]).mid(1), (QStringList{u"a@x.test"_qs, u"b@x.test"_qs}));
+    QCOMPARE(w.progress(), 100);
+    QVERIFY(w.runFieldsEnabled());
+}
+
+void AutoMailTest::emptyListFinishesWithoutConnecting()
+{
+    MessageLog log;
+    MailWindow w({}, m_port);
+    w.send();
+    QCOMPARE(log.texts, QStringList{u"Gönderme tamamlandı..."_qs});
+    QCOMPARE(w.connects, 0);
+    QCOMPARE(messages(), 0);
+}
+
+void AutoMailTest::missingFieldFocusesIt()
+{
+    MessageLog log;
+    MailWindow w(addresses(2), m_port);
+    auto* pages = w.window->findChild<QTabWidget*>(u"PageControl1"_qs);
+    pages->setCurrentIndex(1);
+    w.edit(u"Edit1"_qs)->setText(u"  "_qs);
+    w.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
+    w.send();
+    QCOMPARE(pages->currentWidget()->objectName(), u"TabSheet1"_qs);
+    QTRY_VERIFY(w.edit(u"Edit1"_qs)->hasFocus());
+    QVERIFY(log.texts.isEmpty());
+    QCOMPARE(w.connects, 0);
+    QVERIFY(w.runFieldsEnabled());
+
+    w.edit(u"Edit1"_qs)->setText(u"127.0.0.1"_qs);
+    w.edit(u"Edit6"_qs)->clear();
+    w.send();
+    QTRY_VERIFY(w.edit(u"Edit6"_qs)->hasFocus());
+    QCOMPARE(messages(), 0);
+}
+
+void AutoMailTest::badBatchSizeSendsNothing_data()
+{
+    QTest::addColumn<QString>("batch");
+    QTest::newRow("empty") << QString();
+    QTest::newRow("zero") << u"0"_qs;
+    QTest::newRow("not a number") << u"2x"_qs;
+    QTest::newRow("negative") << u"-5"_qs;
+}
+
+void AutoMailTest::badBatchSizeSendsNothing()
+{
+    QFETCH(QString, batch);
+    MessageLog log;
+    MailWindow w(addresses(3), m_port, batch);
+    w.send();
+    QCOMPARE(log.texts.size(), 1);
+    QVERIFY(log.texts.first().startsWith(u"Max."_qs));
+    QCOMPARE(w.connects, 0);
+    QCOMPARE(messages(), 0);
+    QVERIFY(w.runFieldsEnabled());
+}
+
+void AutoMailTest::richTextFormat()
+{
+    MessageLog log;
+    MailWindow w({u"a@x.test"_qs}, m_port);
+    QCOMPARE(w.formats()->currentIndex(), -1);
+    QCOMPARE(w.window->mailer()->SubType(), mail::TSubType::mtHtml);
+    w.formats()->setCurrentIndex(2);
+    emit w.formats()->activated(2);
+    w.send();
+    QCOMPARE(messages(), 1);
+    QVERIFY(message(1)[u"raw"_qs].toString().contains(u"Content-Type: text/enriched; charset=us-ascii\r\n"_qs));
+    QCOMPARE(message(1)[u"raw"_qs].toString().count(u"Content-Type:"_qs), 1);
+}
+
+void AutoMailTest::refusedRecipientKeepsTheBatch()
+{
+    MessageLog log;
+    MailWindow w({u"a@x.test"_qs, u"refused@x.test"_qs, u"b@x.test"_qs}, m_port);
+    w.send();
+    QCOMPARE(log.texts, QStringList{u"Gönderme tamamlandı..."_qs});
+    QCOMPARE(messages(), 1);
+    QCOMPARE(strings(message(1)[u"rcpt_tos"_qs]),
+             (QStringList{u"sender@example.test"_qs, u"a@x.test"_qs, u"b@x.test"_qs}));
+}
+
+void AutoMailTest::errorMidRunReportsTheCount()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"note.txt"_qs);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("note");
+    file.close();
+
+    MessageLog log;
+    MailWindow w(addresses(5), m_port, u"2"_qs);
+    w.attach(path);
+    mail::TNMSMTP& smtp = *w.window->mailer();
+    // The attachment disappears once the first batch has gone: the second cannot be composed.
+    smtp.OnSuccess = [&, shown = smtp.OnSuccess](mail::TPowersock& sender) {
+        QFile::remove(path);
+        shown(sender);
+    };
+    w.send();
+
+    QCOMPARE(messages(), 1);
+    QCOMPARE(log.texts.size(), 1);
+    QVERIFY2(log.texts.first().contains(u"Cannot open file"_qs), qPrintable(log.texts.first()));
+    QVERIFY(w.runFieldsEnabled());
+    QCOMPARE(w.status(), u"HATA !!! Gönderme durdu: 2 adrese gönderildi."_qs);
+    QCOMPARE(w.progress(), 60); // the third row was counted; the fourth completed the batch that failed
+    QVERIFY(!smtp.LinkOpen());
+    QVERIFY(!w.window->running());
+}
+
+void AutoMailTest::clearAsksTwiceAndKeepsTheServer()
+{
+    MessageLog log;
+    MailWindow w({}, m_port);
+    auto* memo = w.window->findChild<QPlainTextEdit*>(u"Memo1"_qs);
+    auto* clear = w.window->findChild<QPushButton*>(u"Button8"_qs);
+
+    log.answers = {QMessageBox::Yes, QMessageBox::No};
+    clear->click();
+    QCOMPARE(log.texts, (QStringList{u"Tüm metni temizlemek istediginizden emin misiniz ?"_qs,
+                                     u"Tüm metni temizlemek istediginizden GERÇEKTEN emin misiniz ?"_qs}));
+    QCOMPARE(memo->toPlainText(), u"Hello\nall"_qs);
+
+    log.texts.clear();
+    log.answers = {QMessageBox::No};
+    clear->click();
+    QCOMPARE(log.texts.size(), 1);
+    QCOMPARE(memo->toPlainText(), u"Hello\nall"_qs);
+
+    log.answers = {QMessageBox::Yes, QMessageBox::Yes};
+    clear->click();
+    QVERIFY(memo->toPlainText().isEmpty());
+    QCOMPARE(w.edit(u"Edit1"_qs)->text(), u"127.0.0.1"_qs);
+}
+
+void AutoMailTest::kapatFreesTheWindow()
+{
+    MessageLog log;
+    MailWindow w({}, m_port);
+    QPointer<mail::Tfrm_automail> window = w.window.release();
+    window->findChild<QPushButton*>(u"BitBtn2"_qs)->click();
+    QTRY_VERIFY(window.isNull());
+    QVERIFY(log.texts.isEmpty());
+}
+
+void AutoMailTest::listWindowFillsMailList()
+{
+    MessageLog log;
+    test::ContactFileFixture fixture;
+    fixture.addContact(11, {{u"E-mail"_qs, u"a@x.test"_qs}});
+    fixture.addContact(12, {});
+    fixture.addContact(13, {{u"E-mail"_qs, u" b@x.test"_qs}});
+    fixture.scalar(u"insert into maillist values ('stale@x.test')"_qs);
+
+    search::Tfrm_liste list;
+    store::QueryDataSet& query = *list.query();
+    query.setSql({u"select [NO], [e-mail] from kayit order by [NO] desc"_qs});
+    query.open();
+    query.moveTo(2);
+    list.mailButton()->click();
+
+    QVERIFY(log.texts.isEmpty());
+    QCOMPARE(fixture.scalar(u"select group_concat([e-mail], '|') from maillist"_qs).toString(),
+             u" b@x.test||a@x.test"_qs);
+    QCOMPARE(query.recNo(), 0);
+    auto* automail = list.findChild<mail::Tfrm_automail*>();
+    QVERIFY(automail);
+    QVERIFY(automail->isVisible());
+    QCOMPARE(automail->edit7()->text(), u"Auto-Mail To List"_qs);
+    QVERIFY(!automail->edit7()->isEnabled());
+
+    // A second press replaces the list and opens another window.
+    query.close();
+    query.setSql({u"select [e-mail] from kayit where [NO] = 11"_qs});
+    query.open();
+    list.mailButton()->click();
+    QCOMPARE(fixture.scalar(u"select group_concat([e-mail], '|') from maillist"_qs).toString(), u"a@x.test"_qs);
+    QCOMPARE(list.findChildren<mail::Tfrm_automail*>().size(), 2);
+}
+
+QTEST_MAIN(AutoMailTest)
+#include "tst_automail.moc"
