@@ -33,6 +33,18 @@ public:
     /// Bytes queued that the system has not taken yet.
     virtual qint64 bytesToWrite() const = 0;
 
+    /// Starts TLS on the open connection, verifying the certificate against the system's trust store and
+    /// `peerName`; answered by encrypted or encryptionFailed. A transport without TLS refuses at once.
+    virtual void startEncryption(const QString& peerName)
+    {
+        Q_UNUSED(peerName);
+        emit encryptionFailed(u"TLS is not available on this connection"_qs, QByteArray());
+    }
+    virtual bool isEncrypted() const { return false; }
+    /// Lets the following handshakes pass a certificate with this SHA-256 digest that fails verification; empty
+    /// withdraws it.
+    virtual void acceptCertificate(const QByteArray& sha256) { Q_UNUSED(sha256); }
+
 signals:
     /// address 0 and a non-zero code when the lookup failed.
     void lookupFinished(quint32 address, int errorCode);
@@ -44,6 +56,10 @@ signals:
     void closedByPeer();
     /// An error on an open connection other than the peer's close.
     void failed(int errorCode);
+    void encrypted();
+    /// The handshake failed; the connection is closed. `certificateSha256` is the peer's certificate, when it sent
+    /// one, for the user to judge.
+    void encryptionFailed(const QString& reason, const QByteArray& certificateSha256);
 };
 
 } // namespace corvella::mail

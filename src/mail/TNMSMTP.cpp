@@ -4,6 +4,7 @@
 #include "SocketTransport.h"
 #include "TS_BufferStream.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -66,6 +67,42 @@ bool isReplyLine(const QString& reply)
 }
 
 } // namespace
+
+QString TNMSMTP::Rfc5322Date(const QDateTime& when)
+{
+    // Names in English whatever the user's locale: readers parse them, people do not.
+    static const char16_t* const days[] = {u"Mon", u"Tue", u"Wed", u"Thu", u"Fri", u"Sat", u"Sun"};
+    static const char16_t* const months[] = {u"Jan", u"Feb", u"Mar", u"Apr", u"May", u"Jun",
+                                             u"Jul", u"Aug", u"Sep", u"Oct", u"Nov", u"Dec"};
+    const QDate date = when.date();
+    const QTime time = when.time();
+    const int offsetMinutes = when.offsetFromUtc() / 60;
+    const int absolute = offsetMinutes < 0 ? -offsetMinutes : offsetMinutes;
+    return u"%1, %2 %3 %4 %5:%6:%7 %8%9%10"_qs.arg(QString::fromUtf16(days[date.dayOfWeek() - 1]))
+        .arg(date.day())
+        .arg(QString::fromUtf16(months[date.month() - 1]))
+        .arg(date.year(), 4, 10, QChar(u'0'))
+        .arg(time.hour(), 2, 10, QChar(u'0'))
+        .arg(time.minute(), 2, 10, QChar(u'0'))
+        .arg(time.second(), 2, 10, QChar(u'0'))
+        .arg(QChar(offsetMinutes < 0 ? u'-' : u'+'))
+        .arg(absolute / 60, 2, 10, QChar(u'0'))
+        .arg(absolute % 60, 2, 10, QChar(u'0'));
+}
+
+QString TNMSMTP::NewMessageId(const QString& senderAddress)
+{
+    // The sender's domain keeps the right-hand side ours; time plus 64 random bits keeps the left unique.
+    QString domain = senderAddress.mid(senderAddress.lastIndexOf(u'@') + 1);
+    const bool usable =
+        senderAddress.contains(u'@') && !domain.isEmpty() && std::all_of(domain.cbegin(), domain.cend(), [](QChar c) {
+            return c.unicode() < 0x7F && (c.isLetterOrNumber() || c == u'.' || c == u'-');
+        });
+    if (!usable)
+        domain = u"corvella.invalid"_qs;
+    return u"<%1.%2@%3>"_qs.arg(QString::number(QDateTime::currentMSecsSinceEpoch(), 36),
+                                QString::number(QRandomGenerator::global()->generate64(), 36), domain);
+}
 
 /// Sets the busy flag for one operation and clears it afterwards, unless it was already set.
 class TNMSMTP::BusyScope {
@@ -162,27 +199,32 @@ void TNMSMTP::Connect()
     BusyScope busy(m_busy);
     TPowersock::Connect();
     try {
+        if (m_security == SmtpSecurity::ImplicitTls)
+            StartEncryption(Host());
         const QString greeting = ReadLn();
         TakeReply(greeting);
         RequireReply(greeting);
         SkipContinuation(greeting);
         if (ReplyCode() >= 400)
             throw Error(greeting);
-        int retries = 0;
-        for (;;) {
-            Command(u"HELO "_qs + m_userId);
-            if (ReplyCode() < 300)
-                break;
-            if (retries > 0 || !OnAuthenticationFailed)
-                throw Error(u"Authentication failed"_qs);
-            bool handled = false;
-            OnAuthenticationFailed(*this, handled);
-            if (!handled)
-                throw Error(u"Authentication failed"_qs);
-            if (mime::hasLineBreak(m_userId))
-                throw Error(u"Invalid character (CR, LF or NUL) in UserID"_qs);
-            ++retries;
+        m_extensions.clear();
+        // With no security and no login the dialogue stays the plain HELO one that every server accepts.
+        if (!ExtendedSession() || !SayEhlo())
+            SayHelo();
+        if (m_security == SmtpSecurity::StartTls) {
+            if (!HasExtension(u"STARTTLS"_qs))
+                throw Error(u"The server does not offer STARTTLS; nothing was sent unencrypted"_qs);
+            const QString reply = Command(u"STARTTLS"_qs);
+            if (ReplyCode() != 220)
+                throw Error(reply);
+            StartEncryption(Host());
+            // What the server announced in clear text may have been forged: ask again (RFC 3207, 4.2).
+            m_extensions.clear();
+            if (!SayEhlo())
+                throw Error(ReplyText());
         }
+        if (!m_password.isEmpty())
+            Login();
     } catch (const EAbortError&) {
         // Cancelled or timed out: the user wants out now, not after another wait for the reply to QUIT.
         TPowersock::Disconnect();
@@ -198,6 +240,100 @@ void TNMSMTP::Connect()
     busy.release();
     if (OnConnect)
         OnConnect(*this);
+}
+
+bool TNMSMTP::ExtendedSession() const
+{
+    return m_security != SmtpSecurity::None || !m_password.isEmpty();
+}
+
+void TNMSMTP::SayHelo()
+{
+    int retries = 0;
+    for (;;) {
+        Command(u"HELO "_qs + m_userId);
+        if (ReplyCode() < 300)
+            return;
+        if (retries > 0 || !OnAuthenticationFailed)
+            throw Error(u"Authentication failed"_qs);
+        bool handled = false;
+        OnAuthenticationFailed(*this, handled);
+        if (!handled)
+            throw Error(u"Authentication failed"_qs);
+        if (mime::hasLineBreak(m_userId))
+            throw Error(u"Invalid character (CR, LF or NUL) in UserID"_qs);
+        ++retries;
+    }
+}
+
+bool TNMSMTP::SayEhlo()
+{
+    QString line = Transaction(u"EHLO "_qs + m_userId);
+    RequireReply(line);
+    const int code = ReplyCode();
+    const QString first = line;
+    QStringList lines{line};
+    while (line.size() > 3 && line.at(3) == u'-') {
+        line = ReadLn();
+        RequireReply(line);
+        lines << line;
+    }
+    if (code >= 500)
+        return false; // an older server: HELO follows
+    if (code >= 300)
+        throw Error(first);
+    // The first line names the server; each further one announces an extension.
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const QString extension = lines.at(i).mid(4).trimmed();
+        if (!extension.isEmpty())
+            m_extensions << extension;
+    }
+    return true;
+}
+
+bool TNMSMTP::HasExtension(const QString& keyword) const
+{
+    for (const QString& extension : m_extensions) {
+        if (extension.section(u' ', 0, 0).compare(keyword, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
+QStringList TNMSMTP::ExtensionParameters(const QString& keyword) const
+{
+    for (const QString& extension : m_extensions) {
+        QStringList words = extension.toUpper().split(u' ', Qt::SkipEmptyParts);
+        if (!words.isEmpty() && words.takeFirst() == keyword.toUpper())
+            return words;
+    }
+    return {};
+}
+
+void TNMSMTP::Login()
+{
+    if (!Encrypted() && !m_allowPlainTextLogin)
+        throw Error(u"Login refused: the password would travel unencrypted"_qs);
+    if (mime::hasLineBreak(m_password))
+        throw Error(u"Invalid character (CR, LF or NUL) in the password"_qs);
+    const QStringList methods = ExtensionParameters(u"AUTH"_qs);
+    const auto base64 = [](const QString& text) { return QString::fromLatin1(text.toUtf8().toBase64()); };
+    // Replies go through Transaction directly: an error must carry the server's line, never our command.
+    const auto expect = [this](const QString& reply, int code) {
+        RequireReply(reply);
+        SkipContinuation(reply);
+        if (ReplyCode() != code)
+            throw Error(reply);
+    };
+    if (methods.contains(u"PLAIN"_qs)) {
+        expect(Transaction(u"AUTH PLAIN "_qs + base64(QString(QChar(0)) + m_userId + QChar(0) + m_password)), 235);
+    } else if (methods.contains(u"LOGIN"_qs)) {
+        expect(Transaction(u"AUTH LOGIN"_qs), 334);
+        expect(Transaction(base64(m_userId)), 334);
+        expect(Transaction(base64(m_password)), 235);
+    } else {
+        throw Error(u"The server offers no login method this program knows (PLAIN or LOGIN)"_qs);
+    }
 }
 
 void TNMSMTP::Disconnect()
@@ -312,6 +448,7 @@ void TNMSMTP::ValidateMessage() const
     check(m.Subject, u"Subject");
     check(m.LocalProgram, u"LocalProgram");
     check(m.Date, u"Date");
+    check(m.MessageId, u"MessageId");
     check(m.ReplyTo, u"ReplyTo");
     for (const QString& entry : m.ToAddress)
         check(entry, u"ToAddress");
@@ -359,8 +496,9 @@ void TNMSMTP::ComposeHeader()
     m_finalHeader.SetHeader(u"X-Mailer"_qs, mime::headerText(u"X-Mailer"_qs, m.LocalProgram));
     if (!m.ReplyTo.isEmpty())
         m_finalHeader.SetHeader(u"Reply-To"_qs, mime::headerAddress(m.ReplyTo, 10));
-    if (!m.Date.isEmpty())
-        m_finalHeader.SetHeader(u"Date"_qs, mime::headerText(u"Date"_qs, m.Date));
+    m_finalHeader.SetHeader(u"Date"_qs, m.Date.isEmpty() ? Rfc5322Date(QDateTime::currentDateTime())
+                                                         : mime::headerText(u"Date"_qs, m.Date));
+    m_finalHeader.SetHeader(u"Message-ID"_qs, m.MessageId.isEmpty() ? NewMessageId(m.FromAddress) : m.MessageId);
     m_finalHeader.append(u"Mime-Version: 1.0"_qs);
     if (!m.Attachments.isEmpty()) {
         m_boundary = newBoundary();

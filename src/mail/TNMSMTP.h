@@ -7,7 +7,12 @@
 
 #include <QBuffer>
 
+class QDateTime;
+
 namespace corvella::mail {
+
+/// How the connection is protected: not at all, upgraded after the greeting (RFC 3207), or TLS from the first byte.
+enum class SmtpSecurity { None, StartTls, ImplicitTls };
 
 enum class TSubType { mtPlain = 0, mtEnriched = 1, mtSgml = 2, mtTabSeperated = 3, mtHtml = 4 };
 
@@ -15,9 +20,10 @@ using HeaderIncompleteEvent = std::function<void(TPowersock& sender, bool& handl
 using RecipientEvent = std::function<void(TPowersock& sender, const QString& recipient)>;
 using FileEvent = std::function<void(TPowersock& sender, const QString& fileName)>;
 
-/// SMTP client: a plain HELO greeting without authentication, one message from `PostMessage` to all its To, CC
-/// and BCC recipients in one transaction, QUIT on disconnect. A refused command raises an error whose message is
-/// the server's reply line.
+/// SMTP client: one message from `PostMessage` to all its To, CC and BCC recipients in one transaction, QUIT on
+/// disconnect. With no security and no password it greets with a plain HELO; otherwise with EHLO (HELO when
+/// refused), then STARTTLS or TLS from the first byte, then AUTH PLAIN or LOGIN as asked. A refused command raises an
+/// error whose message is the server's reply line.
 ///
 /// Text that would become a command or a header line is refused when it holds CR, LF or NUL. A message whose
 /// subject, names and body are ASCII goes out as `Charset` says; any other letters make it UTF-8, with the body
@@ -29,9 +35,24 @@ public:
     explicit TNMSMTP(std::unique_ptr<SocketTransport> transport, QObject* parent = nullptr);
     ~TNMSMTP() override;
 
-    /// The argument of HELO.
+    /// The argument of HELO or EHLO, and the login name when a password is set.
     const QString& UserID() const { return m_userId; }
     void SetUserID(const QString& userId) { m_userId = userId; }
+    SmtpSecurity Security() const { return m_security; }
+    void SetSecurity(SmtpSecurity security) { m_security = security; }
+    /// Held in memory for the login only; never reported in a status text or an error.
+    void SetPassword(const QString& password) { m_password = password; }
+    bool HasPassword() const { return !m_password.isEmpty(); }
+    /// Lets the login go over a connection without TLS; off unless the user asks for it.
+    bool AllowPlainTextLogin() const { return m_allowPlainTextLogin; }
+    void SetAllowPlainTextLogin(bool allow) { m_allowPlainTextLogin = allow; }
+    /// The extension lines the server announced to EHLO ("PIPELINING", "AUTH PLAIN LOGIN", "SIZE 10240000" ...);
+    /// empty after HELO.
+    const QStringList& Extensions() const { return m_extensions; }
+    /// Whether the server announced the extension keyword, ignoring case and parameters.
+    bool HasExtension(const QString& keyword) const;
+    /// The parameters of an announced extension ("AUTH" gives its methods), upper case; empty when not announced.
+    QStringList ExtensionParameters(const QString& keyword) const;
     TPostMessage& PostMessage() { return m_postMessage; }
     const TPostMessage& PostMessage() const { return m_postMessage; }
     void SetPostMessage(const TPostMessage& message) { m_postMessage = message; }
@@ -71,6 +92,11 @@ public:
     /// Composes the message and sends it; does nothing while another Connect or SendMail is running.
     void SendMail();
 
+    /// The date as RFC 5322 writes it: "Tue, 8 Dec 2026 01:41:12 +0100", with the offset `when` carries.
+    static QString Rfc5322Date(const QDateTime& when);
+    /// A new globally unique Message-ID, angle brackets included, in the sender's domain when it has a usable one.
+    static QString NewMessageId(const QString& senderAddress);
+
     /// The address part of a recipient entry: the text in angle brackets, or after a ":", or the entry itself.
     static QString ExtractAddress(const QString& entry);
 
@@ -92,8 +118,16 @@ private:
     QString Command(const QString& command);
     void RequireReply(const QString& reply) const;
     QString SkipContinuation(QString line);
+    bool ExtendedSession() const;
+    void SayHelo();
+    bool SayEhlo();
+    void Login();
 
     QString m_userId;
+    SmtpSecurity m_security = SmtpSecurity::None;
+    QString m_password;
+    bool m_allowPlainTextLogin = false;
+    QStringList m_extensions;
     TPostMessage m_postMessage;
     TExStringList m_finalHeader;
     UUMethods m_encodeType = UUMethods::uuMime;

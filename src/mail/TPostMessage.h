@@ -20,8 +20,10 @@ struct TPostMessage {
     QString Subject;
     /// The "X-Mailer" header.
     QString LocalProgram;
-    /// The "Date" header, written only when not empty; none is generated.
+    /// The "Date" header; when empty, the time of composing in RFC 5322 form with the local offset.
     QString Date;
+    /// The "Message-ID" header with its angle brackets; when empty, a new unique one is made for every message.
+    QString MessageId;
     QString ReplyTo;
 };
 

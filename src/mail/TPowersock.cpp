@@ -143,6 +143,8 @@ void TPowersock::InitializeWinsock(std::unique_ptr<SocketTransport> transport)
     connect(m_transport, &SocketTransport::bytesWritten, this, &TPowersock::WakeWaits);
     connect(m_transport, &SocketTransport::closedByPeer, this, &TPowersock::TransportClosedByPeer);
     connect(m_transport, &SocketTransport::failed, this, &TPowersock::TransportFailed);
+    connect(m_transport, &SocketTransport::encrypted, this, &TPowersock::TransportEncrypted);
+    connect(m_transport, &SocketTransport::encryptionFailed, this, &TPowersock::TransportEncryptionFailed);
 }
 
 void TPowersock::StatusMessage(int level, const QString& text)
@@ -264,6 +266,20 @@ void TPowersock::TransportFailed(int errorCode)
     WakeWaits();
 }
 
+void TPowersock::TransportEncrypted()
+{
+    m_encryption = Encryption::Done;
+    WakeWaits();
+}
+
+void TPowersock::TransportEncryptionFailed(const QString& reason, const QByteArray& certificateSha256)
+{
+    m_encryption = Encryption::Failed;
+    m_encryptionFailure = reason;
+    m_refusedCertificate = certificateSha256;
+    WakeWaits();
+}
+
 void TPowersock::ThrowPendingError()
 {
     if (m_pendingError == 0)
@@ -359,6 +375,55 @@ void TPowersock::Connect()
     if (m_cancelFlag)
         throw ESockError(u"Connection Canceled"_qs);
     throw ESockError(u"Connection Failed"_qs);
+}
+
+void TPowersock::StartEncryption(const QString& peerName)
+{
+    StatusMessage(8, u"Starting TLS"_qs);
+    RequireConnected();
+    if (m_transport->bytesAvailable() > 0) {
+        // Bytes that arrived before the handshake would later read as if they came through TLS: an injection.
+        m_transport->abort();
+        m_linkOpen = false;
+        throw ESockError(u"TLS refused: the server sent data before the handshake"_qs);
+    }
+    m_encryption = Encryption::Pending;
+    m_encryptionFailure.clear();
+    m_refusedCertificate.clear();
+    m_transport->startEncryption(peerName);
+    {
+        TimerScope timer(*this);
+        while (m_encryption == Encryption::Pending && !m_timeoutFlag && !m_cancelFlag && m_pendingError == 0 &&
+               !m_peerClosed)
+            WaitForEvent();
+    }
+    if (m_encryption == Encryption::Done)
+        return;
+    const bool cancelled = m_cancelFlag;
+    const bool timedOut = m_timeoutFlag;
+    m_encryption = Encryption::Failed;
+    m_cancelFlag = false;
+    // A half-done handshake must not be left for the next command to write into.
+    m_transport->abort();
+    m_linkOpen = false;
+    m_peerClosed = false;
+    m_pendingError = 0;
+    if (cancelled)
+        throw EAbortError(u"TLS handshake canceled"_qs);
+    if (timedOut)
+        throw ESockError(u"TLS handshake timed out"_qs);
+    throw ESockError(u"TLS handshake failed: "_qs +
+                     (m_encryptionFailure.isEmpty() ? u"connection closed by the server"_qs : m_encryptionFailure));
+}
+
+bool TPowersock::Encrypted() const
+{
+    return m_transport->isEncrypted();
+}
+
+void TPowersock::AcceptCertificate(const QByteArray& sha256)
+{
+    m_transport->acceptCertificate(sha256);
 }
 
 void TPowersock::SocketConnected()

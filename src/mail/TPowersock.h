@@ -92,6 +92,14 @@ public:
     /// Sends the stream from its start, calling `OnPacketSent` as the system takes the bytes.
     void SendStream(QIODevice& stream);
     void ResolveHost();
+    /// Turns the open connection into a TLS one checked against `peerName` and waits for the handshake. On a
+    /// failure the connection is closed without another byte and ESockError carries the reason.
+    void StartEncryption(const QString& peerName);
+    bool Encrypted() const;
+    /// SHA-256 of the certificate the last failed handshake was refused for; empty when it sent none.
+    const QByteArray& RefusedCertificateSha256() const { return m_refusedCertificate; }
+    /// Accepts a certificate that fails verification, by its SHA-256, for this component's connections.
+    void AcceptCertificate(const QByteArray& sha256);
     void RequestCloseSocket();
     bool DataAvailable();
     /// "code:text" for a socket error number, or "Unknown Error No. code".
@@ -124,6 +132,8 @@ private:
     void TransportConnectFailed(int errorCode);
     void TransportClosedByPeer();
     void TransportFailed(int errorCode);
+    void TransportEncrypted();
+    void TransportEncryptionFailed(const QString& reason, const QByteArray& certificateSha256);
 
     QString m_host;
     int m_port = 0;
@@ -145,6 +155,10 @@ private:
     bool m_destroyingFlag = false;
     bool m_peerClosed = false;
     int m_pendingError = 0;
+    enum class Encryption { Idle, Pending, Done, Failed };
+    Encryption m_encryption = Encryption::Idle;
+    QString m_encryptionFailure;
+    QByteArray m_refusedCertificate;
 
     int m_replyCode = 0;
     QString m_replyText;

@@ -1,15 +1,16 @@
 #include "TcpTransport.h"
 
+#include <QCryptographicHash>
 #include <QHostAddress>
 #include <QHostInfo>
 #include <QNetworkProxy>
-#include <QTcpSocket>
+#include <QSslSocket>
 
 namespace corvella::mail {
 
 TcpTransport::TcpTransport(QObject* parent)
     : SocketTransport(parent)
-    , m_socket(new QTcpSocket(this))
+    , m_socket(new QSslSocket(this))
 {
     // Mail goes straight to the named server, never through a proxy taken from the environment.
     m_socket->setProxy(QNetworkProxy::NoProxy);
@@ -19,6 +20,11 @@ TcpTransport::TcpTransport(QObject* parent)
         m_socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
         emit connected();
     });
+    connect(m_socket, &QSslSocket::encrypted, this, [this] {
+        m_encrypting = false;
+        emit encrypted();
+    });
+    connect(m_socket, &QSslSocket::sslErrors, this, &TcpTransport::sslErrors);
     connect(m_socket, &QTcpSocket::readyRead, this, &TcpTransport::readyRead);
     connect(m_socket, &QTcpSocket::bytesWritten, this, &TcpTransport::bytesWritten);
     connect(m_socket, &QTcpSocket::errorOccurred, this, &TcpTransport::socketError);
@@ -73,6 +79,7 @@ void TcpTransport::connectToHost(quint32 address, quint16 port)
 void TcpTransport::abort()
 {
     m_connecting = false;
+    m_encrypting = false;
     m_aborting = true;
     m_socket->abort();
     m_aborting = false;
@@ -110,10 +117,65 @@ qint64 TcpTransport::bytesToWrite() const
     return m_socket->bytesToWrite();
 }
 
+void TcpTransport::startEncryption(const QString& peerName)
+{
+    m_sslFailure.clear();
+    m_encrypting = true;
+    m_socket->setPeerVerifyName(peerName);
+    m_socket->setPeerVerifyMode(QSslSocket::VerifyPeer);
+    m_socket->startClientEncryption();
+}
+
+bool TcpTransport::isEncrypted() const
+{
+    return m_socket->isEncrypted();
+}
+
+void TcpTransport::acceptCertificate(const QByteArray& sha256)
+{
+    m_acceptedCertificate = sha256;
+}
+
+QByteArray TcpTransport::peerCertificateSha256() const
+{
+    const QSslCertificate certificate = m_socket->peerCertificate();
+    return certificate.isNull() ? QByteArray() : certificate.digest(QCryptographicHash::Sha256);
+}
+
+void TcpTransport::sslErrors(const QList<QSslError>& errors)
+{
+    // The user's exception covers exactly the certificate they saw, and only faults of that certificate.
+    const QByteArray digest = peerCertificateSha256();
+    const bool accepted =
+        !m_acceptedCertificate.isEmpty() && digest == m_acceptedCertificate &&
+        std::all_of(errors.cbegin(), errors.cend(), [&](const QSslError& error) {
+            return error.certificate().isNull() || error.certificate().digest(QCryptographicHash::Sha256) == digest;
+        });
+    if (accepted) {
+        m_socket->ignoreSslErrors(errors);
+        return;
+    }
+    QStringList reasons;
+    for (const QSslError& error : errors)
+        reasons << error.errorString();
+    m_sslFailure = reasons.join(u"; "_qs);
+}
+
 void TcpTransport::socketError(QAbstractSocket::SocketError error)
 {
     if (m_aborting)
         return;
+    if (m_encrypting) {
+        m_encrypting = false;
+        const QString reason = m_sslFailure.isEmpty() ? m_socket->errorString() : m_sslFailure;
+        const QByteArray digest = peerCertificateSha256();
+        // Nothing more may pass over this connection, least of all in clear text.
+        m_aborting = true;
+        m_socket->abort();
+        m_aborting = false;
+        emit encryptionFailed(reason, digest);
+        return;
+    }
     const int code = errorCode(error, m_socket->errorString());
     if (m_connecting) {
         m_connecting = false;

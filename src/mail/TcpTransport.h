@@ -5,7 +5,8 @@
 #include <QAbstractSocket>
 
 class QHostInfo;
-class QTcpSocket;
+class QSslError;
+class QSslSocket;
 
 namespace corvella::mail {
 
@@ -27,6 +28,9 @@ public:
     qint64 readLine(char* data, qint64 maxSize) override;
     void write(const char* data, qint64 size) override;
     qint64 bytesToWrite() const override;
+    void startEncryption(const QString& peerName) override;
+    bool isEncrypted() const override;
+    void acceptCertificate(const QByteArray& sha256) override;
 
     /// The socket layer's code for a Qt socket error; `text` tells apart the kinds Qt reports as NetworkError.
     static int errorCode(QAbstractSocket::SocketError error, const QString& text = QString());
@@ -35,8 +39,13 @@ private:
     void lookedUp(const QHostInfo& info);
     void socketError(QAbstractSocket::SocketError error);
     void socketDisconnected();
+    void sslErrors(const QList<QSslError>& errors);
+    QByteArray peerCertificateSha256() const;
 
-    QTcpSocket* m_socket;
+    QSslSocket* m_socket;
+    QByteArray m_acceptedCertificate;
+    QString m_sslFailure;
+    bool m_encrypting = false;
     int m_lookupId = -1;
     bool m_connecting = false;
     bool m_aborting = false;

@@ -24,10 +24,11 @@ RecordingSmtpServer::~RecordingSmtpServer()
     stop();
 }
 
-quint16 RecordingSmtpServer::start()
+quint16 RecordingSmtpServer::start(const QStringList& options)
 {
     m_process.setProgram(u"/usr/bin/python3"_qs);
-    m_process.setArguments({QStringLiteral(CORVELLA_MAIL_TEST_DIR "/smtp_server.py"), m_folder.path()});
+    m_process.setArguments(QStringList{QStringLiteral(CORVELLA_MAIL_TEST_DIR "/smtp_server.py"), m_folder.path()} +
+                           options);
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_process.start();
     if (!m_process.waitForStarted(5000) || !m_process.waitForReadyRead(10000)) {
@@ -65,6 +66,21 @@ QJsonObject RecordingSmtpServer::message(int number) const
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return QJsonDocument::fromJson(file.readAll()).object();
+}
+
+bool SelfSignedCertificate::create()
+{
+    QProcess openssl;
+    openssl.setProcessChannelMode(QProcess::MergedChannels);
+    openssl.start(u"openssl"_qs,
+                  {u"req"_qs, u"-x509"_qs, u"-newkey"_qs, u"rsa:2048"_qs, u"-nodes"_qs, u"-days"_qs, u"2"_qs,
+                   u"-subj"_qs, u"/CN=localhost"_qs, u"-addext"_qs, u"subjectAltName=DNS:localhost,IP:127.0.0.1"_qs,
+                   u"-keyout"_qs, keyPath(), u"-out"_qs, certificatePath()});
+    if (!openssl.waitForFinished(30000) || openssl.exitStatus() != QProcess::NormalExit || openssl.exitCode() != 0) {
+        m_error = u"openssl failed: "_qs + QString::fromLocal8Bit(openssl.readAll());
+        return false;
+    }
+    return true;
 }
 
 SmtpSink::~SmtpSink()

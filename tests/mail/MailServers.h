@@ -14,8 +14,9 @@ public:
     RecordingSmtpServer();
     ~RecordingSmtpServer();
 
-    /// Starts the server and returns its port, or 0 (with `error()`) when it did not come up.
-    quint16 start();
+    /// Starts the server with smtp_server.py's options and returns its port, or 0 (with `error()`) when it did
+    /// not come up.
+    quint16 start(const QStringList& options = {});
     void stop();
     const QString& error() const { return m_error; }
 
@@ -26,6 +27,20 @@ public:
 private:
     QTemporaryDir m_folder;
     QProcess m_process;
+    QString m_error;
+};
+
+/// A self-signed certificate and its key for "localhost" and 127.0.0.1, made with openssl in a temporary folder.
+class SelfSignedCertificate {
+public:
+    /// False (with `error()`) when openssl failed.
+    bool create();
+    QString certificatePath() const { return m_folder.filePath(u"cert.pem"_qs); }
+    QString keyPath() const { return m_folder.filePath(u"key.pem"_qs); }
+    const QString& error() const { return m_error; }
+
+private:
+    QTemporaryDir m_folder;
     QString m_error;
 };
 

@@ -3,18 +3,41 @@
 Prints the port on the first line of its output, then records every message it accepts as FOLDER/N.json
 (envelope, raw message, and the message as Python's email package reads it) before it answers the final ".".
 Recipients whose address starts with "refused" get a 550. Ends when its standard input closes.
+
+Options: --login USER PASSWORD asks for a login with that account; --plain-text-login allows it without TLS;
+--exclude-auth METHOD hides a login method; --starttls CERT KEY offers and requires STARTTLS; --implicit-tls CERT KEY
+speaks TLS from the first byte.
 Run it with /usr/bin/python3: Debian's aiosmtpd is not seen by other Python installations.
 """
 
+import argparse
 import asyncio
 import base64
 import email
 import json
+import logging
 import os
+import ssl
 import sys
+import warnings
 from email import policy
 
-from aiosmtpd.smtp import SMTP
+from aiosmtpd.smtp import SMTP, AuthResult, LoginPassword
+
+
+def make_authenticator(user, password):
+    def authenticate(server, session, envelope, mechanism, auth_data):
+        ok = isinstance(auth_data, LoginPassword) and auth_data.login == user.encode() \
+            and auth_data.password == password.encode()
+        # handled=False lets the server send its own 535 reply line.
+        return AuthResult(success=ok, handled=False, auth_data=auth_data if ok else None)
+    return authenticate
+
+
+def tls_context(files):
+    context = ssl.create_default_context(ssl.Purpose.CLIENT_AUTH)
+    context.load_cert_chain(files[0], files[1])
+    return context
 
 
 class Recorder:
@@ -48,6 +71,10 @@ class Recorder:
             parts.append(entry)
         record = {
             "helo": session.host_name or "",
+            "extended": bool(session.extended_smtp),
+            # Asked of the connection itself: aiosmtpd's session knows only of STARTTLS.
+            "tls": server.transport.get_extra_info("ssl_object") is not None,
+            "login": session.auth_data.login.decode() if isinstance(session.auth_data, LoginPassword) else "",
             "mail_from": envelope.mail_from,
             "rcpt_tos": envelope.rcpt_tos,
             "raw": raw.decode("latin-1"),
@@ -66,10 +93,23 @@ class Recorder:
         return "250 2.0.0 Ok: queued"
 
 
-async def main(folder):
+async def main(options):
     loop = asyncio.get_running_loop()
-    handler = Recorder(folder)
-    server = await loop.create_server(lambda: SMTP(handler, hostname="corvella-test"), "127.0.0.1", 0)
+    handler = Recorder(options.folder)
+    settings = {"hostname": "corvella-test"}
+    if options.login:
+        settings["authenticator"] = make_authenticator(*options.login)
+        settings["auth_required"] = True
+        settings["auth_require_tls"] = not options.plain_text_login
+        settings["auth_exclude_mechanism"] = options.exclude_auth
+    if options.starttls:
+        settings["tls_context"] = tls_context(options.starttls)
+        settings["require_starttls"] = True
+    implicit = tls_context(options.implicit_tls) if options.implicit_tls else None
+    if implicit:
+        # aiosmtpd counts only STARTTLS as encryption; here the whole connection is.
+        settings["auth_require_tls"] = False
+    server = await loop.create_server(lambda: SMTP(handler, **settings), "127.0.0.1", 0, ssl=implicit)
     print(server.sockets[0].getsockname()[1], flush=True)
     await loop.run_in_executor(None, sys.stdin.read)
     server.close()
@@ -77,4 +117,14 @@ async def main(folder):
 
 
 if __name__ == "__main__":
-    asyncio.run(main(sys.argv[1]))
+    # A login without TLS is what some tests ask for on purpose; the server's warnings about it are noise there.
+    warnings.simplefilter("ignore", UserWarning)
+    logging.getLogger("mail.log").setLevel(logging.ERROR)
+    parser = argparse.ArgumentParser()
+    parser.add_argument("folder")
+    parser.add_argument("--login", nargs=2)
+    parser.add_argument("--plain-text-login", action="store_true")
+    parser.add_argument("--exclude-auth", action="append", default=[])
+    parser.add_argument("--starttls", nargs=2)
+    parser.add_argument("--implicit-tls", nargs=2)
+    asyncio.run(main(parser.parse_args()))

@@ -190,8 +190,8 @@ void AutoMailTest::batchBoundaries_data()
 
     QTest::newRow("one full batch") << addresses(200) << u"200"_qs << QList<int>{200} << 1;
     QTest::newRow("one address a connection") << addresses(3) << u"1"_qs << QList<int>{1, 1, 1} << 3;
-    QTest::newRow("empty rows skipped")
-        << QStringList{u"a@x.test"_qs, QString(), u"  b@x.test "_qs, u"   "_qs} << u"200"_qs << QList<int>{2} << 1;
+    QTest::newRow("empty rows skipped") << QStringList{u"a@x.test"_qs, QString(), u"  b@x.test "_qs, u"   "_qs}
+                                        << u"200"_qs << QList<int>{2} << 1;
     // The last row shrinks the count to what was sent already: one more connection without a message.
     QTest::newRow("trailing empty row after a full batch")
         << QStringList{u"a@x.test"_qs, u"b@x.test"_qs, QString()} << u"2"_qs << QList<int>{2} << 2;

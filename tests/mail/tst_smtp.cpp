@@ -89,6 +89,19 @@ private slots:
     // scripted server
     void dialogueAsTheServerSeesIt();
     void multiLineRepliesStayInStep();
+    void ehloKeepsTheAnnouncedExtensions();
+    void ehloRefusedFallsBackToHelo();
+    void loginMethodChosen_data();
+    void loginMethodChosen();
+    void refusedLoginStopsWithTheServersLine();
+    void noLoginOverPlainTextUnlessAllowed();
+    void missingStartTlsStopsBeforeAnythingElse();
+    void linesSmuggledBeforeTlsAreRefused();
+    void transportWithoutTlsSendsNothingMore();
+    void dateInRfc5322Form_data();
+    void dateInRfc5322Form();
+    void everyMessageGetsItsOwnMessageId();
+    void datesAndIdsGivenByTheCallerAreKept();
     void repliesThatAnswerNothing_data();
     void repliesThatAnswerNothing();
     void lineBreaksAreRefusedBeforeAnythingIsSent_data();
@@ -200,20 +213,212 @@ void SmtpTest::dialogueAsTheServerSeesIt()
              QStringList({u"HELO corvella"_qs, u"RSET"_qs, u"MAIL FROM:<ali@example.com>"_qs,
                           u"RCPT TO:<veli@example.com>"_qs, u"RCPT TO:<cc@example.com>"_qs,
                           u"RCPT TO:<bcc@example.com>"_qs, u"DATA"_qs, u"<DATA>"_qs, u"."_qs, u"QUIT"_qs}));
-    QCOMPARE(s.transport->message(), QByteArray("From: Ali<ali@example.com>\r\n"
-                                                "To: Veli <veli@example.com>\r\n"
-                                                "CC: cc@example.com\r\n"
-                                                "Subject: Hello\r\n"
-                                                "X-Mailer: Dorlune V2.0\r\n"
-                                                "Mime-Version: 1.0\r\n"
-                                                "Content-Type: text/plain; charset=us-ascii\r\n"
-                                                "\r\n"
-                                                "\r\n"
-                                                "line one\r\n"
-                                                "..\r\n"
-                                                "...two\r\n"));
+    // Date and Message-ID differ on every run: check their form, then the rest byte for byte.
+    QByteArray message = s.transport->message();
+    const QRegularExpression stamped(u"\r\nDate: [A-Z][a-z]{2}, \\d{1,2} [A-Z][a-z]{2} \\d{4} \\d\\d:\\d\\d:\\d\\d "
+                                     u"[+-]\\d{4}\r\nMessage-ID: <[0-9a-z]+\\.[0-9a-z]+@example\\.com>\r\n"_qs);
+    const QRegularExpressionMatch match = stamped.match(QString::fromLatin1(message));
+    QVERIFY2(match.hasMatch(), message.constData());
+    message.replace(match.capturedStart(), match.capturedLength(), "\r\n");
+    QCOMPARE(message, QByteArray("From: Ali<ali@example.com>\r\n"
+                                 "To: Veli <veli@example.com>\r\n"
+                                 "CC: cc@example.com\r\n"
+                                 "Subject: Hello\r\n"
+                                 "X-Mailer: Dorlune V2.0\r\n"
+                                 "Mime-Version: 1.0\r\n"
+                                 "Content-Type: text/plain; charset=us-ascii\r\n"
+                                 "\r\n"
+                                 "\r\n"
+                                 "line one\r\n"
+                                 "..\r\n"
+                                 "...two\r\n"));
     QCOMPARE(events, QStringList({u"connect"_qs, u"send start"_qs, u"success"_qs, u"disconnect"_qs}));
     QVERIFY(!s.smtp->LinkOpen());
+}
+
+void SmtpTest::ehloKeepsTheAnnouncedExtensions()
+{
+    Scripted s("220 ready\r\n", {"250-mail.test greets corvella\r\n250-PIPELINING\r\n250-SIZE 10240000\r\n"
+                                 "250-8BITMIME\r\n250-SMTPUTF8\r\n250-AUTH plain LOGIN\r\n250 STARTTLS\r\n",
+                                 "235 2.7.0 Authentication successful\r\n", "221 bye\r\n"});
+    s.smtp->SetPassword(u"secret"_qs);
+    s.smtp->SetAllowPlainTextLogin(true);
+    s.smtp->Connect();
+    QCOMPARE(s.smtp->Extensions(), QStringList({u"PIPELINING"_qs, u"SIZE 10240000"_qs, u"8BITMIME"_qs, u"SMTPUTF8"_qs,
+                                                u"AUTH plain LOGIN"_qs, u"STARTTLS"_qs}));
+    QVERIFY(s.smtp->HasExtension(u"pipelining"_qs));
+    QVERIFY(!s.smtp->HasExtension(u"CHUNKING"_qs));
+    QCOMPARE(s.smtp->ExtensionParameters(u"AUTH"_qs), QStringList({u"PLAIN"_qs, u"LOGIN"_qs}));
+    QCOMPARE(s.smtp->ExtensionParameters(u"SIZE"_qs), QStringList({u"10240000"_qs}));
+    s.smtp->Disconnect();
+    QCOMPARE(s.transport->commands().first(), u"EHLO corvella"_qs);
+    QCOMPARE(s.transport->commands().last(), u"QUIT"_qs);
+}
+
+void SmtpTest::ehloRefusedFallsBackToHelo()
+{
+    Scripted s("220 ready\r\n",
+               {"502 5.5.1 EHLO not implemented\r\n", "250 hello\r\n", "235 2.7.0 Authentication successful\r\n"});
+    s.smtp->SetPassword(u"secret"_qs);
+    s.smtp->SetAllowPlainTextLogin(true);
+    // After HELO no AUTH was announced: the login cannot happen and says so.
+    QCOMPARE(errorOf([&] { s.smtp->Connect(); }),
+             u"The server offers no login method this program knows (PLAIN or LOGIN)"_qs);
+    QCOMPARE(s.transport->commands().mid(0, 2), QStringList({u"EHLO corvella"_qs, u"HELO corvella"_qs}));
+    QVERIFY(s.smtp->Extensions().isEmpty());
+}
+
+void SmtpTest::loginMethodChosen_data()
+{
+    QTest::addColumn<QByteArray>("auth");
+    QTest::addColumn<QStringList>("commands");
+    // "\0corvella\0secret" and the two LOGIN answers, base64.
+    QTest::newRow("PLAIN preferred") << QByteArray("LOGIN PLAIN")
+                                     << QStringList({u"AUTH PLAIN AGNvcnZlbGxhAHNlY3JldA=="_qs});
+    QTest::newRow("LOGIN when alone") << QByteArray("LOGIN")
+                                      << QStringList({u"AUTH LOGIN"_qs, u"Y29ydmVsbGE="_qs, u"c2VjcmV0"_qs});
+}
+
+void SmtpTest::loginMethodChosen()
+{
+    QFETCH(QByteArray, auth);
+    QFETCH(QStringList, commands);
+    QByteArrayList replies = {"250-mail.test\r\n250 AUTH " + auth + "\r\n"};
+    if (commands.size() > 1)
+        replies << "334 VXNlcm5hbWU6\r\n"
+                << "334 UGFzc3dvcmQ6\r\n";
+    replies << "235 2.7.0 Authentication successful\r\n";
+    Scripted s("220 ready\r\n", replies);
+    s.smtp->SetPassword(u"secret"_qs);
+    s.smtp->SetAllowPlainTextLogin(true);
+    s.smtp->SetReportLevel(8);
+    QStringList statuses;
+    s.smtp->OnStatus = [&](TPowersock&, const QString& status) { statuses << status; };
+    s.smtp->Connect();
+    QCOMPARE(s.transport->commands().mid(1), commands);
+    QCOMPARE(s.smtp->ReplyCode(), 235);
+    QVERIFY(!statuses.join(u'|').contains(u"secret"_qs));
+    QVERIFY(!statuses.join(u'|').contains(u"c2VjcmV0"_qs));
+}
+
+void SmtpTest::refusedLoginStopsWithTheServersLine()
+{
+    Scripted s("220 ready\r\n", {"250-mail.test\r\n250 AUTH PLAIN\r\n",
+                                 "535 5.7.8 Authentication credentials invalid\r\n", "221 bye\r\n"});
+    s.smtp->SetPassword(u"wrong"_qs);
+    s.smtp->SetAllowPlainTextLogin(true);
+    const QString error = errorOf([&] { s.smtp->Connect(); });
+    QCOMPARE(error, u"535 5.7.8 Authentication credentials invalid\r\n"_qs);
+    QVERIFY(!error.contains(u"wrong"_qs));
+    QCOMPARE(s.transport->commands().last(), u"QUIT"_qs);
+    QVERIFY(!s.smtp->LinkOpen());
+}
+
+void SmtpTest::noLoginOverPlainTextUnlessAllowed()
+{
+    Scripted s("220 ready\r\n", {"250-mail.test\r\n250 AUTH PLAIN LOGIN\r\n", "221 bye\r\n"});
+    s.smtp->SetPassword(u"secret"_qs);
+    QCOMPARE(errorOf([&] { s.smtp->Connect(); }), u"Login refused: the password would travel unencrypted"_qs);
+    QCOMPARE(s.transport->commands(), QStringList({u"EHLO corvella"_qs, u"QUIT"_qs}));
+    QVERIFY(!s.transport->written().contains("c2VjcmV0"));
+}
+
+void SmtpTest::missingStartTlsStopsBeforeAnythingElse()
+{
+    Scripted s("220 ready\r\n", {"250-mail.test\r\n250 AUTH PLAIN LOGIN\r\n", "221 bye\r\n"});
+    s.smtp->SetSecurity(SmtpSecurity::StartTls);
+    s.smtp->SetPassword(u"secret"_qs);
+    QCOMPARE(errorOf([&] { s.smtp->Connect(); }),
+             u"The server does not offer STARTTLS; nothing was sent unencrypted"_qs);
+    QCOMPARE(s.transport->commands(), QStringList({u"EHLO corvella"_qs, u"QUIT"_qs}));
+}
+
+void SmtpTest::linesSmuggledBeforeTlsAreRefused()
+{
+    Scripted s("220 ready\r\n", {"250-mail.test\r\n250 STARTTLS\r\n", "220 go ahead\r\n250 AUTH PLAIN\r\n"});
+    s.smtp->SetSecurity(SmtpSecurity::StartTls);
+    s.smtp->SetPassword(u"secret"_qs);
+    QCOMPARE(errorOf([&] { s.smtp->Connect(); }), u"TLS refused: the server sent data before the handshake"_qs);
+    QCOMPARE(s.transport->commands(), QStringList({u"EHLO corvella"_qs, u"STARTTLS"_qs}));
+    QVERIFY(!s.smtp->LinkOpen());
+}
+
+void SmtpTest::transportWithoutTlsSendsNothingMore()
+{
+    // The scripted transport cannot encrypt: the failed handshake must not be followed by QUIT or a login.
+    Scripted s("220 ready\r\n",
+               {"250-mail.test\r\n250-AUTH PLAIN\r\n250 STARTTLS\r\n", "220 go ahead\r\n", "221 bye\r\n"});
+    s.smtp->SetSecurity(SmtpSecurity::StartTls);
+    s.smtp->SetPassword(u"secret"_qs);
+    const QString error = errorOf([&] { s.smtp->Connect(); });
+    QVERIFY2(error.startsWith(u"TLS handshake failed: "_qs), qPrintable(error));
+    QCOMPARE(s.transport->commands(), QStringList({u"EHLO corvella"_qs, u"STARTTLS"_qs}));
+    QVERIFY(!s.smtp->LinkOpen());
+}
+
+void SmtpTest::dateInRfc5322Form_data()
+{
+    QTest::addColumn<QDateTime>("when");
+    QTest::addColumn<QString>("text");
+    const QDate date(2026, 3, 5);
+    const QTime time(7, 4, 9);
+    QTest::newRow("east of Greenwich") << QDateTime(date, time, Qt::OffsetFromUTC, 3 * 3600)
+                                       << u"Thu, 5 Mar 2026 07:04:09 +0300"_qs;
+    QTest::newRow("west, half hours") << QDateTime(date, time, Qt::OffsetFromUTC, -(3 * 3600 + 1800))
+                                      << u"Thu, 5 Mar 2026 07:04:09 -0330"_qs;
+    QTest::newRow("UTC, two-digit day") << QDateTime(QDate(2026, 12, 27), QTime(23, 59, 59), Qt::UTC)
+                                        << u"Sun, 27 Dec 2026 23:59:59 +0000"_qs;
+}
+
+void SmtpTest::dateInRfc5322Form()
+{
+    QFETCH(QDateTime, when);
+    QFETCH(QString, text);
+    QCOMPARE(TNMSMTP::Rfc5322Date(when), text);
+}
+
+void SmtpTest::everyMessageGetsItsOwnMessageId()
+{
+    QByteArrayList replies = {"250 hello\r\n"};
+    for (int i = 0; i < 2; ++i)
+        replies << "250 reset\r\n"
+                << "250 sender ok\r\n"
+                << "250 recipient ok\r\n"
+                << "354 go ahead\r\n"
+                << "250 queued\r\n";
+    Scripted s("220 ready\r\n", replies);
+    s.smtp->SetClearParams(false);
+    simpleMessage(s.smtp->PostMessage());
+    s.smtp->Connect();
+    QStringList ids;
+    for (int i = 0; i < 2; ++i) {
+        s.smtp->SendMail();
+        const qsizetype index = s.smtp->FinalHeader().IndexOfHeader(u"Message-ID"_qs);
+        QVERIFY(index >= 0);
+        ids << s.smtp->FinalHeader().at(index);
+    }
+    QVERIFY(ids.at(0).startsWith(u"Message-ID: <"_qs));
+    QVERIFY(ids.at(0).endsWith(u"@example.com>"_qs));
+    QVERIFY2(ids.at(0) != ids.at(1), qPrintable(ids.join(u" / "_qs)));
+    QVERIFY(s.smtp->FinalHeader().IndexOfHeader(u"Date"_qs) >= 0);
+    // A sender without a usable domain must not produce a malformed identifier.
+    QVERIFY(TNMSMTP::NewMessageId(u"no-at-sign"_qs).endsWith(u"@corvella.invalid>"_qs));
+}
+
+void SmtpTest::datesAndIdsGivenByTheCallerAreKept()
+{
+    Scripted s("220 ready\r\n", acceptAll(1));
+    TPostMessage& m = s.smtp->PostMessage();
+    simpleMessage(m);
+    m.Date = u"Mon, 2 Mar 2026 10:00:00 +0100"_qs;
+    m.MessageId = u"<fixed.1@example.com>"_qs;
+    s.smtp->Connect();
+    s.smtp->SendMail();
+    const QByteArray message = s.transport->message();
+    QVERIFY(message.contains("\r\nDate: Mon, 2 Mar 2026 10:00:00 +0100\r\n"));
+    QVERIFY(message.contains("\r\nMessage-ID: <fixed.1@example.com>\r\n"));
+    QCOMPARE(message.count("\r\nDate: "), 1);
+    QCOMPARE(message.count("\r\nMessage-ID: "), 1);
 }
 
 void SmtpTest::multiLineRepliesStayInStep()
@@ -276,8 +481,8 @@ void SmtpTest::lineBreaksAreRefusedBeforeAnythingIsSent_data()
 {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("text");
-    for (const char* field : {"FromName", "FromAddress", "Subject", "LocalProgram", "Date", "ReplyTo", "ToAddress",
-                              "ToCarbonCopy", "ToBlindCarbonCopy", "Attachments"}) {
+    for (const char* field : {"FromName", "FromAddress", "Subject", "LocalProgram", "Date", "MessageId", "ReplyTo",
+                              "ToAddress", "ToCarbonCopy", "ToBlindCarbonCopy", "Attachments"}) {
         QTest::addRow("%s with LF", field) << QString::fromLatin1(field) << u"x@example.com\nBcc: all@example.com"_qs;
         QTest::addRow("%s with CR", field) << QString::fromLatin1(field) << u"x@example.com\rRCPT TO:<a@b>"_qs;
         QTest::addRow("%s with NUL", field) << QString::fromLatin1(field) << QString(u"x@example.com\0"_qs);
@@ -297,6 +502,7 @@ void SmtpTest::lineBreaksAreRefusedBeforeAnythingIsSent()
         {u"Subject"_qs, [&] { m.Subject = text; }},
         {u"LocalProgram"_qs, [&] { m.LocalProgram = text; }},
         {u"Date"_qs, [&] { m.Date = text; }},
+        {u"MessageId"_qs, [&] { m.MessageId = text; }},
         {u"ReplyTo"_qs, [&] { m.ReplyTo = text; }},
         {u"ToAddress"_qs, [&] { m.ToAddress << text; }},
         {u"ToCarbonCopy"_qs, [&] { m.ToCarbonCopy << text; }},

@@ -1,0 +1,227 @@
+#include "MailServers.h"
+
+#include "mail/TNMSMTP.h"
+
+#include <QCryptographicHash>
+#include <QJsonObject>
+#include <QSslCertificate>
+#include <QTest>
+
+using namespace corvella;
+using namespace corvella::mail;
+
+namespace {
+
+QString errorOf(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const Error& error) {
+        return error.message();
+    }
+    return QString();
+}
+
+void fillMessage(TNMSMTP& smtp)
+{
+    TPostMessage& m = smtp.PostMessage();
+    m.FromName = u"Ali"_qs;
+    m.FromAddress = u"ali@example.com"_qs;
+    m.ToAddress = QStringList{u"veli@example.com"_qs};
+    m.Subject = u"Secured"_qs;
+    m.Body = QStringList{u"Over a logged-in connection."_qs};
+}
+
+void aim(TNMSMTP& smtp, quint16 port)
+{
+    smtp.SetHost(u"127.0.0.1"_qs);
+    smtp.SetPort(port);
+    smtp.SetUserID(u"ali"_qs);
+    smtp.SetTimeOut(5000);
+}
+
+} // namespace
+
+/// Login, EHLO and encryption against aiosmtpd, judged by what the server recorded.
+class SmtpSecurityTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void noSecurityKeepsThePlainDialogue();
+    void loginDelivers_data();
+    void loginDelivers();
+    void wrongPasswordSendsNothing();
+    void encryptedLoginDelivers_data();
+    void encryptedLoginDelivers();
+    void untrustedCertificateStopsBeforeLogin();
+    void serverWithoutStartTls();
+
+private:
+    QStringList tlsOptions(const QString& mode) const
+    {
+        return {mode, m_certificate.certificatePath(), m_certificate.keyPath()};
+    }
+
+    SelfSignedCertificate m_certificate;
+    QByteArray m_digest;
+};
+
+void SmtpSecurityTest::initTestCase()
+{
+    QVERIFY2(m_certificate.create(), qPrintable(m_certificate.error()));
+    const QList<QSslCertificate> certificates = QSslCertificate::fromPath(m_certificate.certificatePath());
+    QCOMPARE(certificates.size(), 1);
+    m_digest = certificates.first().digest(QCryptographicHash::Sha256);
+}
+
+void SmtpSecurityTest::noSecurityKeepsThePlainDialogue()
+{
+    RecordingSmtpServer server;
+    const quint16 port = server.start();
+    QVERIFY2(port != 0, qPrintable(server.error()));
+    TNMSMTP smtp;
+    aim(smtp, port);
+    fillMessage(smtp);
+    smtp.Connect();
+    smtp.SendMail();
+    smtp.Disconnect();
+    QCOMPARE(server.messageCount(), 1);
+    const QJsonObject received = server.message(1);
+    QCOMPARE(received.value(u"helo"_qs).toString(), u"ali"_qs);
+    QCOMPARE(received.value(u"extended"_qs).toBool(), false); // HELO, not EHLO
+    QCOMPARE(received.value(u"login"_qs).toString(), QString());
+    QVERIFY(smtp.Extensions().isEmpty());
+}
+
+void SmtpSecurityTest::loginDelivers_data()
+{
+    QTest::addColumn<QStringList>("exclude");
+    QTest::newRow("AUTH PLAIN") << QStringList{u"--exclude-auth"_qs, u"LOGIN"_qs};
+    QTest::newRow("AUTH LOGIN") << QStringList{u"--exclude-auth"_qs, u"PLAIN"_qs};
+}
+
+void SmtpSecurityTest::loginDelivers()
+{
+    QFETCH(QStringList, exclude);
+    RecordingSmtpServer server;
+    const quint16 port =
+        server.start(QStringList{u"--login"_qs, u"ali"_qs, u"s3cret pass"_qs, u"--plain-text-login"_qs} + exclude);
+    QVERIFY2(port != 0, qPrintable(server.error()));
+    TNMSMTP smtp;
+    aim(smtp, port);
+    smtp.SetPassword(u"s3cret pass"_qs);
+    smtp.SetAllowPlainTextLogin(true);
+    fillMessage(smtp);
+    smtp.Connect();
+    QVERIFY(smtp.HasExtension(u"AUTH"_qs));
+    smtp.SendMail();
+    smtp.Disconnect();
+    QCOMPARE(server.messageCount(), 1);
+    const QJsonObject received = server.message(1);
+    QCOMPARE(received.value(u"extended"_qs).toBool(), true);
+    QCOMPARE(received.value(u"login"_qs).toString(), u"ali"_qs);
+    QCOMPARE(received.value(u"subject"_qs).toString(), u"Secured"_qs);
+    QVERIFY(received.value(u"raw"_qs).toString().contains(u"\r\nMessage-ID: <"_qs));
+}
+
+void SmtpSecurityTest::wrongPasswordSendsNothing()
+{
+    RecordingSmtpServer server;
+    const quint16 port = server.start({u"--login"_qs, u"ali"_qs, u"right"_qs, u"--plain-text-login"_qs});
+    QVERIFY2(port != 0, qPrintable(server.error()));
+    TNMSMTP smtp;
+    aim(smtp, port);
+    smtp.SetPassword(u"wrong"_qs);
+    smtp.SetAllowPlainTextLogin(true);
+    fillMessage(smtp);
+    const QString error = errorOf([&] { smtp.Connect(); });
+    QVERIFY2(error.startsWith(u"535 "_qs), qPrintable(error));
+    QVERIFY(!error.contains(u"wrong"_qs));
+    QVERIFY(!smtp.LinkOpen());
+    QCOMPARE(server.messageCount(), 0);
+}
+
+void SmtpSecurityTest::encryptedLoginDelivers_data()
+{
+    QTest::addColumn<bool>("implicit");
+    QTest::addColumn<QString>("method");
+    QTest::newRow("STARTTLS, AUTH PLAIN") << false << u"PLAIN"_qs;
+    QTest::newRow("STARTTLS, AUTH LOGIN") << false << u"LOGIN"_qs;
+    QTest::newRow("TLS from the first byte, AUTH PLAIN") << true << u"PLAIN"_qs;
+}
+
+void SmtpSecurityTest::encryptedLoginDelivers()
+{
+    QFETCH(bool, implicit);
+    QFETCH(QString, method);
+    RecordingSmtpServer server;
+    const quint16 port = server.start(QStringList{u"--login"_qs, u"ali"_qs, u"s3cret"_qs, u"--exclude-auth"_qs,
+                                                  method == u"PLAIN"_qs ? u"LOGIN"_qs : u"PLAIN"_qs} +
+                                      tlsOptions(implicit ? u"--implicit-tls"_qs : u"--starttls"_qs));
+    QVERIFY2(port != 0, qPrintable(server.error()));
+    TNMSMTP smtp;
+    aim(smtp, port);
+    smtp.SetHost(u"localhost"_qs); // the name the certificate is made out to
+    smtp.SetSecurity(implicit ? SmtpSecurity::ImplicitTls : SmtpSecurity::StartTls);
+    smtp.SetPassword(u"s3cret"_qs);
+    smtp.AcceptCertificate(m_digest); // the user has seen this fingerprint and accepted it
+    fillMessage(smtp);
+    smtp.Connect();
+    QVERIFY(smtp.Encrypted());
+    QCOMPARE(smtp.ExtensionParameters(u"AUTH"_qs), QStringList{method});
+    QVERIFY(!smtp.HasExtension(u"STARTTLS"_qs)); // the list was asked for again inside TLS
+    smtp.SendMail();
+    smtp.Disconnect();
+    QCOMPARE(server.messageCount(), 1);
+    const QJsonObject received = server.message(1);
+    QCOMPARE(received.value(u"tls"_qs).toBool(), true);
+    QCOMPARE(received.value(u"login"_qs).toString(), u"ali"_qs);
+    QCOMPARE(received.value(u"subject"_qs).toString(), u"Secured"_qs);
+}
+
+void SmtpSecurityTest::untrustedCertificateStopsBeforeLogin()
+{
+    RecordingSmtpServer server;
+    const quint16 port =
+        server.start(QStringList{u"--login"_qs, u"ali"_qs, u"s3cret"_qs} + tlsOptions(u"--starttls"_qs));
+    QVERIFY2(port != 0, qPrintable(server.error()));
+    TNMSMTP smtp;
+    aim(smtp, port);
+    smtp.SetHost(u"localhost"_qs);
+    smtp.SetSecurity(SmtpSecurity::StartTls);
+    smtp.SetPassword(u"s3cret"_qs);
+    // An exception for some other certificate does not cover this one.
+    smtp.AcceptCertificate(QCryptographicHash::hash("another certificate", QCryptographicHash::Sha256));
+    fillMessage(smtp);
+    const QString error = errorOf([&] { smtp.Connect(); });
+    QVERIFY2(error.startsWith(u"TLS handshake failed: "_qs), qPrintable(error));
+    QVERIFY2(error.contains(u"self-signed"_qs, Qt::CaseInsensitive), qPrintable(error));
+    QCOMPARE(smtp.RefusedCertificateSha256(), m_digest); // what the user is shown to decide on
+    QVERIFY(!smtp.LinkOpen());
+    QCOMPARE(server.messageCount(), 0);
+
+    smtp.AcceptCertificate(m_digest);
+    smtp.Connect();
+    QVERIFY(smtp.Encrypted());
+    smtp.SendMail();
+    smtp.Disconnect();
+    QCOMPARE(server.messageCount(), 1);
+}
+
+void SmtpSecurityTest::serverWithoutStartTls()
+{
+    RecordingSmtpServer server;
+    const quint16 port = server.start({u"--login"_qs, u"ali"_qs, u"s3cret"_qs, u"--plain-text-login"_qs});
+    QVERIFY2(port != 0, qPrintable(server.error()));
+    TNMSMTP smtp;
+    aim(smtp, port);
+    smtp.SetSecurity(SmtpSecurity::StartTls);
+    smtp.SetPassword(u"s3cret"_qs);
+    fillMessage(smtp);
+    QCOMPARE(errorOf([&] { smtp.Connect(); }), u"The server does not offer STARTTLS; nothing was sent unencrypted"_qs);
+    QVERIFY(!smtp.LinkOpen());
+    QCOMPARE(server.messageCount(), 0);
+}
+
+QTEST_GUILESS_MAIN(SmtpSecurityTest)
+#include "tst_smtpsecurity.moc"
