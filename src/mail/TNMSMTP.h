@@ -122,6 +122,18 @@ private:
     void SayHelo();
     bool SayEhlo();
     void Login();
+    struct Envelope {
+        qsizetype accepted = 0;
+        /// Recipients the server put off with 452 (too many recipients), and its line.
+        QStringList deferred;
+        QString deferredReply;
+    };
+    /// MAIL FROM and RCPT TO for `recipients`, pipelined when the server allows.
+    Envelope SendEnvelope(const QString& from, const QStringList& recipients);
+    /// The next reply of a pipelined group, continuation lines read past.
+    QString NextReply();
+    void SendData();
+    void CheckMessageSize() const;
 
     QString m_userId;
     SmtpSecurity m_security = SmtpSecurity::None;

@@ -68,6 +68,33 @@ QJsonObject RecordingSmtpServer::message(int number) const
     return QJsonDocument::fromJson(file.readAll()).object();
 }
 
+int RecordingSmtpServer::sessionCount() const
+{
+    int count = 0;
+    while (QFile::exists(m_folder.filePath(u"session-%1.txt"_qs.arg(count + 1))))
+        ++count;
+    return count;
+}
+
+QStringList RecordingSmtpServer::commands(int session) const
+{
+    QFile file(m_folder.filePath(u"session-%1.txt"_qs.arg(session)));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QStringList lines = QString::fromUtf8(file.readAll()).split(u"\r\n"_qs);
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    QStringList commands;
+    bool inMessage = false;
+    for (const QString& line : std::as_const(lines)) {
+        if (inMessage && line != u"."_qs)
+            continue;
+        inMessage = line.compare(u"DATA"_qs, Qt::CaseInsensitive) == 0;
+        commands << line;
+    }
+    return commands;
+}
+
 bool SelfSignedCertificate::create()
 {
     QProcess openssl;

@@ -23,6 +23,11 @@ public:
     int messageCount() const;
     /// The nth accepted message (1 first) as the server recorded it.
     QJsonObject message(int number) const;
+    /// Connections the server has taken so far.
+    int sessionCount() const;
+    /// The command lines the nth connection (1 first) sent, as the server read them; the text of each message
+    /// between "DATA" and "." is left out.
+    QStringList commands(int session) const;
 
 private:
     QTemporaryDir m_folder;

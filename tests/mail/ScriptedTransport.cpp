@@ -45,6 +45,7 @@ qint64 ScriptedTransport::readLine(char* data, qint64 maxSize)
 void ScriptedTransport::write(const char* data, qint64 size)
 {
     m_written.append(data, size);
+    m_writes.append(QByteArray(data, size));
     m_pending.append(data, size);
     qsizetype end;
     while ((end = m_pending.indexOf("\r\n")) >= 0) {

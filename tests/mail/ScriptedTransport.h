@@ -18,6 +18,8 @@ public:
     const QByteArray& message() const { return m_message; }
     /// Every byte the client wrote.
     const QByteArray& written() const { return m_written; }
+    /// The client's writes one by one.
+    const QByteArrayList& writes() const { return m_writes; }
     int connectCount() const { return m_connectCount; }
 
     void lookupHost(const QString& name) override;
@@ -40,6 +42,7 @@ private:
     QStringList m_commands;
     QByteArray m_message;
     QByteArray m_written;
+    QByteArrayList m_writes;
     QByteArray m_pending;
     QByteArray m_input;
     bool m_connected = false;

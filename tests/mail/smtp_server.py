@@ -2,11 +2,14 @@
 
 Prints the port on the first line of its output, then records every message it accepts as FOLDER/N.json
 (envelope, raw message, and the message as Python's email package reads it) before it answers the final ".".
-Recipients whose address starts with "refused" get a 550. Ends when its standard input closes.
+Recipients whose address starts with "refused" get a 550. Everything each connection sends (after TLS, decrypted) is
+appended to FOLDER/session-N.txt as it arrives, so it is on disk before the server answers it. Ends when its standard
+input closes.
 
 Options: --login USER PASSWORD asks for a login with that account; --plain-text-login allows it without TLS;
 --exclude-auth METHOD hides a login method; --starttls CERT KEY offers and requires STARTTLS; --implicit-tls CERT KEY
-speaks TLS from the first byte.
+speaks TLS from the first byte; --pipelining announces PIPELINING; --max-recipients N answers 452 to every recipient
+of a transaction after the Nth.
 Run it with /usr/bin/python3: Debian's aiosmtpd is not seen by other Python installations.
 """
 
@@ -40,14 +43,39 @@ def tls_context(files):
     return context
 
 
+class RecordingSMTP(SMTP):
+    sessions = 0
+
+    def __init__(self, folder, *args, **kwargs):
+        super().__init__(*args, **kwargs)
+        RecordingSMTP.sessions += 1
+        self.transcript = os.path.join(folder, "session-%d.txt" % RecordingSMTP.sessions)
+        open(self.transcript, "wb").close()
+
+    def data_received(self, data):
+        with open(self.transcript, "ab") as out:
+            out.write(data)
+        super().data_received(data)
+
+
 class Recorder:
-    def __init__(self, folder):
+    def __init__(self, folder, pipelining, max_recipients):
         self.folder = folder
         self.count = 0
+        self.pipelining = pipelining
+        self.max_recipients = max_recipients
+
+    async def handle_EHLO(self, server, session, envelope, hostname, responses):
+        session.host_name = hostname
+        if self.pipelining:
+            responses.insert(1, "250-PIPELINING")
+        return responses
 
     async def handle_RCPT(self, server, session, envelope, address, rcpt_options):
         if address.startswith("refused"):
             return "550 5.1.1 <%s>: Recipient address rejected" % address
+        if self.max_recipients and len(envelope.rcpt_tos) >= self.max_recipients:
+            return "452 4.5.3 Error: too many recipients"
         envelope.rcpt_tos.append(address)
         return "250 2.1.5 Ok"
 
@@ -95,7 +123,7 @@ class Recorder:
 
 async def main(options):
     loop = asyncio.get_running_loop()
-    handler = Recorder(options.folder)
+    handler = Recorder(options.folder, options.pipelining, options.max_recipients)
     settings = {"hostname": "corvella-test"}
     if options.login:
         settings["authenticator"] = make_authenticator(*options.login)
@@ -109,7 +137,7 @@ async def main(options):
     if implicit:
         # aiosmtpd counts only STARTTLS as encryption; here the whole connection is.
         settings["auth_require_tls"] = False
-    server = await loop.create_server(lambda: SMTP(handler, **settings), "127.0.0.1", 0, ssl=implicit)
+    server = await loop.create_server(lambda: RecordingSMTP(options.folder, handler, **settings), "127.0.0.1", 0, ssl=implicit)
     print(server.sockets[0].getsockname()[1], flush=True)
     await loop.run_in_executor(None, sys.stdin.read)
     server.close()
@@ -127,4 +155,6 @@ if __name__ == "__main__":
     parser.add_argument("--exclude-auth", action="append", default=[])
     parser.add_argument("--starttls", nargs=2)
     parser.add_argument("--implicit-tls", nargs=2)
+    parser.add_argument("--pipelining", action="store_true")
+    parser.add_argument("--max-recipients", type=int, default=0)
     asyncio.run(main(parser.parse_args()))

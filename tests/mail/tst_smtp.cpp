@@ -96,6 +96,11 @@ private slots:
     void refusedLoginStopsWithTheServersLine();
     void noLoginOverPlainTextUnlessAllowed();
     void missingStartTlsStopsBeforeAnythingElse();
+    void pipelinedEnvelopeGoesInOneWrite();
+    void refusedSenderWhilePipelinedKeepsStep();
+    void tooManyRecipientsGoInTheNextTransaction();
+    void tooManyRecipientsWithNoneTakenStops();
+    void messageOverTheAnnouncedSizeIsNotSent();
     void linesSmuggledBeforeTlsAreRefused();
     void transportWithoutTlsSendsNothingMore();
     void dateInRfc5322Form_data();
@@ -321,6 +326,115 @@ void SmtpTest::noLoginOverPlainTextUnlessAllowed()
     QCOMPARE(errorOf([&] { s.smtp->Connect(); }), u"Login refused: the password would travel unencrypted"_qs);
     QCOMPARE(s.transport->commands(), QStringList({u"EHLO corvella"_qs, u"QUIT"_qs}));
     QVERIFY(!s.transport->written().contains("c2VjcmV0"));
+}
+
+/// EHLO (a password makes the session extended) announcing `extensions`, then a plain-text login.
+QByteArrayList extendedSession(const QByteArray& extensions)
+{
+    return {"250-mail.test\r\n" + extensions + "250 AUTH PLAIN\r\n", "235 2.7.0 Authentication successful\r\n"};
+}
+
+void loginWithoutTls(TNMSMTP& smtp)
+{
+    smtp.SetPassword(u"secret"_qs);
+    smtp.SetAllowPlainTextLogin(true);
+}
+
+void SmtpTest::pipelinedEnvelopeGoesInOneWrite()
+{
+    Scripted s("220 ready\r\n", extendedSession("250-PIPELINING\r\n") +
+                                    QByteArrayList{"250 reset\r\n", "250 sender ok\r\n", "250 ok\r\n",
+                                                   "550-5.1.1 no such user\r\n550 5.1.1 really\r\n", "250 ok\r\n",
+                                                   "354 go ahead\r\n", "250 queued\r\n", "221 bye\r\n"});
+    loginWithoutTls(*s.smtp);
+    simpleMessage(s.smtp->PostMessage());
+    s.smtp->PostMessage().ToBlindCarbonCopy = QStringList{u"Yok <nobody@example.com>"_qs, u"bcc@example.com"_qs};
+    QStringList refused;
+    s.smtp->OnRecipientNotFound = [&](TPowersock&, const QString& entry) { refused << entry; };
+    s.smtp->Connect();
+    s.smtp->SendMail();
+    s.smtp->Disconnect();
+
+    QVERIFY(s.transport->writes().contains(QByteArray("MAIL FROM:<ali@example.com>\r\n"
+                                                      "RCPT TO:<veli@example.com>\r\n"
+                                                      "RCPT TO:<nobody@example.com>\r\n"
+                                                      "RCPT TO:<bcc@example.com>\r\n")));
+    // The replies were matched to their commands in order, the two-line refusal to the second recipient.
+    QCOMPARE(refused, QStringList{u"Yok <nobody@example.com>"_qs});
+    QCOMPARE(s.transport->commands().mid(7), QStringList({u"DATA"_qs, u"<DATA>"_qs, u"."_qs, u"QUIT"_qs}));
+    QVERIFY(!s.smtp->LinkOpen());
+}
+
+void SmtpTest::refusedSenderWhilePipelinedKeepsStep()
+{
+    Scripted s("220 ready\r\n",
+               extendedSession("250-PIPELINING\r\n") + QByteArrayList{"250 reset\r\n", "553 5.7.1 sender rejected\r\n",
+                                                                      "503 5.5.1 need MAIL\r\n",
+                                                                      "503 5.5.1 need MAIL\r\n", "221 bye\r\n"});
+    loginWithoutTls(*s.smtp);
+    simpleMessage(s.smtp->PostMessage());
+    s.smtp->PostMessage().ToCarbonCopy = QStringList{u"cc@example.com"_qs};
+    s.smtp->Connect();
+    QCOMPARE(errorOf([&] { s.smtp->SendMail(); }), u"553 5.7.1 sender rejected\r\n"_qs);
+    // Had the recipients' replies been left unread, QUIT would read a 503 and fail.
+    s.smtp->Disconnect();
+    QCOMPARE(s.smtp->ReplyCode(), 221);
+    QVERIFY(!s.transport->commands().contains(u"DATA"_qs));
+}
+
+void SmtpTest::tooManyRecipientsGoInTheNextTransaction()
+{
+    Scripted s("220 ready\r\n",
+               {"250 hello\r\n", "250 reset\r\n", "250 sender ok\r\n", "250 ok\r\n",
+                "452 4.5.3 too many recipients\r\n", "550 5.1.1 no such user\r\n", "452 4.5.3 too many recipients\r\n",
+                "354 go ahead\r\n", "250 queued\r\n", "250 sender ok\r\n", "250 ok\r\n", "250 ok\r\n",
+                "354 go ahead\r\n", "250 queued\r\n", "221 bye\r\n"});
+    simpleMessage(s.smtp->PostMessage());
+    s.smtp->PostMessage().ToBlindCarbonCopy =
+        QStringList{u"b@example.com"_qs, u"nobody@example.com"_qs, u"d@example.com"_qs};
+    QStringList refused;
+    int successes = 0;
+    s.smtp->OnRecipientNotFound = [&](TPowersock&, const QString& entry) { refused << entry; };
+    s.smtp->OnSuccess = [&](TPowersock&) { ++successes; };
+    s.smtp->Connect();
+    s.smtp->SendMail();
+    s.smtp->Disconnect();
+    QCOMPARE(s.transport->commands(),
+             QStringList({u"HELO corvella"_qs, u"RSET"_qs, u"MAIL FROM:<ali@example.com>"_qs,
+                          u"RCPT TO:<veli@example.com>"_qs, u"RCPT TO:<b@example.com>"_qs,
+                          u"RCPT TO:<nobody@example.com>"_qs, u"RCPT TO:<d@example.com>"_qs, u"DATA"_qs, u"<DATA>"_qs,
+                          u"."_qs, u"MAIL FROM:<ali@example.com>"_qs, u"RCPT TO:<b@example.com>"_qs,
+                          u"RCPT TO:<d@example.com>"_qs, u"DATA"_qs, u"<DATA>"_qs, u"."_qs, u"QUIT"_qs}));
+    QCOMPARE(refused, QStringList{u"nobody@example.com"_qs}); // put off is not refused
+    QCOMPARE(successes, 1);
+    // The same message twice over, its Message-ID included.
+    const QByteArray message = s.transport->message();
+    QCOMPARE(message.left(message.size() / 2), message.mid(message.size() / 2));
+}
+
+void SmtpTest::tooManyRecipientsWithNoneTakenStops()
+{
+    Scripted s("220 ready\r\n", {"250 hello\r\n", "250 reset\r\n", "250 sender ok\r\n",
+                                 "452 4.3.1 Insufficient system storage\r\n", "221 bye\r\n"});
+    simpleMessage(s.smtp->PostMessage());
+    s.smtp->Connect();
+    // Another transaction would be put off the same way: the server's line stops the send instead.
+    QCOMPARE(errorOf([&] { s.smtp->SendMail(); }), u"452 4.3.1 Insufficient system storage\r\n"_qs);
+    QVERIFY(!s.transport->commands().contains(u"DATA"_qs));
+    QCOMPARE(s.transport->commands().count(u"MAIL FROM:<ali@example.com>"_qs), 1);
+}
+
+void SmtpTest::messageOverTheAnnouncedSizeIsNotSent()
+{
+    Scripted s("220 ready\r\n", extendedSession("250-SIZE 300\r\n") + QByteArrayList{"221 bye\r\n"});
+    loginWithoutTls(*s.smtp);
+    simpleMessage(s.smtp->PostMessage());
+    s.smtp->PostMessage().Body = QStringList{QString(400, u'x')};
+    s.smtp->Connect();
+    const QString error = errorOf([&] { s.smtp->SendMail(); });
+    QVERIFY2(error.endsWith(u"bytes long; the server takes at most 300"_qs), qPrintable(error));
+    QVERIFY(!s.transport->written().contains("MAIL FROM"));
+    s.smtp->Disconnect();
 }
 
 void SmtpTest::missingStartTlsStopsBeforeAnythingElse()

@@ -3,6 +3,7 @@
 #include "mail/TNMSMTP.h"
 
 #include <QCryptographicHash>
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QSslCertificate>
 #include <QTest>
@@ -20,6 +21,14 @@ QString errorOf(const std::function<void()>& action)
         return error.message();
     }
     return QString();
+}
+
+QStringList strings(const QJsonValue& value)
+{
+    QStringList list;
+    for (const QJsonValue& item : value.toArray())
+        list << item.toString();
+    return list;
 }
 
 void fillMessage(TNMSMTP& smtp)
@@ -55,6 +64,8 @@ private slots:
     void encryptedLoginDelivers();
     void untrustedCertificateStopsBeforeLogin();
     void serverWithoutStartTls();
+    void tooManyRecipientsGoInASecondTransaction_data();
+    void tooManyRecipientsGoInASecondTransaction();
 
 private:
     QStringList tlsOptions(const QString& mode) const
@@ -87,8 +98,9 @@ void SmtpSecurityTest::noSecurityKeepsThePlainDialogue()
     smtp.Disconnect();
     QCOMPARE(server.messageCount(), 1);
     const QJsonObject received = server.message(1);
-    QCOMPARE(received.value(u"helo"_qs).toString(), u"ali"_qs);
-    QCOMPARE(received.value(u"extended"_qs).toBool(), false); // HELO, not EHLO
+    QCOMPARE(server.sessionCount(), 1);
+    QCOMPARE(server.commands(1), QStringList({u"HELO ali"_qs, u"RSET"_qs, u"MAIL FROM:<ali@example.com>"_qs,
+                                              u"RCPT TO:<veli@example.com>"_qs, u"DATA"_qs, u"."_qs, u"QUIT"_qs}));
     QCOMPARE(received.value(u"login"_qs).toString(), QString());
     QVERIFY(smtp.Extensions().isEmpty());
 }
@@ -139,6 +151,10 @@ void SmtpSecurityTest::wrongPasswordSendsNothing()
     QVERIFY(!error.contains(u"wrong"_qs));
     QVERIFY(!smtp.LinkOpen());
     QCOMPARE(server.messageCount(), 0);
+    const QStringList commands = server.commands(1);
+    QCOMPARE(commands.first(), u"EHLO ali"_qs);
+    QVERIFY(commands.at(1).startsWith(u"AUTH PLAIN "_qs));
+    QCOMPARE(commands.mid(2), QStringList{u"QUIT"_qs});
 }
 
 void SmtpSecurityTest::encryptedLoginDelivers_data()
@@ -199,6 +215,8 @@ void SmtpSecurityTest::untrustedCertificateStopsBeforeLogin()
     QCOMPARE(smtp.RefusedCertificateSha256(), m_digest); // what the user is shown to decide on
     QVERIFY(!smtp.LinkOpen());
     QCOMPARE(server.messageCount(), 0);
+    // Not a byte after the failed handshake: no login, not even QUIT.
+    QCOMPARE(server.commands(1), QStringList({u"EHLO ali"_qs, u"STARTTLS"_qs}));
 
     smtp.AcceptCertificate(m_digest);
     smtp.Connect();
@@ -221,6 +239,54 @@ void SmtpSecurityTest::serverWithoutStartTls()
     QCOMPARE(errorOf([&] { smtp.Connect(); }), u"The server does not offer STARTTLS; nothing was sent unencrypted"_qs);
     QVERIFY(!smtp.LinkOpen());
     QCOMPARE(server.messageCount(), 0);
+}
+
+void SmtpSecurityTest::tooManyRecipientsGoInASecondTransaction_data()
+{
+    QTest::addColumn<bool>("pipelining");
+    QTest::newRow("HELO, one command at a time") << false;
+    QTest::newRow("EHLO with PIPELINING") << true;
+}
+
+void SmtpSecurityTest::tooManyRecipientsGoInASecondTransaction()
+{
+    QFETCH(bool, pipelining);
+    RecordingSmtpServer server;
+    QStringList options{u"--max-recipients"_qs, u"2"_qs};
+    if (pipelining)
+        options << u"--pipelining"_qs << u"--login"_qs << u"ali"_qs << u"s3cret"_qs << u"--plain-text-login"_qs;
+    const quint16 port = server.start(options);
+    QVERIFY2(port != 0, qPrintable(server.error()));
+    TNMSMTP smtp;
+    aim(smtp, port);
+    if (pipelining) {
+        smtp.SetPassword(u"s3cret"_qs);
+        smtp.SetAllowPlainTextLogin(true);
+    }
+    fillMessage(smtp);
+    smtp.PostMessage().ToBlindCarbonCopy = QStringList{u"b@example.com"_qs, u"refused@example.com"_qs,
+                                                       u"c@example.com"_qs, u"d@example.com"_qs, u"e@example.com"_qs};
+    QStringList refused;
+    smtp.OnRecipientNotFound = [&](TPowersock&, const QString& entry) { refused << entry; };
+    smtp.Connect();
+    QCOMPARE(smtp.HasExtension(u"PIPELINING"_qs), pipelining);
+    smtp.SendMail();
+    smtp.Disconnect();
+
+    QCOMPARE(server.sessionCount(), 1); // all on the same connection
+    QCOMPARE(server.messageCount(), 3);
+    QCOMPARE(strings(server.message(1)[u"rcpt_tos"]), QStringList({u"veli@example.com"_qs, u"b@example.com"_qs}));
+    QCOMPARE(strings(server.message(2)[u"rcpt_tos"]), QStringList({u"c@example.com"_qs, u"d@example.com"_qs}));
+    QCOMPARE(strings(server.message(3)[u"rcpt_tos"]), QStringList{u"e@example.com"_qs});
+    QCOMPARE(refused, QStringList{u"refused@example.com"_qs});
+    const auto messageId = [&](int n) {
+        const QString raw = server.message(n)[u"raw"_qs].toString();
+        const qsizetype at = raw.indexOf(u"\r\nMessage-ID: "_qs);
+        return at < 0 ? QString() : raw.mid(at, raw.indexOf(u"\r\n"_qs, at + 2) - at);
+    };
+    QVERIFY(!messageId(1).isEmpty());
+    QCOMPARE(messageId(2), messageId(1));
+    QCOMPARE(messageId(3), messageId(1));
 }
 
 QTEST_GUILESS_MAIN(SmtpSecurityTest)
