@@ -330,6 +330,7 @@ void TPowersock::Connect()
     m_cancelFlag = false;
     if (m_linkOpen)
         throw ESockError(u"Already connected"_qs);
+    m_refusedCertificate.clear();     // belongs to the failure of an earlier connection
     if (m_port < 0 || m_port > 65535) // would otherwise wrap to another port
         throw ESockError(LookupErrorMessage(10022));
 

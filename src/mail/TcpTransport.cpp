@@ -121,6 +121,8 @@ void TcpTransport::startEncryption(const QString& peerName)
 {
     m_sslFailure.clear();
     m_encrypting = true;
+    // The socket keeps the errors it was told to ignore across connections; each handshake judges afresh.
+    m_socket->ignoreSslErrors(QList<QSslError>());
     m_socket->setPeerVerifyName(peerName);
     m_socket->setPeerVerifyMode(QSslSocket::VerifyPeer);
     m_socket->startClientEncryption();

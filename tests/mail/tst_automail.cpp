@@ -9,7 +9,9 @@
 #include "store/widgets/Dialogs.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QCryptographicHash>
 #include <QFile>
 #include <QJsonArray>
 #include <QLineEdit>
@@ -18,6 +20,7 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSslCertificate>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTest>
@@ -104,6 +107,7 @@ struct MailWindow {
         window->findChild<QPushButton*>(u"Button4"_qs)->click();
         mail::Tfrm_automail::setFileChooser(previous);
     }
+    QComboBox* security() const { return window->findChild<QComboBox*>(u"ComboBox2"_qs); }
     bool runFieldsEnabled() const { return edit(u"Edit3"_qs)->isEnabled() && formats()->isEnabled(); }
 };
 
@@ -133,6 +137,9 @@ private slots:
     void clearAsksTwiceAndKeepsTheServer();
     void kapatFreesTheWindow();
     void listWindowFillsMailList();
+    void securityChoiceSetsThePort();
+    void encryptedLoginWithFingerprintPrompt();
+    void loginNeedsEncryptionOrConsent();
 
 private:
     QJsonObject message(int n) const { return m_server.message(m_before + n); }
@@ -400,6 +407,122 @@ void AutoMailTest::listWindowFillsMailList()
     list.mailButton()->click();
     QCOMPARE(fixture.scalar(u"select group_concat([e-mail], '|') from maillist"_qs).toString(), u"a@x.test"_qs);
     QCOMPARE(list.findChildren<mail::Tfrm_automail*>().size(), 2);
+}
+
+void AutoMailTest::securityChoiceSetsThePort()
+{
+    MailWindow w({}, 25);
+    QComboBox* security = w.security();
+    QLineEdit* port = w.edit(u"Edit2"_qs);
+    QCOMPARE(security->count(), 3);
+    QCOMPARE(security->itemText(0), u"None"_qs);
+    QCOMPARE(security->itemText(1), u"STARTTLS"_qs);
+    QCOMPARE(security->itemText(2), u"SSL/TLS"_qs);
+    QCOMPARE(security->currentIndex(), 0);
+    QCOMPARE(w.edit(u"Edit8"_qs)->echoMode(), QLineEdit::Password);
+
+    security->setCurrentIndex(1);
+    QCOMPARE(port->text(), u"587"_qs);
+    security->setCurrentIndex(2);
+    QCOMPARE(port->text(), u"465"_qs);
+    security->setCurrentIndex(0);
+    QCOMPARE(port->text(), u"25"_qs);
+
+    // A port the user typed stays whatever the choice ...
+    port->selectAll();
+    QTest::keyClicks(port, u"2525"_qs);
+    security->setCurrentIndex(1);
+    QCOMPARE(port->text(), u"2525"_qs);
+    // ... until the user empties the field.
+    port->selectAll();
+    QTest::keyClick(port, Qt::Key_Backspace);
+    security->setCurrentIndex(2);
+    QCOMPARE(port->text(), u"465"_qs);
+}
+
+void AutoMailTest::encryptedLoginWithFingerprintPrompt()
+{
+    SelfSignedCertificate certificate;
+    QVERIFY2(certificate.create(), qPrintable(certificate.error()));
+    const QString fingerprint = QString::fromLatin1(QSslCertificate::fromPath(certificate.certificatePath())
+                                                        .value(0)
+                                                        .digest(QCryptographicHash::Sha256)
+                                                        .toHex(':')
+                                                        .toUpper());
+    RecordingSmtpServer server;
+    const quint16 port = server.start({u"--login"_qs, u"client.test"_qs, u"pa55 word"_qs, u"--starttls"_qs,
+                                       certificate.certificatePath(), certificate.keyPath()});
+    QVERIFY2(port != 0, qPrintable(server.error()));
+
+    MessageLog log;
+    MailWindow w(addresses(3), port, u"2"_qs);
+    w.edit(u"Edit1"_qs)->setText(u"localhost"_qs); // the name the certificate is made out to
+    w.security()->setCurrentIndex(1);
+    w.edit(u"Edit2"_qs)->setText(QString::number(port));
+    w.edit(u"Edit8"_qs)->setText(u"pa55 word"_qs);
+    QStringList statuses;
+    mail::TNMSMTP& smtp = *w.window->mailer();
+    smtp.OnStatus = [&](mail::TPowersock&, const QString& status) { statuses << status; };
+    smtp.SetReportLevel(8);
+    connect(w.window->findChild<QStatusBar*>(), &QStatusBar::messageChanged, this,
+            [&](const QString& text) { statuses << text; });
+
+    // Refused: the run stops with the reason, and nothing went to the server.
+    log.answers = {QMessageBox::No};
+    w.send();
+    QCOMPARE(log.texts.size(), 2);
+    QVERIFY2(log.texts.at(0).contains(fingerprint), qPrintable(log.texts.at(0)));
+    QVERIFY2(log.texts.at(0).contains(u"self-signed"_qs, Qt::CaseInsensitive), qPrintable(log.texts.at(0)));
+    QVERIFY2(log.texts.at(1).startsWith(u"TLS handshake failed"_qs), qPrintable(log.texts.at(1)));
+    QCOMPARE(server.messageCount(), 0);
+    QCOMPARE(server.commands(1), QStringList({u"EHLO client.test"_qs, u"STARTTLS"_qs}));
+
+    // Accepted: both batches go over TLS, logged in.
+    log.texts.clear();
+    log.answers = {QMessageBox::Yes};
+    w.send();
+    QCOMPARE(log.texts.size(), 2);
+    QVERIFY(log.texts.at(0).contains(fingerprint));
+    QCOMPARE(log.texts.at(1), u"Gönderme tamamlandı..."_qs);
+    QCOMPARE(server.messageCount(), 2);
+    for (int n = 1; n <= 2; ++n) {
+        QCOMPARE(server.message(n)[u"tls"_qs].toBool(), true);
+        QCOMPARE(server.message(n)[u"login"_qs].toString(), u"client.test"_qs);
+    }
+    QCOMPARE(strings(server.message(2)[u"rcpt_tos"_qs]),
+             (QStringList{u"sender@example.test"_qs, u"user3@example.test"_qs}));
+
+    // The trust lasted for that sending only: the next one asks again.
+    log.texts.clear();
+    log.answers = {QMessageBox::No};
+    w.send();
+    QVERIFY2(!log.texts.isEmpty() && log.texts.first().contains(fingerprint), qPrintable(log.texts.join(u"|"_qs)));
+    QCOMPARE(server.messageCount(), 2);
+
+    const QString seen = statuses.join(u'|') + log.texts.join(u'|');
+    QVERIFY(!seen.contains(u"pa55"_qs));
+    QVERIFY(!seen.contains(QString::fromLatin1(QByteArray("\0client.test\0pa55 word", 22).toBase64())));
+}
+
+void AutoMailTest::loginNeedsEncryptionOrConsent()
+{
+    RecordingSmtpServer server;
+    const quint16 port = server.start({u"--login"_qs, u"client.test"_qs, u"pw"_qs, u"--plain-text-login"_qs});
+    QVERIFY2(port != 0, qPrintable(server.error()));
+    MessageLog log;
+    MailWindow w(addresses(1), port);
+    w.edit(u"Edit8"_qs)->setText(u"pw"_qs);
+    w.send();
+    QCOMPARE(log.texts, QStringList{u"Login refused: the password would travel unencrypted"_qs});
+    QCOMPARE(server.messageCount(), 0);
+
+    log.texts.clear();
+    w.window->findChild<QCheckBox*>(u"CheckBox1"_qs)->setChecked(true);
+    w.send();
+    QCOMPARE(log.texts, QStringList{u"Gönderme tamamlandı..."_qs});
+    QCOMPARE(server.messageCount(), 1);
+    QCOMPARE(server.message(1)[u"login"_qs].toString(), u"client.test"_qs);
+    QCOMPARE(server.message(1)[u"tls"_qs].toBool(), false);
 }
 
 QTEST_MAIN(AutoMailTest)

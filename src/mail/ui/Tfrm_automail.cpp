@@ -8,6 +8,7 @@
 #include "store/widgets/Dialogs.h"
 #include "store/widgets/WindowStyle.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileDialog>
@@ -24,6 +25,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <array>
 
 namespace corvella::mail {
 
@@ -113,12 +115,27 @@ void Tfrm_automail::buildUi()
     Edit1 = edit(u"Edit1"_qs, TabSheet1);
     Edit2 = edit(u"Edit2"_qs, TabSheet1);
     Edit2->setText(u"25"_qs);
+    // Only the user's own typing pins the port; emptying the field lets it follow the security choice again.
+    connect(Edit2, &QLineEdit::textEdited, this, [this](const QString& text) { m_portTyped = !text.isEmpty(); });
     Edit4 = edit(u"Edit4"_qs, TabSheet1);
     Edit5 = edit(u"Edit5"_qs, TabSheet1);
     Edit6 = edit(u"Edit6"_qs, TabSheet1);
-    const std::pair<QString, QLineEdit*> connectionRows[] = {
-        {u"Mail Server"_qs, Edit1}, {u"Port"_qs, Edit2}, {u"User ID "_qs, Edit4},
-        {u"Name"_qs, Edit5},        {u"e-mail"_qs, Edit6},
+    ComboBox2 = new QComboBox(TabSheet1);
+    ComboBox2->setObjectName(u"ComboBox2"_qs);
+    ComboBox2->addItems({u"None"_qs, u"STARTTLS"_qs, u"SSL/TLS"_qs});
+    connect(ComboBox2, &QComboBox::currentIndexChanged, this,
+            [this](int index) { ui::guard(this, [&] { ComboBox2Change(index); }); });
+    // Held in this field only: never written to the contact file or any settings.
+    Edit8 = edit(u"Edit8"_qs, TabSheet1);
+    Edit8->setEchoMode(QLineEdit::Password);
+    CheckBox1 = new QCheckBox(u"Allow login without encryption"_qs, TabSheet1);
+    CheckBox1->setObjectName(u"CheckBox1"_qs);
+
+    const std::pair<QString, QWidget*> connectionRows[] = {
+        {u"Mail Server"_qs, Edit1},
+        {u"Security"_qs, ComboBox2},
+        {u"Port"_qs, Edit2},
+        {u"User ID "_qs, Edit4},
     };
     int row = 0;
     for (const auto& [caption, field] : connectionRows) {
@@ -126,7 +143,19 @@ void Tfrm_automail::buildUi()
         connection->addWidget(field, row, 1);
         ++row;
     }
+    // The password sits beside the user id it belongs to.
+    connection->addWidget(new QLabel(u"Password"_qs, TabSheet1), row - 1, 2);
+    connection->addWidget(Edit8, row - 1, 3);
+    connection->addWidget(CheckBox1, row, 3);
+    ++row;
+    for (const auto& [caption, field] : {std::pair{u"Name"_qs, Edit5}, std::pair{u"e-mail"_qs, Edit6}}) {
+        connection->addWidget(new QLabel(caption, TabSheet1), row, 0);
+        connection->addWidget(field, row, 1);
+        ++row;
+    }
     connection->setRowStretch(row, 1);
+    connection->setColumnStretch(1, 1);
+    connection->setColumnStretch(3, 1);
 
     auto* sending = new QGridLayout(TabSheet2);
     Edit7 = edit(u"Edit7"_qs, TabSheet2);
@@ -344,14 +373,23 @@ void Tfrm_automail::Button9Click()
     }
     m_running = false;
     if (finished) {
+        forgetCredentials();
         ui::showMessage(this, u"Gönderme tamamlandı..."_qs);
         setRunFieldsEnabled(true);
     }
 }
 
+void Tfrm_automail::forgetCredentials()
+{
+    // The password lives on in its field only, and a trusted certificate is asked about again next run.
+    NMSMTP1->SetPassword(QString());
+    NMSMTP1->AcceptCertificate(QByteArray());
+}
+
 void Tfrm_automail::stopRun()
 {
     m_running = false;
+    forgetCredentials();
     setRunFieldsEnabled(true);
     // A connection broken off mid-message would carry the next run's commands into that message's text.
     if (NMSMTP1->LinkOpen())
@@ -417,12 +455,8 @@ void Tfrm_automail::restoreSharedParts(const QStringList& attachments)
 void Tfrm_automail::sendBatch(const QStringList& attachments)
 {
     TNMSMTP& smtp = *NMSMTP1;
-    if (!smtp.LinkOpen()) {
-        smtp.SetHost(Edit1->text());
-        smtp.SetPort(wholeNumber(Edit2->text()));
-        smtp.SetUserID(Edit4->text());
-        smtp.Connect();
-    }
+    if (!smtp.LinkOpen())
+        connectMailer();
     if (!smtp.LinkOpen()) {
         ui::showMessage(this, u"Bir  SMTP sunucuya baglanti yok..."_qs, QMessageBox::Ok, QMessageBox::Critical);
         throw RunEnded();
@@ -438,6 +472,55 @@ void Tfrm_automail::sendBatch(const QStringList& attachments)
     if (smtp.LinkOpen())
         smtp.Disconnect();
     message.ToBlindCarbonCopy.clear();
+}
+
+void Tfrm_automail::connectMailer()
+{
+    TNMSMTP& smtp = *NMSMTP1;
+    smtp.SetHost(Edit1->text());
+    smtp.SetPort(wholeNumber(Edit2->text()));
+    smtp.SetUserID(Edit4->text());
+    smtp.SetSecurity(std::array{SmtpSecurity::None, SmtpSecurity::StartTls,
+                                SmtpSecurity::ImplicitTls}[std::max(0, ComboBox2->currentIndex())]);
+    smtp.SetPassword(Edit8->text());
+    smtp.SetAllowPlainTextLogin(CheckBox1->isChecked());
+    try {
+        smtp.Connect();
+    } catch (const ESockError& error) {
+        if (smtp.RefusedCertificateSha256().isEmpty() || !acceptCertificate(error.message()))
+            throw;
+        smtp.Connect();
+    }
+}
+
+bool Tfrm_automail::acceptCertificate(const QString& failure)
+{
+    // The user compares the fingerprint with the one the provider publishes; the exception lasts for this run.
+    const QString fingerprint = QString::fromLatin1(NMSMTP1->RefusedCertificateSha256().toHex(':').toUpper());
+    const QString question = u"%1\n\nSHA-256 fingerprint of the server's certificate:\n%2\n\n"
+                             u"Trust this certificate for this sending?"_qs.arg(failure, fingerprint);
+    if (ui::showMessage(this, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Warning) != QMessageBox::Yes)
+        return false;
+    NMSMTP1->AcceptCertificate(NMSMTP1->RefusedCertificateSha256());
+    return true;
+}
+
+int Tfrm_automail::defaultPort(int securityIndex)
+{
+    switch (securityIndex) {
+    case 1:
+        return 587; // submission, upgraded with STARTTLS
+    case 2:
+        return 465; // submission over TLS from the first byte
+    default:
+        return 25;
+    }
+}
+
+void Tfrm_automail::ComboBox2Change(int index)
+{
+    if (!m_portTyped)
+        Edit2->setText(QString::number(defaultPort(index)));
 }
 
 void Tfrm_automail::setRunFieldsEnabled(bool enabled)

@@ -4,6 +4,7 @@
 
 #include <functional>
 
+class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QListWidget;
@@ -49,6 +50,10 @@ public:
     void Button8Click();
     void BitBtn2Click();
     void ComboBox1Change(int index);
+    void ComboBox2Change(int index);
+
+    /// The port each "Security" choice uses unless the user typed another.
+    static int defaultPort(int securityIndex);
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -62,9 +67,12 @@ private:
     int batchSize();
     void runBatches(int k);
     void stopRun();
+    void forgetCredentials();
     void prepareMessage(const QStringList& attachments);
     void restoreSharedParts(const QStringList& attachments);
     void sendBatch(const QStringList& attachments);
+    void connectMailer();
+    bool acceptCertificate(const QString& failure);
     void setRunFieldsEnabled(bool enabled);
     void setStatus(const QString& text);
     void setProgress(int position);
@@ -81,6 +89,9 @@ private:
     QLineEdit* Edit4 = nullptr;
     QLineEdit* Edit5 = nullptr;
     QLineEdit* Edit6 = nullptr;
+    QComboBox* ComboBox2 = nullptr;
+    QLineEdit* Edit8 = nullptr;
+    QCheckBox* CheckBox1 = nullptr;
     QLineEdit* Edit7 = nullptr;
     QLineEdit* Edit10 = nullptr;
     QListWidget* ListBox1 = nullptr;
@@ -93,6 +104,7 @@ private:
     QPlainTextEdit* Memo1 = nullptr;
     QStatusBar* StatusBar1 = nullptr;
 
+    bool m_portTyped = false;
     bool m_running = false;
     bool m_stopRequested = false;
     bool m_freeWhenStopped = false;
