@@ -2,12 +2,21 @@
 
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QThread>
 
 #include <unistd.h>
+
+QStringList strings(const QJsonValue& array)
+{
+    QStringList list;
+    for (const QJsonValue& value : array.toArray())
+        list << value.toString();
+    return list;
+}
 
 quint16 freeLoopbackPort()
 {

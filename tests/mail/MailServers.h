@@ -5,6 +5,9 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+/// The strings of a JSON array, as the recording server writes its lists.
+QStringList strings(const QJsonValue& array);
+
 /// A free TCP port on 127.0.0.1 at the time of asking.
 quint16 freeLoopbackPort();
 

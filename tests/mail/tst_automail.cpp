@@ -52,14 +52,6 @@ QStringList addresses(int count, const QString& prefix = u"user"_qs)
     return list;
 }
 
-QStringList strings(const QJsonValue& array)
-{
-    QStringList list;
-    for (const QJsonValue& value : array.toArray())
-        list << value.toString();
-    return list;
-}
-
 /// An auto-mail window on a contact file whose maillist holds the given rows, filled in to send to `port`.
 struct MailWindow {
     test::ContactFileFixture fixture;

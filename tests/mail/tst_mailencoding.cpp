@@ -1,3 +1,4 @@
+#include "ErrorOf.h"
 #include "mail/MimeText.h"
 #include "mail/TExStringList.h"
 #include "mail/TNMUUProcessor.h"
@@ -10,6 +11,7 @@
 
 using namespace corvella;
 using namespace corvella::mail;
+using corvella::test::errorOf;
 
 namespace {
 
@@ -62,16 +64,6 @@ QByteArray randomBytes(qsizetype size, quint32 seed)
     for (char& c : bytes)
         c = char(random.bounded(256));
     return bytes;
-}
-
-QString errorOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const Error& error) {
-        return error.message();
-    }
-    return QString();
 }
 
 QByteArray decodeQuotedPrintable(const QByteArrayList& lines)

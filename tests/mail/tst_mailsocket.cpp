@@ -1,3 +1,4 @@
+#include "ErrorOf.h"
 #include "MailServers.h"
 
 #include "mail/TPowersock.h"
@@ -11,6 +12,7 @@
 
 using namespace corvella;
 using namespace corvella::mail;
+using corvella::test::errorOf;
 
 namespace {
 
@@ -48,16 +50,6 @@ private:
     QByteArrayList m_replies;
     qsizetype m_answered = 0;
 };
-
-QString errorOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const Error& error) {
-        return error.message();
-    }
-    return QString();
-}
 
 void connectTo(TPowersock& socket, quint16 port)
 {

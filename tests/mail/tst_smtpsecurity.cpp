@@ -1,3 +1,4 @@
+#include "ErrorOf.h"
 #include "MailServers.h"
 
 #include "mail/TNMSMTP.h"
@@ -10,26 +11,9 @@
 
 using namespace corvella;
 using namespace corvella::mail;
+using corvella::test::errorOf;
 
 namespace {
-
-QString errorOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const Error& error) {
-        return error.message();
-    }
-    return QString();
-}
-
-QStringList strings(const QJsonValue& value)
-{
-    QStringList list;
-    for (const QJsonValue& item : value.toArray())
-        list << item.toString();
-    return list;
-}
 
 void fillMessage(TNMSMTP& smtp)
 {

@@ -50,9 +50,8 @@ QList<PdfWord> wordsWithText(const QList<PdfWord>& words, const QString& text)
     for (const PdfWord& word : words)
         if (word.text == text)
             matching << word;
-    std::sort(matching.begin(), matching.end(), [](const PdfWord& a, const PdfWord& b) {
-        return std::tie(a.yMin, a.xMin) < std::tie(b.yMin, b.xMin);
-    });
+    std::sort(matching.begin(), matching.end(),
+              [](const PdfWord& a, const PdfWord& b) { return std::tie(a.yMin, a.xMin) < std::tie(b.yMin, b.xMin); });
     return matching;
 }
 

@@ -1,3 +1,4 @@
+#include "ErrorOf.h"
 #include "print/PdfSurface.h"
 #include "print/PrintGeometry.h"
 #include "print/PrinterSurface.h"
@@ -22,6 +23,8 @@ using Step = std::function<void(print::Tgenel&)>;
 Q_DECLARE_METATYPE(print::Orientation)
 Q_DECLARE_METATYPE(Step)
 
+using corvella::test::errorOf;
+
 namespace {
 
 constexpr double PointMm = 25.4 / 72;
@@ -34,19 +37,8 @@ struct Recorder {
     explicit Recorder(QSize portraitDots = QSize(2471, 3494))
         : surface(new print::RecordingSurface(portraitDots))
         , printer(std::unique_ptr<print::PrintSurface>(surface))
-    {
-    }
+    {}
 };
-
-QString errorOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const Error& error) {
-        return error.message();
-    }
-    return QString();
-}
 
 } // namespace
 
@@ -83,9 +75,8 @@ void PrintHelpersTest::millimetresToDots_data()
 {
     QTest::addColumn<int>("mm");
     QTest::addColumn<int>("dots");
-    const QList<std::pair<int, int>> table = {{0, 0},      {1, 12},     {2, 24},     {4, 47},       {5, 59},
-                                              {10, 118},   {15, 176},   {70, 824},   {100, 1176},   {210, 2471},
-                                              {297, 3494}, {-5, -59}};
+    const QList<std::pair<int, int>> table = {{0, 0},    {1, 12},   {2, 24},     {4, 47},     {5, 59},     {10, 118},
+                                              {15, 176}, {70, 824}, {100, 1176}, {210, 2471}, {297, 3494}, {-5, -59}};
     for (const auto& [mm, dots] : table)
         QTest::addRow("%d mm", mm) << mm << dots;
 }
@@ -224,8 +215,7 @@ void PrintHelpersTest::jobOrderErrors_data()
         << true << Step([](auto& p) { p.SetOrientationByWord(u"yan"_qs); }) << QString();
     QTest::newRow("new page outside a job") << false << Step([](auto& p) { p.NewPage(); }) << notPrinting;
     QTest::newRow("end outside a job") << false << Step([](auto& p) { p.EndDocument(); }) << notPrinting;
-    QTest::newRow("text outside a job") << false << Step([](auto& p) { p.PrintText(1, 1, u"x"_qs); })
-                                        << notPrinting;
+    QTest::newRow("text outside a job") << false << Step([](auto& p) { p.PrintText(1, 1, u"x"_qs); }) << notPrinting;
     QTest::newRow("line outside a job") << false << Step([](auto& p) { p.DrawLine(1, 1, 2, 2); }) << notPrinting;
     QTest::newRow("font outside a job") << false << Step([](auto& p) { p.SetFont(u"Arial"_qs, 8); }) << QString();
     QTest::newRow("page height outside a job") << false << Step([](auto& p) { p.PageHeightMm(); }) << QString();

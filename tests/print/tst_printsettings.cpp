@@ -116,17 +116,10 @@ struct SettingsWindow {
         window->setTestPrintProgram(path);
     }
 
-    QVariant stored(const QString& column)
-    {
-        return fixture.scalar(u"select ["_qs + column + u"] from YAYAR"_qs);
-    }
+    QVariant stored(const QString& column) { return fixture.scalar(u"select ["_qs + column + u"] from YAYAR"_qs); }
     double viewed(const QString& column) { return window->table()->fieldByName(column).asFloat(); }
 
-    template <class T = QPushButton>
-    T* child(const QString& name)
-    {
-        return window->findChild<T*>(name);
-    }
+    template <class T = QPushButton> T* child(const QString& name) { return window->findChild<T*>(name); }
 };
 
 const QString XDistancePrompt = u"Lütfen \"X\" harfleri arasındaki uzaklığı mm. cinsinden yazınız."_qs;
@@ -185,10 +178,10 @@ void PrintSettingsTest::looksAsDesigned()
     QVERIFY(!(w.windowFlags() & Qt::WindowMinMaxButtonsHint));
 
     const QList<std::pair<QString, QString>> buttons = {
-        {u"BitBtn2"_qs, u"Select"_qs},     {u"BitBtn1"_qs, u"Select"_qs},
-        {u"BitBtn3"_qs, u"Select"_qs},     {u"BitBtn8"_qs, u"Test / &Set"_qs},
-        {u"BitBtn4"_qs, u"T&est"_qs},      {u"BitBtn9"_qs, u"Advanced &Label Settings"_qs},
-        {u"BitBtn5"_qs, u"&OK"_qs},        {u"BitBtn6"_qs, u"&Cancel"_qs},
+        {u"BitBtn2"_qs, u"Select"_qs}, {u"BitBtn1"_qs, u"Select"_qs},
+        {u"BitBtn3"_qs, u"Select"_qs}, {u"BitBtn8"_qs, u"Test / &Set"_qs},
+        {u"BitBtn4"_qs, u"T&est"_qs},  {u"BitBtn9"_qs, u"Advanced &Label Settings"_qs},
+        {u"BitBtn5"_qs, u"&OK"_qs},    {u"BitBtn6"_qs, u"&Cancel"_qs},
     };
     for (const auto& [name, caption] : buttons) {
         auto* button = s.child(name);
@@ -202,14 +195,14 @@ void PrintSettingsTest::looksAsDesigned()
         bool readOnly;
     };
     const QList<Box> boxes = {
-        {"DBEdit1", u"Başlık Fontu Adı"_qs, true},         {"DBEdit2", u"Başlık Fontu Boyutu"_qs, true},
-        {"DBEdit3", u"Normal Yazı Fontu Adı"_qs, true},    {"DBEdit4", u"Normal Yazı Fontu Boyutu"_qs, true},
-        {"DBEdit5", u"Liste Fontu Adı"_qs, true},          {"DBEdit6", u"Liste Fontu Boyutu"_qs, true},
-        {"DBEdit13", u"Karakter Genişliği"_qs, true},      {"DBEdit12", u"Etiket Y Eksen Oranı"_qs, true},
-        {"DBEdit14", u"Etiket Genişliği"_qs, false},       {"DBEdit15", u"Etiket Yüksekliği"_qs, false},
-        {"DBEdit16", u"Yatay Etiket Aralığı"_qs, false},   {"DBEdit17", u"Dikey Etiket Aralığı"_qs, false},
+        {"DBEdit1", u"Başlık Fontu Adı"_qs, true},          {"DBEdit2", u"Başlık Fontu Boyutu"_qs, true},
+        {"DBEdit3", u"Normal Yazı Fontu Adı"_qs, true},     {"DBEdit4", u"Normal Yazı Fontu Boyutu"_qs, true},
+        {"DBEdit5", u"Liste Fontu Adı"_qs, true},           {"DBEdit6", u"Liste Fontu Boyutu"_qs, true},
+        {"DBEdit13", u"Karakter Genişliği"_qs, true},       {"DBEdit12", u"Etiket Y Eksen Oranı"_qs, true},
+        {"DBEdit14", u"Etiket Genişliği"_qs, false},        {"DBEdit15", u"Etiket Yüksekliği"_qs, false},
+        {"DBEdit16", u"Yatay Etiket Aralığı"_qs, false},    {"DBEdit17", u"Dikey Etiket Aralığı"_qs, false},
         {"DBEdit18", u"Satırdaki Etiket Sayısı"_qs, false}, {"DBEdit9", u"Yazdırma X Eksen Oranı"_qs, false},
-        {"DBEdit7", u"Yazdırma Y Eksen Oranı"_qs, false},  {"DBEdit11", u"Liste Satır Aralığı"_qs, false},
+        {"DBEdit7", u"Yazdırma Y Eksen Oranı"_qs, false},   {"DBEdit11", u"Liste Satır Aralığı"_qs, false},
     };
     QCOMPARE(w.findChildren<ui::DBEdit*>().size(), boxes.size());
     for (const Box& box : boxes) {
@@ -240,12 +233,11 @@ void PrintSettingsTest::looksAsDesigned()
             QCOMPARE(label->buddy(), s.child<ui::DBEdit>(u"DBEdit11"_qs));
 
     // Top to bottom: fonts, label printer, ratios, line height, OK and Cancel.
-    const QStringList order = {u"BitBtn2"_qs, u"BitBtn1"_qs, u"BitBtn3"_qs, u"DBEdit13"_qs, u"DBEdit12"_qs,
-                               u"DBEdit14"_qs, u"DBEdit16"_qs, u"DBEdit18"_qs, u"DBEdit9"_qs, u"DBEdit7"_qs,
-                               u"DBEdit11"_qs, u"BitBtn5"_qs};
+    const QStringList order = {u"BitBtn2"_qs,  u"BitBtn1"_qs,  u"BitBtn3"_qs,  u"DBEdit13"_qs,
+                               u"DBEdit12"_qs, u"DBEdit14"_qs, u"DBEdit16"_qs, u"DBEdit18"_qs,
+                               u"DBEdit9"_qs,  u"DBEdit7"_qs,  u"DBEdit11"_qs, u"BitBtn5"_qs};
     for (qsizetype i = 1; i < order.size(); ++i)
-        QVERIFY2(s.child<QWidget>(order.at(i - 1))->y() < s.child<QWidget>(order.at(i))->y(),
-                 qPrintable(order.at(i)));
+        QVERIFY2(s.child<QWidget>(order.at(i - 1))->y() < s.child<QWidget>(order.at(i))->y(), qPrintable(order.at(i)));
 
     // Nothing covers anything else, and everything lies inside the window.
     QList<QWidget*> placed;
@@ -267,9 +259,9 @@ void PrintSettingsTest::boxesShowTheirPictures()
                  u"[Etiket Y Eksen Oranı] = 0, [Liste Satır Aralığı] = 1234, [Sol Boşluk] = 2.5"_qs);
     });
     const QList<std::pair<QString, QString>> shown = {
-        {u"DBEdit2"_qs, u"14"_qs},      {u"DBEdit13"_qs, u"2.55"_qs},  {u"DBEdit12"_qs, u".00"_qs},
-        {u"DBEdit9"_qs, u"100.00"_qs},  {u"DBEdit7"_qs, u"98.04"_qs},  {u"DBEdit11"_qs, u"1,234"_qs},
-        {u"DBEdit14"_qs, u"70"_qs},     {u"DBEdit1"_qs, u"Arial"_qs},
+        {u"DBEdit2"_qs, u"14"_qs},     {u"DBEdit13"_qs, u"2.55"_qs}, {u"DBEdit12"_qs, u".00"_qs},
+        {u"DBEdit9"_qs, u"100.00"_qs}, {u"DBEdit7"_qs, u"98.04"_qs}, {u"DBEdit11"_qs, u"1,234"_qs},
+        {u"DBEdit14"_qs, u"70"_qs},    {u"DBEdit1"_qs, u"Arial"_qs},
     };
     for (const auto& [name, text] : shown)
         QCOMPARE(s.child<ui::DBEdit>(name)->text(), text);
@@ -540,8 +532,7 @@ void PrintSettingsTest::labelPrinterTest_data()
     QTest::addColumn<QString>("width");
     QTest::addColumn<double>("ratio");
     QTest::addColumn<QString>("error");
-    QTest::newRow("defaults") << Answers{std::nullopt, std::nullopt} << u"2.550632911392405"_qs << 100.0
-                              << QString();
+    QTest::newRow("defaults") << Answers{std::nullopt, std::nullopt} << u"2.550632911392405"_qs << 100.0 << QString();
     QTest::newRow("X distance 0") << Answers{u"0"_qs, u"100"_qs} << u"2.550632911"_qs << 100.0 << QString();
     QTest::newRow("measured with point") << Answers{u"197.5"_qs, u"98"_qs} << u"2.5"_qs << 102.04081632653062
                                          << QString();
@@ -718,8 +709,7 @@ void PrintSettingsTest::exitEndsTheProgramWithTheWindowOpen()
     app::Windows windows = app::createWindows();
     windows.main->show();
     windows.printSettings->show();
-    QTimer::singleShot(0, windows.main.get(),
-                       [&] { windows.main->findChild<QPushButton*>(u"BitBtn2"_qs)->click(); });
+    QTimer::singleShot(0, windows.main.get(), [&] { windows.main->findChild<QPushButton*>(u"BitBtn2"_qs)->click(); });
     QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(7); });
     QCOMPARE(QCoreApplication::exec(), 0);
     // Afterwards the window refuses close requests again.

@@ -1,3 +1,4 @@
+#include "ErrorOf.h"
 #include "print/Calibration.h"
 #include "print/ColourText.h"
 #include "print/TestPrintProgram.h"
@@ -7,20 +8,7 @@
 #include <QTest>
 
 using namespace corvella;
-
-namespace {
-
-QString errorOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const Error& error) {
-        return error.message();
-    }
-    return QString();
-}
-
-} // namespace
+using corvella::test::errorOf;
 
 class PrintValuesTest : public QObject {
     Q_OBJECT
@@ -291,12 +279,11 @@ void PrintValuesTest::numberPictures_data()
     QTest::newRow("width") << u"#########.00"_qs << 2.550632911 << u"2.55"_qs << u"2,55"_qs;
     QTest::newRow("report first row") << u"###,###,###,###,###,###,###,###.##"_qs << 1234.5 << u"1,234.5"_qs
                                       << u"1.234,5"_qs;
-    QTest::newRow("report first row zero") << u"###,###,###,###,###,###,###,###.##"_qs << 0.0 << QString()
-                                           << QString();
+    QTest::newRow("report first row zero") << u"###,###,###,###,###,###,###,###.##"_qs << 0.0 << QString() << QString();
     QTest::newRow("report later rows") << u"###,###,###,###,###,###,###,###,###,###,###,##0.00"_qs << 1234.5
                                        << u"1,234.50"_qs << u"1.234,50"_qs;
-    QTest::newRow("report later rows zero") << u"###,###,###,###,###,###,###,###,###,###,###,##0.00"_qs << 0.0
-                                            << u"0.00"_qs << u"0,00"_qs;
+    QTest::newRow("report later rows zero")
+        << u"###,###,###,###,###,###,###,###,###,###,###,##0.00"_qs << 0.0 << u"0.00"_qs << u"0,00"_qs;
     QTest::newRow("negative") << u"###,##0.00"_qs << -1234.567 << u"-1,234.57"_qs << u"-1.234,57"_qs;
     QTest::newRow("negative rounding to zero") << u"#.##"_qs << -0.001 << QString() << QString();
     QTest::newRow("typed half rounds up") << u"#########.##"_qs << 98.755 << u"98.76"_qs << u"98,76"_qs;

@@ -23,8 +23,7 @@ public:
     explicit MemoryRows(QList<QVariantList> rows, qint64 failAt = -1)
         : m_rows(std::move(rows))
         , m_failAt(failAt)
-    {
-    }
+    {}
     qint64 count() const override { return m_rows.size(); }
     void first() override { m_at = 0; }
     void next() override
@@ -253,9 +252,9 @@ void ReportTest::widthsAndHeadings()
 void ReportTest::contactReportHeadings()
 {
     const QList<print::ReportColumn> columns = {
-        {u"Firma Adi"_qs, FieldKind::Text, 30}, {u"Sektör"_qs, FieldKind::Text, 50},
+        {u"Firma Adi"_qs, FieldKind::Text, 30},  {u"Sektör"_qs, FieldKind::Text, 50},
         {u"Alt Sektör"_qs, FieldKind::Text, 50}, {u"Ad"_qs, FieldKind::Text, 25},
-        {u"Soyad"_qs, FieldKind::Text, 30},     {u"Sehir"_qs, FieldKind::Text, 30},
+        {u"Soyad"_qs, FieldKind::Text, 30},      {u"Sehir"_qs, FieldKind::Text, 30},
         {u"e-mail"_qs, FieldKind::Text, 25},
     };
     auto surface = std::make_unique<RecordingSurface>();
@@ -266,8 +265,8 @@ void ReportTest::contactReportHeadings()
     QStringList headings;
     for (int i = 1; i <= 7; ++i)
         headings << rec.calls(Kind::Text).at(i).text;
-    QCOMPARE(headings, QStringList({u"Firma Adi"_qs, u"Sektör"_qs, u"Alt Sektör"_qs, u"Ad"_qs, u"Soyad"_qs,
-                                    u"Sehir"_qs, u"e-mail"_qs}));
+    QCOMPARE(headings, QStringList({u"Firma Adi"_qs, u"Sektör"_qs, u"Alt Sektör"_qs, u"Ad"_qs, u"Soyad"_qs, u"Sehir"_qs,
+                                    u"e-mail"_qs}));
     QCOMPARE(print::reportTableWidthMm(columns), 237); // 7 x 26 units: landscape
     QCOMPARE(rec.calls(Kind::Text).at(1).orientation, print::Orientation::Landscape);
 }
@@ -318,7 +317,8 @@ void ReportTest::pdfPutsTitleAndHeadingWhereLaidOut()
     const auto heading = test::wordsWithText(words, u"Sehir"_qs);
     QCOMPARE(heading.size(), 1);
     // Second column: p = 4 + 11 + 1 = 16, x = Round(20.8) + 1 = 22 mm; line 1 at y = 6 mm.
-    QVERIFY2(std::abs(heading.first().xMin / PointsPerMm - 22) < 0.8, qPrintable(QString::number(heading.first().xMin)));
+    QVERIFY2(std::abs(heading.first().xMin / PointsPerMm - 22) < 0.8,
+             qPrintable(QString::number(heading.first().xMin)));
     QVERIFY2(heading.first().yMin / PointsPerMm > 5.5 && heading.first().yMin / PointsPerMm < 7.5,
              qPrintable(QString::number(heading.first().yMin)));
 }

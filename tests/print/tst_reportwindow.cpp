@@ -27,8 +27,7 @@ class FailingSurface : public RecordingSurface {
 public:
     explicit FailingSurface(int textsBeforeFailure)
         : m_left(textsBeforeFailure)
-    {
-    }
+    {}
     void drawText(QPoint topLeft, const QString& text, const print::DrawState& state) override
     {
         if (m_left-- == 0)
@@ -90,8 +89,8 @@ void ReportWindowTest::printsTheListedColumnsAndRows()
     QStringList headings;
     for (int i = 1; i <= 7; ++i)
         headings << texts.at(i).text;
-    QCOMPARE(headings, QStringList({u"Firma Adi"_qs, u"Sektör"_qs, u"Alt Sektör"_qs, u"Ad"_qs, u"Soyad"_qs,
-                                    u"Sehir"_qs, u"e-mail"_qs}));
+    QCOMPARE(headings, QStringList({u"Firma Adi"_qs, u"Sektör"_qs, u"Alt Sektör"_qs, u"Ad"_qs, u"Soyad"_qs, u"Sehir"_qs,
+                                    u"e-mail"_qs}));
     QCOMPARE(texts.size(), 1 + 7 + 20 * 7);
     QCOMPARE(texts.at(8).text, u"Firma 11"_qs);
     // Line 1 at 6 mm: the pitch typed into the settings window, not the stored 5.
