@@ -45,6 +45,15 @@ QByteArrayList acceptAll(int recipients)
     return replies;
 }
 
+/// Points the client at a local test server.
+void aim(TNMSMTP& smtp, quint16 port, int timeOutMs = 5000)
+{
+    smtp.SetHost(u"127.0.0.1"_qs);
+    smtp.SetPort(port);
+    smtp.SetUserID(u"corvella.test"_qs);
+    smtp.SetTimeOut(timeOutMs);
+}
+
 void simpleMessage(TPostMessage& m)
 {
     m.FromName = u"Ali"_qs;
@@ -154,10 +163,7 @@ void SmtpTest::init()
 
 void SmtpTest::connectToRecorder(TNMSMTP& smtp)
 {
-    smtp.SetHost(u"127.0.0.1"_qs);
-    smtp.SetPort(m_recorderPort);
-    smtp.SetUserID(u"corvella.test"_qs);
-    smtp.SetTimeOut(5000);
+    aim(smtp, m_recorderPort);
     smtp.Connect();
 }
 
@@ -1073,10 +1079,7 @@ void SmtpTest::serverRefusals()
     const quint16 port = sink.start(options);
     QVERIFY2(port != 0, qPrintable(sink.error()));
     TNMSMTP smtp;
-    smtp.SetHost(u"127.0.0.1"_qs);
-    smtp.SetPort(port);
-    smtp.SetUserID(u"corvella.test"_qs);
-    smtp.SetTimeOut(5000);
+    aim(smtp, port);
     simpleMessage(smtp.PostMessage());
     int failed = 0;
     smtp.OnFailure = [&](TPowersock&) { ++failed; };
@@ -1100,10 +1103,7 @@ void SmtpTest::serverClosesMidDialogue()
     const quint16 port = sink.start({u"-q"_qs, u"MAIL"_qs});
     QVERIFY2(port != 0, qPrintable(sink.error()));
     TNMSMTP smtp;
-    smtp.SetHost(u"127.0.0.1"_qs);
-    smtp.SetPort(port);
-    smtp.SetUserID(u"corvella.test"_qs);
-    smtp.SetTimeOut(5000);
+    aim(smtp, port);
     simpleMessage(smtp.PostMessage());
     smtp.Connect();
     QElapsedTimer clock;
@@ -1119,10 +1119,7 @@ void SmtpTest::serverStopsAnswering()
     const quint16 port = sink.start({u"-W"_qs, u"MAIL:30"_qs});
     QVERIFY2(port != 0, qPrintable(sink.error()));
     TNMSMTP smtp;
-    smtp.SetHost(u"127.0.0.1"_qs);
-    smtp.SetPort(port);
-    smtp.SetUserID(u"corvella.test"_qs);
-    smtp.SetTimeOut(500);
+    aim(smtp, port, 500);
     simpleMessage(smtp.PostMessage());
     smtp.Connect();
     QElapsedTimer clock;
