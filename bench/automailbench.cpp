@@ -7,7 +7,7 @@
 #include "store/Connection.h"
 #include "store/ConnectionString.h"
 #include "store/ContactSchema.h"
-#include "store/widgets/Dialogs.h"
+#include "ui/Dialogs.h"
 
 #include <QApplication>
 #include <QCheckBox>

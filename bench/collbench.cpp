@@ -4,7 +4,7 @@
 // usage: corvella-collbench FILE [COLUMN] [--verify]
 //   --verify  afterwards checks, outside the timing, that consecutive values are in Turkish order
 #include "store/Connection.h"
-#include "store/Error.h"
+#include "core/Error.h"
 #include "store/TurkishCollation.h"
 
 #include <QCoreApplication>

@@ -3,16 +3,16 @@
 // memory.
 //
 // usage: corvella-labelbench PROGRAM_FOLDER OUT_PDF
-#include "Startup.h"
-#include "Tfrmkayit.h"
+#include "app/Startup.h"
+#include "app/Tfrmkayit.h"
 #include "print/PdfSurface.h"
 #include "print/Tgenel.h"
-#include "print/ui/ModalDialog.h"
+#include "ui/ModalDialog.h"
 #include "search/Tfrm_arama.h"
 #include "search/Tfrm_liste.h"
 #include "store/ConnectionString.h"
 #include "store/DataSet.h"
-#include "store/widgets/Dialogs.h"
+#include "ui/Dialogs.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -39,7 +39,7 @@ int main(int argc, char* argv[])
         return QMessageBox::Ok;
     });
     // The label dialog answered with its first items: the contact's name and the company name.
-    print::setModalDialogHook([](QDialog& dialog) {
+    ui::setModalDialogHook([](QDialog& dialog) {
         dialog.accept();
         return dialog.result();
     });

@@ -5,7 +5,7 @@
 #include "store/Connection.h"
 #include "store/ConnectionString.h"
 #include "store/DataSet.h"
-#include "store/Error.h"
+#include "core/Error.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -2,16 +2,16 @@
 // does, and reports the rows, the time of the print run and the process's peak memory.
 //
 // usage: corvella-reportbench PROGRAM_FOLDER OUT_PDF
-#include "Startup.h"
-#include "Tfrmkayit.h"
+#include "app/Startup.h"
+#include "app/Tfrmkayit.h"
 #include "print/PdfSurface.h"
 #include "print/Tgenel.h"
 #include "search/Tfrm_arama.h"
 #include "search/Tfrm_liste.h"
 #include "store/ConnectionString.h"
 #include "store/DataSet.h"
-#include "store/Error.h"
-#include "store/widgets/Dialogs.h"
+#include "core/Error.h"
+#include "ui/Dialogs.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -2,8 +2,8 @@
 // given program folder, and prints the SQL it ran so the peer can run the same statement.
 //
 // usage: corvella-searchbench PROGRAM_FOLDER all|company|name
-#include "Startup.h"
-#include "Tfrmkayit.h"
+#include "app/Startup.h"
+#include "app/Tfrmkayit.h"
 #include "search/Tfrm_arama.h"
 #include "search/Tfrm_liste.h"
 #include "store/Connection.h"

@@ -3,14 +3,14 @@
 #include "Tfrm_about.h"
 #include "Tfrmkayit.h"
 #include "print/Tgenel.h"
-#include "print/ui/ModalDialog.h"
+#include "ui/ModalDialog.h"
 #include "print/ui/Tfrmgelismisetiketayarlari.h"
 #include "print/ui/Tfrmyazdirmaayarlari.h"
 #include "search/Tfrm_arama.h"
 #include "search/Tfrm_liste.h"
 #include "store/ConnectionString.h"
 #include "store/ContactSchema.h"
-#include "store/widgets/Dialogs.h"
+#include "ui/Dialogs.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -71,7 +71,7 @@ Windows createWindows()
     list->setPrinting(windows.genel.get(), printSettings->table());
     printSettings->setAdvancedLabelSettingsAction([printSettings] {
         print::Tfrmgelismisetiketayarlari labelSettings(printSettings);
-        print::execModal(labelSettings);
+        ui::execModal(labelSettings);
     });
     windows.main->setPrintSettingsAction([printSettings] {
         printSettings->show();

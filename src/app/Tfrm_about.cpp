@@ -1,6 +1,6 @@
 #include "Tfrm_about.h"
 
-#include "store/widgets/WindowStyle.h"
+#include "ui/WindowStyle.h"
 
 #include <QLabel>
 #include <QPushButton>

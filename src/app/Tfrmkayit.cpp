@@ -3,13 +3,13 @@
 #include "store/ConnectDataSets.h"
 #include "store/ContactSchema.h"
 #include "store/DataSet.h"
-#include "store/Error.h"
+#include "core/Error.h"
 #include "store/widgets/DBComboBox.h"
 #include "store/widgets/DBEdit.h"
 #include "store/widgets/DBNavigator.h"
-#include "store/widgets/Dialogs.h"
-#include "store/widgets/TaggedLabel.h"
-#include "store/widgets/WindowStyle.h"
+#include "ui/Dialogs.h"
+#include "ui/TaggedLabel.h"
+#include "ui/WindowStyle.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,6 +1,6 @@
 #include "Startup.h"
 #include "Tfrmkayit.h"
-#include "store/widgets/Dialogs.h"
+#include "ui/Dialogs.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
 #include "TNMUUProcessor.h"
 
-#include "store/Error.h"
+#include "core/Error.h"
 
 #include <QIODevice>
 

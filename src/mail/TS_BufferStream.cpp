@@ -1,6 +1,6 @@
 #include "TS_BufferStream.h"
 
-#include "store/Error.h"
+#include "core/Error.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
 #include "ColourText.h"
 
-#include "store/Error.h"
+#include "core/Error.h"
 
 #include <QRegularExpression>
 

@@ -2,7 +2,7 @@
 
 #include "ColourText.h"
 #include "PrintGeometry.h"
-#include "store/Error.h"
+#include "core/Error.h"
 #include "store/FieldDef.h"
 
 #include <QFontMetricsF>

@@ -1,7 +1,7 @@
 #include "PrinterSurface.h"
 
 #include "store/ConnectionString.h"
-#include "store/Error.h"
+#include "core/Error.h"
 
 #include <QDir>
 #include <QFileInfo>

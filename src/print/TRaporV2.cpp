@@ -2,7 +2,7 @@
 
 #include "Tgenel.h"
 #include "store/Connection.h"
-#include "store/Error.h"
+#include "core/Error.h"
 
 #include <QSqlError>
 #include <QSqlQuery>

@@ -2,7 +2,7 @@
 
 #include "PrintGeometry.h"
 #include "PrinterSurface.h"
-#include "store/Error.h"
+#include "core/Error.h"
 
 namespace corvella::print {
 

@@ -1,6 +1,6 @@
 #include "QueryBuilder.h"
 
-#include "store/Error.h"
+#include "core/Error.h"
 
 #include <QLocale>
 

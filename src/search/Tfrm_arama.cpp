@@ -4,9 +4,9 @@
 #include "store/ConnectionString.h"
 #include "store/DataSet.h"
 #include "store/widgets/DBGrid.h"
-#include "store/widgets/Dialogs.h"
-#include "store/widgets/TaggedLabel.h"
-#include "store/widgets/WindowStyle.h"
+#include "ui/Dialogs.h"
+#include "ui/TaggedLabel.h"
+#include "ui/WindowStyle.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

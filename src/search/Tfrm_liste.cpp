@@ -8,15 +8,15 @@
 #include "print/ReportLayout.h"
 #include "print/TRaporV2.h"
 #include "print/Tgenel.h"
-#include "print/ui/ModalDialog.h"
+#include "ui/ModalDialog.h"
 #include "print/ui/Tfrmetiketdm.h"
 #include "store/ConnectDataSets.h"
 #include "store/DataSet.h"
-#include "store/Error.h"
+#include "core/Error.h"
 #include "store/widgets/DBGrid.h"
-#include "store/widgets/Dialogs.h"
-#include "store/widgets/TaggedLabel.h"
-#include "store/widgets/WindowStyle.h"
+#include "ui/Dialogs.h"
+#include "ui/TaggedLabel.h"
+#include "ui/WindowStyle.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -246,7 +246,7 @@ void Tfrm_liste::BitBtn3Click()
     print::LabelCompanyChoice companyChoice;
     {
         print::Tfrmetiketdm dialog(this);
-        if (print::execModal(dialog) != QDialog::Accepted)
+        if (ui::execModal(dialog) != QDialog::Accepted)
             return;
         nameChoice = dialog.nameChoice();
         companyChoice = dialog.companyChoice();

@@ -1,7 +1,7 @@
 #include "Connection.h"
 
 #include "ConnectionString.h"
-#include "Error.h"
+#include "core/Error.h"
 #include "TurkishCollation.h"
 
 #include <QAtomicInteger>

@@ -2,7 +2,7 @@
 
 #include "Connection.h"
 #include "DataSet.h"
-#include "Error.h"
+#include "core/Error.h"
 #include "TurkishCollation.h"
 
 #include <QDir>

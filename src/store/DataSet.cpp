@@ -1,7 +1,7 @@
 #include "DataSet.h"
 
 #include "Connection.h"
-#include "Error.h"
+#include "core/Error.h"
 
 #include <QLocale>
 #include <QRegularExpression>

@@ -1,15 +1,15 @@
 #include "ContactFileFixture.h"
 #include "MessageRecorder.h"
 
-#include "Startup.h"
-#include "Tfrm_about.h"
-#include "Tfrmkayit.h"
+#include "app/Startup.h"
+#include "app/Tfrm_about.h"
+#include "app/Tfrmkayit.h"
 #include "store/DataSet.h"
 #include "store/widgets/DBComboBox.h"
 #include "store/widgets/DBEdit.h"
 #include "store/widgets/DBNavigator.h"
-#include "store/widgets/Dialogs.h"
-#include "store/widgets/TaggedLabel.h"
+#include "ui/Dialogs.h"
+#include "ui/TaggedLabel.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -3,7 +3,7 @@
 #include "store/Connection.h"
 #include "store/ConnectionString.h"
 #include "store/ContactSchema.h"
-#include "store/Error.h"
+#include "core/Error.h"
 
 #include <QSqlError>
 #include <QSqlQuery>

@@ -6,7 +6,7 @@
 #include "search/MailList.h"
 #include "search/Tfrm_liste.h"
 #include "store/DataSet.h"
-#include "store/widgets/Dialogs.h"
+#include "ui/Dialogs.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -3,7 +3,7 @@
 #include "mail/TExStringList.h"
 #include "mail/TNMUUProcessor.h"
 #include "mail/TS_BufferStream.h"
-#include "store/Error.h"
+#include "core/Error.h"
 
 #include <QBuffer>
 #include <QRandomGenerator>

@@ -8,7 +8,7 @@
 #include "print/TRaporV2.h"
 #include "print/Tgenel.h"
 #include "store/ConnectionString.h"
-#include "store/Error.h"
+#include "core/Error.h"
 
 #include <QTemporaryDir>
 #include <QTest>

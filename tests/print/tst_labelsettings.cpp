@@ -1,11 +1,11 @@
 #include "ContactFileFixture.h"
 #include "MessageRecorder.h"
 
-#include "Startup.h"
+#include "app/Startup.h"
 #include "print/ColourText.h"
 #include "print/ui/ColourFontDialog.h"
-#include "print/ui/ModalDialog.h"
-#include "print/ui/RadioGroup.h"
+#include "ui/ModalDialog.h"
+#include "ui/RadioGroup.h"
 #include "print/ui/Tfrmgelismisetiketayarlari.h"
 #include "print/ui/Tfrmyazdirmaayarlari.h"
 #include "store/DataSet.h"
@@ -152,7 +152,7 @@ void LabelSettingsTest::looksAsDesigned()
     QVERIFY(!captions.contains(u"Country"_qs));
     QCOMPARE(w.child<QGroupBox>(u"GroupBox2"_qs)->title(), u" Label ... "_qs);
 
-    auto* sampleGroup = w.child<print::RadioGroup>(u"RadioGroup1"_qs);
+    auto* sampleGroup = w.child<ui::RadioGroup>(u"RadioGroup1"_qs);
     QCOMPARE(sampleGroup->title(), u"&Sample"_qs);
     QStringList items;
     for (int i = 0; i < sampleGroup->count(); ++i)
@@ -431,7 +431,7 @@ void LabelSettingsTest::advancedButtonOpensANewModalWindow()
     app::Windows windows = app::createWindows();
     QList<QPointer<Tfrmgelismisetiketayarlari>> opened;
     QList<double> seen;
-    const auto previous = print::setModalDialogHook([&](QDialog& dialog) {
+    const auto previous = ui::setModalDialogHook([&](QDialog& dialog) {
         auto* window = qobject_cast<Tfrmgelismisetiketayarlari*>(&dialog);
         if (!window)
             return int(QDialog::Rejected);
@@ -446,7 +446,7 @@ void LabelSettingsTest::advancedButtonOpensANewModalWindow()
     QPushButton* advanced = windows.printSettings->findChild<QPushButton*>(u"BitBtn9"_qs);
     advanced->click();
     advanced->click();
-    print::setModalDialogHook(previous);
+    ui::setModalDialogHook(previous);
     QVERIFY2(messages.asked.isEmpty(), qPrintable(messages.asked.join(u'\n')));
     QCOMPARE(opened.size(), 2);
     // Each opening had its own window, gone once it closed, and not the one made at start.

@@ -1,20 +1,20 @@
 #include "ContactFileFixture.h"
 #include "MessageRecorder.h"
 
-#include "Startup.h"
-#include "Tfrmkayit.h"
+#include "app/Startup.h"
+#include "app/Tfrmkayit.h"
 #include "print/PrintGeometry.h"
 #include "print/RecordingSurface.h"
 #include "print/TRaporV2.h"
 #include "print/Tgenel.h"
-#include "print/ui/ModalDialog.h"
-#include "print/ui/RadioGroup.h"
+#include "ui/ModalDialog.h"
+#include "ui/RadioGroup.h"
 #include "print/ui/Tfrmetiketdm.h"
 #include "print/ui/Tfrmyazdirmaayarlari.h"
 #include "search/Tfrm_arama.h"
 #include "search/Tfrm_liste.h"
 #include "store/DataSet.h"
-#include "store/Error.h"
+#include "core/Error.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -68,11 +68,11 @@ struct LabelDialogAnswers {
     int companyItem = 0;
     bool confirm = true;
     QStringList seen;
-    print::ModalDialogHook previous;
+    ui::ModalDialogHook previous;
 
     LabelDialogAnswers()
     {
-        previous = print::setModalDialogHook([this](QDialog& dialog) {
+        previous = ui::setModalDialogHook([this](QDialog& dialog) {
             auto* options = qobject_cast<print::Tfrmetiketdm*>(&dialog);
             if (!options)
                 return int(QDialog::Rejected);
@@ -85,7 +85,7 @@ struct LabelDialogAnswers {
             return options->result();
         });
     }
-    ~LabelDialogAnswers() { print::setModalDialogHook(previous); }
+    ~LabelDialogAnswers() { ui::setModalDialogHook(previous); }
 };
 
 /// The whole program on a contact file of twenty contacts, listed by the contact search (by company name).
@@ -171,14 +171,14 @@ void LabelWindowTest::labelDialogAsDesigned()
     print::Tfrmetiketdm dialog;
     QCOMPARE(dialog.windowTitle(), u"Etiket Dökümü"_qs);
     QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
-    auto items = [](print::RadioGroup* group) {
+    auto items = [](ui::RadioGroup* group) {
         QStringList captions;
         for (int i = 0; i < group->count(); ++i)
             captions << group->item(i)->text();
         return captions;
     };
-    auto* names = dialog.findChild<print::RadioGroup*>(u"RadioGroup1"_qs);
-    auto* company = dialog.findChild<print::RadioGroup*>(u"RadioGroup2"_qs);
+    auto* names = dialog.findChild<ui::RadioGroup*>(u"RadioGroup1"_qs);
+    auto* company = dialog.findChild<ui::RadioGroup*>(u"RadioGroup2"_qs);
     QVERIFY(names && company);
     QCOMPARE(names->title(), u" İsim "_qs);
     QCOMPARE(items(names), QStringList({u"&Yetkili Adı"_qs, u"&Firma Sahibi"_qs, u"&Hiçbiri"_qs}));

@@ -5,7 +5,7 @@
 #include "print/RecordingSurface.h"
 #include "print/TestPages.h"
 #include "print/Tgenel.h"
-#include "store/Error.h"
+#include "core/Error.h"
 
 #include "PdfMeasure.h"
 

@@ -1,18 +1,18 @@
 #include "ContactFileFixture.h"
 #include "PdfMeasure.h"
 
-#include "Startup.h"
-#include "Tfrmkayit.h"
+#include "app/Startup.h"
+#include "app/Tfrmkayit.h"
 #include "print/RecordingSurface.h"
 #include "print/TestPrintProgram.h"
 #include "print/Tgenel.h"
-#include "print/ui/FontChoice.h"
-#include "print/ui/InputBox.h"
+#include "ui/FontChoice.h"
+#include "ui/InputBox.h"
 #include "print/ui/Tfrmyazdirmaayarlari.h"
 #include "store/DataSet.h"
 #include "store/widgets/DBEdit.h"
 #include "store/widgets/DBRadioGroup.h"
-#include "store/widgets/Dialogs.h"
+#include "ui/Dialogs.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -54,34 +54,34 @@ struct MessageAnswers {
 /// Answers the input boxes in order; runs out as Cancel.
 struct InputAnswers {
     Answers answers;
-    QList<print::InputRequest> asked;
-    print::InputHook previous;
+    QList<ui::InputRequest> asked;
+    ui::InputHook previous;
 
     explicit InputAnswers(Answers given = {})
         : answers(std::move(given))
     {
-        previous = print::setInputHook([this](const print::InputRequest& request) -> std::optional<QString> {
+        previous = ui::setInputHook([this](const ui::InputRequest& request) -> std::optional<QString> {
             asked << request;
             return answers.isEmpty() ? std::nullopt : answers.takeFirst();
         });
     }
-    ~InputAnswers() { print::setInputHook(previous); }
+    ~InputAnswers() { ui::setInputHook(previous); }
 };
 
 struct FontAnswers {
     QList<std::optional<QFont>> answers;
     QList<QFont> initial;
-    print::FontDialogHook previous;
+    ui::FontDialogHook previous;
 
     explicit FontAnswers(QList<std::optional<QFont>> given = {})
         : answers(std::move(given))
     {
-        previous = print::setFontDialogHook([this](const QFont& font) -> std::optional<QFont> {
+        previous = ui::setFontDialogHook([this](const QFont& font) -> std::optional<QFont> {
             initial << font;
             return answers.isEmpty() ? std::nullopt : answers.takeFirst();
         });
     }
-    ~FontAnswers() { print::setFontDialogHook(previous); }
+    ~FontAnswers() { ui::setFontDialogHook(previous); }
 };
 
 /// The settings window on a fresh contact file, printing on a recording surface, with a companion program and
@@ -439,7 +439,7 @@ void PrintSettingsTest::sizeReachesTheDialogAsWholeNumber()
 void PrintSettingsTest::fontDialogShowsNoEffects()
 {
     QWidget parent;
-    auto dialog = print::makeFontDialog(&parent, QFont(u"Arial"_qs, 10), Qt::blue);
+    auto dialog = ui::makeFontDialog(&parent, QFont(u"Arial"_qs, 10), Qt::blue);
     dialog->show();
     QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
     const auto boxes = dialog->findChildren<QCheckBox*>();
@@ -514,13 +514,13 @@ void PrintSettingsTest::printerRatioTestTellsWhereThePageWent()
         shown << request.text;
         return QMessageBox::Ok;
     });
-    const auto previousInput = print::setInputHook([&](const print::InputRequest& request) -> std::optional<QString> {
+    const auto previousInput = ui::setInputHook([&](const ui::InputRequest& request) -> std::optional<QString> {
         shown << request.prompt;
         return std::nullopt;
     });
     s.child(u"BitBtn4"_qs)->click();
     ui::setMessageHook(previousMessages);
-    print::setInputHook(previousInput);
+    ui::setInputHook(previousInput);
     QCOMPARE(shown.size(), 2);
     QVERIFY2(shown.at(0).contains(u"/home/user/Prints/Printer ratio test.pdf"_qs), qPrintable(shown.at(0)));
     QCOMPARE(shown.at(1), u"Lütfen dörtgenin enini mm. cinsinden yazınız."_qs);

@@ -2,7 +2,7 @@
 #include "print/Calibration.h"
 #include "print/ColourText.h"
 #include "print/TestPrintProgram.h"
-#include "store/Error.h"
+#include "core/Error.h"
 #include "store/NumberFormat.h"
 
 #include <QTest>

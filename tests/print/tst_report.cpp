@@ -5,7 +5,7 @@
 #include "print/RecordingSurface.h"
 #include "print/ReportLayout.h"
 #include "print/Tgenel.h"
-#include "store/Error.h"
+#include "core/Error.h"
 
 #include <QTemporaryDir>
 #include <QTest>

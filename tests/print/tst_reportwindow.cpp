@@ -1,8 +1,8 @@
 #include "ContactFileFixture.h"
 #include "MessageRecorder.h"
 
-#include "Startup.h"
-#include "Tfrmkayit.h"
+#include "app/Startup.h"
+#include "app/Tfrmkayit.h"
 #include "print/PrintGeometry.h"
 #include "print/RecordingSurface.h"
 #include "print/Tgenel.h"
@@ -10,8 +10,8 @@
 #include "search/Tfrm_arama.h"
 #include "search/Tfrm_liste.h"
 #include "store/DataSet.h"
-#include "store/Error.h"
-#include "store/widgets/Dialogs.h"
+#include "core/Error.h"
+#include "ui/Dialogs.h"
 
 #include <QCheckBox>
 #include <QPushButton>

@@ -1,5 +1,5 @@
 #include "search/QueryBuilder.h"
-#include "store/Error.h"
+#include "core/Error.h"
 
 #include <QLocale>
 #include <QTest>

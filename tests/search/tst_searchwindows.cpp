@@ -1,14 +1,14 @@
 #include "ContactFileFixture.h"
 #include "MessageRecorder.h"
 
-#include "Startup.h"
-#include "Tfrmkayit.h"
+#include "app/Startup.h"
+#include "app/Tfrmkayit.h"
 #include "search/Tfrm_arama.h"
 #include "search/Tfrm_liste.h"
 #include "store/DataSet.h"
 #include "store/widgets/DBGrid.h"
-#include "store/widgets/Dialogs.h"
-#include "store/widgets/TaggedLabel.h"
+#include "ui/Dialogs.h"
+#include "ui/TaggedLabel.h"
 
 #include <QApplication>
 #include <QCheckBox>

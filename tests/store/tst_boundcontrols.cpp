@@ -7,7 +7,7 @@
 #include "store/widgets/DBGrid.h"
 #include "store/widgets/DBNavigator.h"
 #include "store/widgets/DBRadioGroup.h"
-#include "store/widgets/Dialogs.h"
+#include "ui/Dialogs.h"
 
 #include <QApplication>
 #include <QHeaderView>

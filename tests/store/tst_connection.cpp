@@ -4,7 +4,7 @@
 #include "store/ConnectionString.h"
 #include "store/ContactSchema.h"
 #include "store/DataSet.h"
-#include "store/Error.h"
+#include "core/Error.h"
 
 #include <QCryptographicHash>
 #include <QDir>

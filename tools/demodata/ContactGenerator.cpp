@@ -1,7 +1,7 @@
 #include "ContactGenerator.h"
 
 #include "store/ContactSchema.h"
-#include "store/Error.h"
+#include "core/Error.h"
 
 #include <algorithm>
 #include <iterator>

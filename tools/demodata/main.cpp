@@ -4,7 +4,7 @@
 
 #include "store/Connection.h"
 #include "store/ContactSchema.h"
-#include "store/Error.h"
+#include "core/Error.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

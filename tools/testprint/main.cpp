@@ -5,7 +5,7 @@
 #include "print/TestPages.h"
 #include "print/TestPrintProgram.h"
 #include "print/Tgenel.h"
-#include "store/Error.h"
+#include "core/Error.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,12 +1,12 @@
 #include "Tfrm_automail.h"
 
 #include "mail/TNMSMTP.h"
-#include "print/ui/InputBox.h"
+#include "ui/InputBox.h"
 #include "store/ConnectDataSets.h"
 #include "store/DataSet.h"
-#include "store/Error.h"
-#include "store/widgets/Dialogs.h"
-#include "store/widgets/WindowStyle.h"
+#include "core/Error.h"
+#include "ui/Dialogs.h"
+#include "ui/WindowStyle.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -245,7 +245,7 @@ void Tfrm_automail::wireMailer()
     smtp.OnHostResolved = [this](TPowersock&) { setStatus(u"Sunucu bulundu."_qs); };
     smtp.OnInvalidHost = [this](TPowersock& sender, bool& handled) {
         // An empty answer would only fail the same way again.
-        const QString host = print::inputBox(this, u"Sunucu geçersiz !"_qs, u"Yeni bir sunucu belirtiniz :"_qs, {});
+        const QString host = ui::inputBox(this, u"Sunucu geçersiz !"_qs, u"Yeni bir sunucu belirtiniz :"_qs, {});
         if (host.isEmpty())
             return;
         sender.SetHost(host);

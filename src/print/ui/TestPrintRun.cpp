@@ -1,7 +1,7 @@
 #include "TestPrintRun.h"
 
 #include "print/TestPrintProgram.h"
-#include "store/Error.h"
+#include "core/Error.h"
 
 #include <QDialog>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "Tfrmetiketdm.h"
 
-#include "RadioGroup.h"
+#include "ui/RadioGroup.h"
 
 #include <QPushButton>
 
@@ -9,8 +9,8 @@ namespace corvella::print {
 Tfrmetiketdm::Tfrmetiketdm(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint)
-    , RadioGroup1(new RadioGroup(u" İsim "_qs, {u"&Yetkili Adı"_qs, u"&Firma Sahibi"_qs, u"&Hiçbiri"_qs}, this))
-    , RadioGroup2(new RadioGroup(u" Firma Adı "_qs, {u"&Var"_qs, u"&Yok"_qs}, this))
+    , RadioGroup1(new ui::RadioGroup(u" İsim "_qs, {u"&Yetkili Adı"_qs, u"&Firma Sahibi"_qs, u"&Hiçbiri"_qs}, this))
+    , RadioGroup2(new ui::RadioGroup(u" Firma Adı "_qs, {u"&Var"_qs, u"&Yok"_qs}, this))
     , BitBtn1(new QPushButton(u"&Tamam"_qs, this))
     , BitBtn2(new QPushButton(u"&Vazgeç"_qs, this))
 {

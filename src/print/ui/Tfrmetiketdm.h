@@ -6,9 +6,12 @@
 
 class QPushButton;
 
+namespace corvella::ui {
+class RadioGroup;
+}
+
 namespace corvella::print {
 
-class RadioGroup;
 
 /// The two questions asked before labels are printed: which name and whether the company name goes on the label.
 /// Made anew for every run, so both start at their first item.
@@ -20,14 +23,14 @@ public:
     LabelNameChoice nameChoice() const;
     LabelCompanyChoice companyChoice() const;
 
-    RadioGroup* nameGroup() const { return RadioGroup1; }
-    RadioGroup* companyGroup() const { return RadioGroup2; }
+    ui::RadioGroup* nameGroup() const { return RadioGroup1; }
+    ui::RadioGroup* companyGroup() const { return RadioGroup2; }
     QPushButton* okButton() const { return BitBtn1; }
     QPushButton* cancelButton() const { return BitBtn2; }
 
 private:
-    RadioGroup* RadioGroup1;
-    RadioGroup* RadioGroup2;
+    ui::RadioGroup* RadioGroup1;
+    ui::RadioGroup* RadioGroup2;
     QPushButton* BitBtn1;
     QPushButton* BitBtn2;
 };

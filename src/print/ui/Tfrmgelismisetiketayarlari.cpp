@@ -1,14 +1,14 @@
 #include "Tfrmgelismisetiketayarlari.h"
 
 #include "ColourFontDialog.h"
-#include "RadioGroup.h"
+#include "ui/RadioGroup.h"
 #include "print/ColourText.h"
 #include "store/ConnectDataSets.h"
 #include "store/DataSet.h"
 #include "store/FieldDef.h"
 #include "store/widgets/DBEdit.h"
-#include "store/widgets/Dialogs.h"
-#include "store/widgets/WindowStyle.h"
+#include "ui/Dialogs.h"
+#include "ui/WindowStyle.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -192,11 +192,11 @@ void Tfrmgelismisetiketayarlari::buildUi()
     QStringList sampleCaptions;
     for (const SampleItem& item : SampleItems)
         sampleCaptions << QString::fromUtf16(item.caption);
-    RadioGroup1 = new RadioGroup(u"&Sample"_qs, sampleCaptions, this);
+    RadioGroup1 = new ui::RadioGroup(u"&Sample"_qs, sampleCaptions, this);
     RadioGroup1->setObjectName(u"RadioGroup1"_qs);
     RadioGroup1->setGeometry(6, 334, 182, 156);
     RadioGroup1->setItemIndex(0);
-    connect(RadioGroup1, &RadioGroup::itemChanged, this, [this] { ui::guard(this, [this] { RadioGroup1Click(); }); });
+    connect(RadioGroup1, &ui::RadioGroup::itemChanged, this, [this] { ui::guard(this, [this] { RadioGroup1Click(); }); });
 
     Label15 = new QLabel(u"Sample Text"_qs, this);
     Label15->setObjectName(u"Label15"_qs);

@@ -10,9 +10,12 @@ namespace corvella::store {
 class TableDataSet;
 }
 
+namespace corvella::ui {
+class RadioGroup;
+}
+
 namespace corvella::print {
 
-class RadioGroup;
 
 /// The advanced label settings window: edits the page, the label sheet and every label element's font, colour and
 /// position in its own view of the settings row, with a sample of any element's stored font. Made anew for each
@@ -24,7 +27,7 @@ public:
 
     store::TableDataSet* table() const { return Table1; }
     QLabel* sample() const { return Label15; }
-    RadioGroup* sampleGroup() const { return RadioGroup1; }
+    ui::RadioGroup* sampleGroup() const { return RadioGroup1; }
 
     /// Font choice for one element: Name, Address, City, District, Country, Company, Postal Code.
     void BitBtn2Click();
@@ -50,7 +53,7 @@ private:
     void chooseFont(const QString& prefix);
 
     store::TableDataSet* Table1;
-    RadioGroup* RadioGroup1 = nullptr;
+    ui::RadioGroup* RadioGroup1 = nullptr;
     QLabel* Label15 = nullptr;
     QPushButton* BitBtn3 = nullptr;
     QPushButton* BitBtn4 = nullptr;

@@ -1,7 +1,7 @@
 #include "Tfrmyazdirmaayarlari.h"
 
-#include "FontChoice.h"
-#include "InputBox.h"
+#include "ui/FontChoice.h"
+#include "ui/InputBox.h"
 #include "TestPrintRun.h"
 #include "print/Calibration.h"
 #include "print/PrinterSurface.h"
@@ -13,8 +13,8 @@
 #include "store/FieldDef.h"
 #include "store/widgets/DBEdit.h"
 #include "store/widgets/DBRadioGroup.h"
-#include "store/widgets/Dialogs.h"
-#include "store/widgets/WindowStyle.h"
+#include "ui/Dialogs.h"
+#include "ui/WindowStyle.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -279,7 +279,7 @@ void Tfrmyazdirmaayarlari::chooseFont(const QString& nameColumn, const QString& 
         m_dialogFont.setFamily(name.asString());
     if (!size.isNull() && size.asInteger() > 0)
         m_dialogFont.setPointSize(int(size.asInteger()));
-    const auto chosen = print::chooseFont(this, m_dialogFont, DialogSampleColour);
+    const auto chosen = ui::chooseFont(this, m_dialogFont, DialogSampleColour);
     if (!chosen)
         return;
     m_dialogFont = *chosen;
@@ -307,11 +307,11 @@ void Tfrmyazdirmaayarlari::BitBtn4Click()
     tellSavedPrintout(printRatioTestPage(printer()));
     const QString caption = u"Yazdırma Ayarları"_qs;
     const double width =
-        parseMeasurement(inputBox(this, caption, u"Lütfen dörtgenin enini mm. cinsinden yazınız."_qs, u"0"_qs));
+        parseMeasurement(ui::inputBox(this, caption, u"Lütfen dörtgenin enini mm. cinsinden yazınız."_qs, u"0"_qs));
     if (width == 0)
         return;
     const double height =
-        parseMeasurement(inputBox(this, caption, u"Lütfen dörtgenin boyunu mm. cinsinden yazınız."_qs, u"0"_qs));
+        parseMeasurement(ui::inputBox(this, caption, u"Lütfen dörtgenin boyunu mm. cinsinden yazınız."_qs, u"0"_qs));
     if (height == 0)
         return;
     const PrinterRatios ratios = *printerRatios(width, height);
@@ -327,10 +327,10 @@ void Tfrmyazdirmaayarlari::BitBtn8Click()
     if (!runTestPrint())
         return;
     const QString caption = u"Etiket Dökümü Ayarları"_qs;
-    const double xDistance = parseMeasurement(inputBox(
+    const double xDistance = parseMeasurement(ui::inputBox(
         this, caption, u"Lütfen \"X\" harfleri arasındaki uzaklığı mm. cinsinden yazınız."_qs, u"201,5"_qs));
     const double dotDistance = parseMeasurement(
-        inputBox(this, caption, u"Lütfen \".\" işaretleri arasındaki uzaklığı mm. cinsinden yazınız."_qs, u"100"_qs));
+        ui::inputBox(this, caption, u"Lütfen \".\" işaretleri arasındaki uzaklığı mm. cinsinden yazınız."_qs, u"100"_qs));
     const LabelPrinterValues values = labelPrinterValues(xDistance, dotDistance);
     Table1->fieldByName(u"Karakter Genişliği"_qs).setValue(values.characterWidthMm);
     Table1->fieldByName(u"Etiket Y Eksen Oranı"_qs).setValue(values.yRatioPercent);

@@ -1,6 +1,6 @@
 #include "DBComboBox.h"
 
-#include "Dialogs.h"
+#include "ui/Dialogs.h"
 #include "FieldLink.h"
 
 #include <QLineEdit>

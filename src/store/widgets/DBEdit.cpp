@@ -1,6 +1,6 @@
 #include "DBEdit.h"
 
-#include "Dialogs.h"
+#include "ui/Dialogs.h"
 #include "FieldLink.h"
 #include "store/NumberFormat.h"
 

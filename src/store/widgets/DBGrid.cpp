@@ -1,6 +1,6 @@
 #include "DBGrid.h"
 
-#include "Dialogs.h"
+#include "ui/Dialogs.h"
 #include "store/DataSet.h"
 #include "store/DataSetModel.h"
 

@@ -1,6 +1,6 @@
 #include "DBNavigator.h"
 
-#include "Dialogs.h"
+#include "ui/Dialogs.h"
 #include "store/DataSet.h"
 
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 #include "DBRadioGroup.h"
 
-#include "Dialogs.h"
+#include "ui/Dialogs.h"
 #include "FieldLink.h"
 
 #include <QButtonGroup>

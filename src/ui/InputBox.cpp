@@ -1,8 +1,8 @@
-#include "InputBox.h"
+#include "ui/InputBox.h"
 
 #include <QInputDialog>
 
-namespace corvella::print {
+namespace corvella::ui {
 
 namespace {
 
@@ -35,4 +35,4 @@ QString inputBox(QWidget* parent, const QString& caption, const QString& prompt,
     return answer.value_or(defaultText);
 }
 
-} // namespace corvella::print
+} // namespace corvella::ui

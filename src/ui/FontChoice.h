@@ -9,7 +9,7 @@
 class QFontDialog;
 class QWidget;
 
-namespace corvella::print {
+namespace corvella::ui {
 
 /// Answers the font dialog for tests: gets the font the dialog would open with, returns the chosen one or none
 /// for Cancel.
@@ -25,4 +25,4 @@ std::unique_ptr<QFontDialog> makeFontDialog(QWidget* parent, const QFont& initia
 /// Shows the font dialog modally; returns the chosen font, or none when the user cancels.
 std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial, const QColor& sampleColour);
 
-} // namespace corvella::print
+} // namespace corvella::ui

@@ -7,7 +7,7 @@
 
 class QWidget;
 
-namespace corvella::print {
+namespace corvella::ui {
 
 /// An input box the program wants to show; tests answer it through the hook instead of a real box.
 struct InputRequest {
@@ -26,4 +26,4 @@ InputHook setInputHook(InputHook hook);
 /// A modal box asking for one line of text. Returns the text typed, or the default text when the user cancels.
 QString inputBox(QWidget* parent, const QString& caption, const QString& prompt, const QString& defaultText);
 
-} // namespace corvella::print
+} // namespace corvella::ui

@@ -1,10 +1,10 @@
-#include "ModalDialog.h"
+#include "ui/ModalDialog.h"
 
 #include <QDialog>
 
 #include <utility>
 
-namespace corvella::print {
+namespace corvella::ui {
 
 namespace {
 
@@ -28,4 +28,4 @@ int execModal(QDialog& dialog)
     return dialog.exec();
 }
 
-} // namespace corvella::print
+} // namespace corvella::ui

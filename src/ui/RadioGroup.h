@@ -5,7 +5,7 @@
 class QButtonGroup;
 class QRadioButton;
 
-namespace corvella::print {
+namespace corvella::ui {
 
 /// A captioned group of radio items, one above the other, of which one is chosen.
 class RadioGroup : public QGroupBox {
@@ -28,4 +28,4 @@ private:
     QStringList m_items;
 };
 
-} // namespace corvella::print
+} // namespace corvella::ui

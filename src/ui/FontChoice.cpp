@@ -1,11 +1,11 @@
-#include "FontChoice.h"
+#include "ui/FontChoice.h"
 
 #include <QCheckBox>
 #include <QFontDialog>
 #include <QGroupBox>
 #include <QLineEdit>
 
-namespace corvella::print {
+namespace corvella::ui {
 
 namespace {
 
@@ -51,4 +51,4 @@ std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial, const QCo
     return dialog->selectedFont();
 }
 
-} // namespace corvella::print
+} // namespace corvella::ui

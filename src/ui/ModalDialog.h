@@ -4,7 +4,7 @@
 
 class QDialog;
 
-namespace corvella::print {
+namespace corvella::ui {
 
 /// Answers modal dialogs for tests: gets the dialog, ready to be shown, and returns its result as `exec` would.
 using ModalDialogHook = std::function<int(QDialog& dialog)>;
@@ -15,4 +15,4 @@ ModalDialogHook setModalDialogHook(ModalDialogHook hook);
 /// Shows the dialog modally and returns its result (`QDialog::Accepted` or `QDialog::Rejected`).
 int execModal(QDialog& dialog);
 
-} // namespace corvella::print
+} // namespace corvella::ui

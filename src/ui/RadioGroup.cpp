@@ -1,10 +1,10 @@
-#include "RadioGroup.h"
+#include "ui/RadioGroup.h"
 
 #include <QButtonGroup>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-namespace corvella::print {
+namespace corvella::ui {
 
 RadioGroup::RadioGroup(const QString& title, const QStringList& items, QWidget* parent)
     : QGroupBox(title, parent)
@@ -41,4 +41,4 @@ QRadioButton* RadioGroup::item(int index) const
     return qobject_cast<QRadioButton*>(m_buttons->button(index));
 }
 
-} // namespace corvella::print
+} // namespace corvella::ui
