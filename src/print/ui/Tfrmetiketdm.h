@@ -12,7 +12,6 @@ class RadioGroup;
 
 namespace corvella::print {
 
-
 /// The two questions asked before labels are printed: which name and whether the company name goes on the label.
 /// Made anew for every run, so both start at their first item.
 class Tfrmetiketdm : public QDialog {

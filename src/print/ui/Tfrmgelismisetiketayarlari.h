@@ -16,7 +16,6 @@ class RadioGroup;
 
 namespace corvella::print {
 
-
 /// The advanced label settings window: edits the page, the label sheet and every label element's font, colour and
 /// position in its own view of the settings row, with a sample of any element's stored font. Made anew for each
 /// opening and shown modally.
