@@ -1,9 +1,10 @@
 #include "ContactSchema.h"
 
+#include "Columns.h"
 #include "Connection.h"
 #include "DataSet.h"
-#include "core/Error.h"
 #include "TurkishCollation.h"
+#include "core/Error.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,27 +18,17 @@ namespace corvella::store {
 const QList<ContactColumn>& contactColumns()
 {
     static const QList<ContactColumn> columns = {
-        {"Ad", 25},
-        {"Soyad", 30},
-        {"E-mail", 25},
-        {"Meslek", 30},
-        {"Firma Adi", 30},
-        {"Is Telefonu", 25},
-        {"Ev Telefonu", 25},
-        {"Cep Telefonu", 25},
-        {"Dahili N#", 5},
-        {"Faks", 25},
-        {"Adres 1", 70},
-        {"Adres 2", 70},
-        {"Posta Kodu", 10},
-        {"Sehir", 30},
-        {"Fat# Adresi 1", 70},
-        {"Fat# Adresi 2", 70},
-        {"Vergi Dairesi", 30},
-        {"Vergi N#", 10},
-        {"Ek Bilgi", 70},
-        {"Sektör", 50},
-        {"Alt Sektör", 50},
+        {contact::FirstName, 25},       {contact::LastName, 30},
+        {contact::Email, 25},           {contact::Occupation, 30},
+        {contact::Company, 30},         {contact::WorkPhone, 25},
+        {contact::HomePhone, 25},       {contact::MobilePhone, 25},
+        {contact::Extension, 5},        {contact::Fax, 25},
+        {contact::Address1, 70},        {contact::Address2, 70},
+        {contact::PostalCode, 10},      {contact::City, 30},
+        {contact::InvoiceAddress1, 70}, {contact::InvoiceAddress2, 70},
+        {contact::TaxOffice, 30},       {contact::TaxNumber, 10},
+        {contact::Notes, 70},           {contact::Sector, 50},
+        {contact::SubSector, 50},
     };
     return columns;
 }
@@ -52,40 +43,26 @@ struct SettingsColumn {
 QList<SettingsColumn> settingsColumns()
 {
     QList<SettingsColumn> columns = {
-        {u"Başlık Fontu Adı"_qs, 50},
-        {u"Başlık Fontu Boyutu"_qs, 0},
-        {u"Normal Yazı Fontu Adı"_qs, 50},
-        {u"Normal Yazı Fontu Boyutu"_qs, 0},
-        {u"Liste Fontu Adı"_qs, 50},
-        {u"Liste Fontu Boyutu"_qs, 0},
-        {u"Liste Satır Aralığı"_qs, 0},
-        {u"Yazdırma X Eksen Oranı"_qs, 0},
-        {u"Yazdırma Y Eksen Oranı"_qs, 0},
-        {u"Yazıcı Tipi"_qs, 13},
-        {u"Karakter Genişliği"_qs, 0},
-        {u"Etiket Y Eksen Oranı"_qs, 0},
-        {u"Etiket Genişliği"_qs, 0},
-        {u"Etiket Yüksekliği"_qs, 0},
-        {u"Yatay Etiket Aralığı"_qs, 0},
-        {u"Dikey Etiket Aralığı"_qs, 0},
-        {u"Satırdaki Etiket Sayısı"_qs, 0},
-        {u"Sayfa Genişliği"_qs, 0},
-        {u"Sayfa Yüksekliği"_qs, 0},
-        {u"Sol Boşluk"_qs, 0},
-        {u"Üst Boşluk"_qs, 0},
+        {settings::TitleFontName, 50},   {settings::TitleFontSize, 0},  {settings::NormalFontName, 50},
+        {settings::NormalFontSize, 0},   {settings::ListFontName, 50},  {settings::ListFontSize, 0},
+        {settings::ListLinePitch, 0},    {settings::PrintXScale, 0},    {settings::PrintYScale, 0},
+        {settings::PrinterType, 13},     {settings::CharacterWidth, 0}, {settings::LabelYScale, 0},
+        {settings::LabelWidth, 0},       {settings::LabelHeight, 0},    {settings::LabelHorizontalGap, 0},
+        {settings::LabelVerticalGap, 0}, {settings::LabelsPerRow, 0},   {settings::PageWidth, 0},
+        {settings::PageHeight, 0},       {settings::LeftMargin, 0},     {settings::TopMargin, 0},
     };
-    for (const QString& prefix :
-         {u"İsim"_qs, u"F# Adı"_qs, u"Adres"_qs, u"İl"_qs, u"İlçe"_qs, u"P#K#"_qs, u"Ülke"_qs}) {
-        columns.append({prefix + u" Yazıtipi Adı"_qs, 30});
-        columns.append({prefix + u" Yazıtipi Boyutu"_qs, 0});
-        columns.append({prefix + u" Yazıtipi Rengi"_qs, 10});
-        columns.append({prefix + u" X Koordinatı"_qs, 0});
-        columns.append({prefix + u" Y Koordinatı"_qs, 0});
+    using settings::LabelAttribute;
+    for (const settings::LabelPart part : settings::LabelParts) {
+        columns.append({settings::labelColumn(part, LabelAttribute::FontName), 30});
+        columns.append({settings::labelColumn(part, LabelAttribute::FontSize), 0});
+        columns.append({settings::labelColumn(part, LabelAttribute::FontColour), 10});
+        columns.append({settings::labelColumn(part, LabelAttribute::X), 0});
+        columns.append({settings::labelColumn(part, LabelAttribute::Y), 0});
     }
-    columns.append({u"Kullanıcı Adı"_qs, 100});
-    columns.append({u"Karakter Analizi Y# T# A#"_qs, 50});
-    columns.append({u"Karakter Analizi Y# T# B#"_qs, 0});
-    columns.append({u"InkJet/LASER/Dot Matrix"_qs, 35});
+    columns.append({settings::UserName, 100});
+    columns.append({settings::CharacterAnalysisA, 50});
+    columns.append({settings::CharacterAnalysisB, 0});
+    columns.append({settings::PrinterKind, 35});
     return columns;
 }
 
@@ -99,19 +76,21 @@ QString bracketed(const QString& name)
 QStringList contactFileSchema()
 {
     const QString collate = u" COLLATE "_qs + QString::fromLatin1(TurkishCollationName);
-    QStringList contact = {u"[No] INTEGER PRIMARY KEY"_qs};
+    QStringList contactSql = {bracketed(contact::RecordNumber) + u" INTEGER PRIMARY KEY"_qs};
     for (const ContactColumn& column : contactColumns())
-        contact << bracketed(column.qname()) + u" VARCHAR("_qs + QString::number(column.size) + u')' + collate;
+        contactSql << bracketed(column.name) + u" VARCHAR("_qs + QString::number(column.size) + u')' + collate;
 
-    QStringList settings;
+    QStringList settingsSql;
     for (const SettingsColumn& column : settingsColumns())
-        settings << bracketed(column.name) +
-                        (column.textSize ? u" VARCHAR("_qs + QString::number(column.textSize) + u')' : u" DOUBLE"_qs);
+        settingsSql << bracketed(column.name) + (column.textSize
+                                                     ? u" VARCHAR("_qs + QString::number(column.textSize) + u')'
+                                                     : u" DOUBLE"_qs);
 
     return {
-        u"CREATE TABLE kayit ("_qs + contact.join(u", "_qs) + u')',
-        u"CREATE TABLE YAYAR ("_qs + settings.join(u", "_qs) + u')',
-        u"CREATE TABLE maillist ([e-mail] VARCHAR(50)"_qs + collate + u')',
+        u"CREATE TABLE "_qs + tables::Contacts + u" ("_qs + contactSql.join(u", "_qs) + u')',
+        u"CREATE TABLE "_qs + tables::Settings + u" ("_qs + settingsSql.join(u", "_qs) + u')',
+        u"CREATE TABLE "_qs + tables::MailList + u" ("_qs + bracketed(maillist::Address) + u" VARCHAR(50)"_qs +
+            collate + u')',
     };
 }
 
@@ -119,43 +98,46 @@ QList<QPair<QString, QVariant>> defaultPrintSettings()
 {
     const QString arial = u"Arial"_qs;
     QList<QPair<QString, QVariant>> values = {
-        {u"Başlık Fontu Adı"_qs, arial},
-        {u"Başlık Fontu Boyutu"_qs, 14.0},
-        {u"Normal Yazı Fontu Adı"_qs, arial},
-        {u"Normal Yazı Fontu Boyutu"_qs, 10.0},
-        {u"Liste Fontu Adı"_qs, arial},
-        {u"Liste Fontu Boyutu"_qs, 8.0},
-        {u"Liste Satır Aralığı"_qs, 5.0},
-        {u"Yazdırma X Eksen Oranı"_qs, 100.0},
-        {u"Yazdırma Y Eksen Oranı"_qs, 100.0},
-        {u"Yazıcı Tipi"_qs, u"B/W"_qs},
-        {u"Karakter Genişliği"_qs, 2.550632911},
-        {u"Etiket Y Eksen Oranı"_qs, 100.0},
-        {u"Etiket Genişliği"_qs, 70.0},
-        {u"Etiket Yüksekliği"_qs, 37.0},
-        {u"Yatay Etiket Aralığı"_qs, 0.0},
-        {u"Dikey Etiket Aralığı"_qs, 0.0},
-        {u"Satırdaki Etiket Sayısı"_qs, 3.0},
-        {u"Sayfa Genişliği"_qs, 210.0},
-        {u"Sayfa Yüksekliği"_qs, 297.0},
-        {u"Sol Boşluk"_qs, 0.0},
-        {u"Üst Boşluk"_qs, 0.0},
+        {settings::TitleFontName, arial},
+        {settings::TitleFontSize, 14.0},
+        {settings::NormalFontName, arial},
+        {settings::NormalFontSize, 10.0},
+        {settings::ListFontName, arial},
+        {settings::ListFontSize, 8.0},
+        {settings::ListLinePitch, 5.0},
+        {settings::PrintXScale, 100.0},
+        {settings::PrintYScale, 100.0},
+        {settings::PrinterType, u"B/W"_qs},
+        {settings::CharacterWidth, 2.550632911},
+        {settings::LabelYScale, 100.0},
+        {settings::LabelWidth, 70.0},
+        {settings::LabelHeight, 37.0},
+        {settings::LabelHorizontalGap, 0.0},
+        {settings::LabelVerticalGap, 0.0},
+        {settings::LabelsPerRow, 3.0},
+        {settings::PageWidth, 210.0},
+        {settings::PageHeight, 297.0},
+        {settings::LeftMargin, 0.0},
+        {settings::TopMargin, 0.0},
     };
     // Element positions inside a 70 x 37 mm label: "Sayın" sits 15 mm left of the name, "/" 5 mm left of the city.
+    using settings::LabelAttribute;
+    using settings::LabelPart;
     struct Element {
-        QString prefix;
+        LabelPart part;
         double size, x, y;
     };
     const Element elements[] = {
-        {u"İsim"_qs, 10, 20, 4}, {u"F# Adı"_qs, 10, 5, 10}, {u"Adres"_qs, 9, 5, 16}, {u"İlçe"_qs, 9, 5, 28},
-        {u"İl"_qs, 9, 30, 28},   {u"P#K#"_qs, 9, 5, 33},    {u"Ülke"_qs, 9, 30, 33},
+        {LabelPart::Name, 10, 20, 4},    {LabelPart::Company, 10, 5, 10},  {LabelPart::Address, 9, 5, 16},
+        {LabelPart::District, 9, 5, 28}, {LabelPart::Province, 9, 30, 28}, {LabelPart::PostalCode, 9, 5, 33},
+        {LabelPart::Country, 9, 30, 33},
     };
     for (const Element& e : elements) {
-        values.append({e.prefix + u" Yazıtipi Adı"_qs, arial});
-        values.append({e.prefix + u" Yazıtipi Boyutu"_qs, e.size});
-        values.append({e.prefix + u" Yazıtipi Rengi"_qs, u"clBlack"_qs});
-        values.append({e.prefix + u" X Koordinatı"_qs, e.x});
-        values.append({e.prefix + u" Y Koordinatı"_qs, e.y});
+        values.append({settings::labelColumn(e.part, LabelAttribute::FontName), arial});
+        values.append({settings::labelColumn(e.part, LabelAttribute::FontSize), e.size});
+        values.append({settings::labelColumn(e.part, LabelAttribute::FontColour), u"clBlack"_qs});
+        values.append({settings::labelColumn(e.part, LabelAttribute::X), e.x});
+        values.append({settings::labelColumn(e.part, LabelAttribute::Y), e.y});
     }
     return values;
 }
@@ -180,8 +162,8 @@ void createContactFile(const QString& filePath)
             marks << u"?"_qs;
         }
         QSqlQuery insert(db);
-        insert.prepare(u"INSERT INTO YAYAR ("_qs + columns.join(u", "_qs) + u") VALUES ("_qs + marks.join(u", "_qs) +
-                       u')');
+        insert.prepare(u"INSERT INTO "_qs + tables::Settings + u" ("_qs + columns.join(u", "_qs) + u") VALUES ("_qs +
+                       marks.join(u", "_qs) + u')');
         for (const auto& [name, value] : settings)
             insert.addBindValue(value);
         if (!insert.exec())

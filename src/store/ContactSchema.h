@@ -10,9 +10,8 @@ class QueryDataSet;
 
 /// One text column of the contact table and its maximum length.
 struct ContactColumn {
-    const char* name; // UTF-8
+    QString name;
     int size;
-    QString qname() const { return QString::fromUtf8(name); }
 };
 
 /// The text columns of `kayit` in their table order (after the record number `No`).

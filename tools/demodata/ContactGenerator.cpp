@@ -88,9 +88,9 @@ ContactGenerator::ContactGenerator(uint64_t seed)
     // Matched by name, so a column added to the table without a generator for it is noticed at once.
     for (const store::ContactColumn& column : store::contactColumns()) {
         const auto found = std::find_if(std::begin(members), std::end(members),
-                                        [&](const auto& member) { return qstrcmp(member.first, column.name) == 0; });
+                                        [&](const auto& member) { return column.name == QString::fromUtf8(member.first); });
         if (found == std::end(members))
-            throw Error(u"No demo values for the column '%1'."_qs.arg(column.qname()));
+            throw Error(u"No demo values for the column '%1'."_qs.arg(column.name));
         m_slots.append({found->second, column.size});
     }
 

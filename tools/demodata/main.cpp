@@ -83,7 +83,7 @@ public:
         QByteArray sql = "INSERT INTO kayit ([No]";
         QByteArray marks = "?";
         for (const store::ContactColumn& column : store::contactColumns()) {
-            sql += ", [" + QByteArray(column.name) + ']';
+            sql += ", [" + column.name.toUtf8() + ']';
             marks += ", ?";
         }
         sql += ") VALUES (" + marks + ')';
