@@ -1,5 +1,5 @@
 #include "ContactFileFixture.h"
-#include "MessageRecorder.h"
+#include "DialogAnswers.h"
 
 #include "app/Startup.h"
 #include "app/Tfrm_about.h"
@@ -24,7 +24,6 @@
 using namespace corvella;
 
 namespace {
-
 
 ui::DBEdit* editFor(QWidget& window, const QString& column)
 {
@@ -141,7 +140,7 @@ void MainWindowTest::exitWithoutChangesEndsAtOnce()
     fixture.addContact(11);
     app::Tfrmkayit window;
     window.show();
-    test::MessageRecorder hook;
+    test::DialogAnswers hook;
     QSignalSpy quitting(qApp, &QCoreApplication::aboutToQuit);
     QTimer::singleShot(0, &window, [&] { window.findChild<QPushButton*>(u"BitBtn2"_qs)->click(); });
     QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(7); });
@@ -158,14 +157,14 @@ void MainWindowTest::exitAsksAboutUnsavedChanges()
     window.table()->fieldByName(u"Ad"_qs).setAsString(u"Yeni"_qs);
 
     {
-        test::MessageRecorder hook({QMessageBox::Cancel});
+        test::DialogAnswers hook({QMessageBox::Cancel});
         window.BitBtn2Click();
         QCOMPARE(hook.asked.size(), 1);
         QVERIFY(window.table()->isEditing()); // Cancel stays, nothing lost
         QVERIFY(!window.close());
     }
     {
-        test::MessageRecorder hook({QMessageBox::Yes});
+        test::DialogAnswers hook({QMessageBox::Yes});
         QTimer::singleShot(0, &window, [&] { window.BitBtn2Click(); });
         QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(7); });
         QCOMPARE(QCoreApplication::exec(), 0);
@@ -257,7 +256,7 @@ void MainWindowTest::missingFileCanBeCreated()
 {
     test::ContactFileFixture fixture(false);
     {
-        test::MessageRecorder hook({QMessageBox::Yes});
+        test::DialogAnswers hook({QMessageBox::Yes});
         QVERIFY(app::offerNewContactFile());
         QCOMPARE(hook.asked.size(), 1);
         QVERIFY2(hook.asked.first().contains(fixture.filePath()), qPrintable(hook.asked.first()));
@@ -271,7 +270,7 @@ void MainWindowTest::missingFileCanBeCreated()
 void MainWindowTest::missingFileDeclinedLeavesWindowWithoutData()
 {
     test::ContactFileFixture fixture(false);
-    test::MessageRecorder hook({QMessageBox::No});
+    test::DialogAnswers hook({QMessageBox::No});
     QVERIFY(!app::offerNewContactFile());
     QVERIFY(!QFile::exists(fixture.filePath()));
     app::Windows windows = app::createWindows();
@@ -296,7 +295,7 @@ void MainWindowTest::foreignFileIsNamedAndUntouched()
     const QByteArray content(8192, '\x01');
     file.write(content);
     file.close();
-    test::MessageRecorder hook;
+    test::DialogAnswers hook;
     QVERIFY(app::offerNewContactFile()); // an existing file is never replaced
     QVERIFY(hook.asked.isEmpty());
     app::Tfrmkayit window;

@@ -1,9 +1,9 @@
 #include "ContactFileFixture.h"
 
+#include "core/Error.h"
 #include "store/Connection.h"
 #include "store/ConnectionString.h"
 #include "store/ContactSchema.h"
-#include "core/Error.h"
 
 #include <QSqlError>
 #include <QSqlQuery>

@@ -1,5 +1,5 @@
 #include "ContactFileFixture.h"
-#include "MessageRecorder.h"
+#include "DialogAnswers.h"
 
 #include "app/Startup.h"
 #include "app/Tfrmkayit.h"
@@ -20,7 +20,6 @@
 using namespace corvella;
 
 namespace {
-
 
 /// The running program's windows on a contact file, with the Report button already pressed.
 struct Program {
@@ -162,7 +161,7 @@ void SearchWindowsTest::apostropheValueFindsItsRow()
 void SearchWindowsTest::onlyFirstFieldFilledFindsNothing()
 {
     Program program(people);
-    test::MessageRecorder hook;
+    test::DialogAnswers hook;
     program.tick(1, u"A"_qs, QString());
     program.view(u"Ad"_qs);
     QCOMPARE(hook.asked, QStringList{u"There are no records matching your search criterias..."_qs});
@@ -295,7 +294,7 @@ void SearchWindowsTest::numberErrorStopsBeforeRunning()
     auto& s = program.search();
     s.label(u"Tip"_qs, 1)->setText(u"Sayı"_qs);
     program.tick(1, u"on"_qs, u"20"_qs);
-    test::MessageRecorder hook;
+    test::DialogAnswers hook;
     program.view(u"Ad"_qs);
     QCOMPARE(hook.asked, QStringList{u"'on' is not a valid floating point value"_qs});
     QVERIFY(!program.list().query()->isActive());

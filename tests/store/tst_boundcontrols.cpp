@@ -1,5 +1,5 @@
 #include "ContactFileFixture.h"
-#include "MessageRecorder.h"
+#include "DialogAnswers.h"
 
 #include "store/ConnectionString.h"
 #include "store/DataSet.h"
@@ -28,7 +28,6 @@ QString enabledButtons(const Nav& navigator)
         states += navigator.button(Nav::Button(i))->isEnabled() ? u'1' : u'0';
     return states; // first prior next last insert delete edit post cancel
 }
-
 
 } // namespace
 
@@ -100,13 +99,13 @@ void BoundControlsTest::deleteAsksFirst()
     Nav navigator;
     navigator.setDataSet(&table);
     {
-        test::MessageRecorder hook({QMessageBox::Cancel});
+        test::DialogAnswers hook({QMessageBox::Cancel});
         navigator.click(Nav::Delete);
         QCOMPARE(hook.asked, QStringList{u"Delete record?"_qs});
     }
     QCOMPARE(fixture.scalar(u"select count(*) from kayit"_qs).toInt(), 1);
     {
-        test::MessageRecorder hook({QMessageBox::Ok});
+        test::DialogAnswers hook({QMessageBox::Ok});
         navigator.click(Nav::Delete);
     }
     QCOMPARE(fixture.scalar(u"select count(*) from kayit"_qs).toInt(), 0);
@@ -162,7 +161,7 @@ void BoundControlsTest::numberEditRefusesText()
     QTest::keyClicks(edit, u"abc"_qs);
     QCOMPARE(settings.state(), store::DataSetState::Edit);
 
-    test::MessageRecorder hook({QMessageBox::Ok});
+    test::DialogAnswers hook({QMessageBox::Ok});
     QVERIFY_THROWS_EXCEPTION(Error, settings.post());
     QCOMPARE(settings.state(), store::DataSetState::Edit);
     QCOMPARE(settings.fieldByName(u"Etiket Genişliği"_qs).asFloat(), 70.0);

@@ -1,10 +1,10 @@
 #include "ContactFileFixture.h"
 
+#include "core/Error.h"
 #include "store/Connection.h"
 #include "store/ConnectionString.h"
 #include "store/ContactSchema.h"
 #include "store/DataSet.h"
-#include "core/Error.h"
 
 #include <QCryptographicHash>
 #include <QDir>

@@ -1,9 +1,9 @@
 #include "ContactFileFixture.h"
 
+#include "core/Error.h"
 #include "store/ConnectionString.h"
 #include "store/ContactSchema.h"
 #include "store/DataSet.h"
-#include "core/Error.h"
 
 #include <QSignalSpy>
 #include <QTest>
