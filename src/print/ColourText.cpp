@@ -13,55 +13,28 @@ namespace {
 
 constexpr quint32 SystemColourBase = 0x80000000u;
 
-struct Identifier {
+struct SystemIdentifier {
     const char16_t* name;
     quint32 value;
 };
 
-// The order of the system colours is their index.
-constexpr std::array<Identifier, 42> Identifiers = {{
-    {u"clBlack", 0x000000},
-    {u"clMaroon", 0x000080},
-    {u"clGreen", 0x008000},
-    {u"clOlive", 0x008080},
-    {u"clNavy", 0x800000},
-    {u"clPurple", 0x800080},
-    {u"clTeal", 0x808000},
-    {u"clGray", 0x808080},
-    {u"clSilver", 0xC0C0C0},
-    {u"clRed", 0x0000FF},
-    {u"clLime", 0x00FF00},
-    {u"clYellow", 0x00FFFF},
-    {u"clBlue", 0xFF0000},
-    {u"clFuchsia", 0xFF00FF},
-    {u"clAqua", 0xFFFF00},
-    {u"clWhite", 0xFFFFFF},
-    {u"clScrollBar", SystemColourBase + 0},
-    {u"clBackground", SystemColourBase + 1},
-    {u"clActiveCaption", SystemColourBase + 2},
-    {u"clInactiveCaption", SystemColourBase + 3},
-    {u"clMenu", SystemColourBase + 4},
-    {u"clWindow", SystemColourBase + 5},
-    {u"clWindowFrame", SystemColourBase + 6},
-    {u"clMenuText", SystemColourBase + 7},
-    {u"clWindowText", SystemColourBase + 8},
-    {u"clCaptionText", SystemColourBase + 9},
-    {u"clActiveBorder", SystemColourBase + 10},
-    {u"clInactiveBorder", SystemColourBase + 11},
-    {u"clAppWorkSpace", SystemColourBase + 12},
-    {u"clHighlight", SystemColourBase + 13},
-    {u"clHighlightText", SystemColourBase + 14},
-    {u"clBtnFace", SystemColourBase + 15},
-    {u"clBtnShadow", SystemColourBase + 16},
-    {u"clGrayText", SystemColourBase + 17},
-    {u"clBtnText", SystemColourBase + 18},
-    {u"clInactiveCaptionText", SystemColourBase + 19},
-    {u"clBtnHighlight", SystemColourBase + 20},
-    {u"cl3DDkShadow", SystemColourBase + 21},
-    {u"cl3DLight", SystemColourBase + 22},
-    {u"clInfoText", SystemColourBase + 23},
-    {u"clInfoBk", SystemColourBase + 24},
-    {u"clNone", 0x1FFFFFFF},
+const QString PlainPrefix = u"cl"_qs;
+
+// The system colours in index order, then the one that stands for no colour.
+constexpr std::array<SystemIdentifier, 26> SystemIdentifiers = {{
+    {u"clScrollBar", SystemColourBase + 0},      {u"clBackground", SystemColourBase + 1},
+    {u"clActiveCaption", SystemColourBase + 2},  {u"clInactiveCaption", SystemColourBase + 3},
+    {u"clMenu", SystemColourBase + 4},           {u"clWindow", SystemColourBase + 5},
+    {u"clWindowFrame", SystemColourBase + 6},    {u"clMenuText", SystemColourBase + 7},
+    {u"clWindowText", SystemColourBase + 8},     {u"clCaptionText", SystemColourBase + 9},
+    {u"clActiveBorder", SystemColourBase + 10},  {u"clInactiveBorder", SystemColourBase + 11},
+    {u"clAppWorkSpace", SystemColourBase + 12},  {u"clHighlight", SystemColourBase + 13},
+    {u"clHighlightText", SystemColourBase + 14}, {u"clBtnFace", SystemColourBase + 15},
+    {u"clBtnShadow", SystemColourBase + 16},     {u"clGrayText", SystemColourBase + 17},
+    {u"clBtnText", SystemColourBase + 18},       {u"clInactiveCaptionText", SystemColourBase + 19},
+    {u"clBtnHighlight", SystemColourBase + 20},  {u"cl3DDkShadow", SystemColourBase + 21},
+    {u"cl3DLight", SystemColourBase + 22},       {u"clInfoText", SystemColourBase + 23},
+    {u"clInfoBk", SystemColourBase + 24},        {u"clNone", 0x1FFFFFFF},
 }};
 
 // Light-theme values for the system colours, as RGB, in index order.
@@ -75,8 +48,11 @@ constexpr std::array<QRgb, 25> SystemColours = {
 
 QString colourToText(int colour)
 {
+    for (const PlainColour& plain : PlainColours)
+        if (plain.value == colour)
+            return PlainPrefix + QStringView(plain.name);
     const auto bits = quint32(colour);
-    for (const Identifier& identifier : Identifiers)
+    for (const SystemIdentifier& identifier : SystemIdentifiers)
         if (identifier.value == bits)
             return QString::fromUtf16(identifier.name);
     return u'$' + QString::number(bits, 16).toUpper().rightJustified(8, u'0');
@@ -84,7 +60,13 @@ QString colourToText(int colour)
 
 int colourFromText(const QString& text)
 {
-    for (const Identifier& identifier : Identifiers)
+    if (text.startsWith(PlainPrefix, Qt::CaseInsensitive)) {
+        const QStringView name = QStringView(text).mid(PlainPrefix.size());
+        for (const PlainColour& plain : PlainColours)
+            if (name.compare(QStringView(plain.name), Qt::CaseInsensitive) == 0)
+                return plain.value;
+    }
+    for (const SystemIdentifier& identifier : SystemIdentifiers)
         if (text.compare(QStringView(identifier.name), Qt::CaseInsensitive) == 0)
             return int(identifier.value);
 

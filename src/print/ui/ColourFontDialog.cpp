@@ -17,37 +17,9 @@
 #include <QPixmap>
 #include <QVBoxLayout>
 
-#include <array>
-#include <utility>
-
 namespace corvella::print {
 
 namespace {
-
-struct PlainColour {
-    const char16_t* name;
-    int value;
-};
-
-// The sixteen plain colours, in the order colour lists show them.
-constexpr std::array<PlainColour, 16> PlainColours = {{
-    {u"Black", 0x000000},
-    {u"Maroon", 0x000080},
-    {u"Green", 0x008000},
-    {u"Olive", 0x008080},
-    {u"Navy", 0x800000},
-    {u"Purple", 0x800080},
-    {u"Teal", 0x808000},
-    {u"Gray", 0x808080},
-    {u"Silver", 0xC0C0C0},
-    {u"Red", 0x0000FF},
-    {u"Lime", 0x00FF00},
-    {u"Yellow", 0x00FFFF},
-    {u"Blue", 0xFF0000},
-    {u"Fuchsia", 0xFF00FF},
-    {u"Aqua", 0xFFFF00},
-    {u"White", 0xFFFFFF},
-}};
 
 constexpr int Sizes[] = {8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 26, 28, 36, 48, 72};
 
@@ -123,7 +95,7 @@ void ColourFontDialog::buildUi()
     m_colours->setObjectName(u"Colour"_qs);
     colourCaption->setBuddy(m_colours);
     for (const PlainColour& colour : PlainColours)
-        m_colours->addItem(swatch(colour.value), QString::fromUtf16(colour.name), colour.value);
+        m_colours->addItem(swatch(colour.value), QStringView(colour.name).toString(), colour.value);
     effectsLayout->addWidget(m_strikeOut);
     effectsLayout->addWidget(m_underline);
     effectsLayout->addWidget(colourCaption);
