@@ -1,11 +1,11 @@
 #include "ContactFileFixture.h"
 #include "PdfMeasure.h"
+#include "RecordingSurface.h"
 
 #include "core/Error.h"
 #include "print/LabelLayout.h"
 #include "print/PdfSurface.h"
 #include "print/PrintGeometry.h"
-#include "print/RecordingSurface.h"
 #include "print/TRaporV2.h"
 #include "print/Tgenel.h"
 #include "store/ConnectionString.h"
@@ -18,7 +18,7 @@ using print::LabelCompanyChoice;
 using print::LabelElement;
 using print::LabelNameChoice;
 using print::LabelSheet;
-using print::RecordingSurface;
+using test::RecordingSurface;
 using Kind = RecordingSurface::Kind;
 
 Q_DECLARE_METATYPE(print::LabelSheet)

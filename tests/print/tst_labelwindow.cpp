@@ -1,11 +1,11 @@
 #include "ContactFileFixture.h"
 #include "DialogAnswers.h"
+#include "RecordingSurface.h"
 
 #include "app/Startup.h"
 #include "app/Tfrmkayit.h"
 #include "core/Error.h"
 #include "print/PrintGeometry.h"
-#include "print/RecordingSurface.h"
 #include "print/TRaporV2.h"
 #include "print/Tgenel.h"
 #include "print/ui/Tfrmetiketdm.h"
@@ -22,7 +22,7 @@
 #include <QTest>
 
 using namespace corvella;
-using print::RecordingSurface;
+using test::RecordingSurface;
 using Kind = RecordingSurface::Kind;
 
 namespace {

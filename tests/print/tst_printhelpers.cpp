@@ -3,11 +3,11 @@
 #include "print/PdfSurface.h"
 #include "print/PrintGeometry.h"
 #include "print/PrinterSurface.h"
-#include "print/RecordingSurface.h"
 #include "print/TestPages.h"
 #include "print/Tgenel.h"
 
 #include "PdfMeasure.h"
+#include "RecordingSurface.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,7 +17,7 @@
 
 using namespace corvella;
 using print::Orientation;
-using Kind = print::RecordingSurface::Kind;
+using Kind = test::RecordingSurface::Kind;
 using Step = std::function<void(print::Tgenel&)>;
 
 Q_DECLARE_METATYPE(print::Orientation)
@@ -31,11 +31,11 @@ constexpr double PointMm = 25.4 / 72;
 
 /// A Tgenel drawing on a recording surface it hands out.
 struct Recorder {
-    print::RecordingSurface* surface;
+    test::RecordingSurface* surface;
     print::Tgenel printer;
 
     explicit Recorder(QSize portraitDots = QSize(2471, 3494))
-        : surface(new print::RecordingSurface(portraitDots))
+        : surface(new test::RecordingSurface(portraitDots))
         , printer(std::unique_ptr<print::PrintSurface>(surface))
     {}
 };

@@ -1,10 +1,10 @@
 #include "ContactFileFixture.h"
 #include "DialogAnswers.h"
 #include "PdfMeasure.h"
+#include "RecordingSurface.h"
 
 #include "app/Startup.h"
 #include "app/Tfrmkayit.h"
-#include "print/RecordingSurface.h"
 #include "print/TestPrintProgram.h"
 #include "print/Tgenel.h"
 #include "print/ui/Tfrmyazdirmaayarlari.h"
@@ -43,7 +43,7 @@ namespace {
 struct SettingsWindow {
     test::ContactFileFixture fixture;
     QTemporaryDir scratch;
-    print::RecordingSurface* surface = new print::RecordingSurface;
+    test::RecordingSurface* surface = new test::RecordingSurface;
     print::Tgenel printer{std::unique_ptr<print::PrintSurface>(surface)};
     std::unique_ptr<Tfrmyazdirmaayarlari> window;
 
@@ -440,11 +440,11 @@ void PrintSettingsTest::printerRatioTest()
     s.child(u"BitBtn4"_qs)->click();
 
     // The square went to the printer before the first question.
-    const auto squares = s.surface->calls(print::RecordingSurface::Kind::Rectangle);
+    const auto squares = s.surface->calls(test::RecordingSurface::Kind::Rectangle);
     QCOMPARE(squares.size(), 1);
     QCOMPARE(squares.at(0).from, QPoint(294, 294));
     QCOMPARE(squares.at(0).to, QPoint(1471, 1471));
-    QCOMPARE(s.surface->calls().constLast().kind, print::RecordingSurface::Kind::EndDocument);
+    QCOMPARE(s.surface->calls().constLast().kind, test::RecordingSurface::Kind::EndDocument);
 
     QCOMPARE(input.inputsAsked.size(), prompts);
     QCOMPARE(input.inputsAsked.at(0).caption, u"Yazdırma Ayarları"_qs);

@@ -1,10 +1,10 @@
 #include "LocaleScope.h"
 #include "PdfMeasure.h"
+#include "RecordingSurface.h"
 
 #include "core/Error.h"
 #include "print/PdfSurface.h"
 #include "print/PrintGeometry.h"
-#include "print/RecordingSurface.h"
 #include "print/ReportLayout.h"
 #include "print/Tgenel.h"
 
@@ -12,8 +12,8 @@
 #include <QTest>
 
 using namespace corvella;
-using print::RecordingSurface;
 using store::FieldKind;
+using test::RecordingSurface;
 using Kind = RecordingSurface::Kind;
 
 namespace {

@@ -1,11 +1,11 @@
 #include "ContactFileFixture.h"
 #include "DialogAnswers.h"
+#include "RecordingSurface.h"
 
 #include "app/Startup.h"
 #include "app/Tfrmkayit.h"
 #include "core/Error.h"
 #include "print/PrintGeometry.h"
-#include "print/RecordingSurface.h"
 #include "print/Tgenel.h"
 #include "print/ui/Tfrmyazdirmaayarlari.h"
 #include "search/Tfrm_arama.h"
@@ -18,7 +18,7 @@
 #include <QTest>
 
 using namespace corvella;
-using print::RecordingSurface;
+using test::RecordingSurface;
 
 namespace {
 

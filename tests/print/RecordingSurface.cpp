@@ -1,11 +1,10 @@
 #include "RecordingSurface.h"
 
-namespace corvella::print {
+namespace corvella::test {
 
 RecordingSurface::RecordingSurface(QSize portraitPrintableDots)
     : m_portraitDots(portraitPrintableDots)
-{
-}
+{}
 
 QList<RecordingSurface::Call> RecordingSurface::calls(Kind kind) const
 {
@@ -16,7 +15,7 @@ QList<RecordingSurface::Call> RecordingSurface::calls(Kind kind) const
     return matching;
 }
 
-void RecordingSurface::record(Kind kind, QPoint from, QPoint to, const QString& text, const DrawState& state)
+void RecordingSurface::record(Kind kind, QPoint from, QPoint to, const QString& text, const print::DrawState& state)
 {
     m_calls << Call{kind, m_page, from, to, text, state, m_orientation};
 }
@@ -48,22 +47,22 @@ void RecordingSurface::abortDocument()
 
 int RecordingSurface::printableHeightDots() const
 {
-    return m_orientation == Orientation::Landscape ? m_portraitDots.width() : m_portraitDots.height();
+    return m_orientation == print::Orientation::Landscape ? m_portraitDots.width() : m_portraitDots.height();
 }
 
-void RecordingSurface::drawText(QPoint topLeft, const QString& text, const DrawState& state)
+void RecordingSurface::drawText(QPoint topLeft, const QString& text, const print::DrawState& state)
 {
     record(Kind::Text, topLeft, topLeft, text, state);
 }
 
-void RecordingSurface::drawLine(QPoint from, QPoint to, const DrawState& state)
+void RecordingSurface::drawLine(QPoint from, QPoint to, const print::DrawState& state)
 {
     record(Kind::Line, from, to, {}, state);
 }
 
-void RecordingSurface::drawRectangle(QPoint topLeft, QPoint bottomRight, const DrawState& state)
+void RecordingSurface::drawRectangle(QPoint topLeft, QPoint bottomRight, const print::DrawState& state)
 {
     record(Kind::Rectangle, topLeft, bottomRight, {}, state);
 }
 
-} // namespace corvella::print
+} // namespace corvella::test

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "PrintSurface.h"
+#include "print/PrintSurface.h"
 
 #include <QList>
 #include <QSize>
 
-namespace corvella::print {
+namespace corvella::test {
 
 /// Keeps every call made on it, with its nominal dot coordinates, drawing state and page, for tests.
-class RecordingSurface : public PrintSurface {
+class RecordingSurface : public print::PrintSurface {
 public:
     enum class Kind { BeginDocument, NewPage, EndDocument, AbortDocument, Text, Line, Rectangle };
 
@@ -18,8 +18,8 @@ public:
         QPoint from;  // text: top-left corner; line and rectangle: first point
         QPoint to;
         QString text; // text drawn, or the job name of BeginDocument
-        DrawState state;
-        Orientation orientation = Orientation::Portrait;
+        print::DrawState state;
+        print::Orientation orientation = print::Orientation::Portrait;
     };
 
     /// `portraitPrintableDots` is the printable area in portrait; landscape swaps it.
@@ -38,22 +38,23 @@ public:
     QString endDocument() override;
     void abortDocument() override;
 
-    Orientation orientation() const override { return m_orientation; }
-    void setOrientation(Orientation orientation) override { m_orientation = orientation; }
+    print::Orientation orientation() const override { return m_orientation; }
+    void setOrientation(print::Orientation orientation) override { m_orientation = orientation; }
     int printableHeightDots() const override;
 
-    void drawText(QPoint topLeft, const QString& text, const DrawState& state) override;
-    void drawLine(QPoint from, QPoint to, const DrawState& state) override;
-    void drawRectangle(QPoint topLeft, QPoint bottomRight, const DrawState& state) override;
+    void drawText(QPoint topLeft, const QString& text, const print::DrawState& state) override;
+    void drawLine(QPoint from, QPoint to, const print::DrawState& state) override;
+    void drawRectangle(QPoint topLeft, QPoint bottomRight, const print::DrawState& state) override;
 
 private:
-    void record(Kind kind, QPoint from = {}, QPoint to = {}, const QString& text = {}, const DrawState& state = {});
+    void record(Kind kind, QPoint from = {}, QPoint to = {}, const QString& text = {},
+                const print::DrawState& state = {});
 
     QList<Call> m_calls;
     QSize m_portraitDots;
-    Orientation m_orientation = Orientation::Portrait;
+    print::Orientation m_orientation = print::Orientation::Portrait;
     QString m_outputFile;
     int m_page = 0;
 };
 
-} // namespace corvella::print
+} // namespace corvella::test
