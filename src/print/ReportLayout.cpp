@@ -1,29 +1,31 @@
 #include "ReportLayout.h"
 
+#include "ColourText.h"
 #include "Tgenel.h"
+#include "core/ScopeGuard.h"
 #include "store/FieldDef.h"
 #include "store/NumberFormat.h"
 
-#include <cmath>
+#include <algorithm>
 
 namespace corvella::print {
 
 namespace {
 
 constexpr double CharacterMm = 1.3;
-constexpr int Red = 0x0000FF;
-constexpr int Blue = 0xFF0000;
-constexpr int Black = 0;
+constexpr int FirstCharacter = 4; // the table starts four characters in
 constexpr int LandscapeFromMm = 195;
+constexpr int HeadingLine = 1;
+constexpr int FirstRowLine = 3; // line 2 holds the heading underline
 
 int round(double value)
 {
     return int(store::roundHalfEven(value));
 }
 
-int characterX(int p)
+int characterX(int character)
 {
-    return round(p * CharacterMm);
+    return round(character * CharacterMm);
 }
 
 /// The numbers printed with the number patterns and set 1 mm lower on later rows.
@@ -34,121 +36,39 @@ bool printsAsNumber(store::FieldKind kind)
            kind == FieldKind::Byte;
 }
 
-class Run {
-public:
-    Run(Tgenel& genel, const ReportInput& input)
-        : m_genel(genel)
-        , m_input(input)
-        , m_pitch(input.linePitchMm)
-        , m_tableWidth(reportTableWidthMm(input.columns))
-    {
-        for (const ReportColumn& column : input.columns)
-            m_widths << reportColumnWidth(column);
+void drawRule(Tgenel& printer, const ReportRule& rule)
+{
+    printer.DrawLine(rule.fromMm.x(), rule.fromMm.y(), rule.toMm.x(), rule.toMm.y());
+}
+
+void printAt(Tgenel& printer, QPoint atMm, const QString& text)
+{
+    printer.PrintText(atMm.x(), atMm.y(), text);
+}
+
+/// Draws one page; `rows` stands on the row before the page's first one, or on that row for the first page.
+void drawPage(Tgenel& printer, const QList<ReportColumn>& columns, const ReportPage& page, ReportRows& rows,
+              qint64 rowCount)
+{
+    for (qsizetype i = 0; i < columns.size(); ++i) {
+        printer.SetFontColor(colours::Red);
+        printAt(printer, page.headingsMm.at(i), reportHeading(columns.at(i)));
     }
-
-    void print(ReportRows& rows)
-    {
-        m_genel.SetOrientationByWord(u"Düz"_qs);
-        if (m_tableWidth >= LandscapeFromMm)
-            m_genel.SetOrientationByWord(u"Yan"_qs);
-        m_genel.BeginDocument(m_input.title.isEmpty() ? u"Report"_qs : m_input.title);
-        m_pageHeight = m_genel.PageHeightMm();
-
-        m_genel.SetFontColor(Red);
-        m_genel.SetFont(m_input.titleFont.name, m_input.titleFont.size);
-        m_genel.PrintText(15, 2, m_input.title);
-        m_genel.SetFontColor(Blue);
-        m_genel.SetFont(m_input.listFont.name, m_input.listFont.size);
-        m_genel.SetPenColor(Black);
-
-        const qint64 count = rows.count();
-        rows.first();
-        pageHead();
-        if (count > 0) {
-            for (int i = 0; i < m_widths.size(); ++i) {
-                m_genel.DrawLine(m_left, m_r * m_pitch - 2, m_right, m_r * m_pitch - 2);
-                m_genel.SetFontColor(Blue);
-                m_genel.PrintText(characterX(m_p) + 1, m_r * m_pitch - 1,
-                                  reportValueText(m_input.columns.at(i), rows.value(i), true));
-                m_p += m_widths.at(i) + 1;
-            }
-            ++m_r;
-        }
-        for (qint64 row = 1; row < count; ++row) {
-            m_p = 4;
+    for (const ReportLine& line : page.lines) {
+        if (line.row > 0)
             rows.next();
-            for (int i = 0; i < m_widths.size(); ++i) {
-                const ReportColumn& column = m_input.columns.at(i);
-                m_genel.SetFontColor(Blue);
-                m_genel.DrawLine(m_left, m_r * m_pitch - 2, m_right, m_r * m_pitch - 2);
-                const int y = printsAsNumber(column.kind) ? m_r * m_pitch : m_r * m_pitch - 1;
-                m_genel.PrintText(characterX(m_p) + 1, y, reportValueText(column, rows.value(i), false));
-                m_p += m_widths.at(i) + 1;
-            }
-            ++m_r;
-            if ((m_r + 2) * m_pitch > m_pageHeight) {
-                --m_r;
-                frame(m_r * m_pitch + 3);
-                m_genel.NewPage();
-                pageHead();
-            }
-        }
-        frame(m_r * m_pitch + 1);
-        m_file = m_genel.EndDocument();
-        m_genel.SetOrientationByWord(u"Düz"_qs);
-    }
-
-    QString file() const { return m_file; }
-
-private:
-    void pageHead()
-    {
-        m_r = 1;
-        m_p = 4;
-        m_top = m_r * m_pitch;
-        m_left = characterX(4) - 1;
-        m_right = m_tableWidth + 10;
-        for (int i = 0; i < m_widths.size(); ++i) {
-            m_genel.SetFontColor(Red);
-            m_genel.PrintText(characterX(m_p) + 1, m_r * m_pitch, reportHeading(m_input.columns.at(i)));
-            m_p += m_widths.at(i) + 1;
-        }
-        m_r = 3;
-        m_p = 4;
-        m_headLine = (m_r - 1) * m_pitch + 1;
-    }
-
-    void frame(int bottom)
-    {
-        m_genel.DrawLine(m_left, m_top, m_right, m_top);
-        m_genel.DrawLine(m_left, m_headLine, m_right, m_headLine);
-        m_genel.DrawLine(m_left, bottom, m_right, bottom);
-        m_genel.DrawLine(m_left, m_top, m_left, bottom);
-        m_genel.DrawLine(m_right, m_top, m_right, bottom);
-        int p = 4;
-        for (int i = 0; i < m_widths.size(); ++i) {
-            if (i == 0)
-                m_genel.DrawLine(m_left, m_top, m_left, bottom);
-            else
-                m_genel.DrawLine(characterX(p), m_top, characterX(p), bottom);
-            p += m_widths.at(i) + 1;
+        const bool listed = line.row < rowCount; // not the empty row of an empty list
+        // Every value draws the row's rule, across the whole table; the repeats fall on the same line.
+        for (qsizetype i = 0; i < columns.size(); ++i) {
+            printer.SetFontColor(colours::Blue);
+            drawRule(printer, line.rule);
+            const QVariant value = listed ? rows.value(int(i)) : QVariant();
+            printAt(printer, line.valuesMm.at(i), reportValueText(columns.at(i), value, line.row == 0));
         }
     }
-
-    Tgenel& m_genel;
-    const ReportInput& m_input;
-    QList<int> m_widths;
-    int m_pitch;
-    int m_tableWidth;
-    int m_pageHeight = 0;
-    int m_r = 1;
-    int m_p = 4;
-    int m_top = 0;
-    int m_headLine = 0;
-    int m_left = 0;
-    int m_right = 0;
-    QString m_file;
-};
+    for (const ReportRule& rule : page.frame)
+        drawRule(printer, rule);
+}
 
 } // namespace
 
@@ -220,17 +140,94 @@ QString reportValueText(const ReportColumn& column, const QVariant& value, bool 
     return store::formatFloat(firstRow ? firstPattern : laterPattern, number, locale);
 }
 
-QString printReport(Tgenel& genel, const ReportInput& input, ReportRows& rows)
+ReportTable reportTable(const QList<ReportColumn>& columns)
 {
-    Run run(genel, input);
-    try {
-        run.print(rows);
-    } catch (...) {
-        genel.AbortDocument();
-        genel.SetOrientationByWord(u"Düz"_qs);
-        throw;
+    ReportTable table;
+    table.widthMm = reportTableWidthMm(columns);
+    table.landscape = table.widthMm >= LandscapeFromMm;
+    table.leftMm = characterX(FirstCharacter) - 1;
+    table.rightMm = table.widthMm + 10;
+    int character = FirstCharacter;
+    for (const ReportColumn& column : columns) {
+        table.textXMm << characterX(character) + 1;
+        table.separatorXMm << (table.separatorXMm.isEmpty() ? table.leftMm : characterX(character));
+        table.numberColumn << printsAsNumber(column.kind);
+        character += reportColumnWidth(column) + 1;
     }
-    return run.file();
+    return table;
+}
+
+ReportPage reportPage(const ReportTable& table, int linePitchMm, int pageHeightMm, qint64 firstRow, qint64 rowCount)
+{
+    const auto across = [&table](int y) { return ReportRule{{table.leftMm, y}, {table.rightMm, y}}; };
+    ReportPage page;
+    for (int x : table.textXMm)
+        page.headingsMm << QPoint(x, HeadingLine * linePitchMm);
+
+    const qint64 printedRows = std::max<qint64>(rowCount, 1);
+    int line = FirstRowLine;
+    int bottom = 0;
+    for (qint64 row = firstRow; row < printedRows; ++row) {
+        const int y = line * linePitchMm;
+        ReportLine printed{row, across(y - 2), {}};
+        for (qsizetype i = 0; i < table.textXMm.size(); ++i)
+            printed.valuesMm << QPoint(table.textXMm.at(i), row > 0 && table.numberColumn.at(i) ? y : y - 1);
+        page.lines << printed;
+        ++line;
+        // Only rows after the first can fill a page; the frame then closes below the last one printed.
+        if (row > 0 && (line + 2) * linePitchMm > pageHeightMm) {
+            page.full = true;
+            bottom = (line - 1) * linePitchMm + 3;
+            break;
+        }
+    }
+    if (!page.full)
+        bottom = line * linePitchMm + 1;
+
+    const int top = HeadingLine * linePitchMm;
+    const int headingUnderline = (FirstRowLine - 1) * linePitchMm + 1;
+    const auto down = [top, bottom](int x) { return ReportRule{{x, top}, {x, bottom}}; };
+    page.frame << across(top) << across(headingUnderline) << across(bottom) << down(table.leftMm)
+               << down(table.rightMm);
+    for (int x : table.separatorXMm)
+        page.frame << down(x);
+    return page;
+}
+
+QString printReport(Tgenel& printer, const ReportInput& input, ReportRows& rows)
+{
+    const ReportTable table = reportTable(input.columns);
+    const OnFailure dropJob([&printer] {
+        printer.AbortDocument();
+        printer.SetOrientationByWord(u"Düz"_qs);
+    });
+    printer.SetOrientationByWord(u"Düz"_qs);
+    if (table.landscape)
+        printer.SetOrientationByWord(u"Yan"_qs);
+    printer.BeginDocument(input.title.isEmpty() ? u"Report"_qs : input.title);
+    const int pageHeightMm = printer.PageHeightMm();
+
+    printer.SetFontColor(colours::Red);
+    printer.SetFont(input.titleFont.name, input.titleFont.size);
+    printAt(printer, ReportTitleMm, input.title);
+    printer.SetFontColor(colours::Blue);
+    printer.SetFont(input.listFont.name, input.listFont.size);
+    printer.SetPenColor(colours::Black);
+
+    const qint64 rowCount = rows.count();
+    rows.first();
+    qint64 firstRow = 0;
+    for (;;) {
+        const ReportPage page = reportPage(table, input.linePitchMm, pageHeightMm, firstRow, rowCount);
+        drawPage(printer, input.columns, page, rows, rowCount);
+        if (!page.full)
+            break;
+        printer.NewPage();
+        firstRow = page.lines.constLast().row + 1;
+    }
+    const QString savedTo = printer.EndDocument();
+    printer.SetOrientationByWord(u"Düz"_qs);
+    return savedTo;
 }
 
 } // namespace corvella::print

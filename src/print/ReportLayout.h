@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QLocale>
+#include <QPoint>
 #include <QString>
 #include <QVariant>
 
@@ -53,9 +54,53 @@ QString reportHeading(const ReportColumn& column);
 QString reportValueText(const ReportColumn& column, const QVariant& value, bool firstRow,
                         const QLocale& locale = QLocale());
 
-/// Draws the ruled list: title, headings, one ruled line per row, and on every page the frame with its column
-/// separators; landscape when the table is 195 mm wide or more. On an error part-way the job is dropped and the
+/// A straight line between two points, in mm.
+struct ReportRule {
+    QPoint fromMm;
+    QPoint toMm;
+
+    friend bool operator==(const ReportRule&, const ReportRule&) = default;
+};
+
+/// Where the report's columns lie across the page, in mm.
+struct ReportTable {
+    int widthMm = 0;          // T
+    bool landscape = false;   // a table of 195 mm or more is printed across the long side
+    int leftMm = 0;           // the frame's left edge
+    int rightMm = 0;          // the frame's right edge, T + 10
+    QList<int> textXMm;       // where each column's heading and values begin
+    QList<int> separatorXMm;  // the rule on each column's left; the first column's is the frame's edge
+    QList<bool> numberColumn; // values printed as numbers, which stand 1 mm lower after the first row
+};
+
+ReportTable reportTable(const QList<ReportColumn>& columns);
+
+/// Where the title is printed, on the first page only.
+inline constexpr QPoint ReportTitleMm{15, 2};
+
+/// One printed row: the rule above it, across the table, and where each column's value begins.
+struct ReportLine {
+    qint64 row = 0; // in the list, from 0
+    ReportRule rule;
+    QList<QPoint> valuesMm;
+};
+
+/// One page of the report, in the order it is drawn.
+struct ReportPage {
+    QList<QPoint> headingsMm;
+    QList<ReportLine> lines;
+    /// Top, heading underline, bottom, left and right side, then the rule on each column's left.
+    QList<ReportRule> frame;
+    /// The page filled up: another page follows, even when no row is left for it.
+    bool full = false;
+};
+
+/// The page that begins with row `firstRow` of a list of `rowCount` rows, on a page `pageHeightMm` high with lines
+/// `linePitchMm` apart. A list without rows still prints one empty first row.
+ReportPage reportPage(const ReportTable& table, int linePitchMm, int pageHeightMm, qint64 firstRow, qint64 rowCount);
+
+/// Prints the ruled list page by page as `reportPage` lays it out. On an error part-way the job is dropped and the
 /// printer turned back to portrait before the error goes on. Returns the file the job was saved to, if any.
-QString printReport(Tgenel& genel, const ReportInput& input, ReportRows& rows);
+QString printReport(Tgenel& printer, const ReportInput& input, ReportRows& rows);
 
 } // namespace corvella::print
