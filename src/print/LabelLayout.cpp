@@ -3,12 +3,14 @@
 #include "ColourText.h"
 #include "Tgenel.h"
 #include "core/Error.h"
+#include "core/ScopeGuard.h"
+#include "store/Columns.h"
 #include "store/FieldDef.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace corvella::print {
 
@@ -40,28 +42,31 @@ QString text(const QVariant& value)
     return value.isNull() ? QString() : value.toString();
 }
 
+// The columns the label's field elements print.
+const QString ContactPersonColumn = u"Firma_Yetkilisi"_qs;
+const QString OwnerColumn = u"Sahibi"_qs;
+const QString CompanyColumn = u"Firma Adı"_qs;
+const QString Address1Column = u"Firma_Adresi1"_qs;
+const QString Address2Column = u"Firma_Adresi2"_qs;
+const QString DistrictColumn = u"İlçe"_qs;
+const QString CityColumn = u"İl"_qs;
+const QString CountryColumn = u"Ülke"_qs;
+const QString PostalCodeColumn = u"Posta Kodu"_qs;
+
 enum class ContactColumn { Name, Company, Address1, Address2, City, PostalCode, Nothing };
 
 ContactColumn contactColumn(const QString& column)
 {
-    struct Known {
-        const char16_t* name;
-        ContactColumn column;
+    const std::pair<const QString&, ContactColumn> known[] = {
+        {ContactPersonColumn, ContactColumn::Name},    {OwnerColumn, ContactColumn::Name},
+        {CompanyColumn, ContactColumn::Company},       {Address1Column, ContactColumn::Address1},
+        {Address2Column, ContactColumn::Address2},     {CityColumn, ContactColumn::City},
+        {PostalCodeColumn, ContactColumn::PostalCode}, {DistrictColumn, ContactColumn::Nothing},
+        {CountryColumn, ContactColumn::Nothing},
     };
-    static constexpr std::array<Known, 9> known = {{
-        {u"Firma_Yetkilisi", ContactColumn::Name},
-        {u"Sahibi", ContactColumn::Name},
-        {u"Firma Adı", ContactColumn::Company},
-        {u"Firma_Adresi1", ContactColumn::Address1},
-        {u"Firma_Adresi2", ContactColumn::Address2},
-        {u"İl", ContactColumn::City},
-        {u"Posta Kodu", ContactColumn::PostalCode},
-        {u"İlçe", ContactColumn::Nothing},
-        {u"Ülke", ContactColumn::Nothing},
-    }};
-    for (const Known& k : known)
-        if (column.compare(QStringView(k.name), Qt::CaseInsensitive) == 0)
-            return k.column;
+    for (const auto& [name, contactColumn] : known)
+        if (column.compare(name, Qt::CaseInsensitive) == 0)
+            return contactColumn;
     throw DatabaseError(u"Field '%1' not found"_qs.arg(column));
 }
 
@@ -87,13 +92,13 @@ const QString& contactText(const LabelContact& contact, ContactColumn column)
     return nothing;
 }
 
-void drawElement(Tgenel& genel, QPoint corner, const LabelElement& element, const QString& text)
+void drawElement(Tgenel& printer, QPoint corner, const LabelElement& element, const QString& text)
 {
     if (text.isEmpty())
         return;
-    genel.SetFontColor(element.colour);
-    genel.SetFont(element.fontName, element.fontSize);
-    genel.PrintText(corner.x() + element.xMm, corner.y() + element.yMm, text);
+    printer.SetFontColor(element.colour);
+    printer.SetFont(element.fontName, element.fontSize);
+    printer.PrintText(corner.x() + element.xMm, corner.y() + element.yMm, text);
 }
 
 } // namespace
@@ -131,57 +136,58 @@ LabelSlot labelSlot(const LabelSheet& sheet, const LabelGrid& grid, qint64 index
 
 LabelSheet labelSheetFromSettings(const SettingsReader& settings)
 {
-    auto read = [&](const char16_t* column) { return wholeNumber(settings(QString::fromUtf16(column))); };
+    namespace columns = store::settings;
+    auto read = [&](const QString& column) { return wholeNumber(settings(column)); };
     LabelSheet sheet;
-    sheet.pageWidthMm = read(u"Sayfa Genişliği");
-    sheet.pageHeightMm = read(u"Sayfa Yüksekliği");
-    sheet.leftMarginMm = read(u"Sol Boşluk");
-    sheet.topMarginMm = read(u"Üst Boşluk");
-    sheet.labelWidthMm = read(u"Etiket Genişliği");
-    sheet.labelHeightMm = read(u"Etiket Yüksekliği");
-    sheet.horizontalGapMm = read(u"Yatay Etiket Aralığı");
-    sheet.verticalGapMm = read(u"Dikey Etiket Aralığı");
+    sheet.pageWidthMm = read(columns::PageWidth);
+    sheet.pageHeightMm = read(columns::PageHeight);
+    sheet.leftMarginMm = read(columns::LeftMargin);
+    sheet.topMarginMm = read(columns::TopMargin);
+    sheet.labelWidthMm = read(columns::LabelWidth);
+    sheet.labelHeightMm = read(columns::LabelHeight);
+    sheet.horizontalGapMm = read(columns::LabelHorizontalGap);
+    sheet.verticalGapMm = read(columns::LabelVerticalGap);
     return sheet;
 }
 
 LabelElements labelElementsFromSettings(const SettingsReader& settings, LabelNameChoice name,
                                         LabelCompanyChoice company)
 {
+    using store::settings::LabelAttribute;
+    using Part = store::settings::LabelPart;
     LabelElements elements;
     int carriedColour = 0; // the nearest earlier element's colour, black before any
 
     // Reads an element's columns just before it is added, so a bad colour stops at the first element that has one.
-    auto element = [&](const QString& prefix, const QString& printed, int dx, int dy) {
+    auto element = [&](Part part, const QString& printed, int dx, int dy) {
+        auto read = [&](LabelAttribute attribute) { return settings(store::settings::labelColumn(part, attribute)); };
         LabelElement e;
         e.text = printed;
-        e.fontName = text(settings(prefix + u" Yazıtipi Adı"_qs));
-        const QString colour = text(settings(prefix + u" Yazıtipi Rengi"_qs));
+        e.fontName = text(read(LabelAttribute::FontName));
+        const QString colour = text(read(LabelAttribute::FontColour));
         if (!colour.isEmpty())
             carriedColour = colourFromText(colour);
         e.colour = carriedColour;
-        e.fontSize = wholeNumber(settings(prefix + u" Yazıtipi Boyutu"_qs));
-        e.xMm = wholeNumber(settings(prefix + u" X Koordinatı"_qs)) + dx;
-        e.yMm = wholeNumber(settings(prefix + u" Y Koordinatı"_qs)) + dy;
+        e.fontSize = wholeNumber(read(LabelAttribute::FontSize));
+        e.xMm = wholeNumber(read(LabelAttribute::X)) + dx;
+        e.yMm = wholeNumber(read(LabelAttribute::Y)) + dy;
         return e;
     };
 
-    const QString person = u"İsim"_qs;
-    const QString address = u"Adres"_qs;
-    const QString city = u"İl"_qs;
     if (name == LabelNameChoice::ContactPerson)
-        elements.fields << element(person, u"Firma_Yetkilisi"_qs, 0, 0);
+        elements.fields << element(Part::Name, ContactPersonColumn, 0, 0);
     else if (name == LabelNameChoice::Owner)
-        elements.fields << element(person, u"Sahibi"_qs, 0, 0);
+        elements.fields << element(Part::Name, OwnerColumn, 0, 0);
     if (company == LabelCompanyChoice::Print)
-        elements.fields << element(u"F# Adı"_qs, u"Firma Adı"_qs, 0, 0);
-    elements.fields << element(address, u"Firma_Adresi1"_qs, 0, 0);
-    elements.fields << element(address, u"Firma_Adresi2"_qs, 0, 6);
-    elements.fields << element(u"İlçe"_qs, u"İlçe"_qs, 0, 0);
-    elements.fields << element(city, u"İl"_qs, 0, 0);
-    elements.fields << element(u"Ülke"_qs, u"Ülke"_qs, 0, 0);
-    elements.fields << element(u"P#K#"_qs, u"Posta Kodu"_qs, 0, 0);
-    elements.texts << element(person, u"Sayın"_qs, -15, 0);
-    elements.texts << element(city, u"/"_qs, -5, 0);
+        elements.fields << element(Part::Company, CompanyColumn, 0, 0);
+    elements.fields << element(Part::Address, Address1Column, 0, 0);
+    elements.fields << element(Part::Address, Address2Column, 0, 6);
+    elements.fields << element(Part::District, DistrictColumn, 0, 0);
+    elements.fields << element(Part::Province, CityColumn, 0, 0);
+    elements.fields << element(Part::Country, CountryColumn, 0, 0);
+    elements.fields << element(Part::PostalCode, PostalCodeColumn, 0, 0);
+    elements.texts << element(Part::Name, u"Sayın"_qs, -15, 0);
+    elements.texts << element(Part::Province, u"/"_qs, -5, 0);
     return elements;
 }
 
@@ -190,7 +196,7 @@ QString labelColumnText(const LabelContact& contact, const QString& column)
     return contactText(contact, contactColumn(column));
 }
 
-QString printLabels(Tgenel& genel, const LabelSheet& sheet, const QList<LabelElement>& fields,
+QString printLabels(Tgenel& printer, const LabelSheet& sheet, const QList<LabelElement>& fields,
                     const QList<LabelElement>& texts, LabelRows& rows)
 {
     const LabelGrid grid = requireLabelGrid(sheet);
@@ -198,23 +204,19 @@ QString printLabels(Tgenel& genel, const LabelSheet& sheet, const QList<LabelEle
     for (const LabelElement& field : fields)
         columns << contactColumn(field.text);
 
-    genel.BeginDocument(u"Labels"_qs);
-    try {
-        LabelContact contact;
-        for (qint64 index = 0; rows.next(contact); ++index) {
-            const LabelSlot slot = labelSlot(sheet, grid, index);
-            if (slot.slot == 0 && index > 0)
-                genel.NewPage();
-            for (qsizetype i = 0; i < fields.size(); ++i)
-                drawElement(genel, slot.cornerMm, fields.at(i), contactText(contact, columns.at(i)));
-            for (const LabelElement& text : texts)
-                drawElement(genel, slot.cornerMm, text, text.text);
-        }
-        return genel.EndDocument();
-    } catch (...) {
-        genel.AbortDocument();
-        throw;
+    printer.BeginDocument(u"Labels"_qs);
+    const OnFailure dropJob([&printer] { printer.AbortDocument(); });
+    LabelContact contact;
+    for (qint64 index = 0; rows.next(contact); ++index) {
+        const LabelSlot slot = labelSlot(sheet, grid, index);
+        if (slot.slot == 0 && index > 0)
+            printer.NewPage();
+        for (qsizetype i = 0; i < fields.size(); ++i)
+            drawElement(printer, slot.cornerMm, fields.at(i), contactText(contact, columns.at(i)));
+        for (const LabelElement& text : texts)
+            drawElement(printer, slot.cornerMm, text, text.text);
     }
+    return printer.EndDocument();
 }
 
 } // namespace corvella::print

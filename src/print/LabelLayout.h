@@ -112,7 +112,7 @@ public:
 /// Prints one label per contact. Settings that fit no label and unknown columns stop the run before the job
 /// starts; an error part-way drops the job before it goes on. Empty texts are not drawn. Returns the file the job
 /// was saved to, if any.
-QString printLabels(Tgenel& genel, const LabelSheet& sheet, const QList<LabelElement>& fields,
+QString printLabels(Tgenel& printer, const LabelSheet& sheet, const QList<LabelElement>& fields,
                     const QList<LabelElement>& texts, LabelRows& rows);
 
 } // namespace corvella::print

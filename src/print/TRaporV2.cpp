@@ -1,8 +1,10 @@
 #include "TRaporV2.h"
 
 #include "Tgenel.h"
-#include "store/Connection.h"
 #include "core/Error.h"
+#include "core/ScopeGuard.h"
+#include "store/Columns.h"
+#include "store/Connection.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -20,10 +22,15 @@ public:
         : m_query(db)
     {
         m_query.setForwardOnly(true);
-        const QString sql = u"SELECT k.[Ad], k.[Soyad], k.[Firma Adi], k.[Adres 1], k.[Adres 2], k.[Sehir], "
-                            u"k.[Posta Kodu] FROM "_qs +
-                            result +
-                            u" AS liste LEFT JOIN main.kayit AS k ON k.[No] = liste.[No] ORDER BY liste.rowid"_qs;
+        namespace contact = store::contact;
+        QStringList columns;
+        for (const QString& column : {contact::FirstName, contact::LastName, contact::Company, contact::Address1,
+                                      contact::Address2, contact::City, contact::PostalCode})
+            columns << u"k.["_qs + column + u']';
+        const QString sql = u"SELECT "_qs + columns.join(u", "_qs) + u" FROM "_qs + result +
+                            u" AS liste LEFT JOIN main."_qs + store::tables::Contacts + u" AS k ON k.["_qs +
+                            contact::RecordNumber + u"] = liste.["_qs + contact::RecordNumber +
+                            u"] ORDER BY liste.rowid"_qs;
         if (!m_query.exec(sql))
             throw DatabaseError(store::engineMessage(m_query.lastError()));
     }
@@ -87,25 +94,17 @@ QString TRaporV2::openSource(QSqlDatabase db)
 
 QString TRaporV2::PrintLabels()
 {
-    if (!m_genel)
+    if (!m_printer)
         throw Error(u"Printing is not available."_qs);
     close();
     requireLabelGrid(m_sheet); // before the statement runs: a long list is not read for a sheet that holds nothing
     open();
-    try {
-        if (findField(u"No"_qs) < 0)
-            throw DatabaseError(u"Field 'No' not found"_qs);
-        QString savedTo;
-        {
-            ListedContacts contacts(database(), m_result);
-            savedTo = printLabels(*m_genel, m_sheet, m_fields, m_texts, contacts);
-        } // the reading statement ends before closing drops the rows it read
-        close();
-        return savedTo;
-    } catch (...) {
-        close();
-        throw;
-    }
+    const ScopeExit closeAfterRun([this] { close(); });
+    if (findField(store::contact::RecordNumber) < 0)
+        throw DatabaseError(u"Field '%1' not found"_qs.arg(store::contact::RecordNumber));
+    // The reading statement ends, with this scope, before closing drops the rows it read.
+    ListedContacts contacts(database(), m_result);
+    return printLabels(*m_printer, m_sheet, m_fields, m_texts, contacts);
 }
 
 } // namespace corvella::print

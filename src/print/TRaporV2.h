@@ -18,7 +18,7 @@ public:
     explicit TRaporV2(QObject* parent = nullptr);
 
     /// The print helpers the labels are drawn through.
-    void setPrinter(Tgenel* genel) { m_genel = genel; }
+    void setPrinter(Tgenel* printer) { m_printer = printer; }
 
     const LabelSheet& sheet() const { return m_sheet; }
     void setSheet(const LabelSheet& sheet) { m_sheet = sheet; }
@@ -40,7 +40,7 @@ protected:
     QString openSource(QSqlDatabase db) override;
 
 private:
-    Tgenel* m_genel = nullptr;
+    Tgenel* m_printer = nullptr;
     LabelSheet m_sheet;
     QList<LabelElement> m_fields;
     QList<LabelElement> m_texts;

@@ -96,14 +96,14 @@ QList<print::LabelContact> contacts(int count)
 }
 
 struct Printed {
-    std::unique_ptr<print::Tgenel> genel;
+    std::unique_ptr<print::Tgenel> printer;
     RecordingSurface* surface = nullptr;
 
     Printed()
     {
         auto recording = std::make_unique<RecordingSurface>();
         surface = recording.get();
-        genel = std::make_unique<print::Tgenel>(std::move(recording));
+        printer = std::make_unique<print::Tgenel>(std::move(recording));
     }
 
     /// The recorded text call that drew `text`; fails the test when there is not exactly one.
@@ -222,14 +222,14 @@ void LabelTest::sheetThatHoldsNoLabel()
     const auto elements = print::labelElementsFromSettings(reader(a4Settings()), LabelNameChoice::ContactPerson,
                                                            LabelCompanyChoice::Print);
     try {
-        print::printLabels(*printed.genel, sheet, elements.fields, elements.texts, rows);
+        print::printLabels(*printed.printer, sheet, elements.fields, elements.texts, rows);
         QFAIL("the run went on");
     } catch (const Error& error) {
         QVERIFY2(error.message().startsWith(u"No label fits "_qs + axis + u" the page."_qs),
                  qPrintable(error.message()));
     }
     QVERIFY(printed.surface->calls().isEmpty()); // no job was started
-    QVERIFY(!printed.genel->isPrinting());
+    QVERIFY(!printed.printer->isPrinting());
 }
 
 void LabelTest::elementsOfTheA4Row()
@@ -373,7 +373,7 @@ void LabelTest::a4SheetPlacesEveryLabel()
     const auto elements = print::labelElementsFromSettings(reader(a4Settings()), LabelNameChoice::ContactPerson,
                                                            LabelCompanyChoice::Print);
     MemoryContacts rows(contacts(30));
-    print::printLabels(*printed.genel, A4, elements.fields, elements.texts, rows);
+    print::printLabels(*printed.printer, A4, elements.fields, elements.texts, rows);
     const RecordingSurface& rec = *printed.surface;
     QCOMPARE(rec.calls(Kind::BeginDocument).size(), 1);
     QCOMPARE(rec.calls(Kind::NewPage).size(), 1);
@@ -409,7 +409,7 @@ void LabelTest::a4SheetPlacesEveryLabel()
     QCOMPARE(mm(city.from), QPoint(101, 71));
     QCOMPARE(city.state.fontSize, 9);
     QCOMPARE(printed.only(u"34005"_qs).state.fontSize, 8);
-    QVERIFY(!printed.genel->isPrinting());
+    QVERIFY(!printed.printer->isPrinting());
 }
 
 void LabelTest::fullPageStartsNoSecond_data()
@@ -432,7 +432,7 @@ void LabelTest::fullPageStartsNoSecond()
     const auto elements = print::labelElementsFromSettings(reader(a4Settings()), LabelNameChoice::ContactPerson,
                                                            LabelCompanyChoice::Print);
     MemoryContacts list(contacts(rows));
-    print::printLabels(*printed.genel, A4, elements.fields, elements.texts, list);
+    print::printLabels(*printed.printer, A4, elements.fields, elements.texts, list);
     const RecordingSurface& rec = *printed.surface;
     QCOMPARE(rec.calls(Kind::BeginDocument).size(), 1);
     QCOMPARE(rec.calls(Kind::NewPage).size(), newPages);
@@ -448,7 +448,7 @@ void LabelTest::emptyTextsPrintNothing()
                                                            LabelCompanyChoice::Print);
     const print::LabelContact sparse{u"Ali"_qs, QString(), u"Çarşı Cd."_qs, QString(), QString(), QString()};
     MemoryContacts rows({sparse});
-    print::printLabels(*printed.genel, A4, elements.fields, elements.texts, rows);
+    print::printLabels(*printed.printer, A4, elements.fields, elements.texts, rows);
     QStringList drawn;
     for (const auto& call : printed.surface->calls(Kind::Text))
         drawn << call.text;
@@ -457,7 +457,7 @@ void LabelTest::emptyTextsPrintNothing()
     Printed blank;
     MemoryContacts again({sparse});
     QList<LabelElement> emptyText = {{0, 0, QString(), u"Arial"_qs, 10, 0}};
-    print::printLabels(*blank.genel, A4, {}, emptyText, again);
+    print::printLabels(*blank.printer, A4, {}, emptyText, again);
     QVERIFY(blank.surface->calls(Kind::Text).isEmpty());
     QCOMPARE(blank.surface->calls(Kind::EndDocument).size(), 1);
 }
@@ -466,11 +466,11 @@ void LabelTest::pdfSheetPutsTheNameInPlace()
 {
     QTemporaryDir dir;
     const QString pdf = dir.filePath(u"labels.pdf"_qs);
-    print::Tgenel genel(std::make_unique<print::PdfSurface>(pdf, 600));
+    print::Tgenel printer(std::make_unique<print::PdfSurface>(pdf, 600));
     const auto elements = print::labelElementsFromSettings(reader(a4Settings()), LabelNameChoice::ContactPerson,
                                                            LabelCompanyChoice::Print);
     MemoryContacts rows(contacts(6));
-    print::printLabels(genel, A4, elements.fields, elements.texts, rows);
+    print::printLabels(printer, A4, elements.fields, elements.texts, rows);
 
     const auto words = test::pdfWords(pdf);
     constexpr double PointsPerMm = 72.0 / 25.4;
@@ -506,8 +506,8 @@ void LabelTest::engineReadsListedContactsInListOrder()
     print::TRaporV2 engine;
     auto surface = std::make_unique<RecordingSurface>();
     RecordingSurface& rec = *surface;
-    print::Tgenel genel(std::move(surface));
-    engine.setPrinter(&genel);
+    print::Tgenel printer(std::move(surface));
+    engine.setPrinter(&printer);
     engine.setConnectionString(store::ContactConnectionString());
     engine.setSheet(A4);
     engine.AddFieldElement(20, 5, u"Firma_Yetkilisi"_qs, u"Arial"_qs, 10, 0);
@@ -538,8 +538,8 @@ void LabelTest::engineNeedsTheRecordNumber()
     print::TRaporV2 engine;
     auto surface = std::make_unique<RecordingSurface>();
     RecordingSurface& rec = *surface;
-    print::Tgenel genel(std::move(surface));
-    engine.setPrinter(&genel);
+    print::Tgenel printer(std::move(surface));
+    engine.setPrinter(&printer);
     engine.setConnectionString(store::ContactConnectionString());
     engine.setSheet(A4);
     engine.AddFieldElement(0, 0, u"Firma_Yetkilisi"_qs, u"Arial"_qs, 10, 0);

@@ -22,16 +22,16 @@ public:
     LabelNameChoice nameChoice() const;
     LabelCompanyChoice companyChoice() const;
 
-    ui::RadioGroup* nameGroup() const { return RadioGroup1; }
-    ui::RadioGroup* companyGroup() const { return RadioGroup2; }
-    QPushButton* okButton() const { return BitBtn1; }
-    QPushButton* cancelButton() const { return BitBtn2; }
+    ui::RadioGroup* nameGroup() const { return m_nameGroup; }
+    ui::RadioGroup* companyGroup() const { return m_companyGroup; }
+    QPushButton* okButton() const { return m_okButton; }
+    QPushButton* cancelButton() const { return m_cancelButton; }
 
 private:
-    ui::RadioGroup* RadioGroup1;
-    ui::RadioGroup* RadioGroup2;
-    QPushButton* BitBtn1;
-    QPushButton* BitBtn2;
+    ui::RadioGroup* m_nameGroup;
+    ui::RadioGroup* m_companyGroup;
+    QPushButton* m_okButton;
+    QPushButton* m_cancelButton;
 };
 
 } // namespace corvella::print

@@ -1,13 +1,13 @@
 #include "Tfrmgelismisetiketayarlari.h"
 
 #include "ColourFontDialog.h"
-#include "ui/RadioGroup.h"
 #include "print/ColourText.h"
 #include "store/ConnectDataSets.h"
 #include "store/DataSet.h"
 #include "store/FieldDef.h"
 #include "store/widgets/DBEdit.h"
 #include "ui/Dialogs.h"
+#include "ui/RadioGroup.h"
 #include "ui/WindowStyle.h"
 
 #include <QFrame>
@@ -22,18 +22,21 @@ namespace corvella::print {
 
 namespace {
 
+namespace columns = store::settings;
+using store::settings::LabelAttribute;
+using store::settings::LabelPart;
+
 constexpr int EditHeight = 21;
 constexpr int ButtonHeight = 25;
-constexpr int DialogBlue = 0xFF0000;
 
 struct ElementRow {
-    const char16_t* caption;
-    const char16_t* prefix;
-    const char16_t* button;
-    const char16_t* nameEdit;
-    const char16_t* sizeEdit;
-    const char16_t* xEdit;
-    const char16_t* yEdit;
+    QString caption;
+    LabelPart part;
+    QString button;
+    QString nameEdit;
+    QString sizeEdit;
+    QString xEdit;
+    QString yEdit;
     void (Tfrmgelismisetiketayarlari::*handler)();
 };
 
@@ -41,43 +44,45 @@ using Window = Tfrmgelismisetiketayarlari;
 
 // The element rows in the window's order; the country row exists but is never shown.
 const ElementRow ElementRows[] = {
-    {u"Name", u"İsim", u"BitBtn2", u"DBEdit1", u"DBEdit2", u"DBEdit14", u"DBEdit15", &Window::BitBtn2Click},
-    {u"Address", u"Adres", u"BitBtn1", u"DBEdit3", u"DBEdit4", u"DBEdit16", u"DBEdit17", &Window::BitBtn1Click},
-    {u"City", u"İl", u"BitBtn8", u"DBEdit10", u"DBEdit13", u"DBEdit18", u"DBEdit19", &Window::BitBtn8Click},
-    {u"District", u"İlçe", u"BitBtn7", u"DBEdit11", u"DBEdit12", u"DBEdit20", u"DBEdit21", &Window::BitBtn7Click},
-    {u"Country", u"Ülke", u"BitBtn9", u"DBEdit26", u"DBEdit27", u"DBEdit28", u"DBEdit29", &Window::BitBtn9Click},
-    {u"Company", u"F# Adı", u"BitBtn10", u"DBEdit36", u"DBEdit37", u"DBEdit38", u"DBEdit39", &Window::BitBtn10Click},
-    {u"Postal Code", u"P#K#", u"BitBtn11", u"DBEdit40", u"DBEdit41", u"DBEdit42", u"DBEdit43", &Window::BitBtn11Click},
+    {u"Name"_qs, LabelPart::Name, u"BitBtn2"_qs, u"DBEdit1"_qs, u"DBEdit2"_qs, u"DBEdit14"_qs, u"DBEdit15"_qs,
+     &Window::BitBtn2Click},
+    {u"Address"_qs, LabelPart::Address, u"BitBtn1"_qs, u"DBEdit3"_qs, u"DBEdit4"_qs, u"DBEdit16"_qs, u"DBEdit17"_qs,
+     &Window::BitBtn1Click},
+    {u"City"_qs, LabelPart::Province, u"BitBtn8"_qs, u"DBEdit10"_qs, u"DBEdit13"_qs, u"DBEdit18"_qs, u"DBEdit19"_qs,
+     &Window::BitBtn8Click},
+    {u"District"_qs, LabelPart::District, u"BitBtn7"_qs, u"DBEdit11"_qs, u"DBEdit12"_qs, u"DBEdit20"_qs, u"DBEdit21"_qs,
+     &Window::BitBtn7Click},
+    {u"Country"_qs, LabelPart::Country, u"BitBtn9"_qs, u"DBEdit26"_qs, u"DBEdit27"_qs, u"DBEdit28"_qs, u"DBEdit29"_qs,
+     &Window::BitBtn9Click},
+    {u"Company"_qs, LabelPart::Company, u"BitBtn10"_qs, u"DBEdit36"_qs, u"DBEdit37"_qs, u"DBEdit38"_qs, u"DBEdit39"_qs,
+     &Window::BitBtn10Click},
+    {u"Postal Code"_qs, LabelPart::PostalCode, u"BitBtn11"_qs, u"DBEdit40"_qs, u"DBEdit41"_qs, u"DBEdit42"_qs,
+     u"DBEdit43"_qs, &Window::BitBtn11Click},
 };
 
-const char16_t* const CountryPrefix = u"Ülke";
-
 struct SampleItem {
-    const char16_t* caption;
-    const char16_t* prefix;
+    QString caption;
+    LabelPart part;
 };
 
 const SampleItem SampleItems[] = {
-    {u"Name Font", u"İsim"},     {u"Company Font", u"F# Adı"},   {u"Address Font", u"Adres"}, {u"City Font", u"İl"},
-    {u"District Font", u"İlçe"}, {u"Postal Code Font", u"P#K#"}, {u"Country Font", u"Ülke"},
+    {u"Name Font"_qs, LabelPart::Name},         {u"Company Font"_qs, LabelPart::Company},
+    {u"Address Font"_qs, LabelPart::Address},   {u"City Font"_qs, LabelPart::Province},
+    {u"District Font"_qs, LabelPart::District}, {u"Postal Code Font"_qs, LabelPart::PostalCode},
+    {u"Country Font"_qs, LabelPart::Country},
 };
-
-QString column(const QString& prefix, const char16_t* suffix)
-{
-    return prefix + u' ' + QString::fromUtf16(suffix);
-}
 
 } // namespace
 
 Tfrmgelismisetiketayarlari::Tfrmgelismisetiketayarlari(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint)
-    , Table1(new store::TableDataSet(this))
+    , m_settings(new store::TableDataSet(this))
     , m_dialogFont(u"Arial"_qs, 10)
-    , m_dialogColour(DialogBlue)
+    , m_dialogColour(colours::Blue)
 {
     setObjectName(u"frmgelismisetiketayarlari"_qs);
-    Table1->setObjectName(u"Table1"_qs);
-    Table1->setTableName(u"YAYAR"_qs);
+    m_settings->setObjectName(u"Table1"_qs);
+    m_settings->setTableName(store::tables::Settings);
     buildUi();
     ui::guard(this, [this] { FormCreate(); });
 }
@@ -103,7 +108,7 @@ void Tfrmgelismisetiketayarlari::buildUi()
         auto* edit = new ui::DBEdit(parent);
         edit->setObjectName(name);
         edit->setGeometry(geometry);
-        edit->setDataSource(Table1, columnName);
+        edit->setDataSource(m_settings, columnName);
         return edit;
     };
     auto addButton = [&](const QString& name, const QString& caption, QRect geometry,
@@ -131,24 +136,21 @@ void Tfrmgelismisetiketayarlari::buildUi()
     addLabel(u"Y"_qs, YLeft + 22, 8, this);
     int y = 30;
     for (const ElementRow& row : ElementRows) {
-        const QString prefix = QString::fromUtf16(row.prefix);
-        const bool shown = prefix != QStringView(CountryPrefix);
+        const bool shown = row.part != LabelPart::Country;
         const int rowY = shown ? y : 0;
+        auto column = [&row](LabelAttribute attribute) { return columns::labelColumn(row.part, attribute); };
         QList<QWidget*> widgets;
-        widgets << addLabel(QString::fromUtf16(row.caption), 14, rowY, this);
-        widgets << addButton(QString::fromUtf16(row.button), u"Select"_qs, QRect(88, rowY - 2, 55, ButtonHeight),
-                             row.handler);
-        auto* name = addEdit(QString::fromUtf16(row.nameEdit), column(prefix, u"Yazıtipi Adı"),
-                             QRect(NameLeft, rowY, 172, EditHeight), this);
-        auto* size = addEdit(QString::fromUtf16(row.sizeEdit), column(prefix, u"Yazıtipi Boyutu"),
-                             QRect(SizeLeft, rowY, 60, EditHeight), this);
+        widgets << addLabel(row.caption, 14, rowY, this);
+        widgets << addButton(row.button, u"Select"_qs, QRect(88, rowY - 2, 55, ButtonHeight), row.handler);
+        auto* name =
+            addEdit(row.nameEdit, column(LabelAttribute::FontName), QRect(NameLeft, rowY, 172, EditHeight), this);
+        auto* size =
+            addEdit(row.sizeEdit, column(LabelAttribute::FontSize), QRect(SizeLeft, rowY, 60, EditHeight), this);
         name->setAlwaysReadOnly(true);
         size->setAlwaysReadOnly(true);
         widgets << name << size;
-        widgets << addEdit(QString::fromUtf16(row.xEdit), column(prefix, u"X Koordinatı"),
-                           QRect(XLeft, rowY, 55, EditHeight), this);
-        widgets << addEdit(QString::fromUtf16(row.yEdit), column(prefix, u"Y Koordinatı"),
-                           QRect(YLeft, rowY, 55, EditHeight), this);
+        widgets << addEdit(row.xEdit, column(LabelAttribute::X), QRect(XLeft, rowY, 55, EditHeight), this);
+        widgets << addEdit(row.yEdit, column(LabelAttribute::Y), QRect(YLeft, rowY, 55, EditHeight), this);
         if (!shown) {
             // The country's font and place stay as stored; only the sample shows them.
             for (QWidget* widget : widgets)
@@ -159,9 +161,9 @@ void Tfrmgelismisetiketayarlari::buildUi()
     }
 
     struct SheetBox {
-        const char16_t* caption;
-        const char16_t* edit;
-        const char16_t* column;
+        QString caption;
+        QString edit;
+        const QString& column;
     };
     auto addSheetGroup = [&](const QString& name, const QString& title, QRect geometry,
                              std::initializer_list<SheetBox> boxes) {
@@ -170,54 +172,54 @@ void Tfrmgelismisetiketayarlari::buildUi()
         group->setGeometry(geometry);
         int boxY = 22;
         for (const SheetBox& box : boxes) {
-            addLabel(QString::fromUtf16(box.caption), 12, boxY, group);
-            addEdit(QString::fromUtf16(box.edit), QString::fromUtf16(box.column), QRect(120, boxY, 70, EditHeight),
-                    group);
+            addLabel(box.caption, 12, boxY, group);
+            addEdit(box.edit, box.column, QRect(120, boxY, 70, EditHeight), group);
             addLabel(u"mm."_qs, 196, boxY, group);
             boxY += 26;
         }
         return group;
     };
     addSheetGroup(u"GroupBox1"_qs, QString(), QRect(6, 198, 284, 130),
-                  {{u"Page Width", u"DBEdit24", u"Sayfa Genişliği"},
-                   {u"Page Height", u"DBEdit25", u"Sayfa Yüksekliği"},
-                   {u"Left Space", u"DBEdit31", u"Sol Boşluk"},
-                   {u"Top Space", u"DBEdit30", u"Üst Boşluk"}});
+                  {{u"Page Width"_qs, u"DBEdit24"_qs, columns::PageWidth},
+                   {u"Page Height"_qs, u"DBEdit25"_qs, columns::PageHeight},
+                   {u"Left Space"_qs, u"DBEdit31"_qs, columns::LeftMargin},
+                   {u"Top Space"_qs, u"DBEdit30"_qs, columns::TopMargin}});
     addSheetGroup(u"GroupBox2"_qs, u" Label ... "_qs, QRect(298, 198, 284, 130),
-                  {{u"Width", u"DBEdit33", u"Etiket Genişliği"},
-                   {u"Height", u"DBEdit32", u"Etiket Yüksekliği"},
-                   {u"Horizontal Gap", u"DBEdit35", u"Yatay Etiket Aralığı"},
-                   {u"Vertical Gap", u"DBEdit34", u"Dikey Etiket Aralığı"}});
+                  {{u"Width"_qs, u"DBEdit33"_qs, columns::LabelWidth},
+                   {u"Height"_qs, u"DBEdit32"_qs, columns::LabelHeight},
+                   {u"Horizontal Gap"_qs, u"DBEdit35"_qs, columns::LabelHorizontalGap},
+                   {u"Vertical Gap"_qs, u"DBEdit34"_qs, columns::LabelVerticalGap}});
 
     QStringList sampleCaptions;
     for (const SampleItem& item : SampleItems)
-        sampleCaptions << QString::fromUtf16(item.caption);
-    RadioGroup1 = new ui::RadioGroup(u"&Sample"_qs, sampleCaptions, this);
-    RadioGroup1->setObjectName(u"RadioGroup1"_qs);
-    RadioGroup1->setGeometry(6, 334, 182, 156);
-    RadioGroup1->setItemIndex(0);
-    connect(RadioGroup1, &ui::RadioGroup::itemChanged, this, [this] { ui::guard(this, [this] { RadioGroup1Click(); }); });
+        sampleCaptions << item.caption;
+    m_sampleGroup = new ui::RadioGroup(u"&Sample"_qs, sampleCaptions, this);
+    m_sampleGroup->setObjectName(u"RadioGroup1"_qs);
+    m_sampleGroup->setGeometry(6, 334, 182, 156);
+    m_sampleGroup->setItemIndex(0);
+    connect(m_sampleGroup, &ui::RadioGroup::itemChanged, this,
+            [this] { ui::guard(this, [this] { RadioGroup1Click(); }); });
 
-    Label15 = new QLabel(u"Sample Text"_qs, this);
-    Label15->setObjectName(u"Label15"_qs);
-    Label15->setGeometry(196, 342, 385, 106);
-    Label15->setAlignment(Qt::AlignCenter);
-    Label15->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    QPalette samplePalette = Label15->palette();
+    m_sample = new QLabel(u"Sample Text"_qs, this);
+    m_sample->setObjectName(u"Label15"_qs);
+    m_sample->setGeometry(196, 342, 385, 106);
+    m_sample->setAlignment(Qt::AlignCenter);
+    m_sample->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    QPalette samplePalette = m_sample->palette();
     samplePalette.setColor(QPalette::Window, Qt::white);
-    Label15->setPalette(samplePalette);
-    Label15->setAutoFillBackground(true);
+    m_sample->setPalette(samplePalette);
+    m_sample->setAutoFillBackground(true);
 
-    BitBtn3 = addButton(u"BitBtn3"_qs, u"&OK"_qs, QRect(408, 462, 82, ButtonHeight), &Window::BitBtn3Click);
-    BitBtn4 = addButton(u"BitBtn4"_qs, u"&Cancel"_qs, QRect(499, 462, 82, ButtonHeight), &Window::BitBtn4Click);
-    BitBtn3->setAutoDefault(true);
-    BitBtn3->setDefault(true);
+    auto* ok = addButton(u"BitBtn3"_qs, u"&OK"_qs, QRect(408, 462, 82, ButtonHeight), &Window::BitBtn3Click);
+    addButton(u"BitBtn4"_qs, u"&Cancel"_qs, QRect(499, 462, 82, ButtonHeight), &Window::BitBtn4Click);
+    ok->setAutoDefault(true);
+    ok->setDefault(true);
 }
 
 void Tfrmgelismisetiketayarlari::FormCreate()
 {
     store::ConnectDataSets(this);
-    Table1->open();
+    m_settings->open();
 }
 
 void Tfrmgelismisetiketayarlari::showEvent(QShowEvent* event)
@@ -230,11 +232,11 @@ void Tfrmgelismisetiketayarlari::showEvent(QShowEvent* event)
         move(screen->availableGeometry().center() - rect().center());
 }
 
-void Tfrmgelismisetiketayarlari::chooseFont(const QString& prefix)
+void Tfrmgelismisetiketayarlari::chooseFont(LabelPart part)
 {
-    store::Field name = Table1->fieldByName(column(prefix, u"Yazıtipi Adı"));
-    store::Field size = Table1->fieldByName(column(prefix, u"Yazıtipi Boyutu"));
-    store::Field colour = Table1->fieldByName(column(prefix, u"Yazıtipi Rengi"));
+    store::Field name = m_settings->fieldByName(columns::labelColumn(part, LabelAttribute::FontName));
+    store::Field size = m_settings->fieldByName(columns::labelColumn(part, LabelAttribute::FontSize));
+    store::Field colour = m_settings->fieldByName(columns::labelColumn(part, LabelAttribute::FontColour));
     // A null column leaves the dialog as it was last used in this window. The colour is read first, so a colour
     // that cannot be read stops the choice with the dialog untouched.
     std::optional<int> storedColour;
@@ -257,73 +259,73 @@ void Tfrmgelismisetiketayarlari::chooseFont(const QString& prefix)
     colour.setValue(colourToText(chosen->colour));
 
     // The sample shows the whole choice, style included, although only name, size and colour are kept.
-    Label15->setFont(chosen->font);
-    QPalette palette = Label15->palette();
+    m_sample->setFont(chosen->font);
+    QPalette palette = m_sample->palette();
     palette.setColor(QPalette::WindowText, toQColor(chosen->colour));
-    Label15->setPalette(palette);
+    m_sample->setPalette(palette);
 }
 
 void Tfrmgelismisetiketayarlari::BitBtn2Click()
 {
-    chooseFont(u"İsim"_qs);
+    chooseFont(LabelPart::Name);
 }
 
 void Tfrmgelismisetiketayarlari::BitBtn1Click()
 {
-    chooseFont(u"Adres"_qs);
+    chooseFont(LabelPart::Address);
 }
 
 void Tfrmgelismisetiketayarlari::BitBtn8Click()
 {
-    chooseFont(u"İl"_qs);
+    chooseFont(LabelPart::Province);
 }
 
 void Tfrmgelismisetiketayarlari::BitBtn7Click()
 {
-    chooseFont(u"İlçe"_qs);
+    chooseFont(LabelPart::District);
 }
 
 void Tfrmgelismisetiketayarlari::BitBtn9Click()
 {
-    chooseFont(u"Ülke"_qs);
+    chooseFont(LabelPart::Country);
 }
 
 void Tfrmgelismisetiketayarlari::BitBtn10Click()
 {
-    chooseFont(u"F# Adı"_qs);
+    chooseFont(LabelPart::Company);
 }
 
 void Tfrmgelismisetiketayarlari::BitBtn11Click()
 {
-    chooseFont(u"P#K#"_qs);
+    chooseFont(LabelPart::PostalCode);
 }
 
 void Tfrmgelismisetiketayarlari::RadioGroup1Click()
 {
-    const int index = RadioGroup1->itemIndex();
+    const int index = m_sampleGroup->itemIndex();
     if (index < 0 || index >= int(std::size(SampleItems)))
         return;
-    const QString prefix = QString::fromUtf16(SampleItems[index].prefix);
-    const store::Field name = Table1->fieldByName(column(prefix, u"Yazıtipi Adı"));
-    const store::Field size = Table1->fieldByName(column(prefix, u"Yazıtipi Boyutu"));
-    const store::Field colour = Table1->fieldByName(column(prefix, u"Yazıtipi Rengi"));
+    const LabelPart part = SampleItems[index].part;
+    const store::Field name = m_settings->fieldByName(columns::labelColumn(part, LabelAttribute::FontName));
+    const store::Field size = m_settings->fieldByName(columns::labelColumn(part, LabelAttribute::FontSize));
+    const store::Field colour = m_settings->fieldByName(columns::labelColumn(part, LabelAttribute::FontColour));
     // Only what the element stores changes; the style is never reset.
-    QFont font = Label15->font();
-    QPalette palette = Label15->palette();
+    QFont font = m_sample->font();
+    QPalette palette = m_sample->palette();
     if (!colour.isNull())
         palette.setColor(QPalette::WindowText, toQColor(colourFromText(colour.asString())));
     if (!name.isNull())
         font.setFamily(name.asString());
     if (!size.isNull() && size.asInteger() > 0)
         font.setPointSize(int(size.asInteger()));
-    Label15->setFont(font);
-    Label15->setPalette(palette);
+    m_sample->setFont(font);
+    m_sample->setPalette(palette);
 }
 
 void Tfrmgelismisetiketayarlari::BitBtn3Click()
 {
-    if (Table1->isEditing())
-        Table1->post();
+    if (m_settings->isEditing())
+        m_settings->post();
     accept();
 }
 
@@ -334,8 +336,8 @@ void Tfrmgelismisetiketayarlari::BitBtn4Click()
 
 void Tfrmgelismisetiketayarlari::reject()
 {
-    if (Table1->isEditing())
-        Table1->cancel();
+    if (m_settings->isEditing())
+        m_settings->cancel();
     QDialog::reject();
 }
 

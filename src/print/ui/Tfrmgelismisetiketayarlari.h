@@ -1,10 +1,11 @@
 #pragma once
 
+#include "store/Columns.h"
+
 #include <QDialog>
 #include <QFont>
 
 class QLabel;
-class QPushButton;
 
 namespace corvella::store {
 class TableDataSet;
@@ -24,9 +25,9 @@ class Tfrmgelismisetiketayarlari : public QDialog {
 public:
     explicit Tfrmgelismisetiketayarlari(QWidget* parent = nullptr);
 
-    store::TableDataSet* table() const { return Table1; }
-    QLabel* sample() const { return Label15; }
-    ui::RadioGroup* sampleGroup() const { return RadioGroup1; }
+    store::TableDataSet* table() const { return m_settings; }
+    QLabel* sample() const { return m_sample; }
+    ui::RadioGroup* sampleGroup() const { return m_sampleGroup; }
 
     /// Font choice for one element: Name, Address, City, District, Country, Company, Postal Code.
     void BitBtn2Click();
@@ -49,13 +50,11 @@ protected:
 private:
     void buildUi();
     void FormCreate();
-    void chooseFont(const QString& prefix);
+    void chooseFont(store::settings::LabelPart part);
 
-    store::TableDataSet* Table1;
-    ui::RadioGroup* RadioGroup1 = nullptr;
-    QLabel* Label15 = nullptr;
-    QPushButton* BitBtn3 = nullptr;
-    QPushButton* BitBtn4 = nullptr;
+    store::TableDataSet* m_settings;         // "Table1"
+    ui::RadioGroup* m_sampleGroup = nullptr; // "RadioGroup1"
+    QLabel* m_sample = nullptr;              // "Label15"
     QFont m_dialogFont;
     int m_dialogColour;
     bool m_centred = false;

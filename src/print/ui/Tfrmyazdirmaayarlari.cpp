@@ -1,19 +1,22 @@
 #include "Tfrmyazdirmaayarlari.h"
 
-#include "ui/FontChoice.h"
-#include "ui/InputBox.h"
 #include "TestPrintRun.h"
+#include "core/ScopeGuard.h"
 #include "print/Calibration.h"
+#include "print/ColourText.h"
 #include "print/PrinterSurface.h"
 #include "print/TestPages.h"
 #include "print/TestPrintProgram.h"
 #include "print/Tgenel.h"
+#include "store/Columns.h"
 #include "store/ConnectDataSets.h"
 #include "store/DataSet.h"
 #include "store/FieldDef.h"
 #include "store/widgets/DBEdit.h"
 #include "store/widgets/DBRadioGroup.h"
 #include "ui/Dialogs.h"
+#include "ui/FontChoice.h"
+#include "ui/InputBox.h"
 #include "ui/WindowStyle.h"
 
 #include <QApplication>
@@ -34,8 +37,10 @@ const QString RatioDisplay = u"###,###,###.00"_qs;
 const QString RatioEdit = u"#########.##"_qs;
 const QString WidthEdit = u"#########.00"_qs;
 
+namespace columns = store::settings;
+
 // The font dialog starts as Arial, 10 points, with a blue sample.
-const QColor DialogSampleColour(0, 0, 255);
+const QColor DialogSampleColour = toQColor(colours::Blue);
 
 constexpr int EditHeight = 21;
 constexpr int ButtonHeight = 25;
@@ -44,14 +49,14 @@ constexpr int ButtonHeight = 25;
 
 Tfrmyazdirmaayarlari::Tfrmyazdirmaayarlari(QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint)
-    , Table1(new store::TableDataSet(this))
+    , m_settings(new store::TableDataSet(this))
     , m_dialogFont(u"Arial"_qs, 10)
     , m_testPrintProgram(defaultTestPrintProgram())
     , m_signalFolder(defaultSignalFolder())
 {
     setObjectName(u"frmyazdirmaayarlari"_qs);
-    Table1->setObjectName(u"Table1"_qs);
-    Table1->setTableName(u"YAYAR"_qs);
+    m_settings->setObjectName(u"Table1"_qs);
+    m_settings->setTableName(store::tables::Settings);
     buildUi();
     // The program's own ending closes every window; only that close is let through.
     qApp->installEventFilter(this);
@@ -81,7 +86,7 @@ void Tfrmyazdirmaayarlari::buildUi()
         auto* edit = new ui::DBEdit(this);
         edit->setObjectName(name);
         edit->setGeometry(x, y, width, EditHeight);
-        edit->setDataSource(Table1, column);
+        edit->setDataSource(m_settings, column);
         return edit;
     };
     auto addButton = [&](const QString& name, const QString& caption, int x, int y, int width,
@@ -111,35 +116,28 @@ void Tfrmyazdirmaayarlari::buildUi()
     addLabel(u"Font Name                 "_qs, NameLeft, 10);
     addLabel(u"Font Size "_qs, SizeLeft, 10);
     struct FontRow {
-        const char16_t* caption;
-        const char16_t* button;
-        const char16_t* nameEdit;
-        const char16_t* sizeEdit;
-        const char16_t* nameColumn;
-        const char16_t* sizeColumn;
+        QString caption;
+        QString button;
+        QString nameEdit;
+        QString sizeEdit;
+        const QString& nameColumn;
+        const QString& sizeColumn;
         void (Tfrmyazdirmaayarlari::*handler)();
     };
     const FontRow fontRows[] = {
-        {u"Caption Font", u"BitBtn2", u"DBEdit1", u"DBEdit2", u"Başlık Fontu Adı", u"Başlık Fontu Boyutu",
-         &Tfrmyazdirmaayarlari::BitBtn2Click},
-        {u"Normal Text Font", u"BitBtn1", u"DBEdit3", u"DBEdit4", u"Normal Yazı Fontu Adı",
-         u"Normal Yazı Fontu Boyutu", &Tfrmyazdirmaayarlari::BitBtn1Click},
-        {u"List Font", u"BitBtn3", u"DBEdit5", u"DBEdit6", u"Liste Fontu Adı", u"Liste Fontu Boyutu",
+        {u"Caption Font"_qs, u"BitBtn2"_qs, u"DBEdit1"_qs, u"DBEdit2"_qs, columns::TitleFontName,
+         columns::TitleFontSize, &Tfrmyazdirmaayarlari::BitBtn2Click},
+        {u"Normal Text Font"_qs, u"BitBtn1"_qs, u"DBEdit3"_qs, u"DBEdit4"_qs, columns::NormalFontName,
+         columns::NormalFontSize, &Tfrmyazdirmaayarlari::BitBtn1Click},
+        {u"List Font"_qs, u"BitBtn3"_qs, u"DBEdit5"_qs, u"DBEdit6"_qs, columns::ListFontName, columns::ListFontSize,
          &Tfrmyazdirmaayarlari::BitBtn3Click},
     };
     int y = 30;
     for (const FontRow& row : fontRows) {
-        addLabel(QString::fromUtf16(row.caption), 14, y);
-        auto* button = addButton(QString::fromUtf16(row.button), u"Select"_qs, 110, y - 2, 50, row.handler);
-        if (row.handler == &Tfrmyazdirmaayarlari::BitBtn2Click)
-            BitBtn2 = button;
-        else if (row.handler == &Tfrmyazdirmaayarlari::BitBtn1Click)
-            BitBtn1 = button;
-        else
-            BitBtn3 = button;
-        addEdit(QString::fromUtf16(row.nameEdit), QString::fromUtf16(row.nameColumn), NameLeft, y, 186)
-            ->setAlwaysReadOnly(true);
-        auto* size = addEdit(QString::fromUtf16(row.sizeEdit), QString::fromUtf16(row.sizeColumn), SizeLeft, y, 60);
+        addLabel(row.caption, 14, y);
+        addButton(row.button, u"Select"_qs, 110, y - 2, 50, row.handler);
+        addEdit(row.nameEdit, row.nameColumn, NameLeft, y, 186)->setAlwaysReadOnly(true);
+        auto* size = addEdit(row.sizeEdit, row.sizeColumn, SizeLeft, y, 60);
         size->setAlwaysReadOnly(true);
         size->setDisplayFormat(WholeDisplay);
         size->setEditFormat(WholeEdit);
@@ -150,80 +148,79 @@ void Tfrmyazdirmaayarlari::buildUi()
     addBevel(124, 146);
     constexpr int BoxLeft = 130;
     auto* caption = addLabel(u"Character Width"_qs, 14, 132);
-    auto* width = addEdit(u"DBEdit13"_qs, u"Karakter Genişliği"_qs, afterCaption(caption, BoxLeft), 132, 80);
+    auto* width = addEdit(u"DBEdit13"_qs, columns::CharacterWidth, afterCaption(caption, BoxLeft), 132, 80);
     width->setAlwaysReadOnly(true);
     width->setDisplayFormat(RatioDisplay);
     width->setEditFormat(WidthEdit);
     addLabel(u"mm."_qs, width->x() + width->width() + 4, 132);
     caption = addLabel(u"Label Y axis ratio %"_qs, 14, 158);
-    auto* labelRatio = addEdit(u"DBEdit12"_qs, u"Etiket Y Eksen Oranı"_qs, afterCaption(caption, BoxLeft), 158, 80);
+    auto* labelRatio = addEdit(u"DBEdit12"_qs, columns::LabelYScale, afterCaption(caption, BoxLeft), 158, 80);
     labelRatio->setAlwaysReadOnly(true);
     labelRatio->setDisplayFormat(RatioDisplay);
     labelRatio->setEditFormat(RatioEdit);
-    BitBtn8 = addButton(u"BitBtn8"_qs, u"Test / &Set"_qs, 350, 131, 115, &Tfrmyazdirmaayarlari::BitBtn8Click);
+    addButton(u"BitBtn8"_qs, u"Test / &Set"_qs, 350, 131, 115, &Tfrmyazdirmaayarlari::BitBtn8Click);
 
     struct SheetPair {
-        const char16_t* leftCaption;
-        const char16_t* leftEdit;
-        const char16_t* leftColumn;
-        const char16_t* rightCaption;
-        const char16_t* rightEdit;
-        const char16_t* rightColumn;
+        QString leftCaption;
+        QString leftEdit;
+        const QString& leftColumn;
+        QString rightCaption;
+        QString rightEdit;
+        const QString& rightColumn;
     };
     const SheetPair sheetRows[] = {
-        {u"Label Width", u"DBEdit14", u"Etiket Genişliği", u"Label Height", u"DBEdit15", u"Etiket Yüksekliği"},
-        {u"Horizontal Gap", u"DBEdit16", u"Yatay Etiket Aralığı", u"Vertical Gap", u"DBEdit17",
-         u"Dikey Etiket Aralığı"},
+        {u"Label Width"_qs, u"DBEdit14"_qs, columns::LabelWidth, u"Label Height"_qs, u"DBEdit15"_qs,
+         columns::LabelHeight},
+        {u"Horizontal Gap"_qs, u"DBEdit16"_qs, columns::LabelHorizontalGap, u"Vertical Gap"_qs, u"DBEdit17"_qs,
+         columns::LabelVerticalGap},
     };
     y = 186;
     for (const SheetPair& row : sheetRows) {
-        addLabel(QString::fromUtf16(row.leftCaption), 14, y);
-        addEdit(QString::fromUtf16(row.leftEdit), QString::fromUtf16(row.leftColumn), BoxLeft, y, 60);
+        addLabel(row.leftCaption, 14, y);
+        addEdit(row.leftEdit, row.leftColumn, BoxLeft, y, 60);
         addLabel(u"mm."_qs, BoxLeft + 64, y);
-        addLabel(QString::fromUtf16(row.rightCaption), 250, y);
-        addEdit(QString::fromUtf16(row.rightEdit), QString::fromUtf16(row.rightColumn), 340, y, 60);
+        addLabel(row.rightCaption, 250, y);
+        addEdit(row.rightEdit, row.rightColumn, 340, y, 60);
         addLabel(u"mm."_qs, 404, y);
         y += 26;
     }
-    addEdit(u"DBEdit18"_qs, u"Satırdaki Etiket Sayısı"_qs, BoxLeft, y, 60);
+    addEdit(u"DBEdit18"_qs, columns::LabelsPerRow, BoxLeft, y, 60);
     addLabel(u"labels in a row"_qs, BoxLeft + 64, y);
 
     // Printing ratios.
     addBevel(276, 64);
     caption = addLabel(u"Printing X axis ratio         %"_qs, 14, 284);
-    auto* xRatio = addEdit(u"DBEdit9"_qs, u"Yazdırma X Eksen Oranı"_qs, afterCaption(caption, BoxLeft + 40), 284, 80);
+    auto* xRatio = addEdit(u"DBEdit9"_qs, columns::PrintXScale, afterCaption(caption, BoxLeft + 40), 284, 80);
     caption = addLabel(u"Printing Y axis ratio         %"_qs, 14, 310);
-    auto* yRatio = addEdit(u"DBEdit7"_qs, u"Yazdırma Y Eksen Oranı"_qs, afterCaption(caption, BoxLeft + 40), 310, 80);
+    auto* yRatio = addEdit(u"DBEdit7"_qs, columns::PrintYScale, afterCaption(caption, BoxLeft + 40), 310, 80);
     for (auto* ratio : {xRatio, yRatio}) {
         ratio->setDisplayFormat(RatioDisplay);
         ratio->setEditFormat(RatioEdit);
     }
-    BitBtn4 = addButton(u"BitBtn4"_qs, u"T&est"_qs, 350, 283, 115, &Tfrmyazdirmaayarlari::BitBtn4Click);
+    addButton(u"BitBtn4"_qs, u"T&est"_qs, 350, 283, 115, &Tfrmyazdirmaayarlari::BitBtn4Click);
 
     // Line height, printer kind, advanced label settings.
     addBevel(346, 96);
     auto* lineCaption = addLabel(u"List Line &Height"_qs, 14, 362);
-    auto* lineHeight = addEdit(u"DBEdit11"_qs, u"Liste Satır Aralığı"_qs, afterCaption(lineCaption, 100), 362, 50);
+    auto* lineHeight = addEdit(u"DBEdit11"_qs, columns::ListLinePitch, afterCaption(lineCaption, 100), 362, 50);
     lineHeight->setDisplayFormat(WholeDisplay);
     lineHeight->setEditFormat(WholeEdit);
     lineCaption->setBuddy(lineHeight);
     addLabel(u"mm."_qs, lineHeight->x() + lineHeight->width() + 4, 362);
-    DBRadioGroup1 = new ui::DBRadioGroup(u" Printer "_qs, {u"B/W"_qs, u"Color"_qs}, this);
-    DBRadioGroup1->setObjectName(u"DBRadioGroup1"_qs);
-    DBRadioGroup1->setGeometry(215, 352, 110, 82);
-    DBRadioGroup1->setDataSource(Table1, u"Yazıcı Tipi"_qs);
-    BitBtn9 = addButton(u"BitBtn9"_qs, u"Advanced &Label Settings"_qs, 331, 380, 144,
-                        &Tfrmyazdirmaayarlari::BitBtn9Click);
+    auto* printerKind = new ui::DBRadioGroup(u" Printer "_qs, {u"B/W"_qs, u"Color"_qs}, this);
+    printerKind->setObjectName(u"DBRadioGroup1"_qs);
+    printerKind->setGeometry(215, 352, 110, 82);
+    printerKind->setDataSource(m_settings, columns::PrinterType);
+    addButton(u"BitBtn9"_qs, u"Advanced &Label Settings"_qs, 331, 380, 144, &Tfrmyazdirmaayarlari::BitBtn9Click);
 
-    BitBtn5 = addButton(u"BitBtn5"_qs, u"&OK"_qs, 300, 460, 82, &Tfrmyazdirmaayarlari::BitBtn5Click);
-    BitBtn6 = addButton(u"BitBtn6"_qs, u"&Cancel"_qs, 391, 460, 82, &Tfrmyazdirmaayarlari::BitBtn6Click);
-    BitBtn5->setDefault(true);
+    addButton(u"BitBtn5"_qs, u"&OK"_qs, 300, 460, 82, &Tfrmyazdirmaayarlari::BitBtn5Click)->setDefault(true);
+    addButton(u"BitBtn6"_qs, u"&Cancel"_qs, 391, 460, 82, &Tfrmyazdirmaayarlari::BitBtn6Click);
 }
 
 void Tfrmyazdirmaayarlari::FormCreate()
 {
     store::ConnectDataSets(this);
-    Table1->open();
+    m_settings->open();
 }
 
 void Tfrmyazdirmaayarlari::showEvent(QShowEvent* event)
@@ -272,8 +269,8 @@ void Tfrmyazdirmaayarlari::tellSavedPrintout(const QString& filePath)
 
 void Tfrmyazdirmaayarlari::chooseFont(const QString& nameColumn, const QString& sizeColumn)
 {
-    store::Field name = Table1->fieldByName(nameColumn);
-    store::Field size = Table1->fieldByName(sizeColumn);
+    store::Field name = m_settings->fieldByName(nameColumn);
+    store::Field size = m_settings->fieldByName(sizeColumn);
     // A null column leaves the dialog as it was last used in this window.
     if (!name.isNull())
         m_dialogFont.setFamily(name.asString());
@@ -289,17 +286,17 @@ void Tfrmyazdirmaayarlari::chooseFont(const QString& nameColumn, const QString& 
 
 void Tfrmyazdirmaayarlari::BitBtn1Click()
 {
-    chooseFont(u"Normal Yazı Fontu Adı"_qs, u"Normal Yazı Fontu Boyutu"_qs);
+    chooseFont(columns::NormalFontName, columns::NormalFontSize);
 }
 
 void Tfrmyazdirmaayarlari::BitBtn2Click()
 {
-    chooseFont(u"Başlık Fontu Adı"_qs, u"Başlık Fontu Boyutu"_qs);
+    chooseFont(columns::TitleFontName, columns::TitleFontSize);
 }
 
 void Tfrmyazdirmaayarlari::BitBtn3Click()
 {
-    chooseFont(u"Liste Fontu Adı"_qs, u"Liste Fontu Boyutu"_qs);
+    chooseFont(columns::ListFontName, columns::ListFontSize);
 }
 
 void Tfrmyazdirmaayarlari::BitBtn4Click()
@@ -315,8 +312,8 @@ void Tfrmyazdirmaayarlari::BitBtn4Click()
     if (height == 0)
         return;
     const PrinterRatios ratios = *printerRatios(width, height);
-    Table1->fieldByName(u"Yazdırma X Eksen Oranı"_qs).setValue(ratios.xPercent);
-    Table1->fieldByName(u"Yazdırma Y Eksen Oranı"_qs).setValue(ratios.yPercent);
+    m_settings->fieldByName(columns::PrintXScale).setValue(ratios.xPercent);
+    m_settings->fieldByName(columns::PrintYScale).setValue(ratios.yPercent);
 }
 
 void Tfrmyazdirmaayarlari::BitBtn8Click()
@@ -329,25 +326,22 @@ void Tfrmyazdirmaayarlari::BitBtn8Click()
     const QString caption = u"Etiket Dökümü Ayarları"_qs;
     const double xDistance = parseMeasurement(ui::inputBox(
         this, caption, u"Lütfen \"X\" harfleri arasındaki uzaklığı mm. cinsinden yazınız."_qs, u"201,5"_qs));
-    const double dotDistance = parseMeasurement(
-        ui::inputBox(this, caption, u"Lütfen \".\" işaretleri arasındaki uzaklığı mm. cinsinden yazınız."_qs, u"100"_qs));
+    const double dotDistance = parseMeasurement(ui::inputBox(
+        this, caption, u"Lütfen \".\" işaretleri arasındaki uzaklığı mm. cinsinden yazınız."_qs, u"100"_qs));
     const LabelPrinterValues values = labelPrinterValues(xDistance, dotDistance);
-    Table1->fieldByName(u"Karakter Genişliği"_qs).setValue(values.characterWidthMm);
-    Table1->fieldByName(u"Etiket Y Eksen Oranı"_qs).setValue(values.yRatioPercent);
+    m_settings->fieldByName(columns::CharacterWidth).setValue(values.characterWidthMm);
+    m_settings->fieldByName(columns::LabelYScale).setValue(values.yRatioPercent);
 }
 
 bool Tfrmyazdirmaayarlari::runTestPrint()
 {
-    m_testPrintRunning = true;
     TestPrintRun run(this, m_testPrintProgram, m_signalFolder);
     bool signalled = false;
-    try {
+    {
+        m_testPrintRunning = true;
+        const ScopeExit finished([this] { m_testPrintRunning = false; });
         signalled = run.run();
-    } catch (...) {
-        m_testPrintRunning = false;
-        throw;
     }
-    m_testPrintRunning = false;
     if (signalled)
         tellSavedPrintout(run.savedFile());
     return signalled;
@@ -355,23 +349,23 @@ bool Tfrmyazdirmaayarlari::runTestPrint()
 
 void Tfrmyazdirmaayarlari::BitBtn9Click()
 {
-    if (Table1->isEditing())
-        Table1->post();
+    if (m_settings->isEditing())
+        m_settings->post();
     if (m_advancedLabelSettings)
         m_advancedLabelSettings();
 }
 
 void Tfrmyazdirmaayarlari::BitBtn5Click()
 {
-    if (Table1->isEditing())
-        Table1->post();
+    if (m_settings->isEditing())
+        m_settings->post();
     hide();
 }
 
 void Tfrmyazdirmaayarlari::BitBtn6Click()
 {
-    if (Table1->isEditing())
-        Table1->cancel();
+    if (m_settings->isEditing())
+        m_settings->cancel();
     hide();
 }
 

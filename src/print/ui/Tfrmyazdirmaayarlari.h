@@ -8,13 +8,6 @@
 #include <functional>
 #include <memory>
 
-class QPushButton;
-
-namespace corvella::ui {
-class DBEdit;
-class DBRadioGroup;
-} // namespace corvella::ui
-
 namespace corvella::print {
 
 class Tgenel;
@@ -29,7 +22,7 @@ public:
     ~Tfrmyazdirmaayarlari() override;
 
     /// The window's view of the settings row; report printing reads it, unsaved changes included.
-    store::TableDataSet* table() const { return Table1; }
+    store::TableDataSet* table() const { return m_settings; }
 
     /// The print helpers the printer ratio test prints through; until set, the window uses helpers of its own.
     void setPrinter(Tgenel* printer) { m_printer = printer; }
@@ -66,17 +59,7 @@ private:
     void tellSavedPrintout(const QString& filePath);
     Tgenel& printer();
 
-    store::TableDataSet* Table1;
-    QPushButton* BitBtn1 = nullptr;
-    QPushButton* BitBtn2 = nullptr;
-    QPushButton* BitBtn3 = nullptr;
-    QPushButton* BitBtn4 = nullptr;
-    QPushButton* BitBtn5 = nullptr;
-    QPushButton* BitBtn6 = nullptr;
-    QPushButton* BitBtn8 = nullptr;
-    QPushButton* BitBtn9 = nullptr;
-    ui::DBRadioGroup* DBRadioGroup1 = nullptr;
-
+    store::TableDataSet* m_settings; // "Table1"
     QFont m_dialogFont;
     Tgenel* m_printer = nullptr;
     std::unique_ptr<Tgenel> m_ownPrinter;
