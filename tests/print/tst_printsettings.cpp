@@ -20,6 +20,7 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFontDatabase>
 #include <QFontDialog>
 #include <QLabel>
 #include <QPrinterInfo>
@@ -98,6 +99,8 @@ private slots:
     void sizeReachesTheDialogAsWholeNumber_data();
     void sizeReachesTheDialogAsWholeNumber();
     void fontDialogShowsNoEffects();
+    void okWithoutAChangeKeepsTheStoredFamily_data();
+    void okWithoutAChangeKeepsTheStoredFamily();
 
     void printerRatioTest_data();
     void printerRatioTest();
@@ -404,6 +407,43 @@ void PrintSettingsTest::fontDialogShowsNoEffects()
         QVERIFY2(!box->isVisible(), qPrintable(box->text()));
     QCOMPARE(dialog->currentFont().pointSize(), 10);
     QVERIFY(dialog->testOption(QFontDialog::DontUseNativeDialog));
+}
+
+void PrintSettingsTest::okWithoutAChangeKeepsTheStoredFamily_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("pickAnother");
+    // A family the machine lacks opens as a substitute ("Sans Serif"); OK alone must not store that.
+    QTest::newRow("Arial, OK") << u"Arial"_qs << false;
+    QTest::newRow("a family nowhere installed, OK") << u"Nowhere Sans"_qs << false;
+    QTest::newRow("Arial, another family picked") << u"Arial"_qs << true;
+}
+
+void PrintSettingsTest::okWithoutAChangeKeepsTheStoredFamily()
+{
+    QFETCH(QString, stored);
+    QFETCH(bool, pickAnother);
+    SettingsWindow s([&](test::ContactFileFixture& f) {
+        f.scalar(u"update YAYAR set [Başlık Fontu Adı] = '%1', [Başlık Fontu Boyutu] = 14"_qs.arg(stored));
+    });
+    test::DialogAnswers messages(test::DialogAnswers::Messages);
+    QString picked;
+    // The real dialog, answered as the user would.
+    QTimer::singleShot(0, this, [&] {
+        auto* dialog = qobject_cast<QFontDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        if (pickAnother) {
+            for (const QString& family : QFontDatabase::families())
+                if (family != dialog->currentFont().family() && picked.isEmpty())
+                    picked = family;
+            dialog->setCurrentFont(QFont(picked, 14));
+        }
+        dialog->accept();
+    });
+    s.child(u"BitBtn2"_qs)->click();
+    QVERIFY(messages.asked.isEmpty());
+    QCOMPARE(s.child<ui::DBEdit>(u"DBEdit1"_qs)->text(), pickAnother ? picked : stored);
+    QCOMPARE(s.child<ui::DBEdit>(u"DBEdit2"_qs)->text(), u"14"_qs);
 }
 
 void PrintSettingsTest::printerRatioTest_data()

@@ -21,6 +21,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontDialog>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -267,6 +268,16 @@ void Tfrmyazdirmaayarlari::tellSavedPrintout(const QString& filePath)
         ui::showMessage(this, savedPrintoutMessage(filePath));
 }
 
+namespace {
+
+/// The family the font dialog shows on opening with `font`: a family this machine lacks appears as a substitute.
+QString familyShownFor(const QFont& font)
+{
+    return ui::makeFontDialog(nullptr, font, DialogSampleColour)->currentFont().family();
+}
+
+} // namespace
+
 void Tfrmyazdirmaayarlari::chooseFont(const QString& nameColumn, const QString& sizeColumn)
 {
     store::Field name = m_settings->fieldByName(nameColumn);
@@ -279,8 +290,12 @@ void Tfrmyazdirmaayarlari::chooseFont(const QString& nameColumn, const QString& 
     const auto chosen = ui::chooseFont(this, m_dialogFont, DialogSampleColour);
     if (!chosen)
         return;
+    // OK on a stored family the machine lacks would store the substitute: the name changes only when the user
+    // picked another family than the one shown at opening.
+    const QString family = chosen->family() == familyShownFor(m_dialogFont) ? m_dialogFont.family() : chosen->family();
     m_dialogFont = *chosen;
-    name.setValue(chosen->family());
+    m_dialogFont.setFamily(family);
+    name.setValue(family);
     size.setValue(double(store::roundHalfEven(chosen->pointSizeF())));
 }
 
