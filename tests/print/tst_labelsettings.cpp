@@ -99,7 +99,7 @@ const QString Blue = u"clBlue"_qs;
 class LabelSettingsTest : public QObject {
     Q_OBJECT
 private slots:
-    void looksAsDesigned();
+    void windowOffersEachElementAndTheSample();
     void boxesAreBoundToTheirColumns();
     void fontChoiceWritesNameSizeAndColour_data();
     void fontChoiceWritesNameSizeAndColour();
@@ -116,7 +116,7 @@ private slots:
     void colourDialogKeepsAnOtherColour();
 };
 
-void LabelSettingsTest::looksAsDesigned()
+void LabelSettingsTest::windowOffersEachElementAndTheSample()
 {
     Window w;
     QCOMPARE(w.window->windowTitle(), u"Advanced Label Settings"_qs);

@@ -154,7 +154,7 @@ const QStringList LaterCaptions = {u"&Listeyi Yazıcıya Gönder"_qs, u"&Etiket 
 class LabelWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    void labelDialogAsDesigned();
+    void labelDialogAsksForNameAndCompany();
     void printsOneLabelPerListedContact();
     void dialogChoices_data();
     void dialogChoices();
@@ -165,7 +165,7 @@ private slots:
     void savedFileIsShown();
 };
 
-void LabelWindowTest::labelDialogAsDesigned()
+void LabelWindowTest::labelDialogAsksForNameAndCompany()
 {
     print::Tfrmetiketdm dialog;
     QCOMPARE(dialog.windowTitle(), u"Etiket Dökümü"_qs);

@@ -87,7 +87,7 @@ class PrintSettingsTest : public QObject {
 private slots:
     void init();
 
-    void looksAsDesigned();
+    void windowOffersEverySettingInOrder();
     void boxesShowTheirPictures();
     void typedRatioIsTakenAndShownAgain();
     void closeRequestsAreRefused();
@@ -123,7 +123,7 @@ void PrintSettingsTest::init()
     QLocale::setDefault(QLocale::c());
 }
 
-void PrintSettingsTest::looksAsDesigned()
+void PrintSettingsTest::windowOffersEverySettingInOrder()
 {
     SettingsWindow s;
     Tfrmyazdirmaayarlari& w = *s.window;
