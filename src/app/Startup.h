@@ -8,7 +8,6 @@ class Tfrm_liste;
 } // namespace corvella::search
 
 namespace corvella::print {
-class Tfrmgelismisetiketayarlari;
 class Tfrmyazdirmaayarlari;
 class Tgenel;
 } // namespace corvella::print
@@ -22,8 +21,6 @@ class Tfrm_about;
 struct Windows {
     std::unique_ptr<Tfrmkayit> main;
     std::unique_ptr<print::Tfrmyazdirmaayarlari> printSettings;
-    /// Made at start as the others are, though each opening from the print settings window makes its own.
-    std::unique_ptr<print::Tfrmgelismisetiketayarlari> labelSettings;
     std::unique_ptr<search::Tfrm_arama> search;
     std::unique_ptr<search::Tfrm_liste> list;
     std::unique_ptr<print::Tgenel> genel;
