@@ -2,6 +2,7 @@
 
 #include "Tfrm_about.h"
 #include "Tfrmkayit.h"
+#include "mail/HandlerError.h"
 #include "print/Tgenel.h"
 #include "print/ui/Tfrmgelismisetiketayarlari.h"
 #include "print/ui/Tfrmyazdirmaayarlari.h"
@@ -40,6 +41,11 @@ bool offerNewContactFile()
         created = true;
     });
     return created;
+}
+
+void installHandlerErrorDisplay()
+{
+    mail::setHandlerErrorSink([](const QString& message) { ui::showError(nullptr, message); });
 }
 
 Windows createWindows()

@@ -36,6 +36,10 @@ struct Windows {
 /// exists afterwards.
 bool offerNewContactFile();
 
+/// Routes errors that the mail component meets in its timer and socket handlers, where no caller can catch them,
+/// to the general error display.
+void installHandlerErrorDisplay();
+
 /// Creates the windows in order (all hidden) and wires the main window's buttons to them.
 Windows createWindows();
 
