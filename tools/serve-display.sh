@@ -50,6 +50,9 @@ ss -ltnH "sport = :$port" | grep -q . || { echo "x11vnc did not listen on port $
 
 echo "The windows are served over VNC on 127.0.0.1:$port only (for example: vncviewer 127.0.0.1:$port)."
 echo "VNC password for this run: $password"
+# In the background so that a signal to this script is handled at once, taking the command down with it.
+DISPLAY=$display "$@" &
+pids+=($!)
 status=0
-DISPLAY=$display "$@" || status=$?
+wait $! || status=$?
 exit $status
