@@ -7,6 +7,7 @@
 #include "store/FieldDef.h"
 #include "store/widgets/DBEdit.h"
 #include "ui/Dialogs.h"
+#include "ui/FormBuilder.h"
 #include "ui/RadioGroup.h"
 #include "ui/WindowStyle.h"
 
@@ -14,7 +15,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 #include <optional>
 
@@ -95,101 +95,88 @@ void Tfrmgelismisetiketayarlari::buildUi()
     small.setPointSize(8);
     setFont(small);
     ui::applyWindowColour(this);
+    ui::centreOnFirstShow(this);
 
-    int labelNumber = 0;
-    auto addLabel = [&](const QString& caption, int x, int y, QWidget* parent) {
-        auto* label = new QLabel(caption, parent);
-        label->setObjectName(u"Label"_qs + QString::number(++labelNumber));
+    ui::FormBuilder form(this);
+    int labels = 0;
+    // Captions sit 3 pixels below the top of the boxes beside them.
+    auto caption = [&](const QString& text, int x, int y) {
+        QLabel* label = form.label(u"Label"_qs + QString::number(++labels), text, {x, y + 3});
         label->adjustSize();
-        label->move(x, y + 3);
         return label;
     };
-    auto addEdit = [&](const QString& name, const QString& columnName, QRect geometry, QWidget* parent) {
-        auto* edit = new ui::DBEdit(parent);
-        edit->setObjectName(name);
-        edit->setGeometry(geometry);
-        edit->setDataSource(m_settings, columnName);
+    auto box = [&](const QString& name, const QString& column, const QRect& place) {
+        auto* edit = form.add<ui::DBEdit>(name, place);
+        edit->setDataSource(m_settings, column);
         return edit;
     };
-    auto addButton = [&](const QString& name, const QString& caption, QRect geometry,
-                         void (Tfrmgelismisetiketayarlari::*handler)()) {
-        auto* button = new QPushButton(caption, this);
-        button->setObjectName(name);
-        button->setGeometry(geometry);
+    auto button = [&](const QString& name, const QString& text, const QRect& place, void (Window::*handler)()) {
+        QPushButton* button = form.onClick(form.button(name, text, place), [this, handler] { (this->*handler)(); });
         button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, [this, handler] { ui::guard(this, [&] { (this->*handler)(); }); });
         return button;
     };
 
-    // Elements: one row each, font by the dialog, position typed.
-    auto* bevel = new QFrame(this);
-    bevel->setObjectName(u"Bevel1"_qs);
+    // Elements: one row each, the font from the dialog, the position typed.
+    auto* bevel = form.add<QFrame>(u"Bevel1"_qs, {6, 6, 576, 186});
     bevel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    bevel->setGeometry(6, 6, 576, 186);
-    constexpr int NameLeft = 150;
-    constexpr int SizeLeft = 330;
-    constexpr int XLeft = 400;
-    constexpr int YLeft = 462;
-    addLabel(u"Font Name                 "_qs, NameLeft, 8, this);
-    addLabel(u"Font Size "_qs, SizeLeft, 8, this);
-    addLabel(u"X"_qs, XLeft + 22, 8, this);
-    addLabel(u"Y"_qs, YLeft + 22, 8, this);
+    caption(u"Font Name                 "_qs, 150, 8);
+    caption(u"Font Size "_qs, 330, 8);
+    caption(u"X"_qs, 422, 8);
+    caption(u"Y"_qs, 484, 8);
     int y = 30;
     for (const ElementRow& row : ElementRows) {
         const bool shown = row.part != LabelPart::Country;
-        const int rowY = shown ? y : 0;
+        const int top = shown ? y : 0;
         auto column = [&row](LabelAttribute attribute) { return columns::labelColumn(row.part, attribute); };
-        QList<QWidget*> widgets;
-        widgets << addLabel(row.caption, 14, rowY, this);
-        widgets << addButton(row.button, u"Select"_qs, QRect(88, rowY - 2, 55, ButtonHeight), row.handler);
-        auto* name =
-            addEdit(row.nameEdit, column(LabelAttribute::FontName), QRect(NameLeft, rowY, 172, EditHeight), this);
-        auto* size =
-            addEdit(row.sizeEdit, column(LabelAttribute::FontSize), QRect(SizeLeft, rowY, 60, EditHeight), this);
+        QLabel* label = caption(row.caption, 14, top);
+        QPushButton* select = button(row.button, u"Select"_qs, {88, top - 2, 55, ButtonHeight}, row.handler);
+        // Name and size change only through the font dialog.
+        ui::DBEdit* name = box(row.nameEdit, column(LabelAttribute::FontName), {150, top, 172, EditHeight});
+        ui::DBEdit* size = box(row.sizeEdit, column(LabelAttribute::FontSize), {330, top, 60, EditHeight});
         name->setAlwaysReadOnly(true);
         size->setAlwaysReadOnly(true);
-        widgets << name << size;
-        widgets << addEdit(row.xEdit, column(LabelAttribute::X), QRect(XLeft, rowY, 55, EditHeight), this);
-        widgets << addEdit(row.yEdit, column(LabelAttribute::Y), QRect(YLeft, rowY, 55, EditHeight), this);
+        ui::DBEdit* xBox = box(row.xEdit, column(LabelAttribute::X), {400, top, 55, EditHeight});
+        ui::DBEdit* yBox = box(row.yEdit, column(LabelAttribute::Y), {462, top, 55, EditHeight});
         if (!shown) {
             // The country's font and place stay as stored; only the sample shows them.
-            for (QWidget* widget : widgets)
+            for (QWidget* widget : std::initializer_list<QWidget*>{label, select, name, size, xBox, yBox})
                 widget->hide();
             continue;
         }
         y += 26;
     }
 
+    // The page and the label sheet: a caption, a box and its unit a row.
     struct SheetBox {
-        QString caption;
-        QString edit;
+        QString caption, box;
         const QString& column;
     };
-    auto addSheetGroup = [&](const QString& name, const QString& title, QRect geometry,
-                             std::initializer_list<SheetBox> boxes) {
-        auto* group = new QGroupBox(title, this);
-        group->setObjectName(name);
-        group->setGeometry(geometry);
-        int boxY = 22;
-        for (const SheetBox& box : boxes) {
-            addLabel(box.caption, 12, boxY, group);
-            addEdit(box.edit, box.column, QRect(120, boxY, 70, EditHeight), group);
-            addLabel(u"mm."_qs, 196, boxY, group);
-            boxY += 26;
+    auto sheetGroup = [&](const QString& name, const QString& title, const QRect& place,
+                          std::initializer_list<SheetBox> boxes) {
+        auto* group = form.add<QGroupBox>(name, place);
+        group->setTitle(title);
+        form.on(group);
+        int top = 22;
+        for (const SheetBox& sheet : boxes) {
+            caption(sheet.caption, 12, top);
+            box(sheet.box, sheet.column, {120, top, 70, EditHeight});
+            caption(u"mm."_qs, 196, top);
+            top += 26;
         }
-        return group;
+        form.on(this);
     };
-    addSheetGroup(u"GroupBox1"_qs, QString(), QRect(6, 198, 284, 130),
-                  {{u"Page Width"_qs, u"DBEdit24"_qs, columns::PageWidth},
-                   {u"Page Height"_qs, u"DBEdit25"_qs, columns::PageHeight},
-                   {u"Left Space"_qs, u"DBEdit31"_qs, columns::LeftMargin},
-                   {u"Top Space"_qs, u"DBEdit30"_qs, columns::TopMargin}});
-    addSheetGroup(u"GroupBox2"_qs, u" Label ... "_qs, QRect(298, 198, 284, 130),
-                  {{u"Width"_qs, u"DBEdit33"_qs, columns::LabelWidth},
-                   {u"Height"_qs, u"DBEdit32"_qs, columns::LabelHeight},
-                   {u"Horizontal Gap"_qs, u"DBEdit35"_qs, columns::LabelHorizontalGap},
-                   {u"Vertical Gap"_qs, u"DBEdit34"_qs, columns::LabelVerticalGap}});
+    sheetGroup(u"GroupBox1"_qs, QString(), {6, 198, 284, 130},
+               {{u"Page Width"_qs, u"DBEdit24"_qs, columns::PageWidth},
+                {u"Page Height"_qs, u"DBEdit25"_qs, columns::PageHeight},
+                {u"Left Space"_qs, u"DBEdit31"_qs, columns::LeftMargin},
+                {u"Top Space"_qs, u"DBEdit30"_qs, columns::TopMargin}});
+    sheetGroup(u"GroupBox2"_qs, u" Label ... "_qs, {298, 198, 284, 130},
+               {{u"Width"_qs, u"DBEdit33"_qs, columns::LabelWidth},
+                {u"Height"_qs, u"DBEdit32"_qs, columns::LabelHeight},
+                {u"Horizontal Gap"_qs, u"DBEdit35"_qs, columns::LabelHorizontalGap},
+                {u"Vertical Gap"_qs, u"DBEdit34"_qs, columns::LabelVerticalGap}});
 
+    // The sample: which element's stored font, and the text shown in it.
     QStringList sampleCaptions;
     for (const SampleItem& item : SampleItems)
         sampleCaptions << item.caption;
@@ -197,12 +184,10 @@ void Tfrmgelismisetiketayarlari::buildUi()
     m_sampleGroup->setObjectName(u"RadioGroup1"_qs);
     m_sampleGroup->setGeometry(6, 334, 182, 156);
     m_sampleGroup->setItemIndex(0);
-    connect(m_sampleGroup, &ui::RadioGroup::itemChanged, this,
-            [this] { ui::guard(this, [this] { RadioGroup1Click(); }); });
+    form.onSignal(m_sampleGroup, &ui::RadioGroup::itemChanged, [this](int) { RadioGroup1Click(); });
 
-    m_sample = new QLabel(u"Sample Text"_qs, this);
-    m_sample->setObjectName(u"Label15"_qs);
-    m_sample->setGeometry(196, 342, 385, 106);
+    m_sample = form.add<QLabel>(u"Label15"_qs, {196, 342, 385, 106});
+    m_sample->setText(u"Sample Text"_qs);
     m_sample->setAlignment(Qt::AlignCenter);
     m_sample->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     QPalette samplePalette = m_sample->palette();
@@ -210,8 +195,8 @@ void Tfrmgelismisetiketayarlari::buildUi()
     m_sample->setPalette(samplePalette);
     m_sample->setAutoFillBackground(true);
 
-    auto* ok = addButton(u"BitBtn3"_qs, u"&OK"_qs, QRect(408, 462, 82, ButtonHeight), &Window::BitBtn3Click);
-    addButton(u"BitBtn4"_qs, u"&Cancel"_qs, QRect(499, 462, 82, ButtonHeight), &Window::BitBtn4Click);
+    QPushButton* ok = button(u"BitBtn3"_qs, u"&OK"_qs, {408, 462, 82, ButtonHeight}, &Window::BitBtn3Click);
+    button(u"BitBtn4"_qs, u"&Cancel"_qs, {499, 462, 82, ButtonHeight}, &Window::BitBtn4Click);
     ok->setAutoDefault(true);
     ok->setDefault(true);
 }
@@ -220,16 +205,6 @@ void Tfrmgelismisetiketayarlari::FormCreate()
 {
     store::ConnectDataSets(this);
     m_settings->open();
-}
-
-void Tfrmgelismisetiketayarlari::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (m_centred)
-        return;
-    m_centred = true;
-    if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
 }
 
 void Tfrmgelismisetiketayarlari::chooseFont(LabelPart part)

@@ -44,9 +44,6 @@ public:
     /// Esc and a close request from the system discard the changes, as Cancel does.
     void reject() override;
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     void buildUi();
     void FormCreate();
@@ -57,7 +54,6 @@ private:
     QLabel* m_sample = nullptr;              // "Label15"
     QFont m_dialogFont;
     int m_dialogColour;
-    bool m_centred = false;
 };
 
 } // namespace corvella::print

@@ -16,6 +16,7 @@
 #include "store/widgets/DBRadioGroup.h"
 #include "ui/Dialogs.h"
 #include "ui/FontChoice.h"
+#include "ui/FormBuilder.h"
 #include "ui/InputBox.h"
 #include "ui/WindowStyle.h"
 
@@ -25,7 +26,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 
 namespace corvella::print {
@@ -74,55 +74,48 @@ void Tfrmyazdirmaayarlari::buildUi()
     small.setPointSize(8);
     setFont(small);
     ui::applyWindowColour(this);
+    ui::centreOnFirstShow(this);
 
-    int labelNumber = 0;
-    auto addLabel = [&](const QString& caption, int x, int y) {
-        auto* label = new QLabel(caption, this);
-        label->setObjectName(u"Label"_qs + QString::number(++labelNumber));
+    ui::FormBuilder form(this);
+    int labels = 0;
+    int bevels = 0;
+    // Captions sit 3 pixels below the top of the boxes beside them.
+    auto caption = [&](const QString& text, int x, int y) {
+        QLabel* label = form.label(u"Label"_qs + QString::number(++labels), text, {x, y + 3});
         label->adjustSize();
-        label->move(x, y + 3);
         return label;
     };
-    auto addEdit = [&](const QString& name, const QString& column, int x, int y, int width) {
-        auto* edit = new ui::DBEdit(this);
-        edit->setObjectName(name);
-        edit->setGeometry(x, y, width, EditHeight);
+    auto box = [&](const QString& name, const QString& column, int x, int y, int width) {
+        auto* edit = form.add<ui::DBEdit>(name, {x, y, width, EditHeight});
         edit->setDataSource(m_settings, column);
         return edit;
     };
-    auto addButton = [&](const QString& name, const QString& caption, int x, int y, int width,
-                         void (Tfrmyazdirmaayarlari::*handler)()) {
-        auto* button = new QPushButton(caption, this);
-        button->setObjectName(name);
-        button->setGeometry(x, y, width, ButtonHeight);
-        connect(button, &QPushButton::clicked, this, [this, handler] { ui::guard(this, [&] { (this->*handler)(); }); });
-        return button;
+    auto button = [&](const QString& name, const QString& text, int x, int y, int width,
+                      void (Tfrmyazdirmaayarlari::*handler)()) {
+        return form.onClick(form.button(name, text, {x, y, width, ButtonHeight}),
+                            [this, handler] { (this->*handler)(); });
     };
-    int bevelNumber = 0;
-    auto addBevel = [&](int y, int height) {
-        auto* bevel = new QFrame(this);
-        bevel->setObjectName(u"Bevel"_qs + QString::number(++bevelNumber));
-        bevel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-        bevel->setGeometry(6, y, 473, height);
-        bevel->lower();
-        return bevel;
+    auto bevel = [&](int y, int height) {
+        auto* frame = form.add<QFrame>(u"Bevel"_qs + QString::number(++bevels), {6, y, 473, height});
+        frame->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+        frame->lower();
     };
-    // A box placed after a caption that ends in its unit ("... %"), never over it.
-    auto afterCaption = [](QLabel* label, int atLeast) { return std::max(atLeast, label->x() + label->width() + 6); };
+    auto formats = [](ui::DBEdit* edit, const QString& display, const QString& editing) {
+        edit->setDisplayFormat(display);
+        edit->setEditFormat(editing);
+    };
+    // A box after a caption that ends in its unit ("... %") starts past it.
+    auto after = [](QLabel* label, int atLeast) { return std::max(atLeast, label->x() + label->width() + 6); };
+    // The unit after a box.
+    auto unit = [&](QWidget* box, const QString& text) { caption(text, box->x() + box->width() + 4, box->y()); };
 
-    // Fonts.
-    addBevel(6, 112);
-    constexpr int NameLeft = 166;
-    constexpr int SizeLeft = 360;
-    addLabel(u"Font Name                 "_qs, NameLeft, 10);
-    addLabel(u"Font Size "_qs, SizeLeft, 10);
+    // Fonts: caption, normal text and list, each chosen in the font dialog.
+    bevel(6, 112);
+    caption(u"Font Name                 "_qs, 166, 10);
+    caption(u"Font Size "_qs, 360, 10);
     struct FontRow {
-        QString caption;
-        QString button;
-        QString nameEdit;
-        QString sizeEdit;
-        const QString& nameColumn;
-        const QString& sizeColumn;
+        QString caption, button, nameBox, sizeBox;
+        const QString &nameColumn, &sizeColumn;
         void (Tfrmyazdirmaayarlari::*handler)();
     };
     const FontRow fontRows[] = {
@@ -135,103 +128,76 @@ void Tfrmyazdirmaayarlari::buildUi()
     };
     int y = 30;
     for (const FontRow& row : fontRows) {
-        addLabel(row.caption, 14, y);
-        addButton(row.button, u"Select"_qs, 110, y - 2, 50, row.handler);
-        addEdit(row.nameEdit, row.nameColumn, NameLeft, y, 186)->setAlwaysReadOnly(true);
-        auto* size = addEdit(row.sizeEdit, row.sizeColumn, SizeLeft, y, 60);
+        caption(row.caption, 14, y);
+        button(row.button, u"Select"_qs, 110, y - 2, 50, row.handler);
+        box(row.nameBox, row.nameColumn, 166, y, 186)->setAlwaysReadOnly(true);
+        auto* size = box(row.sizeBox, row.sizeColumn, 360, y, 60);
         size->setAlwaysReadOnly(true);
-        size->setDisplayFormat(WholeDisplay);
-        size->setEditFormat(WholeEdit);
+        formats(size, WholeDisplay, WholeEdit);
         y += 28;
     }
 
-    // Label printer.
-    addBevel(124, 146);
+    // Label printer: the measured values, the sheet, the test.
+    bevel(124, 146);
     constexpr int BoxLeft = 130;
-    auto* caption = addLabel(u"Character Width"_qs, 14, 132);
-    auto* width = addEdit(u"DBEdit13"_qs, columns::CharacterWidth, afterCaption(caption, BoxLeft), 132, 80);
+    auto* width =
+        box(u"DBEdit13"_qs, columns::CharacterWidth, after(caption(u"Character Width"_qs, 14, 132), BoxLeft), 132, 80);
     width->setAlwaysReadOnly(true);
-    width->setDisplayFormat(RatioDisplay);
-    width->setEditFormat(WidthEdit);
-    addLabel(u"mm."_qs, width->x() + width->width() + 4, 132);
-    caption = addLabel(u"Label Y axis ratio %"_qs, 14, 158);
-    auto* labelRatio = addEdit(u"DBEdit12"_qs, columns::LabelYScale, afterCaption(caption, BoxLeft), 158, 80);
+    formats(width, RatioDisplay, WidthEdit);
+    unit(width, u"mm."_qs);
+    auto* labelRatio = box(u"DBEdit12"_qs, columns::LabelYScale,
+                           after(caption(u"Label Y axis ratio %"_qs, 14, 158), BoxLeft), 158, 80);
     labelRatio->setAlwaysReadOnly(true);
-    labelRatio->setDisplayFormat(RatioDisplay);
-    labelRatio->setEditFormat(RatioEdit);
-    addButton(u"BitBtn8"_qs, u"Test / &Set"_qs, 350, 131, 115, &Tfrmyazdirmaayarlari::BitBtn8Click);
-
-    struct SheetPair {
-        QString leftCaption;
-        QString leftEdit;
-        const QString& leftColumn;
-        QString rightCaption;
-        QString rightEdit;
-        const QString& rightColumn;
+    formats(labelRatio, RatioDisplay, RatioEdit);
+    button(u"BitBtn8"_qs, u"Test / &Set"_qs, 350, 131, 115, &Tfrmyazdirmaayarlari::BitBtn8Click);
+    struct SheetBox {
+        QString caption, box;
+        const QString& column;
+        int captionX, boxX, y;
     };
-    const SheetPair sheetRows[] = {
-        {u"Label Width"_qs, u"DBEdit14"_qs, columns::LabelWidth, u"Label Height"_qs, u"DBEdit15"_qs,
-         columns::LabelHeight},
-        {u"Horizontal Gap"_qs, u"DBEdit16"_qs, columns::LabelHorizontalGap, u"Vertical Gap"_qs, u"DBEdit17"_qs,
-         columns::LabelVerticalGap},
+    const SheetBox sheetBoxes[] = {
+        {u"Label Width"_qs, u"DBEdit14"_qs, columns::LabelWidth, 14, BoxLeft, 186},
+        {u"Label Height"_qs, u"DBEdit15"_qs, columns::LabelHeight, 250, 340, 186},
+        {u"Horizontal Gap"_qs, u"DBEdit16"_qs, columns::LabelHorizontalGap, 14, BoxLeft, 212},
+        {u"Vertical Gap"_qs, u"DBEdit17"_qs, columns::LabelVerticalGap, 250, 340, 212},
     };
-    y = 186;
-    for (const SheetPair& row : sheetRows) {
-        addLabel(row.leftCaption, 14, y);
-        addEdit(row.leftEdit, row.leftColumn, BoxLeft, y, 60);
-        addLabel(u"mm."_qs, BoxLeft + 64, y);
-        addLabel(row.rightCaption, 250, y);
-        addEdit(row.rightEdit, row.rightColumn, 340, y, 60);
-        addLabel(u"mm."_qs, 404, y);
-        y += 26;
+    for (const SheetBox& sheet : sheetBoxes) {
+        caption(sheet.caption, sheet.captionX, sheet.y);
+        unit(box(sheet.box, sheet.column, sheet.boxX, sheet.y, 60), u"mm."_qs);
     }
-    addEdit(u"DBEdit18"_qs, columns::LabelsPerRow, BoxLeft, y, 60);
-    addLabel(u"labels in a row"_qs, BoxLeft + 64, y);
+    unit(box(u"DBEdit18"_qs, columns::LabelsPerRow, BoxLeft, 238, 60), u"labels in a row"_qs);
 
     // Printing ratios.
-    addBevel(276, 64);
-    caption = addLabel(u"Printing X axis ratio         %"_qs, 14, 284);
-    auto* xRatio = addEdit(u"DBEdit9"_qs, columns::PrintXScale, afterCaption(caption, BoxLeft + 40), 284, 80);
-    caption = addLabel(u"Printing Y axis ratio         %"_qs, 14, 310);
-    auto* yRatio = addEdit(u"DBEdit7"_qs, columns::PrintYScale, afterCaption(caption, BoxLeft + 40), 310, 80);
-    for (auto* ratio : {xRatio, yRatio}) {
-        ratio->setDisplayFormat(RatioDisplay);
-        ratio->setEditFormat(RatioEdit);
-    }
-    addButton(u"BitBtn4"_qs, u"T&est"_qs, 350, 283, 115, &Tfrmyazdirmaayarlari::BitBtn4Click);
+    bevel(276, 64);
+    auto* xRatio = box(u"DBEdit9"_qs, columns::PrintXScale,
+                       after(caption(u"Printing X axis ratio         %"_qs, 14, 284), BoxLeft + 40), 284, 80);
+    auto* yRatio = box(u"DBEdit7"_qs, columns::PrintYScale,
+                       after(caption(u"Printing Y axis ratio         %"_qs, 14, 310), BoxLeft + 40), 310, 80);
+    formats(xRatio, RatioDisplay, RatioEdit);
+    formats(yRatio, RatioDisplay, RatioEdit);
+    button(u"BitBtn4"_qs, u"T&est"_qs, 350, 283, 115, &Tfrmyazdirmaayarlari::BitBtn4Click);
 
     // Line height, printer kind, advanced label settings.
-    addBevel(346, 96);
-    auto* lineCaption = addLabel(u"List Line &Height"_qs, 14, 362);
-    auto* lineHeight = addEdit(u"DBEdit11"_qs, columns::ListLinePitch, afterCaption(lineCaption, 100), 362, 50);
-    lineHeight->setDisplayFormat(WholeDisplay);
-    lineHeight->setEditFormat(WholeEdit);
+    bevel(346, 96);
+    QLabel* lineCaption = caption(u"List Line &Height"_qs, 14, 362);
+    auto* lineHeight = box(u"DBEdit11"_qs, columns::ListLinePitch, after(lineCaption, 100), 362, 50);
+    formats(lineHeight, WholeDisplay, WholeEdit);
     lineCaption->setBuddy(lineHeight);
-    addLabel(u"mm."_qs, lineHeight->x() + lineHeight->width() + 4, 362);
+    unit(lineHeight, u"mm."_qs);
     auto* printerKind = new ui::DBRadioGroup(u" Printer "_qs, {u"B/W"_qs, u"Color"_qs}, this);
     printerKind->setObjectName(u"DBRadioGroup1"_qs);
     printerKind->setGeometry(215, 352, 110, 82);
     printerKind->setDataSource(m_settings, columns::PrinterType);
-    addButton(u"BitBtn9"_qs, u"Advanced &Label Settings"_qs, 331, 380, 144, &Tfrmyazdirmaayarlari::BitBtn9Click);
+    button(u"BitBtn9"_qs, u"Advanced &Label Settings"_qs, 331, 380, 144, &Tfrmyazdirmaayarlari::BitBtn9Click);
 
-    addButton(u"BitBtn5"_qs, u"&OK"_qs, 300, 460, 82, &Tfrmyazdirmaayarlari::BitBtn5Click)->setDefault(true);
-    addButton(u"BitBtn6"_qs, u"&Cancel"_qs, 391, 460, 82, &Tfrmyazdirmaayarlari::BitBtn6Click);
+    button(u"BitBtn5"_qs, u"&OK"_qs, 300, 460, 82, &Tfrmyazdirmaayarlari::BitBtn5Click)->setDefault(true);
+    button(u"BitBtn6"_qs, u"&Cancel"_qs, 391, 460, 82, &Tfrmyazdirmaayarlari::BitBtn6Click);
 }
 
 void Tfrmyazdirmaayarlari::FormCreate()
 {
     store::ConnectDataSets(this);
     m_settings->open();
-}
-
-void Tfrmyazdirmaayarlari::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    if (m_centred)
-        return;
-    m_centred = true;
-    if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
 }
 
 bool Tfrmyazdirmaayarlari::eventFilter(QObject* watched, QEvent* event)

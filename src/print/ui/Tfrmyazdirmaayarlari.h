@@ -50,7 +50,6 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     void buildUi();
@@ -68,7 +67,6 @@ private:
     QString m_signalFolder;
     bool m_testPrintRunning = false;
     bool m_applicationQuitting = false;
-    bool m_centred = false;
 };
 
 } // namespace corvella::print
