@@ -9,8 +9,7 @@ PdfSurface::PdfSurface(QString filePath, int dotsPerInch, QPageSize pageSize)
     : m_filePath(std::move(filePath))
     , m_dotsPerInch(dotsPerInch)
     , m_pageSize(std::move(pageSize))
-{
-}
+{}
 
 PdfSurface::~PdfSurface()
 {
@@ -23,10 +22,9 @@ QPagedPaintDevice* PdfSurface::openDevice(const QString& jobName, Orientation or
     m_writer->setTitle(jobName);
     m_writer->setCreator(u"Corvella"_qs);
     m_writer->setResolution(m_dotsPerInch);
-    m_writer->setPageLayout(QPageLayout(m_pageSize,
-                                        orientation == Orientation::Landscape ? QPageLayout::Landscape
-                                                                              : QPageLayout::Portrait,
-                                        QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+    m_writer->setPageLayout(
+        QPageLayout(m_pageSize, orientation == Orientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+                    QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
     return m_writer.get();
 }
 

@@ -1,7 +1,7 @@
 #include "PrinterSurface.h"
 
-#include "store/ConnectionString.h"
 #include "core/Error.h"
+#include "store/ConnectionString.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -22,8 +22,7 @@ QPageLayout::Orientation layoutOrientation(Orientation orientation)
 PrinterSurface::PrinterSurface(QString fallbackFolder)
     : m_fallbackFolder(std::move(fallbackFolder))
     , m_clock([] { return QDateTime::currentDateTime(); })
-{
-}
+{}
 
 PrinterSurface::~PrinterSurface()
 {

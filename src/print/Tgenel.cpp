@@ -20,13 +20,11 @@ QPoint dotsFromMm(int x, int y)
 
 Tgenel::Tgenel()
     : Tgenel(std::make_unique<PrinterSurface>(printsFolder()))
-{
-}
+{}
 
 Tgenel::Tgenel(std::unique_ptr<PrintSurface> surface)
     : m_surface(std::move(surface))
-{
-}
+{}
 
 Tgenel::~Tgenel()
 {

@@ -2,10 +2,10 @@
 // named on its command line ("YAZ TEST <signal file>"). When the page went to a PDF file for want of a printer, its
 // path is written to standard output; failures go to standard error and leave no signal file.
 
+#include "core/Error.h"
 #include "print/TestPages.h"
 #include "print/TestPrintProgram.h"
 #include "print/Tgenel.h"
-#include "core/Error.h"
 
 #include <QApplication>
 #include <QFile>

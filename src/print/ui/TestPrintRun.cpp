@@ -1,7 +1,7 @@
 #include "TestPrintRun.h"
 
-#include "print/TestPrintProgram.h"
 #include "core/Error.h"
+#include "print/TestPrintProgram.h"
 
 #include <QDialog>
 #include <QDir>
@@ -29,8 +29,7 @@ TestPrintRun::TestPrintRun(QWidget* parent, QString program, QString signalFolde
     : m_parent(parent)
     , m_program(std::move(program))
     , m_signalFolder(std::move(signalFolder))
-{
-}
+{}
 
 bool TestPrintRun::run()
 {
@@ -71,9 +70,8 @@ bool TestPrintRun::run()
         if (error == QProcess::FailedToStart)
             finish(Outcome::FailedToStart);
     });
-    QObject::connect(&process, &QProcess::finished, &loop, [&] {
-        finish(QFileInfo::exists(signal) ? Outcome::Signalled : Outcome::EndedWithoutSignal);
-    });
+    QObject::connect(&process, &QProcess::finished, &loop,
+                     [&] { finish(QFileInfo::exists(signal) ? Outcome::Signalled : Outcome::EndedWithoutSignal); });
     QObject::connect(cancel, &QPushButton::clicked, &loop, [&] { finish(Outcome::Cancelled); });
     QObject::connect(&dialog, &QDialog::rejected, &loop, [&] { finish(Outcome::Cancelled); });
 
@@ -105,8 +103,8 @@ bool TestPrintRun::run()
     case Outcome::Cancelled:
         return false;
     case Outcome::FailedToStart:
-        throw Error(u"The test-print program '%1' could not be started: %2"_qs.arg(
-            QDir::toNativeSeparators(m_program), process.errorString()));
+        throw Error(u"The test-print program '%1' could not be started: %2"_qs.arg(QDir::toNativeSeparators(m_program),
+                                                                                   process.errorString()));
     case Outcome::EndedWithoutSignal:
     case Outcome::Waiting:
         break;
