@@ -80,7 +80,8 @@ void drop(const QSqlDatabase& db)
 QList<FieldDef> fields(const QSqlDatabase& db, const QString& statement)
 {
     // The snapshot knows only affinities; the declared types come from the tables. A result column is named as the
-    // statement spells it ("[e-mail]" gives "e-mail" although the table says "E-mail"), as the engine would.
+    // statement spells it ("[e-mail]" gives "e-mail" although the table says "E-mail"), where the engine would use
+    // the table's spelling.
     const QHash<QString, QString> declared = declaredTypes(db, statement);
     const QHash<QString, QString> spelling = spellings(statement);
     QSqlQuery info = runQuery(db, u"PRAGMA temp.table_info("_qs + TableName + u')');
