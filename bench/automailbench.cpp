@@ -52,14 +52,21 @@ int main(int argc, char** argv)
     }
 
     QStringList shown;
-    ui::setMessageHook([&](const ui::MessageRequest& request) {
+    ui::DialogHooks hooks;
+    hooks.message = [&](const ui::MessageRequest& request) {
         shown << request.text;
         return QMessageBox::Ok;
-    });
+    };
+    ui::setDialogHooks(hooks);
     mail::Tfrm_automail window;
     const std::pair<const char*, QString> fields[] = {
-        {"Edit1", u"127.0.0.1"_qs}, {"Edit2", port}, {"Edit4", u"corvella.bench"_qs}, {"Edit5", u"Bench"_qs},
-        {"Edit6", u"sender@example.com"_qs}, {"Edit3", QString::fromLatin1(argv[3])}, {"Edit10", u"Bench"_qs},
+        {"Edit1", u"127.0.0.1"_qs},
+        {"Edit2", port},
+        {"Edit4", u"corvella.bench"_qs},
+        {"Edit5", u"Bench"_qs},
+        {"Edit6", u"sender@example.com"_qs},
+        {"Edit3", QString::fromLatin1(argv[3])},
+        {"Edit10", u"Bench"_qs},
     };
     for (const auto& [name, text] : fields)
         window.findChild<QLineEdit*>(QString::fromLatin1(name))->setText(text);

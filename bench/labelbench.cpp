@@ -7,7 +7,6 @@
 #include "app/Tfrmkayit.h"
 #include "print/PdfSurface.h"
 #include "print/Tgenel.h"
-#include "ui/ModalDialog.h"
 #include "search/Tfrm_arama.h"
 #include "search/Tfrm_liste.h"
 #include "store/ConnectionString.h"
@@ -34,15 +33,17 @@ int main(int argc, char* argv[])
     }
     store::setProgramFolder(QString::fromLocal8Bit(argv[1]));
     QStringList messages;
-    ui::setMessageHook([&messages](const ui::MessageRequest& request) {
+    ui::DialogHooks hooks;
+    hooks.message = [&messages](const ui::MessageRequest& request) {
         messages << request.text;
         return QMessageBox::Ok;
-    });
+    };
     // The label dialog answered with its first items: the contact's name and the company name.
-    ui::setModalDialogHook([](QDialog& dialog) {
+    hooks.modal = [](QDialog& dialog) {
         dialog.accept();
         return dialog.result();
-    });
+    };
+    ui::setDialogHooks(hooks);
 
     app::Windows windows = app::createWindows();
     windows.main->BitBtn1Click();

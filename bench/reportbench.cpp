@@ -4,13 +4,13 @@
 // usage: corvella-reportbench PROGRAM_FOLDER OUT_PDF
 #include "app/Startup.h"
 #include "app/Tfrmkayit.h"
+#include "core/Error.h"
 #include "print/PdfSurface.h"
 #include "print/Tgenel.h"
 #include "search/Tfrm_arama.h"
 #include "search/Tfrm_liste.h"
 #include "store/ConnectionString.h"
 #include "store/DataSet.h"
-#include "core/Error.h"
 #include "ui/Dialogs.h"
 
 #include <QApplication>
@@ -32,10 +32,12 @@ int main(int argc, char* argv[])
     }
     store::setProgramFolder(QString::fromLocal8Bit(argv[1]));
     QStringList messages;
-    ui::setMessageHook([&messages](const ui::MessageRequest& request) {
+    ui::DialogHooks hooks;
+    hooks.message = [&messages](const ui::MessageRequest& request) {
         messages << request.text;
         return QMessageBox::Ok;
-    });
+    };
+    ui::setDialogHooks(hooks);
 
     app::Windows windows = app::createWindows();
     windows.main->BitBtn1Click();

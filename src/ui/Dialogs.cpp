@@ -1,28 +1,14 @@
 #include "Dialogs.h"
 
 #include <QApplication>
+#include <QFileDialog>
 
 namespace corvella::ui {
 
-namespace {
-
-MessageHook& currentHook()
-{
-    static MessageHook hook;
-    return hook;
-}
-
-} // namespace
-
-MessageHook setMessageHook(MessageHook hook)
-{
-    return std::exchange(currentHook(), std::move(hook));
-}
-
 QMessageBox::StandardButton showMessage(const MessageRequest& request)
 {
-    if (currentHook())
-        return currentHook()(request);
+    if (const auto& hook = dialogHooks().message)
+        return hook(request);
     QMessageBox box(request.icon, QApplication::applicationDisplayName(), request.text, request.buttons,
                     request.parent);
     if (request.defaultButton != QMessageBox::NoButton)
@@ -34,6 +20,13 @@ QMessageBox::StandardButton showMessage(QWidget* parent, const QString& text, QM
                                         QMessageBox::Icon icon)
 {
     return showMessage(MessageRequest{parent, text, icon, buttons, QMessageBox::NoButton});
+}
+
+QString chooseFileToOpen(QWidget* parent, const QString& caption)
+{
+    if (const auto& hook = dialogHooks().openFile)
+        return hook(FileRequest{parent, caption}).value_or(QString());
+    return QFileDialog::getOpenFileName(parent, caption);
 }
 
 void showError(QWidget* parent, const QString& message)

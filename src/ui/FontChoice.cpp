@@ -1,4 +1,6 @@
-#include "ui/FontChoice.h"
+#include "FontChoice.h"
+
+#include "DialogHooks.h"
 
 #include <QCheckBox>
 #include <QFontDialog>
@@ -6,21 +8,6 @@
 #include <QLineEdit>
 
 namespace corvella::ui {
-
-namespace {
-
-FontDialogHook& currentHook()
-{
-    static FontDialogHook hook;
-    return hook;
-}
-
-} // namespace
-
-FontDialogHook setFontDialogHook(FontDialogHook hook)
-{
-    return std::exchange(currentHook(), std::move(hook));
-}
 
 std::unique_ptr<QFontDialog> makeFontDialog(QWidget* parent, const QFont& initial, const QColor& sampleColour)
 {
@@ -43,8 +30,10 @@ std::unique_ptr<QFontDialog> makeFontDialog(QWidget* parent, const QFont& initia
 
 std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial, const QColor& sampleColour)
 {
-    if (currentHook())
-        return currentHook()(initial);
+    if (const auto& hook = dialogHooks().font) {
+        const auto answer = hook(FontRequest{parent, initial, std::nullopt});
+        return answer ? std::optional<QFont>(answer->font) : std::nullopt;
+    }
     auto dialog = makeFontDialog(parent, initial, sampleColour);
     if (dialog->exec() != QDialog::Accepted)
         return std::nullopt;

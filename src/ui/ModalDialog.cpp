@@ -1,4 +1,6 @@
-#include "ui/ModalDialog.h"
+#include "ModalDialog.h"
+
+#include "DialogHooks.h"
 
 #include <QDialog>
 
@@ -6,25 +8,10 @@
 
 namespace corvella::ui {
 
-namespace {
-
-ModalDialogHook& currentHook()
-{
-    static ModalDialogHook hook;
-    return hook;
-}
-
-} // namespace
-
-ModalDialogHook setModalDialogHook(ModalDialogHook hook)
-{
-    return std::exchange(currentHook(), std::move(hook));
-}
-
 int execModal(QDialog& dialog)
 {
-    if (currentHook())
-        return currentHook()(dialog);
+    if (const auto& hook = dialogHooks().modal)
+        return hook(dialog);
     return dialog.exec();
 }
 

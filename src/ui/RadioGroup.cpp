@@ -1,4 +1,4 @@
-#include "ui/RadioGroup.h"
+#include "RadioGroup.h"
 
 #include <QButtonGroup>
 #include <QRadioButton>

@@ -1,9 +1,12 @@
 #include "ContactFileFixture.h"
-#include "MessageRecorder.h"
+#include "DialogAnswers.h"
 
 #include "app/Startup.h"
 #include "app/Tfrm_about.h"
 #include "app/Tfrmkayit.h"
+#include "mail/HandlerError.h"
+#include "search/Tfrm_arama.h"
+#include "search/Tfrm_liste.h"
 #include "store/DataSet.h"
 #include "store/widgets/DBComboBox.h"
 #include "store/widgets/DBEdit.h"
@@ -15,6 +18,7 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
@@ -24,7 +28,6 @@
 using namespace corvella;
 
 namespace {
-
 
 ui::DBEdit* editFor(QWidget& window, const QString& column)
 {
@@ -48,7 +51,10 @@ void typeInto(QWidget* widget, const QString& text)
 class MainWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    void looksAsDesigned();
+    void showsTheRecordEditorWithItsControls();
+    void windowsOpenCentred_data();
+    void windowsOpenCentred();
+    void mailHandlerErrorsReachTheErrorDisplay();
     void closeRequestsAreRefused();
     void exitWithoutChangesEndsAtOnce();
     void exitAsksAboutUnsavedChanges();
@@ -63,7 +69,7 @@ private slots:
     void aboutBoxNamesProgramAndVersion();
 };
 
-void MainWindowTest::looksAsDesigned()
+void MainWindowTest::showsTheRecordEditorWithItsControls()
 {
     test::ContactFileFixture fixture;
     app::Tfrmkayit window;
@@ -122,6 +128,40 @@ void MainWindowTest::looksAsDesigned()
     QCOMPARE(editFor(window, u"Ad"_qs)->x(), 79);
 }
 
+void MainWindowTest::windowsOpenCentred_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::newRow("main") << u"main"_qs;
+    QTest::newRow("search") << u"search"_qs;
+    QTest::newRow("list") << u"list"_qs;
+}
+
+// No window manager places them here, so without centring they would open at 0,0.
+void MainWindowTest::windowsOpenCentred()
+{
+    QFETCH(QString, window);
+    test::ContactFileFixture fixture;
+    app::Windows windows = app::createWindows();
+    QWidget* shown = window == u"main"_qs     ? static_cast<QWidget*>(windows.main.get())
+                     : window == u"search"_qs ? static_cast<QWidget*>(windows.search.get())
+                                              : static_cast<QWidget*>(windows.list.get());
+    shown->show();
+    QVERIFY(QTest::qWaitForWindowExposed(shown));
+    const QRect screen = shown->screen()->availableGeometry();
+    const QPoint offset = shown->frameGeometry().center() - screen.center();
+    QVERIFY2(offset.manhattanLength() <= 2, qPrintable(u"%1,%2"_qs.arg(offset.x()).arg(offset.y())));
+    QVERIFY(shown->x() > 0);
+}
+
+void MainWindowTest::mailHandlerErrorsReachTheErrorDisplay()
+{
+    test::DialogAnswers dialogs;
+    app::installHandlerErrorDisplay();
+    mail::reportHandlerError(u"Connection closed by the server"_qs);
+    mail::setHandlerErrorSink(nullptr);
+    QCOMPARE(dialogs.asked, QStringList{u"Connection closed by the server"_qs});
+}
+
 void MainWindowTest::closeRequestsAreRefused()
 {
     test::ContactFileFixture fixture;
@@ -141,7 +181,7 @@ void MainWindowTest::exitWithoutChangesEndsAtOnce()
     fixture.addContact(11);
     app::Tfrmkayit window;
     window.show();
-    test::MessageRecorder hook;
+    test::DialogAnswers hook;
     QSignalSpy quitting(qApp, &QCoreApplication::aboutToQuit);
     QTimer::singleShot(0, &window, [&] { window.findChild<QPushButton*>(u"BitBtn2"_qs)->click(); });
     QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(7); });
@@ -158,14 +198,14 @@ void MainWindowTest::exitAsksAboutUnsavedChanges()
     window.table()->fieldByName(u"Ad"_qs).setAsString(u"Yeni"_qs);
 
     {
-        test::MessageRecorder hook({QMessageBox::Cancel});
+        test::DialogAnswers hook({QMessageBox::Cancel});
         window.BitBtn2Click();
         QCOMPARE(hook.asked.size(), 1);
         QVERIFY(window.table()->isEditing()); // Cancel stays, nothing lost
         QVERIFY(!window.close());
     }
     {
-        test::MessageRecorder hook({QMessageBox::Yes});
+        test::DialogAnswers hook({QMessageBox::Yes});
         QTimer::singleShot(0, &window, [&] { window.BitBtn2Click(); });
         QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(7); });
         QCOMPARE(QCoreApplication::exec(), 0);
@@ -257,7 +297,7 @@ void MainWindowTest::missingFileCanBeCreated()
 {
     test::ContactFileFixture fixture(false);
     {
-        test::MessageRecorder hook({QMessageBox::Yes});
+        test::DialogAnswers hook({QMessageBox::Yes});
         QVERIFY(app::offerNewContactFile());
         QCOMPARE(hook.asked.size(), 1);
         QVERIFY2(hook.asked.first().contains(fixture.filePath()), qPrintable(hook.asked.first()));
@@ -271,7 +311,7 @@ void MainWindowTest::missingFileCanBeCreated()
 void MainWindowTest::missingFileDeclinedLeavesWindowWithoutData()
 {
     test::ContactFileFixture fixture(false);
-    test::MessageRecorder hook({QMessageBox::No});
+    test::DialogAnswers hook({QMessageBox::No});
     QVERIFY(!app::offerNewContactFile());
     QVERIFY(!QFile::exists(fixture.filePath()));
     app::Windows windows = app::createWindows();
@@ -296,7 +336,7 @@ void MainWindowTest::foreignFileIsNamedAndUntouched()
     const QByteArray content(8192, '\x01');
     file.write(content);
     file.close();
-    test::MessageRecorder hook;
+    test::DialogAnswers hook;
     QVERIFY(app::offerNewContactFile()); // an existing file is never replaced
     QVERIFY(hook.asked.isEmpty());
     app::Tfrmkayit window;

@@ -1,4 +1,5 @@
 #include "ContactFileFixture.h"
+#include "DialogAnswers.h"
 #include "MailServers.h"
 
 #include "mail/TNMSMTP.h"
@@ -28,21 +29,6 @@
 using namespace corvella;
 
 namespace {
-
-/// Answers every message box with the next scripted button (Ok when the script has run out) and keeps the texts.
-struct MessageLog {
-    QStringList texts;
-    QList<QMessageBox::StandardButton> answers;
-    ui::MessageHook previous;
-    MessageLog()
-    {
-        previous = ui::setMessageHook([this](const ui::MessageRequest& request) {
-            texts << request.text;
-            return answers.isEmpty() ? QMessageBox::Ok : answers.takeFirst();
-        });
-    }
-    ~MessageLog() { ui::setMessageHook(previous); }
-};
 
 QStringList addresses(int count, const QString& prefix = u"user"_qs)
 {
@@ -95,9 +81,9 @@ struct MailWindow {
     void send() const { window->findChild<QPushButton*>(u"Button9"_qs)->click(); }
     void attach(const QString& path) const
     {
-        const auto previous = mail::Tfrm_automail::setFileChooser([path](QWidget*) { return path; });
+        test::DialogAnswers chooser(test::DialogAnswers::Files);
+        chooser.files = {path};
         window->findChild<QPushButton*>(u"Button4"_qs)->click();
-        mail::Tfrm_automail::setFileChooser(previous);
     }
     QComboBox* security() const { return window->findChild<QComboBox*>(u"ComboBox2"_qs); }
     bool runFieldsEnabled() const { return edit(u"Edit3"_qs)->isEnabled() && formats()->isEnabled(); }
@@ -151,13 +137,13 @@ void AutoMailTest::batchesCarryTheSameMessage()
     file.write("prices\r\n");
     file.close();
 
-    MessageLog log;
+    test::DialogAnswers log(test::DialogAnswers::Messages);
     const QStringList all = addresses(450);
     MailWindow w(all, m_port);
     w.attach(path);
     w.send();
 
-    QCOMPARE(log.texts, QStringList{u"Gönderme tamamlandı..."_qs});
+    QCOMPARE(log.asked, QStringList{u"Gönderme tamamlandı..."_qs});
     QCOMPARE(w.connects, 3);
     QCOMPARE(w.disconnects, 3);
     QCOMPARE(messages(), 3);
@@ -204,11 +190,11 @@ void AutoMailTest::batchBoundaries()
     QFETCH(QList<int>, recipients);
     QFETCH(int, connections);
 
-    MessageLog log;
+    test::DialogAnswers log(test::DialogAnswers::Messages);
     MailWindow w(rows, m_port, batch);
     w.send();
 
-    QCOMPARE(log.texts, QStringList{u"Gönderme tamamlandı..."_qs});
+    QCOMPARE(log.asked, QStringList{u"Gönderme tamamlandı..."_qs});
     QCOMPARE(w.connects, connections);
     QCOMPARE(w.disconnects, connections);
     QList<int> sent;
@@ -223,17 +209,17 @@ void AutoMailTest::batchBoundaries()
 
 void AutoMailTest::emptyListFinishesWithoutConnecting()
 {
-    MessageLog log;
+    test::DialogAnswers log(test::DialogAnswers::Messages);
     MailWindow w({}, m_port);
     w.send();
-    QCOMPARE(log.texts, QStringList{u"Gönderme tamamlandı..."_qs});
+    QCOMPARE(log.asked, QStringList{u"Gönderme tamamlandı..."_qs});
     QCOMPARE(w.connects, 0);
     QCOMPARE(messages(), 0);
 }
 
 void AutoMailTest::missingFieldFocusesIt()
 {
-    MessageLog log;
+    test::DialogAnswers log(test::DialogAnswers::Messages);
     MailWindow w(addresses(2), m_port);
     auto* pages = w.window->findChild<QTabWidget*>(u"PageControl1"_qs);
     pages->setCurrentIndex(1);
@@ -243,7 +229,7 @@ void AutoMailTest::missingFieldFocusesIt()
     w.send();
     QCOMPARE(pages->currentWidget()->objectName(), u"TabSheet1"_qs);
     QTRY_VERIFY(w.edit(u"Edit1"_qs)->hasFocus());
-    QVERIFY(log.texts.isEmpty());
+    QVERIFY(log.asked.isEmpty());
     QCOMPARE(w.connects, 0);
     QVERIFY(w.runFieldsEnabled());
 
@@ -266,11 +252,11 @@ void AutoMailTest::badBatchSizeSendsNothing_data()
 void AutoMailTest::badBatchSizeSendsNothing()
 {
     QFETCH(QString, batch);
-    MessageLog log;
+    test::DialogAnswers log(test::DialogAnswers::Messages);
     MailWindow w(addresses(3), m_port, batch);
     w.send();
-    QCOMPARE(log.texts.size(), 1);
-    QVERIFY(log.texts.first().startsWith(u"Max."_qs));
+    QCOMPARE(log.asked.size(), 1);
+    QVERIFY(log.asked.first().startsWith(u"Max."_qs));
     QCOMPARE(w.connects, 0);
     QCOMPARE(messages(), 0);
     QVERIFY(w.runFieldsEnabled());
@@ -278,7 +264,7 @@ void AutoMailTest::badBatchSizeSendsNothing()
 
 void AutoMailTest::richTextFormat()
 {
-    MessageLog log;
+    test::DialogAnswers log(test::DialogAnswers::Messages);
     MailWindow w({u"a@x.test"_qs}, m_port);
     QCOMPARE(w.formats()->currentIndex(), -1);
     QCOMPARE(w.window->mailer()->SubType(), mail::TSubType::mtHtml);
@@ -292,10 +278,10 @@ void AutoMailTest::richTextFormat()
 
 void AutoMailTest::refusedRecipientKeepsTheBatch()
 {
-    MessageLog log;
+    test::DialogAnswers log(test::DialogAnswers::Messages);
     MailWindow w({u"a@x.test"_qs, u"refused@x.test"_qs, u"b@x.test"_qs}, m_port);
     w.send();
-    QCOMPARE(log.texts, QStringList{u"Gönderme tamamlandı..."_qs});
+    QCOMPARE(log.asked, QStringList{u"Gönderme tamamlandı..."_qs});
     QCOMPARE(messages(), 1);
     QCOMPARE(strings(message(1)[u"rcpt_tos"_qs]),
              (QStringList{u"sender@example.test"_qs, u"a@x.test"_qs, u"b@x.test"_qs}));
@@ -310,7 +296,7 @@ void AutoMailTest::errorMidRunReportsTheCount()
     file.write("note");
     file.close();
 
-    MessageLog log;
+    test::DialogAnswers log(test::DialogAnswers::Messages);
     MailWindow w(addresses(5), m_port, u"2"_qs);
     w.attach(path);
     mail::TNMSMTP& smtp = *w.window->mailer();
@@ -322,8 +308,8 @@ void AutoMailTest::errorMidRunReportsTheCount()
     w.send();
 
     QCOMPARE(messages(), 1);
-    QCOMPARE(log.texts.size(), 1);
-    QVERIFY2(log.texts.first().contains(u"Cannot open file"_qs), qPrintable(log.texts.first()));
+    QCOMPARE(log.asked.size(), 1);
+    QVERIFY2(log.asked.first().contains(u"Cannot open file"_qs), qPrintable(log.asked.first()));
     QVERIFY(w.runFieldsEnabled());
     QCOMPARE(w.status(), u"HATA !!! Gönderme durdu: 2 adrese gönderildi."_qs);
     QCOMPARE(w.progress(), 60); // the third row was counted; the fourth completed the batch that failed
@@ -333,24 +319,24 @@ void AutoMailTest::errorMidRunReportsTheCount()
 
 void AutoMailTest::clearAsksTwiceAndKeepsTheServer()
 {
-    MessageLog log;
+    test::DialogAnswers log(test::DialogAnswers::Messages);
     MailWindow w({}, m_port);
     auto* memo = w.window->findChild<QPlainTextEdit*>(u"Memo1"_qs);
     auto* clear = w.window->findChild<QPushButton*>(u"Button8"_qs);
 
-    log.answers = {QMessageBox::Yes, QMessageBox::No};
+    log.buttons = {QMessageBox::Yes, QMessageBox::No};
     clear->click();
-    QCOMPARE(log.texts, (QStringList{u"Tüm metni temizlemek istediginizden emin misiniz ?"_qs,
+    QCOMPARE(log.asked, (QStringList{u"Tüm metni temizlemek istediginizden emin misiniz ?"_qs,
                                      u"Tüm metni temizlemek istediginizden GERÇEKTEN emin misiniz ?"_qs}));
     QCOMPARE(memo->toPlainText(), u"Hello\nall"_qs);
 
-    log.texts.clear();
-    log.answers = {QMessageBox::No};
+    log.asked.clear();
+    log.buttons = {QMessageBox::No};
     clear->click();
-    QCOMPARE(log.texts.size(), 1);
+    QCOMPARE(log.asked.size(), 1);
     QCOMPARE(memo->toPlainText(), u"Hello\nall"_qs);
 
-    log.answers = {QMessageBox::Yes, QMessageBox::Yes};
+    log.buttons = {QMessageBox::Yes, QMessageBox::Yes};
     clear->click();
     QVERIFY(memo->toPlainText().isEmpty());
     QCOMPARE(w.edit(u"Edit1"_qs)->text(), u"127.0.0.1"_qs);
@@ -358,17 +344,17 @@ void AutoMailTest::clearAsksTwiceAndKeepsTheServer()
 
 void AutoMailTest::kapatFreesTheWindow()
 {
-    MessageLog log;
+    test::DialogAnswers log(test::DialogAnswers::Messages);
     MailWindow w({}, m_port);
     QPointer<mail::Tfrm_automail> window = w.window.release();
     window->findChild<QPushButton*>(u"BitBtn2"_qs)->click();
     QTRY_VERIFY(window.isNull());
-    QVERIFY(log.texts.isEmpty());
+    QVERIFY(log.asked.isEmpty());
 }
 
 void AutoMailTest::listWindowFillsMailList()
 {
-    MessageLog log;
+    test::DialogAnswers log(test::DialogAnswers::Messages);
     test::ContactFileFixture fixture;
     fixture.addContact(11, {{u"E-mail"_qs, u"a@x.test"_qs}});
     fixture.addContact(12, {});
@@ -382,7 +368,7 @@ void AutoMailTest::listWindowFillsMailList()
     query.moveTo(2);
     list.mailButton()->click();
 
-    QVERIFY(log.texts.isEmpty());
+    QVERIFY(log.asked.isEmpty());
     QCOMPARE(fixture.scalar(u"select group_concat([e-mail], '|') from maillist"_qs).toString(),
              u" b@x.test||a@x.test"_qs);
     QCOMPARE(query.recNo(), 0);
@@ -446,7 +432,7 @@ void AutoMailTest::encryptedLoginWithFingerprintPrompt()
                                        certificate.certificatePath(), certificate.keyPath()});
     QVERIFY2(port != 0, qPrintable(server.error()));
 
-    MessageLog log;
+    test::DialogAnswers log(test::DialogAnswers::Messages);
     MailWindow w(addresses(3), port, u"2"_qs);
     w.edit(u"Edit1"_qs)->setText(u"localhost"_qs); // the name the certificate is made out to
     w.security()->setCurrentIndex(1);
@@ -460,22 +446,22 @@ void AutoMailTest::encryptedLoginWithFingerprintPrompt()
             [&](const QString& text) { statuses << text; });
 
     // Refused: the run stops with the reason, and nothing went to the server.
-    log.answers = {QMessageBox::No};
+    log.buttons = {QMessageBox::No};
     w.send();
-    QCOMPARE(log.texts.size(), 2);
-    QVERIFY2(log.texts.at(0).contains(fingerprint), qPrintable(log.texts.at(0)));
-    QVERIFY2(log.texts.at(0).contains(u"self-signed"_qs, Qt::CaseInsensitive), qPrintable(log.texts.at(0)));
-    QVERIFY2(log.texts.at(1).startsWith(u"TLS handshake failed"_qs), qPrintable(log.texts.at(1)));
+    QCOMPARE(log.asked.size(), 2);
+    QVERIFY2(log.asked.at(0).contains(fingerprint), qPrintable(log.asked.at(0)));
+    QVERIFY2(log.asked.at(0).contains(u"self-signed"_qs, Qt::CaseInsensitive), qPrintable(log.asked.at(0)));
+    QVERIFY2(log.asked.at(1).startsWith(u"TLS handshake failed"_qs), qPrintable(log.asked.at(1)));
     QCOMPARE(server.messageCount(), 0);
     QCOMPARE(server.commands(1), QStringList({u"EHLO client.test"_qs, u"STARTTLS"_qs}));
 
     // Accepted: both batches go over TLS, logged in.
-    log.texts.clear();
-    log.answers = {QMessageBox::Yes};
+    log.asked.clear();
+    log.buttons = {QMessageBox::Yes};
     w.send();
-    QCOMPARE(log.texts.size(), 2);
-    QVERIFY(log.texts.at(0).contains(fingerprint));
-    QCOMPARE(log.texts.at(1), u"Gönderme tamamlandı..."_qs);
+    QCOMPARE(log.asked.size(), 2);
+    QVERIFY(log.asked.at(0).contains(fingerprint));
+    QCOMPARE(log.asked.at(1), u"Gönderme tamamlandı..."_qs);
     QCOMPARE(server.messageCount(), 2);
     for (int n = 1; n <= 2; ++n) {
         QCOMPARE(server.message(n)[u"tls"_qs].toBool(), true);
@@ -485,13 +471,13 @@ void AutoMailTest::encryptedLoginWithFingerprintPrompt()
              (QStringList{u"sender@example.test"_qs, u"user3@example.test"_qs}));
 
     // The trust lasted for that sending only: the next one asks again.
-    log.texts.clear();
-    log.answers = {QMessageBox::No};
+    log.asked.clear();
+    log.buttons = {QMessageBox::No};
     w.send();
-    QVERIFY2(!log.texts.isEmpty() && log.texts.first().contains(fingerprint), qPrintable(log.texts.join(u"|"_qs)));
+    QVERIFY2(!log.asked.isEmpty() && log.asked.first().contains(fingerprint), qPrintable(log.asked.join(u"|"_qs)));
     QCOMPARE(server.messageCount(), 2);
 
-    const QString seen = statuses.join(u'|') + log.texts.join(u'|');
+    const QString seen = statuses.join(u'|') + log.asked.join(u'|');
     QVERIFY(!seen.contains(u"pa55"_qs));
     QVERIFY(!seen.contains(QString::fromLatin1(QByteArray("\0client.test\0pa55 word", 22).toBase64())));
 }
@@ -501,17 +487,17 @@ void AutoMailTest::loginNeedsEncryptionOrConsent()
     RecordingSmtpServer server;
     const quint16 port = server.start({u"--login"_qs, u"client.test"_qs, u"pw"_qs, u"--plain-text-login"_qs});
     QVERIFY2(port != 0, qPrintable(server.error()));
-    MessageLog log;
+    test::DialogAnswers log(test::DialogAnswers::Messages);
     MailWindow w(addresses(1), port);
     w.edit(u"Edit8"_qs)->setText(u"pw"_qs);
     w.send();
-    QCOMPARE(log.texts, QStringList{u"Login refused: the password would travel unencrypted"_qs});
+    QCOMPARE(log.asked, QStringList{u"Login refused: the password would travel unencrypted"_qs});
     QCOMPARE(server.messageCount(), 0);
 
-    log.texts.clear();
+    log.asked.clear();
     w.window->findChild<QCheckBox*>(u"CheckBox1"_qs)->setChecked(true);
     w.send();
-    QCOMPARE(log.texts, QStringList{u"Gönderme tamamlandı..."_qs});
+    QCOMPARE(log.asked, QStringList{u"Gönderme tamamlandı..."_qs});
     QCOMPARE(server.messageCount(), 1);
     QCOMPARE(server.message(1)[u"login"_qs].toString(), u"client.test"_qs);
     QCOMPARE(server.message(1)[u"tls"_qs].toBool(), false);

@@ -1,9 +1,9 @@
 #include "ErrorOf.h"
+#include "core/Error.h"
 #include "mail/MimeText.h"
 #include "mail/TExStringList.h"
 #include "mail/TNMUUProcessor.h"
 #include "mail/TS_BufferStream.h"
-#include "core/Error.h"
 
 #include <QBuffer>
 #include <QRandomGenerator>

@@ -1,6 +1,7 @@
 #include "ContactFileFixture.h"
 #include "PdfMeasure.h"
 
+#include "core/Error.h"
 #include "print/LabelLayout.h"
 #include "print/PdfSurface.h"
 #include "print/PrintGeometry.h"
@@ -8,7 +9,6 @@
 #include "print/TRaporV2.h"
 #include "print/Tgenel.h"
 #include "store/ConnectionString.h"
-#include "core/Error.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -1,15 +1,15 @@
 #include "ContactFileFixture.h"
-#include "MessageRecorder.h"
+#include "DialogAnswers.h"
 
 #include "app/Startup.h"
 #include "print/ColourText.h"
 #include "print/ui/ColourFontDialog.h"
-#include "ui/ModalDialog.h"
-#include "ui/RadioGroup.h"
 #include "print/ui/Tfrmgelismisetiketayarlari.h"
 #include "print/ui/Tfrmyazdirmaayarlari.h"
 #include "store/DataSet.h"
 #include "store/widgets/DBEdit.h"
+#include "ui/ModalDialog.h"
+#include "ui/RadioGroup.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -28,22 +28,15 @@ using print::Tfrmgelismisetiketayarlari;
 
 namespace {
 
-/// Answers the colour font dialog in order, noting what it opened with; runs out as Cancel.
-struct FontAnswers {
-    QList<std::optional<ColouredFont>> answers;
-    QList<ColouredFont> initial;
-    print::ColourFontDialogHook previous;
-
-    explicit FontAnswers(QList<std::optional<ColouredFont>> given = {})
-        : answers(std::move(given))
-    {
-        previous = print::setColourFontDialogHook([this](const ColouredFont& font) -> std::optional<ColouredFont> {
-            initial << font;
-            return answers.isEmpty() ? std::nullopt : answers.takeFirst();
-        });
-    }
-    ~FontAnswers() { print::setColourFontDialogHook(previous); }
-};
+/// Answers for the colour font dialog: each choice, or none for Cancel.
+QList<std::optional<ui::FontAnswer>> fontAnswers(const QList<std::optional<ColouredFont>>& choices)
+{
+    QList<std::optional<ui::FontAnswer>> answers;
+    for (const auto& choice : choices)
+        answers << (choice ? std::optional<ui::FontAnswer>(ui::FontAnswer{choice->font, choice->colour})
+                           : std::nullopt);
+    return answers;
+}
 
 ColouredFont coloured(const QString& family, int points, int colour, bool bold = false)
 {
@@ -118,7 +111,6 @@ private slots:
     void okAndCancel_data();
     void okAndCancel();
     void advancedButtonOpensANewModalWindow();
-    void startupMakesTheWindowHidden();
     void colourDialogOffersPlainColours();
     void colourDialogKeepsAnOtherColour();
 };
@@ -170,7 +162,7 @@ void LabelSettingsTest::looksAsDesigned()
 
 void LabelSettingsTest::boxesAreBoundToTheirColumns()
 {
-    test::MessageRecorder messages; // outlives the window, whose refused box still holds its text when it goes
+    test::DialogAnswers messages; // outlives the window, whose refused box still holds its text when it goes
     Window w;
     const QList<QPair<QString, QString>> bound = {
         {u"DBEdit1"_qs, u"İsim Yazıtipi Adı"_qs},     {u"DBEdit2"_qs, u"İsim Yazıtipi Boyutu"_qs},
@@ -246,9 +238,10 @@ void LabelSettingsTest::fontChoiceWritesNameSizeAndColour()
     QFETCH(QString, colourText);
     QFETCH(double, size);
     Window w;
-    FontAnswers fonts({ColouredFont{font, colour}});
+    test::DialogAnswers fonts(test::DialogAnswers::Fonts);
+    fonts.fonts = fontAnswers({ColouredFont{font, colour}});
     w.child(button)->click();
-    QCOMPARE(fonts.initial.size(), 1);
+    QCOMPARE(fonts.fontsAsked.size(), 1);
     QCOMPARE(w.window->table()->state(), store::DataSetState::Edit);
     QCOMPARE(w.viewed(prefix + u" Yazıtipi Rengi"_qs).toString(), colourText);
     QCOMPARE(w.stored(prefix + u" Yazıtipi Rengi"_qs).toString(), u"clBlack"_qs); // nothing saved yet
@@ -272,30 +265,31 @@ void LabelSettingsTest::dialogOpensWithTheStoredFont()
               u"UPDATE YAYAR SET [İlçe Yazıtipi Adı] = NULL, [İlçe Yazıtipi Boyutu] = NULL, "
               u"[İlçe Yazıtipi Rengi] = NULL"_qs});
     const ColouredFont green = coloured(u"Courier"_qs, 14, 0x008000, true);
-    FontAnswers fonts({std::nullopt, green, std::nullopt, std::nullopt});
+    test::DialogAnswers fonts(test::DialogAnswers::Fonts);
+    fonts.fonts = fontAnswers({std::nullopt, green, std::nullopt, std::nullopt});
     // Nothing stored, first use: Arial, 10 points, blue.
     w.child(u"BitBtn7"_qs)->click();
-    QCOMPARE(fonts.initial.at(0).font.family(), u"Arial"_qs);
-    QCOMPARE(fonts.initial.at(0).font.pointSize(), 10);
-    QCOMPARE(fonts.initial.at(0).colour, 0xFF0000);
+    QCOMPARE(fonts.fontsAsked.at(0).initial.family(), u"Arial"_qs);
+    QCOMPARE(fonts.fontsAsked.at(0).initial.pointSize(), 10);
+    QCOMPARE(fonts.fontsAsked.at(0).colour, 0xFF0000);
     QCOMPARE(w.window->table()->state(), store::DataSetState::Browse); // cancelled: nothing changes
     // The stored font, its size rounded to even.
     w.child(u"BitBtn2"_qs)->click();
-    QCOMPARE(fonts.initial.at(1).font.family(), u"Times"_qs);
-    QCOMPARE(fonts.initial.at(1).font.pointSize(), 12);
-    QCOMPARE(fonts.initial.at(1).colour, 0x0000FF);
+    QCOMPARE(fonts.fontsAsked.at(1).initial.family(), u"Times"_qs);
+    QCOMPARE(fonts.fontsAsked.at(1).initial.pointSize(), 12);
+    QCOMPARE(fonts.fontsAsked.at(1).colour, 0x0000FF);
     // Nothing stored again: the dialog as last used in this window, style included.
     w.child(u"BitBtn7"_qs)->click();
-    QCOMPARE(fonts.initial.at(2).font.family(), u"Courier"_qs);
-    QCOMPARE(fonts.initial.at(2).font.pointSize(), 14);
-    QCOMPARE(fonts.initial.at(2).font.bold(), true);
-    QCOMPARE(fonts.initial.at(2).colour, 0x008000);
+    QCOMPARE(fonts.fontsAsked.at(2).initial.family(), u"Courier"_qs);
+    QCOMPARE(fonts.fontsAsked.at(2).initial.pointSize(), 14);
+    QCOMPARE(fonts.fontsAsked.at(2).initial.bold(), true);
+    QCOMPARE(fonts.fontsAsked.at(2).colour, 0x008000);
     // The address's stored font replaces name, size and colour but not the style.
     w.child(u"BitBtn1"_qs)->click();
-    QCOMPARE(fonts.initial.at(3).font.family(), u"Arial"_qs);
-    QCOMPARE(fonts.initial.at(3).font.pointSize(), 9);
-    QCOMPARE(fonts.initial.at(3).colour, 0);
-    QCOMPARE(fonts.initial.at(3).font.bold(), true);
+    QCOMPARE(fonts.fontsAsked.at(3).initial.family(), u"Arial"_qs);
+    QCOMPARE(fonts.fontsAsked.at(3).initial.pointSize(), 9);
+    QCOMPARE(fonts.fontsAsked.at(3).colour, 0);
+    QCOMPARE(fonts.fontsAsked.at(3).initial.bold(), true);
 }
 
 void LabelSettingsTest::sampleFollowsTheChosenElement_data()
@@ -322,7 +316,8 @@ void LabelSettingsTest::sampleFollowsTheChosenElement()
               u"UPDATE YAYAR SET [Ülke Yazıtipi Adı] = 'Verdana', [Ülke Yazıtipi Boyutu] = 7, "
               u"[Ülke Yazıtipi Rengi] = 'clGreen'"_qs});
     // An unsaved choice already shows.
-    FontAnswers fonts({coloured(u"Courier"_qs, 14, 0x000080)});
+    test::DialogAnswers fonts(test::DialogAnswers::Fonts);
+    fonts.fonts = fontAnswers({coloured(u"Courier"_qs, 14, 0x000080)});
     w.child(u"BitBtn10"_qs)->click();
     // Start the sample from an element that differs in every attribute.
     w.window->sampleGroup()->item(item == 1 ? 0 : 1)->click();
@@ -340,7 +335,8 @@ void LabelSettingsTest::sampleKeepsTheStyle()
     QFont bold(u"Arial"_qs);
     bold.setPointSize(12);
     bold.setBold(true);
-    FontAnswers fonts({ColouredFont{bold, 0xFF0000}});
+    test::DialogAnswers fonts(test::DialogAnswers::Fonts);
+    fonts.fonts = fontAnswers({ColouredFont{bold, 0xFF0000}});
     w.child(u"BitBtn1"_qs)->click();
     QCOMPARE(w.viewed(u"Adres Yazıtipi Adı"_qs).toString(), u"Arial"_qs);
     QCOMPARE(w.viewed(u"Adres Yazıtipi Boyutu"_qs).toDouble(), 12.0);
@@ -363,12 +359,13 @@ void LabelSettingsTest::sampleKeepsTheStyle()
 void LabelSettingsTest::unreadableStoredColour()
 {
     Window w({u"UPDATE YAYAR SET [İlçe Yazıtipi Rengi] = 'clPlaid'"_qs});
-    test::MessageRecorder messages;
-    FontAnswers fonts({coloured(u"Arial"_qs, 20, 0)});
+    test::DialogAnswers messages;
+    test::DialogAnswers fonts(test::DialogAnswers::Fonts);
+    fonts.fonts = fontAnswers({coloured(u"Arial"_qs, 20, 0)});
     const QFont before = w.window->sample()->font();
     w.child(u"BitBtn7"_qs)->click();
     QCOMPARE(messages.asked, QStringList{u"'clPlaid' is not a valid integer value"_qs});
-    QVERIFY(fonts.initial.isEmpty()); // the dialog never opened
+    QVERIFY(fonts.fontsAsked.isEmpty()); // the dialog never opened
     QCOMPARE(w.window->table()->state(), store::DataSetState::Browse);
     w.window->sampleGroup()->item(4)->click();
     QCOMPARE(messages.asked.size(), 2);
@@ -376,8 +373,8 @@ void LabelSettingsTest::unreadableStoredColour()
     QCOMPARE(w.window->sample()->font(), before);
     // The next font choice opens the dialog as it stood before.
     w.child(u"BitBtn11"_qs)->click();
-    QCOMPARE(fonts.initial.size(), 1);
-    QCOMPARE(fonts.initial.first().font.pointSize(), 9);
+    QCOMPARE(fonts.fontsAsked.size(), 1);
+    QCOMPARE(fonts.fontsAsked.first().initial.pointSize(), 9);
 }
 
 void LabelSettingsTest::okAndCancel_data()
@@ -396,7 +393,8 @@ void LabelSettingsTest::okAndCancel()
     Window w;
     const QVariantList before = w.storedRow();
     w.show();
-    FontAnswers fonts({coloured(u"Courier"_qs, 14, 0x000080), coloured(u"Times"_qs, 8, 0x0000FF)});
+    test::DialogAnswers fonts(test::DialogAnswers::Fonts);
+    fonts.fonts = fontAnswers({coloured(u"Courier"_qs, 14, 0x000080), coloured(u"Times"_qs, 8, 0x0000FF)});
     w.child(u"BitBtn10"_qs)->click();
     w.child(u"BitBtn2"_qs)->click();
     w.type(u"DBEdit14"_qs, u"33"_qs);
@@ -427,11 +425,11 @@ void LabelSettingsTest::okAndCancel()
 void LabelSettingsTest::advancedButtonOpensANewModalWindow()
 {
     test::ContactFileFixture fixture;
-    test::MessageRecorder messages;
+    test::DialogAnswers messages;
     app::Windows windows = app::createWindows();
     QList<QPointer<Tfrmgelismisetiketayarlari>> opened;
     QList<double> seen;
-    const auto previous = ui::setModalDialogHook([&](QDialog& dialog) {
+    messages.modal = [&](QDialog& dialog) {
         auto* window = qobject_cast<Tfrmgelismisetiketayarlari*>(&dialog);
         if (!window)
             return int(QDialog::Rejected);
@@ -440,28 +438,19 @@ void LabelSettingsTest::advancedButtonOpensANewModalWindow()
         window->table()->fieldByName(u"Sol Boşluk"_qs).setValue(7.0);
         window->findChild<QPushButton*>(u"BitBtn3"_qs)->click();
         return window->result();
-    });
+    };
     // Typed in the print settings window, not saved: the button saves it before the new window reads the row.
     windows.printSettings->table()->fieldByName(u"Etiket Yüksekliği"_qs).setValue(36.0);
     QPushButton* advanced = windows.printSettings->findChild<QPushButton*>(u"BitBtn9"_qs);
     advanced->click();
     advanced->click();
-    ui::setModalDialogHook(previous);
+    messages.modal = nullptr;
     QVERIFY2(messages.asked.isEmpty(), qPrintable(messages.asked.join(u'\n')));
     QCOMPARE(opened.size(), 2);
     // Each opening had its own window, gone once it closed, and not the one made at start.
     QVERIFY(opened.at(0).isNull() && opened.at(1).isNull());
     QCOMPARE(seen, QList<double>({36.0, 36.0}));
     QCOMPARE(fixture.scalar(u"select [Sol Boşluk] from YAYAR"_qs).toDouble(), 7.0);
-}
-
-void LabelSettingsTest::startupMakesTheWindowHidden()
-{
-    test::ContactFileFixture fixture;
-    app::Windows windows = app::createWindows();
-    QVERIFY(windows.labelSettings);
-    QVERIFY(!windows.labelSettings->isVisible());
-    QVERIFY(windows.labelSettings->table()->isActive());
 }
 
 void LabelSettingsTest::colourDialogOffersPlainColours()

@@ -1,20 +1,20 @@
 #include "ContactFileFixture.h"
-#include "MessageRecorder.h"
+#include "DialogAnswers.h"
 
 #include "app/Startup.h"
 #include "app/Tfrmkayit.h"
+#include "core/Error.h"
 #include "print/PrintGeometry.h"
 #include "print/RecordingSurface.h"
 #include "print/TRaporV2.h"
 #include "print/Tgenel.h"
-#include "ui/ModalDialog.h"
-#include "ui/RadioGroup.h"
 #include "print/ui/Tfrmetiketdm.h"
 #include "print/ui/Tfrmyazdirmaayarlari.h"
 #include "search/Tfrm_arama.h"
 #include "search/Tfrm_liste.h"
 #include "store/DataSet.h"
-#include "core/Error.h"
+#include "ui/ModalDialog.h"
+#include "ui/RadioGroup.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -68,11 +68,11 @@ struct LabelDialogAnswers {
     int companyItem = 0;
     bool confirm = true;
     QStringList seen;
-    ui::ModalDialogHook previous;
+    test::DialogAnswers answers{test::DialogAnswers::Modals};
 
     LabelDialogAnswers()
     {
-        previous = ui::setModalDialogHook([this](QDialog& dialog) {
+        answers.modal = [this](QDialog& dialog) {
             auto* options = qobject_cast<print::Tfrmetiketdm*>(&dialog);
             if (!options)
                 return int(QDialog::Rejected);
@@ -83,15 +83,14 @@ struct LabelDialogAnswers {
             options->companyGroup()->item(companyItem)->click();
             (confirm ? options->okButton() : options->cancelButton())->click();
             return options->result();
-        });
+        };
     }
-    ~LabelDialogAnswers() { ui::setModalDialogHook(previous); }
 };
 
 /// The whole program on a contact file of twenty contacts, listed by the contact search (by company name).
 struct Program {
     test::ContactFileFixture fixture;
-    test::MessageRecorder messages;
+    test::DialogAnswers messages;
     LabelDialogAnswers dialog;
     app::Windows windows;
 

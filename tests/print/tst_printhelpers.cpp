@@ -1,11 +1,11 @@
 #include "ErrorOf.h"
+#include "core/Error.h"
 #include "print/PdfSurface.h"
 #include "print/PrintGeometry.h"
 #include "print/PrinterSurface.h"
 #include "print/RecordingSurface.h"
 #include "print/TestPages.h"
 #include "print/Tgenel.h"
-#include "core/Error.h"
 
 #include "PdfMeasure.h"
 

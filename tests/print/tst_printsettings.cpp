@@ -1,4 +1,5 @@
 #include "ContactFileFixture.h"
+#include "DialogAnswers.h"
 #include "PdfMeasure.h"
 
 #include "app/Startup.h"
@@ -6,13 +7,13 @@
 #include "print/RecordingSurface.h"
 #include "print/TestPrintProgram.h"
 #include "print/Tgenel.h"
-#include "ui/FontChoice.h"
-#include "ui/InputBox.h"
 #include "print/ui/Tfrmyazdirmaayarlari.h"
 #include "store/DataSet.h"
 #include "store/widgets/DBEdit.h"
 #include "store/widgets/DBRadioGroup.h"
 #include "ui/Dialogs.h"
+#include "ui/FontChoice.h"
+#include "ui/InputBox.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -36,53 +37,6 @@ using Answers = QList<std::optional<QString>>;
 Q_DECLARE_METATYPE(std::optional<QString>)
 
 namespace {
-
-struct MessageAnswers {
-    QStringList asked;
-    ui::MessageHook previous;
-
-    MessageAnswers()
-    {
-        previous = ui::setMessageHook([this](const ui::MessageRequest& request) {
-            asked << request.text;
-            return QMessageBox::Ok;
-        });
-    }
-    ~MessageAnswers() { ui::setMessageHook(previous); }
-};
-
-/// Answers the input boxes in order; runs out as Cancel.
-struct InputAnswers {
-    Answers answers;
-    QList<ui::InputRequest> asked;
-    ui::InputHook previous;
-
-    explicit InputAnswers(Answers given = {})
-        : answers(std::move(given))
-    {
-        previous = ui::setInputHook([this](const ui::InputRequest& request) -> std::optional<QString> {
-            asked << request;
-            return answers.isEmpty() ? std::nullopt : answers.takeFirst();
-        });
-    }
-    ~InputAnswers() { ui::setInputHook(previous); }
-};
-
-struct FontAnswers {
-    QList<std::optional<QFont>> answers;
-    QList<QFont> initial;
-    ui::FontDialogHook previous;
-
-    explicit FontAnswers(QList<std::optional<QFont>> given = {})
-        : answers(std::move(given))
-    {
-        previous = ui::setFontDialogHook([this](const QFont& font) -> std::optional<QFont> {
-            initial << font;
-            return answers.isEmpty() ? std::nullopt : answers.takeFirst();
-        });
-    }
-    ~FontAnswers() { ui::setFontDialogHook(previous); }
-};
 
 /// The settings window on a fresh contact file, printing on a recording surface, with a companion program and
 /// signal folder of the test's own.
@@ -358,7 +312,7 @@ void PrintSettingsTest::advancedLabelSettingsSavesFirst()
     // Until the advanced window exists the button only saves.
     s.window->setAdvancedLabelSettingsAction({});
     s.window->table()->fieldByName(u"Etiket Yüksekliği"_qs).setValue(35.0);
-    MessageAnswers messages;
+    test::DialogAnswers messages(test::DialogAnswers::Messages);
     s.child(u"BitBtn9"_qs)->click();
     QCOMPARE(s.stored(u"Etiket Yüksekliği"_qs).toDouble(), 35.0);
     QVERIFY(messages.asked.isEmpty());
@@ -381,11 +335,12 @@ void PrintSettingsTest::fontChoiceOnEmptyTable()
     QFETCH(int, rows);
     SettingsWindow s([](test::ContactFileFixture& f) { f.scalar(u"delete from YAYAR"_qs); });
     QVERIFY(s.window->table()->isEmpty());
-    FontAnswers fonts({chosen ? std::optional<QFont>(QFont(u"DejaVu Serif"_qs, 13)) : std::nullopt});
+    test::DialogAnswers fonts(test::DialogAnswers::Fonts);
+    fonts.fonts = test::fontAnswers({chosen ? std::optional<QFont>(QFont(u"DejaVu Serif"_qs, 13)) : std::nullopt});
     s.child(u"BitBtn2"_qs)->click();
-    QCOMPARE(fonts.initial.size(), 1);
-    QCOMPARE(fonts.initial.at(0).family(), u"Arial"_qs); // the dialog's own start
-    QCOMPARE(fonts.initial.at(0).pointSize(), 10);
+    QCOMPARE(fonts.fontsAsked.size(), 1);
+    QCOMPARE(fonts.fontsAsked.at(0).initial.family(), u"Arial"_qs); // the dialog's own start
+    QCOMPARE(fonts.fontsAsked.at(0).initial.pointSize(), 10);
     QCOMPARE(s.window->table()->state(), chosen ? store::DataSetState::Insert : store::DataSetState::Browse);
     if (chosen) {
         QCOMPARE(s.child<ui::DBEdit>(u"DBEdit1"_qs)->text(), u"DejaVu Serif"_qs);
@@ -423,15 +378,16 @@ void PrintSettingsTest::sizeReachesTheDialogAsWholeNumber()
     QFETCH(int, dialogSize);
     SettingsWindow s;
     // A first choice on the caption font leaves the dialog at Courier 17.
-    FontAnswers fonts({QFont(u"Courier"_qs, 17), std::nullopt});
+    test::DialogAnswers fonts(test::DialogAnswers::Fonts);
+    fonts.fonts = test::fontAnswers({QFont(u"Courier"_qs, 17), std::nullopt});
     s.child(u"BitBtn2"_qs)->click();
     s.child(u"BitBtn5"_qs)->click();
     s.window->table()->fieldByName(u"Liste Fontu Boyutu"_qs).setValue(stored);
     s.window->table()->fieldByName(u"Liste Fontu Adı"_qs).setValue(QVariant());
     s.child(u"BitBtn3"_qs)->click();
-    QCOMPARE(fonts.initial.size(), 2);
-    QCOMPARE(fonts.initial.at(1).pointSize(), dialogSize);
-    QCOMPARE(fonts.initial.at(1).family(), u"Courier"_qs); // a null name leaves the last one
+    QCOMPARE(fonts.fontsAsked.size(), 2);
+    QCOMPARE(fonts.fontsAsked.at(1).initial.pointSize(), dialogSize);
+    QCOMPARE(fonts.fontsAsked.at(1).initial.family(), u"Courier"_qs); // a null name leaves the last one
     // The dialog was cancelled: the column keeps what it held.
     QCOMPARE(s.window->table()->fieldByName(u"Liste Fontu Boyutu"_qs).value(), stored);
 }
@@ -478,8 +434,9 @@ void PrintSettingsTest::printerRatioTest()
     QFETCH(QString, error);
     SettingsWindow s;
     s.fixture.scalar(u"update YAYAR set [Yazdırma X Eksen Oranı] = 100, [Yazdırma Y Eksen Oranı] = 100"_qs);
-    MessageAnswers messages;
-    InputAnswers input(answers);
+    test::DialogAnswers messages(test::DialogAnswers::Messages);
+    test::DialogAnswers input(test::DialogAnswers::Inputs);
+    input.inputs = answers;
     s.child(u"BitBtn4"_qs)->click();
 
     // The square went to the printer before the first question.
@@ -489,13 +446,13 @@ void PrintSettingsTest::printerRatioTest()
     QCOMPARE(squares.at(0).to, QPoint(1471, 1471));
     QCOMPARE(s.surface->calls().constLast().kind, print::RecordingSurface::Kind::EndDocument);
 
-    QCOMPARE(input.asked.size(), prompts);
-    QCOMPARE(input.asked.at(0).caption, u"Yazdırma Ayarları"_qs);
-    QCOMPARE(input.asked.at(0).prompt, u"Lütfen dörtgenin enini mm. cinsinden yazınız."_qs);
-    QCOMPARE(input.asked.at(0).defaultText, u"0"_qs);
+    QCOMPARE(input.inputsAsked.size(), prompts);
+    QCOMPARE(input.inputsAsked.at(0).caption, u"Yazdırma Ayarları"_qs);
+    QCOMPARE(input.inputsAsked.at(0).prompt, u"Lütfen dörtgenin enini mm. cinsinden yazınız."_qs);
+    QCOMPARE(input.inputsAsked.at(0).defaultText, u"0"_qs);
     if (prompts > 1) {
-        QCOMPARE(input.asked.at(1).prompt, u"Lütfen dörtgenin boyunu mm. cinsinden yazınız."_qs);
-        QCOMPARE(input.asked.at(1).defaultText, u"0"_qs);
+        QCOMPARE(input.inputsAsked.at(1).prompt, u"Lütfen dörtgenin boyunu mm. cinsinden yazınız."_qs);
+        QCOMPARE(input.inputsAsked.at(1).defaultText, u"0"_qs);
     }
     QCOMPARE(messages.asked, error.isEmpty() ? QStringList() : QStringList{error});
     QCOMPARE(s.viewed(u"Yazdırma X Eksen Oranı"_qs), x);
@@ -509,21 +466,14 @@ void PrintSettingsTest::printerRatioTestTellsWhereThePageWent()
 {
     SettingsWindow s;
     s.surface->setOutputFile(u"/home/user/Prints/Printer ratio test.pdf"_qs);
-    QStringList shown;
-    const auto previousMessages = ui::setMessageHook([&](const ui::MessageRequest& request) {
-        shown << request.text;
-        return QMessageBox::Ok;
-    });
-    const auto previousInput = ui::setInputHook([&](const ui::InputRequest& request) -> std::optional<QString> {
-        shown << request.prompt;
-        return std::nullopt;
-    });
-    s.child(u"BitBtn4"_qs)->click();
-    ui::setMessageHook(previousMessages);
-    ui::setInputHook(previousInput);
-    QCOMPARE(shown.size(), 2);
-    QVERIFY2(shown.at(0).contains(u"/home/user/Prints/Printer ratio test.pdf"_qs), qPrintable(shown.at(0)));
-    QCOMPARE(shown.at(1), u"Lütfen dörtgenin enini mm. cinsinden yazınız."_qs);
+    {
+        test::DialogAnswers dialogs;
+        s.child(u"BitBtn4"_qs)->click();
+        const QStringList& shown = dialogs.transcript;
+        QCOMPARE(shown.size(), 2);
+        QVERIFY2(shown.at(0).contains(u"/home/user/Prints/Printer ratio test.pdf"_qs), qPrintable(shown.at(0)));
+        QCOMPARE(shown.at(1), u"Lütfen dörtgenin enini mm. cinsinden yazınız."_qs);
+    }
 }
 
 void PrintSettingsTest::labelPrinterTest_data()
@@ -552,18 +502,19 @@ void PrintSettingsTest::labelPrinterTest()
         f.scalar(u"update YAYAR set [Karakter Genişliği] = 7, [Etiket Y Eksen Oranı] = 55"_qs);
     });
     s.useCompanion(u"touch \"$3\""_qs);
-    MessageAnswers messages;
-    InputAnswers input(answers);
+    test::DialogAnswers messages(test::DialogAnswers::Messages);
+    test::DialogAnswers input(test::DialogAnswers::Inputs);
+    input.inputs = answers;
     s.child(u"BitBtn8"_qs)->click();
 
     QVERIFY(!QFile::exists(s.signalFile())); // deleted after the run
-    QVERIFY(input.asked.size() >= 1);
-    QCOMPARE(input.asked.at(0).caption, u"Etiket Dökümü Ayarları"_qs);
-    QCOMPARE(input.asked.at(0).prompt, XDistancePrompt);
-    QCOMPARE(input.asked.at(0).defaultText, u"201,5"_qs);
-    if (input.asked.size() > 1) {
-        QCOMPARE(input.asked.at(1).prompt, DotDistancePrompt);
-        QCOMPARE(input.asked.at(1).defaultText, u"100"_qs);
+    QVERIFY(input.inputsAsked.size() >= 1);
+    QCOMPARE(input.inputsAsked.at(0).caption, u"Etiket Dökümü Ayarları"_qs);
+    QCOMPARE(input.inputsAsked.at(0).prompt, XDistancePrompt);
+    QCOMPARE(input.inputsAsked.at(0).defaultText, u"201,5"_qs);
+    if (input.inputsAsked.size() > 1) {
+        QCOMPARE(input.inputsAsked.at(1).prompt, DotDistancePrompt);
+        QCOMPARE(input.inputsAsked.at(1).defaultText, u"100"_qs);
     }
     QCOMPARE(messages.asked, error.isEmpty() ? QStringList() : QStringList{error});
     QCOMPARE(QString::number(s.viewed(u"Karakter Genişliği"_qs), 'g', 16), width);
@@ -580,7 +531,7 @@ void PrintSettingsTest::staleSignalFileIsRemovedBeforeTheStart()
     const QString seen = s.scratch.filePath(u"seen"_qs);
     s.useCompanion(u"if [ -e \"$3\" ]; then echo present > '%1'; else echo absent > '%1'; fi\n"
                    u"sleep 0.3\ntouch \"$3\""_qs.arg(seen));
-    InputAnswers input;
+    test::DialogAnswers input(test::DialogAnswers::Inputs);
     QVERIFY(s.window->runTestPrint());
     QFile record(seen);
     QVERIFY(record.open(QIODevice::ReadOnly));
@@ -615,15 +566,16 @@ void PrintSettingsTest::companionEndingWithoutSignalEndsTheWait()
         QFile stale(s.signalFile());
         QVERIFY(stale.open(QIODevice::WriteOnly));
     }
-    MessageAnswers messages;
-    InputAnswers input({u"197.5"_qs, u"98"_qs});
+    test::DialogAnswers messages(test::DialogAnswers::Messages);
+    test::DialogAnswers input(test::DialogAnswers::Inputs);
+    input.inputs = Answers{u"197.5"_qs, u"98"_qs};
     QElapsedTimer clock;
     clock.start();
     s.child(u"BitBtn8"_qs)->click();
     QVERIFY(clock.elapsed() < 10000);
     QCOMPARE(messages.asked.size(), 1);
     QVERIFY2(messages.asked.at(0).contains(message), qPrintable(messages.asked.at(0)));
-    QVERIFY(input.asked.isEmpty()); // no measuring without a printout
+    QVERIFY(input.inputsAsked.isEmpty()); // no measuring without a printout
     QCOMPARE(s.window->table()->state(), store::DataSetState::Browse);
 }
 
@@ -633,8 +585,8 @@ void PrintSettingsTest::cancelStopsWaitingForASilentCompanion()
     const QString started = s.scratch.filePath(u"started"_qs);
     s.useCompanion(u"touch '%1'\nexec sleep 60"_qs.arg(started));
     s.window->show();
-    MessageAnswers messages;
-    InputAnswers input;
+    test::DialogAnswers messages(test::DialogAnswers::Messages);
+    test::DialogAnswers input(test::DialogAnswers::Inputs);
     bool dialogSeen = false;
     QTimer poke;
     poke.setInterval(50);
@@ -657,7 +609,7 @@ void PrintSettingsTest::cancelStopsWaitingForASilentCompanion()
     QVERIFY(clock.elapsed() < 20000);
     s.child(u"BitBtn8"_qs)->click(); // a second run after the cancel starts and is cancelled the same way
     QVERIFY(messages.asked.isEmpty());
-    QVERIFY(input.asked.isEmpty());
+    QVERIFY(input.inputsAsked.isEmpty());
 }
 
 void PrintSettingsTest::realCompanionPrintsTheTestPage()
@@ -669,10 +621,10 @@ void PrintSettingsTest::realCompanionPrintsTheTestPage()
     const QString companion = QDir(s.scratch.path()).filePath(print::testPrintProgramName());
     QVERIFY(QFile::copy(built, companion));
     s.window->setTestPrintProgram(companion);
-    MessageAnswers messages;
-    InputAnswers input;
+    test::DialogAnswers messages(test::DialogAnswers::Messages);
+    test::DialogAnswers input(test::DialogAnswers::Inputs);
     s.child(u"BitBtn8"_qs)->click();
-    QCOMPARE(input.asked.size(), 2);
+    QCOMPARE(input.inputsAsked.size(), 2);
     QCOMPARE(QString::number(s.viewed(u"Karakter Genişliği"_qs), 'g', 16), u"2.550632911392405"_qs);
     if (!QPrinterInfo::defaultPrinter().isNull())
         return; // the page went to a real printer
@@ -688,7 +640,7 @@ void PrintSettingsTest::realCompanionPrintsTheTestPage()
 void PrintSettingsTest::startupCreatesAndShowsTheWindow()
 {
     test::ContactFileFixture fixture;
-    MessageAnswers messages;
+    test::DialogAnswers messages(test::DialogAnswers::Messages);
     app::Windows windows = app::createWindows();
     QVERIFY(windows.printSettings);
     QVERIFY(windows.genel);
@@ -705,7 +657,7 @@ void PrintSettingsTest::startupCreatesAndShowsTheWindow()
 void PrintSettingsTest::exitEndsTheProgramWithTheWindowOpen()
 {
     test::ContactFileFixture fixture;
-    MessageAnswers messages;
+    test::DialogAnswers messages(test::DialogAnswers::Messages);
     app::Windows windows = app::createWindows();
     windows.main->show();
     windows.printSettings->show();

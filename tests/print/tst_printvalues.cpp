@@ -1,8 +1,8 @@
 #include "ErrorOf.h"
+#include "core/Error.h"
 #include "print/Calibration.h"
 #include "print/ColourText.h"
 #include "print/TestPrintProgram.h"
-#include "core/Error.h"
 #include "store/NumberFormat.h"
 
 #include <QTest>

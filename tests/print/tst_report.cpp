@@ -1,11 +1,12 @@
+#include "LocaleScope.h"
 #include "PdfMeasure.h"
 
+#include "core/Error.h"
 #include "print/PdfSurface.h"
 #include "print/PrintGeometry.h"
 #include "print/RecordingSurface.h"
 #include "print/ReportLayout.h"
 #include "print/Tgenel.h"
-#include "core/Error.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -70,12 +71,6 @@ QList<QPoint> mmPoints(const RecordingSurface& surface, Kind kind, int page, boo
         }
     return points;
 }
-
-struct LocaleScope {
-    QLocale saved;
-    explicit LocaleScope(const QLocale& locale) { QLocale::setDefault(locale); }
-    ~LocaleScope() { QLocale::setDefault(saved); }
-};
 
 } // namespace
 
@@ -205,7 +200,7 @@ void ReportTest::oneRowReport()
 
 void ReportTest::numbersOnFirstAndLaterRows()
 {
-    LocaleScope turkish(QLocale(QLocale::Turkish, QLocale::Turkey));
+    test::LocaleScope turkish(QLocale(QLocale::Turkish, QLocale::Turkey));
     const print::ReportColumn amount{u"Tutar"_qs, FieldKind::Float, 0};
     QCOMPARE(print::reportValueText(amount, 1234.5, true), u"1.234,5"_qs);
     QCOMPARE(print::reportValueText(amount, 1234.5, false), u"1.234,50"_qs);

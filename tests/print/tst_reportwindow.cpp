@@ -1,8 +1,9 @@
 #include "ContactFileFixture.h"
-#include "MessageRecorder.h"
+#include "DialogAnswers.h"
 
 #include "app/Startup.h"
 #include "app/Tfrmkayit.h"
+#include "core/Error.h"
 #include "print/PrintGeometry.h"
 #include "print/RecordingSurface.h"
 #include "print/Tgenel.h"
@@ -10,7 +11,6 @@
 #include "search/Tfrm_arama.h"
 #include "search/Tfrm_liste.h"
 #include "store/DataSet.h"
-#include "core/Error.h"
 #include "ui/Dialogs.h"
 
 #include <QCheckBox>
@@ -41,7 +41,7 @@ private:
 
 struct Program {
     test::ContactFileFixture fixture;
-    test::MessageRecorder messages;
+    test::DialogAnswers messages;
     QStringList& asked = messages.asked;
     app::Windows windows;
 

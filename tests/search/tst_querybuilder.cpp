@@ -1,5 +1,6 @@
-#include "search/QueryBuilder.h"
+#include "LocaleScope.h"
 #include "core/Error.h"
+#include "search/QueryBuilder.h"
 
 #include <QLocale>
 #include <QTest>
@@ -28,12 +29,6 @@ CriterionRow textRange(const QString& column, const QString& from, const QString
 {
     return CriterionRow{true, true, column, u"Dizi"_qs, u"Aralık"_qs, from, to};
 }
-
-struct LocaleScope {
-    QLocale saved;
-    explicit LocaleScope(const QLocale& locale) { QLocale::setDefault(locale); }
-    ~LocaleScope() { QLocale::setDefault(saved); }
-};
 
 } // namespace
 
@@ -124,13 +119,13 @@ void QueryBuilderTest::slotForms()
     QFETCH(QString, first);
     QFETCH(QString, second);
     QFETCH(QStringList, expected);
-    LocaleScope c(QLocale::c());
+    test::LocaleScope c(QLocale::c());
     QCOMPARE(search::conditionSlots(CriterionRow{true, true, u"C"_qs, type, kind, first, second}), expected);
 }
 
 void QueryBuilderTest::numbersFollowTheLocale()
 {
-    LocaleScope turkish(QLocale(QLocale::Turkish, QLocale::Turkey));
+    test::LocaleScope turkish(QLocale(QLocale::Turkish, QLocale::Turkey));
     // Read with the Turkish decimal comma, written with the point SQL needs.
     QCOMPARE(search::numberText(u"1234,5"_qs), u"1234.5"_qs);
     QCOMPARE(search::numberText(u"1.234,5"_qs), u"1234.5"_qs);
@@ -142,7 +137,7 @@ void QueryBuilderTest::numbersFollowTheLocale()
 
 void QueryBuilderTest::numberThatIsNotANumberStops()
 {
-    LocaleScope c(QLocale::c());
+    test::LocaleScope c(QLocale::c());
     std::array<CriterionRow, search::CriterionRowCount> rows;
     rows[2] = CriterionRow{true, true, u"Tutar"_qs, u"Sayı"_qs, u"Tek"_qs, u"on iki"_qs, QString()};
     try {

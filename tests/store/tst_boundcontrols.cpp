@@ -1,6 +1,6 @@
 #include "ContactFileFixture.h"
 #include "DataSetsOnFile.h"
-#include "MessageRecorder.h"
+#include "DialogAnswers.h"
 
 #include "store/widgets/DBEdit.h"
 #include "store/widgets/DBGrid.h"
@@ -92,13 +92,13 @@ void BoundControlsTest::deleteAsksFirst()
     Nav navigator;
     navigator.setDataSet(&table);
     {
-        test::MessageRecorder hook({QMessageBox::Cancel});
+        test::DialogAnswers hook({QMessageBox::Cancel});
         navigator.click(Nav::Delete);
         QCOMPARE(hook.asked, QStringList{u"Delete record?"_qs});
     }
     QCOMPARE(fixture.scalar(u"select count(*) from kayit"_qs).toInt(), 1);
     {
-        test::MessageRecorder hook({QMessageBox::Ok});
+        test::DialogAnswers hook({QMessageBox::Ok});
         navigator.click(Nav::Delete);
     }
     QCOMPARE(fixture.scalar(u"select count(*) from kayit"_qs).toInt(), 0);
@@ -150,7 +150,7 @@ void BoundControlsTest::numberEditRefusesText()
     QTest::keyClicks(edit, u"abc"_qs);
     QCOMPARE(settings.state(), store::DataSetState::Edit);
 
-    test::MessageRecorder hook({QMessageBox::Ok});
+    test::DialogAnswers hook({QMessageBox::Ok});
     QVERIFY_THROWS_EXCEPTION(Error, settings.post());
     QCOMPARE(settings.state(), store::DataSetState::Edit);
     QCOMPARE(settings.fieldByName(u"Etiket Genişliği"_qs).asFloat(), 70.0);

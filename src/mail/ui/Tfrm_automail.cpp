@@ -11,7 +11,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -31,12 +30,6 @@ namespace corvella::mail {
 
 namespace {
 
-Tfrm_automail::FileChooser& fileChooser()
-{
-    static Tfrm_automail::FileChooser chooser;
-    return chooser;
-}
-
 /// Ends a run after the user has already been told why; not shown again.
 struct RunEnded {};
 
@@ -50,11 +43,6 @@ int wholeNumber(const QString& text)
 }
 
 } // namespace
-
-Tfrm_automail::FileChooser Tfrm_automail::setFileChooser(FileChooser chooser)
-{
-    return std::exchange(fileChooser(), std::move(chooser));
-}
 
 Tfrm_automail::Tfrm_automail(QWidget* parent)
     : QWidget(parent, Qt::Window)
@@ -568,8 +556,7 @@ void Tfrm_automail::ComboBox1Change(int index)
 
 void Tfrm_automail::Button4Click()
 {
-    const FileChooser& chooser = fileChooser();
-    const QString path = chooser ? chooser(this) : QFileDialog::getOpenFileName(this);
+    const QString path = ui::chooseFileToOpen(this);
     if (!path.isEmpty())
         ListBox1->addItem(path);
 }

@@ -27,11 +27,6 @@ class TNMSMTP;
 class Tfrm_automail : public QWidget {
     Q_OBJECT
 public:
-    /// Asks the user for a file to attach; returns its path, or nothing when the user cancels.
-    using FileChooser = std::function<QString(QWidget* parent)>;
-    /// Replaces the file-open dialog (null restores it) and returns the previous chooser; for tests.
-    static FileChooser setFileChooser(FileChooser chooser);
-
     /// Every wait of the mail component ends after this long without an answer.
     static constexpr int WaitTimeOutMs = 60000;
 

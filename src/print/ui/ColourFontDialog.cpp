@@ -1,6 +1,7 @@
 #include "ColourFontDialog.h"
 
 #include "print/ColourText.h"
+#include "ui/DialogHooks.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -60,12 +61,6 @@ QIcon swatch(int colour)
     painter.setPen(Qt::gray);
     painter.drawRect(pixmap.rect().adjusted(0, 0, -1, -1));
     return QIcon(pixmap);
-}
-
-ColourFontDialogHook& currentHook()
-{
-    static ColourFontDialogHook hook;
-    return hook;
 }
 
 } // namespace
@@ -237,15 +232,12 @@ void ColourFontDialog::updateSample()
     m_sample->setPalette(palette);
 }
 
-ColourFontDialogHook setColourFontDialogHook(ColourFontDialogHook hook)
-{
-    return std::exchange(currentHook(), std::move(hook));
-}
-
 std::optional<ColouredFont> chooseColouredFont(QWidget* parent, const ColouredFont& initial)
 {
-    if (currentHook())
-        return currentHook()(initial);
+    if (const auto& hook = ui::dialogHooks().font) {
+        const auto answer = hook(ui::FontRequest{parent, initial.font, initial.colour});
+        return answer ? std::optional<ColouredFont>(ColouredFont{answer->font, answer->colour}) : std::nullopt;
+    }
     ColourFontDialog dialog(initial, parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;

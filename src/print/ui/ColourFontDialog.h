@@ -57,13 +57,6 @@ private:
     bool m_followingTyping = false;
 };
 
-/// Answers the colour font dialog for tests: gets what the dialog would open with, returns the choice or none for
-/// Cancel.
-using ColourFontDialogHook = std::function<std::optional<ColouredFont>(const ColouredFont& initial)>;
-
-/// Routes every colour font dialog through `hook` (null restores the real dialog). Returns the previous hook.
-ColourFontDialogHook setColourFontDialogHook(ColourFontDialogHook hook);
-
 /// Shows the colour font dialog modally; returns the choice, or none when the user cancels.
 std::optional<ColouredFont> chooseColouredFont(QWidget* parent, const ColouredFont& initial);
 
