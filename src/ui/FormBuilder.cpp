@@ -40,7 +40,7 @@ private:
 
 void FormBuilder::place(QWidget* widget, const QRect& geometry)
 {
-    if (geometry.size().isNull())
+    if (geometry.isEmpty())
         widget->move(geometry.topLeft());
     else
         widget->setGeometry(geometry);

@@ -31,7 +31,7 @@ public:
     }
     QWidget* parent() const { return m_parent; }
 
-    /// A control of type T named `name`, placed at `geometry` (a null size keeps the control's own size).
+    /// A control of type T named `name`, placed at `geometry` (an empty size keeps the control's own size).
     template <class T> T* add(const QString& name, const QRect& geometry = {})
     {
         auto* widget = new T(m_parent);

@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
@@ -126,6 +127,11 @@ void MainWindowTest::showsTheRecordEditorWithItsControls()
     QCOMPARE(window.findChildren<ui::DBComboBox*>().first()->width(), 400);
     QCOMPARE(editFor(window, u"Adres 1"_qs)->width(), 288);
     QCOMPARE(editFor(window, u"Ad"_qs)->x(), 79);
+    // Every caption can be read in full beside its field.
+    const auto labels = pages->widget(0)->findChildren<QLabel*>();
+    QCOMPARE(labels.size(), 16);
+    for (const QLabel* label : labels)
+        QVERIFY2(label->width() >= label->fontMetrics().horizontalAdvance(label->text()), qPrintable(label->text()));
 }
 
 void MainWindowTest::windowsOpenCentred_data()
