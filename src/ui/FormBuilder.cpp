@@ -58,22 +58,26 @@ QLineEdit* FormBuilder::edit(const QString& name, const QRect& geometry)
     return add<QLineEdit>(name, geometry);
 }
 
-QPushButton* FormBuilder::button(const QString& name, const QString& caption, const QRect& geometry,
-                                 const QString& toolTip)
+template <class Button>
+Button* FormBuilder::captioned(const QString& name, const QString& caption, const QRect& geometry,
+                               const QString& toolTip)
 {
-    auto* button = add<QPushButton>(name, geometry);
+    auto* button = add<Button>(name, geometry);
     button->setText(caption);
     button->setToolTip(toolTip);
     return button;
 }
 
+QPushButton* FormBuilder::button(const QString& name, const QString& caption, const QRect& geometry,
+                                 const QString& toolTip)
+{
+    return captioned<QPushButton>(name, caption, geometry, toolTip);
+}
+
 QToolButton* FormBuilder::toolButton(const QString& name, const QString& caption, const QRect& geometry,
                                      const QString& toolTip)
 {
-    auto* button = add<QToolButton>(name, geometry);
-    button->setText(caption);
-    button->setToolTip(toolTip);
-    return button;
+    return captioned<QToolButton>(name, caption, geometry, toolTip);
 }
 
 void centreOnFirstShow(QWidget* window)

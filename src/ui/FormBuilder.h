@@ -70,6 +70,8 @@ public:
 
 private:
     void place(QWidget* widget, const QRect& geometry);
+    template <class Button>
+    Button* captioned(const QString& name, const QString& caption, const QRect& geometry, const QString& toolTip);
 
     QWidget* m_window;
     QWidget* m_parent;

@@ -247,8 +247,7 @@ void MainWindowTest::typingAndPostingNumbersNewRecords()
 void MainWindowTest::recordRequestShowsThePickedRecord()
 {
     test::ContactFileFixture fixture;
-    for (int no = 11; no <= 40; ++no)
-        fixture.addContact(no, {{u"Ad"_qs, u"kişi %1"_qs.arg(no)}});
+    fixture.addContacts(fixture.numbers(11, 40), [](int no) { return QVariantMap{{u"Ad"_qs, u"kişi %1"_qs.arg(no)}}; });
     app::Tfrmkayit window;
     window.show();
     QCOMPARE(editFor(window, u"Ad"_qs)->text(), u"kişi 11"_qs);
@@ -262,8 +261,7 @@ void MainWindowTest::recordRequestShowsThePickedRecord()
 void MainWindowTest::recordRequestForDeletedNumberShowsTheLast()
 {
     test::ContactFileFixture fixture;
-    for (int no : {11, 12, 13})
-        fixture.addContact(no, {{u"Ad"_qs, QString::number(no)}});
+    fixture.addContacts({11, 12, 13}, [](int no) { return QVariantMap{{u"Ad"_qs, QString::number(no)}}; });
     app::Tfrmkayit window;
     fixture.scalar(u"delete from kayit where [No] = 12"_qs);
     window.indeks()->setTag(1);
@@ -276,8 +274,7 @@ void MainWindowTest::recordRequestForDeletedNumberShowsTheLast()
 void MainWindowTest::activationWithoutRequestStays()
 {
     test::ContactFileFixture fixture;
-    for (int no : {11, 12, 13})
-        fixture.addContact(no);
+    fixture.addContacts({11, 12, 13});
     app::Tfrmkayit window;
     window.table()->next();
     window.indeks()->setText(u"11"_qs); // a caption without the waiting tag is no request
@@ -288,8 +285,7 @@ void MainWindowTest::activationWithoutRequestStays()
 void MainWindowTest::pickWhileEditingStoresFirst()
 {
     test::ContactFileFixture fixture;
-    for (int no : {11, 12, 13})
-        fixture.addContact(no);
+    fixture.addContacts({11, 12, 13});
     app::Tfrmkayit window;
     window.table()->fieldByName(u"Sehir"_qs).setAsString(u"Muş"_qs);
     window.indeks()->setTag(1);

@@ -97,13 +97,14 @@ struct Program {
     Program()
     {
         // Company names run against the numbers, so list order and table order differ.
-        for (int no = 11; no <= 30; ++no)
-            fixture.addContact(no, {{u"Ad"_qs, u"Ad%1"_qs.arg(no)},
-                                    {u"Soyad"_qs, u"Soyad%1"_qs.arg(no)},
-                                    {u"Firma Adi"_qs, u"Firma%1"_qs.arg(41 - no)},
-                                    {u"Adres 1"_qs, u"Adres%1"_qs.arg(no)},
-                                    {u"Sehir"_qs, u"Şehir%1"_qs.arg(no)},
-                                    {u"Posta Kodu"_qs, u"P%1"_qs.arg(no)}});
+        fixture.addContacts(fixture.numbers(11, 30), [](int no) {
+            return QVariantMap{{u"Ad"_qs, u"Ad%1"_qs.arg(no)},
+                               {u"Soyad"_qs, u"Soyad%1"_qs.arg(no)},
+                               {u"Firma Adi"_qs, u"Firma%1"_qs.arg(41 - no)},
+                               {u"Adres 1"_qs, u"Adres%1"_qs.arg(no)},
+                               {u"Sehir"_qs, u"Şehir%1"_qs.arg(no)},
+                               {u"Posta Kodu"_qs, u"P%1"_qs.arg(no)}};
+        });
         store({{u"Sol Boşluk"_qs, 5},
                {u"Üst Boşluk"_qs, 10},
                {u"Etiket Genişliği"_qs, 64},

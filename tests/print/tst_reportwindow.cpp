@@ -47,8 +47,9 @@ struct Program {
 
     Program()
     {
-        for (int no = 11; no <= 30; ++no)
-            fixture.addContact(no, {{u"Ad"_qs, u"Ad %1"_qs.arg(no)}, {u"Firma Adi"_qs, u"Firma %1"_qs.arg(no)}});
+        fixture.addContacts(fixture.numbers(11, 30), [](int no) {
+            return QVariantMap{{u"Ad"_qs, u"Ad %1"_qs.arg(no)}, {u"Firma Adi"_qs, u"Firma %1"_qs.arg(no)}};
+        });
         windows = app::createWindows();
         windows.main->BitBtn1Click();
         windows.search->FormActivate();

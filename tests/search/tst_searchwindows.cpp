@@ -28,9 +28,8 @@ struct Program {
 
     explicit Program(const QList<QVariantMap>& contacts)
     {
-        int no = 11;
-        for (const QVariantMap& contact : contacts)
-            fixture.addContact(no++, contact);
+        fixture.addContacts(fixture.numbers(11, 10 + int(contacts.size())),
+                            [&contacts](int no) { return contacts.at(no - 11); });
         windows = app::createWindows();
         windows.main->show();
         windows.main->BitBtn1Click();
