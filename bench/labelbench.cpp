@@ -50,7 +50,7 @@ int main(int argc, char* argv[])
     windows.search->FormActivate();
     windows.search->checkBox(1)->click(); // nothing ticked: every contact
     windows.search->SpeedButton2Click();
-    windows.genel->setSurface(std::make_unique<print::PdfSurface>(QString::fromLocal8Bit(argv[2])));
+    windows.printer->setSurface(std::make_unique<print::PdfSurface>(QString::fromLocal8Bit(argv[2])));
 
     QElapsedTimer timer;
     timer.start();

@@ -55,7 +55,7 @@ Windows createWindows()
     windows.printSettings = std::make_unique<print::Tfrmyazdirmaayarlari>();
     windows.search = std::make_unique<search::Tfrm_arama>();
     windows.list = std::make_unique<search::Tfrm_liste>();
-    windows.genel = std::make_unique<print::Tgenel>();
+    windows.printer = std::make_unique<print::Tgenel>();
     windows.about = std::make_unique<Tfrm_about>();
 
     Tfrmkayit* main = windows.main.get();
@@ -72,8 +72,8 @@ Windows createWindows()
     });
 
     print::Tfrmyazdirmaayarlari* printSettings = windows.printSettings.get();
-    printSettings->setPrinter(windows.genel.get());
-    list->setPrinting(windows.genel.get(), printSettings->table());
+    printSettings->setPrinter(windows.printer.get());
+    list->setPrinting(windows.printer.get(), printSettings->table());
     printSettings->setAdvancedLabelSettingsAction([printSettings] {
         print::Tfrmgelismisetiketayarlari labelSettings(printSettings);
         ui::execModal(labelSettings);

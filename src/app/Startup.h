@@ -23,7 +23,7 @@ struct Windows {
     std::unique_ptr<print::Tfrmyazdirmaayarlari> printSettings;
     std::unique_ptr<search::Tfrm_arama> search;
     std::unique_ptr<search::Tfrm_liste> list;
-    std::unique_ptr<print::Tgenel> genel;
+    std::unique_ptr<print::Tgenel> printer; // the print helpers every printout goes through
     std::unique_ptr<Tfrm_about> about;
 
     Windows();

@@ -132,7 +132,7 @@ struct Program {
     {
         auto surface = std::make_unique<WatchingSurface>(windows.list.get(), textsBeforeFailure);
         WatchingSurface& watching = *surface;
-        windows.genel->setSurface(std::move(surface));
+        windows.printer->setSurface(std::move(surface));
         return watching;
     }
 
@@ -351,7 +351,7 @@ void LabelWindowTest::failuresGiveTheButtonsBack()
     QVERIFY(program.bothEnabled());
     QCOMPARE(rec.calls(Kind::BeginDocument).size(), jobStarted ? 1 : 0);
     QCOMPARE(rec.calls(Kind::AbortDocument).size(), jobStarted ? 1 : 0);
-    QVERIFY(!program.windows.genel->isPrinting());
+    QVERIFY(!program.windows.printer->isPrinting());
     QVERIFY(!program.windows.list->labelEngine()->isActive());
 
     // Mended, the next run prints.

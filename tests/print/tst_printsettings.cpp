@@ -683,7 +683,7 @@ void PrintSettingsTest::startupCreatesAndShowsTheWindow()
     test::DialogAnswers messages(test::DialogAnswers::Messages);
     app::Windows windows = app::createWindows();
     QVERIFY(windows.printSettings);
-    QVERIFY(windows.genel);
+    QVERIFY(windows.printer);
     QVERIFY(!windows.printSettings->isVisible());
     QVERIFY(windows.printSettings->table()->isActive());
     auto* button = windows.main->findChild<QPushButton*>(u"Button1"_qs);

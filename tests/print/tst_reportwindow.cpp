@@ -75,7 +75,7 @@ void ReportWindowTest::printsTheListedColumnsAndRows()
     Program program;
     auto surface = std::make_unique<RecordingSurface>();
     RecordingSurface& rec = *surface;
-    program.windows.genel->setSurface(std::move(surface));
+    program.windows.printer->setSurface(std::move(surface));
     // Unsaved changes in the settings window already count.
     program.windows.printSettings->table()->fieldByName(u"Liste Satır Aralığı"_qs).setAsString(u"6"_qs);
 
@@ -105,7 +105,7 @@ void ReportWindowTest::failingPrinterRestoresTheButtons()
     Program program;
     auto surface = std::make_unique<FailingSurface>(30);
     RecordingSurface& rec = *surface;
-    program.windows.genel->setSurface(std::move(surface));
+    program.windows.printer->setSurface(std::move(surface));
     program.reportButton()->click();
     QCOMPARE(program.asked, QStringList{u"The printer is out of paper"_qs});
     QVERIFY(program.reportButton()->isEnabled());
@@ -113,7 +113,7 @@ void ReportWindowTest::failingPrinterRestoresTheButtons()
     QCOMPARE(program.windows.list->labelButton()->text(), u"Print &Labels"_qs);
     QVERIFY(program.windows.list->labelButton()->isEnabled());
     QCOMPARE(rec.calls(RecordingSurface::Kind::AbortDocument).size(), 1);
-    QVERIFY(!program.windows.genel->isPrinting());
+    QVERIFY(!program.windows.printer->isPrinting());
     QCOMPARE(rec.orientation(), print::Orientation::Portrait);
 }
 
@@ -122,7 +122,7 @@ void ReportWindowTest::savedFileIsShown()
     Program program;
     auto surface = std::make_unique<RecordingSurface>();
     surface->setOutputFile(u"/tmp/Prints/List-Report.pdf"_qs);
-    program.windows.genel->setSurface(std::move(surface));
+    program.windows.printer->setSurface(std::move(surface));
     program.reportButton()->click();
     QCOMPARE(program.asked.size(), 1);
     QVERIFY(program.asked.first().contains(u"/tmp/Prints/List-Report.pdf"_qs));
