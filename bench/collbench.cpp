@@ -3,8 +3,8 @@
 //
 // usage: corvella-collbench FILE [COLUMN] [--verify]
 //   --verify  afterwards checks, outside the timing, that consecutive values are in Turkish order
-#include "store/Connection.h"
 #include "core/Error.h"
+#include "store/Connection.h"
 #include "store/TurkishCollation.h"
 
 #include <QCoreApplication>

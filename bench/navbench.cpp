@@ -2,10 +2,10 @@
 // record number near the end. Prints the median of each in microseconds, one "name value" pair a line.
 //
 // usage: corvella-navbench FILE [REPEATS]
+#include "core/Error.h"
 #include "store/Connection.h"
 #include "store/ConnectionString.h"
 #include "store/DataSet.h"
-#include "core/Error.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 #include "DBComboBox.h"
 
-#include "ui/Dialogs.h"
 #include "FieldLink.h"
+#include "ui/Dialogs.h"
 
 #include <QLineEdit>
 

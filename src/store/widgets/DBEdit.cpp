@@ -1,8 +1,8 @@
 #include "DBEdit.h"
 
-#include "ui/Dialogs.h"
 #include "FieldLink.h"
 #include "store/NumberFormat.h"
+#include "ui/Dialogs.h"
 
 #include <QFocusEvent>
 #include <QTimer>

@@ -1,8 +1,8 @@
 #include "DBGrid.h"
 
-#include "ui/Dialogs.h"
 #include "store/DataSet.h"
 #include "store/DataSetModel.h"
+#include "ui/Dialogs.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

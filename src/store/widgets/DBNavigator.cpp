@@ -1,7 +1,7 @@
 #include "DBNavigator.h"
 
-#include "ui/Dialogs.h"
 #include "store/DataSet.h"
+#include "ui/Dialogs.h"
 
 #include <QHBoxLayout>
 #include <QToolButton>

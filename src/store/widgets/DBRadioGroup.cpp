@@ -1,7 +1,7 @@
 #include "DBRadioGroup.h"
 
-#include "ui/Dialogs.h"
 #include "FieldLink.h"
+#include "ui/Dialogs.h"
 
 #include <QButtonGroup>
 #include <QRadioButton>
