@@ -68,6 +68,19 @@ bool isReplyLine(const QString& reply)
 
 } // namespace
 
+int defaultPort(SmtpSecurity security)
+{
+    switch (security) {
+    case SmtpSecurity::StartTls:
+        return 587;
+    case SmtpSecurity::ImplicitTls:
+        return 465;
+    case SmtpSecurity::None:
+        break;
+    }
+    return 25;
+}
+
 QString TNMSMTP::Rfc5322Date(const QDateTime& when)
 {
     // Names in English whatever the user's locale: readers parse them, people do not.

@@ -13,6 +13,8 @@ namespace corvella::mail {
 
 /// How the connection is protected: not at all, upgraded after the greeting (RFC 3207), or TLS from the first byte.
 enum class SmtpSecurity { None, StartTls, ImplicitTls };
+/// The port a security choice uses unless another is given: 25, 587 for STARTTLS (submission), 465 for TLS.
+int defaultPort(SmtpSecurity security);
 
 enum class TSubType { mtPlain = 0, mtEnriched = 1, mtSgml = 2, mtTabSeperated = 3, mtHtml = 4 };
 
