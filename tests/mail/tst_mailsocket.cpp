@@ -1,6 +1,7 @@
 #include "ErrorOf.h"
 #include "MailServers.h"
 
+#include "mail/SocketErrorText.h"
 #include "mail/TPowersock.h"
 
 #include <QBuffer>
@@ -429,7 +430,7 @@ void MailSocketTest::errorTexts()
 {
     QFETCH(int, code);
     QFETCH(QString, text);
-    QCOMPARE(TPowersock::ErrorText(code), text);
+    QCOMPARE(socketErrorText(code), text);
 }
 
 QTEST_GUILESS_MAIN(MailSocketTest)
