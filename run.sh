@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds Corvella and starts it on VT/Dorlune.mdb beside the executable, creating a demo contact file first when
-# there is none. Without a display the windows are served over VNC on 127.0.0.1.
+# there is none. Without a display the windows are served over VNC on 127.0.0.1, behind a password printed at start.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -15,9 +15,7 @@ if [ ! -f "$contact_file" ]; then
 fi
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-    port=${CORVELLA_VNC_PORT:-5900}
-    echo "There is no display (DISPLAY and WAYLAND_DISPLAY are unset)."
-    echo "Serving the windows over VNC: connect a VNC viewer to 127.0.0.1:$port (for example: vncviewer 127.0.0.1:$port)."
-    exec build/bin/corvella -platform "vnc:size=1280x900:addr=127.0.0.1:port=$port"
+    echo "There is no display (DISPLAY and WAYLAND_DISPLAY are unset): starting a virtual one."
+    exec tools/serve-display.sh build/bin/corvella
 fi
 exec build/bin/corvella

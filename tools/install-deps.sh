@@ -7,8 +7,8 @@ packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev libqt6sql6-sqlite qt6-qpa-plugins
     libsqlite3-dev sqlite3
-    xvfb xauth poppler-utils imagemagick
-    python3-aiosmtpd openssl postfix
+    xvfb xauth x11vnc poppler-utils imagemagick
+    python3-aiosmtpd openssl postfix clang-format
     fonts-dejavu-core fonts-liberation
 )
 

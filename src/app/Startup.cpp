@@ -2,8 +2,8 @@
 
 #include "Tfrm_about.h"
 #include "Tfrmkayit.h"
+#include "mail/HandlerError.h"
 #include "print/Tgenel.h"
-#include "ui/ModalDialog.h"
 #include "print/ui/Tfrmgelismisetiketayarlari.h"
 #include "print/ui/Tfrmyazdirmaayarlari.h"
 #include "search/Tfrm_arama.h"
@@ -11,6 +11,7 @@
 #include "store/ConnectionString.h"
 #include "store/ContactSchema.h"
 #include "ui/Dialogs.h"
+#include "ui/ModalDialog.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -27,11 +28,11 @@ bool offerNewContactFile()
     const QString path = store::programFolder() + QString::fromLatin1(store::ContactFileName);
     if (QFileInfo::exists(path))
         return true;
-    const auto answer = ui::showMessage(
-        nullptr,
-        u"The contact file '%1' does not exist.\nCreate a new, empty contact file there?"_qs.arg(
-            QDir::toNativeSeparators(path)),
-        QMessageBox::Yes | QMessageBox::No, QMessageBox::Question);
+    const auto answer =
+        ui::showMessage(nullptr,
+                        u"The contact file '%1' does not exist.\nCreate a new, empty contact file there?"_qs.arg(
+                            QDir::toNativeSeparators(path)),
+                        QMessageBox::Yes | QMessageBox::No, QMessageBox::Question);
     if (answer != QMessageBox::Yes)
         return false;
     bool created = false;
@@ -42,12 +43,16 @@ bool offerNewContactFile()
     return created;
 }
 
+void installHandlerErrorDisplay()
+{
+    mail::setHandlerErrorSink([](const QString& message) { ui::showError(nullptr, message); });
+}
+
 Windows createWindows()
 {
     Windows windows;
     windows.main = std::make_unique<Tfrmkayit>();
     windows.printSettings = std::make_unique<print::Tfrmyazdirmaayarlari>();
-    windows.labelSettings = std::make_unique<print::Tfrmgelismisetiketayarlari>();
     windows.search = std::make_unique<search::Tfrm_arama>();
     windows.list = std::make_unique<search::Tfrm_liste>();
     windows.genel = std::make_unique<print::Tgenel>();

@@ -8,7 +8,6 @@ class Tfrm_liste;
 } // namespace corvella::search
 
 namespace corvella::print {
-class Tfrmgelismisetiketayarlari;
 class Tfrmyazdirmaayarlari;
 class Tgenel;
 } // namespace corvella::print
@@ -22,8 +21,6 @@ class Tfrm_about;
 struct Windows {
     std::unique_ptr<Tfrmkayit> main;
     std::unique_ptr<print::Tfrmyazdirmaayarlari> printSettings;
-    /// Made at start as the others are, though each opening from the print settings window makes its own.
-    std::unique_ptr<print::Tfrmgelismisetiketayarlari> labelSettings;
     std::unique_ptr<search::Tfrm_arama> search;
     std::unique_ptr<search::Tfrm_liste> list;
     std::unique_ptr<print::Tgenel> genel;
@@ -38,6 +35,10 @@ struct Windows {
 /// When the contact file is missing, offers to create a new, empty one in its place. Returns whether the file
 /// exists afterwards.
 bool offerNewContactFile();
+
+/// Routes errors that the mail component meets in its timer and socket handlers, where no caller can catch them,
+/// to the general error display.
+void installHandlerErrorDisplay();
 
 /// Creates the windows in order (all hidden) and wires the main window's buttons to them.
 Windows createWindows();

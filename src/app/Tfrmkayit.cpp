@@ -1,13 +1,16 @@
 #include "Tfrmkayit.h"
 
+#include "core/Error.h"
+#include "core/ScopeGuard.h"
+#include "store/Columns.h"
 #include "store/ConnectDataSets.h"
 #include "store/ContactSchema.h"
 #include "store/DataSet.h"
-#include "core/Error.h"
 #include "store/widgets/DBComboBox.h"
 #include "store/widgets/DBEdit.h"
 #include "store/widgets/DBNavigator.h"
 #include "ui/Dialogs.h"
+#include "ui/FormBuilder.h"
 #include "ui/TaggedLabel.h"
 #include "ui/WindowStyle.h"
 
@@ -15,6 +18,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -34,15 +38,15 @@ int rowTop(int row)
 
 Tfrmkayit::Tfrmkayit(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint)
-    , Table1(new store::TableDataSet(this))
-    , ADOQuery1(new store::QueryDataSet(this))
+    , m_contacts(new store::TableDataSet(this))
+    , m_maxNumberQuery(new store::QueryDataSet(this))
 {
     setObjectName(u"frmkayit"_qs);
-    Table1->setObjectName(u"Table1"_qs);
-    Table1->setTableName(u"kayit"_qs);
-    ADOQuery1->setObjectName(u"ADOQuery1"_qs);
-    ADOQuery1->setSql({u"select max([No]) from kayit"_qs});
-    Table1->setBeforePost([this](store::DataSet& dataSet) { Table1BeforePost(dataSet); });
+    m_contacts->setObjectName(u"Table1"_qs);
+    m_contacts->setTableName(store::tables::Contacts);
+    m_maxNumberQuery->setObjectName(u"ADOQuery1"_qs);
+    m_maxNumberQuery->setSql({u"select max([No]) from kayit"_qs});
+    m_contacts->setBeforePost([this](store::DataSet& dataSet) { Table1BeforePost(dataSet); });
     buildUi();
     ui::guard(this, [this] { FormCreate(); });
 }
@@ -56,143 +60,109 @@ void Tfrmkayit::buildUi()
     small.setPointSize(8);
     setFont(small);
     ui::applyWindowColour(this);
+    ui::centreOnFirstShow(this);
 
-    m_navigator = new ui::DBNavigator(this);
-    m_navigator->setObjectName(u"DBNavigator"_qs);
-    m_navigator->move(4, 8);
-    m_navigator->setDataSet(Table1);
+    ui::FormBuilder form(this);
+    m_navigator = form.add<ui::DBNavigator>(u"DBNavigator"_qs, QRect(4, 8, 0, 0));
+    m_navigator->setDataSet(m_contacts);
 
-    SpeedButton2 = new QToolButton(this);
-    SpeedButton2->setObjectName(u"SpeedButton2"_qs);
-    SpeedButton2->setToolTip(u"About Halvex"_qs);
-    SpeedButton2->setIcon(style()->standardIcon(QStyle::SP_MessageBoxInformation));
-    SpeedButton2->setGeometry(236, 8, 25, 25);
-    connect(SpeedButton2, &QToolButton::clicked, this, [this] { ui::guard(this, [this] { SpeedButton2Click(); }); });
+    m_aboutButton = form.onClick(form.toolButton(u"SpeedButton2"_qs, {}, {236, 8, 25, 25}, u"About Halvex"_qs),
+                                 [this] { SpeedButton2Click(); });
+    m_aboutButton->setIcon(style()->standardIcon(QStyle::SP_MessageBoxInformation));
+    m_printSettingsButton =
+        form.onClick(form.button(u"Button1"_qs, u"Print Settings"_qs, {266, 8, 96, 25}), [this] { Button1Click(); });
+    m_reportButton = form.onClick(form.button(u"BitBtn1"_qs, u"&Report"_qs, {367, 8, 96, 25},
+                                              u"Get a report matching your custom criterias..."_qs),
+                                  [this] { BitBtn1Click(); });
+    m_exitButton = form.onClick(form.button(u"BitBtn2"_qs, u"&Exit"_qs, {468, 8, 96, 25}, u"Close Window"_qs),
+                                [this] { BitBtn2Click(); });
+    m_exitButton->setStyleSheet(u"QPushButton { color: red; font-weight: bold; }"_qs);
+    m_indeks = form.hidden<ui::TaggedLabel>(u"indeks"_qs);
 
-    Button1 = new QPushButton(u"Print Settings"_qs, this);
-    Button1->setObjectName(u"Button1"_qs);
-    Button1->setGeometry(266, 8, 96, 25);
-    connect(Button1, &QPushButton::clicked, this, [this] { ui::guard(this, [this] { Button1Click(); }); });
+    m_printSettingsButton->setEnabled(false);
+    m_reportButton->setEnabled(false);
 
-    BitBtn1 = new QPushButton(u"&Report"_qs, this);
-    BitBtn1->setObjectName(u"BitBtn1"_qs);
-    BitBtn1->setToolTip(u"Get a report matching your custom criterias..."_qs);
-    BitBtn1->setGeometry(367, 8, 96, 25);
-    connect(BitBtn1, &QPushButton::clicked, this, [this] { ui::guard(this, [this] { BitBtn1Click(); }); });
-
-    BitBtn2 = new QPushButton(u"&Exit"_qs, this);
-    BitBtn2->setObjectName(u"BitBtn2"_qs);
-    BitBtn2->setToolTip(u"Close Window"_qs);
-    BitBtn2->setGeometry(468, 8, 96, 25);
-    BitBtn2->setStyleSheet(u"QPushButton { color: red; font-weight: bold; }"_qs);
-    connect(BitBtn2, &QPushButton::clicked, this, [this] { ui::guard(this, [this] { BitBtn2Click(); }); });
-
-    m_indeks = new ui::TaggedLabel(this);
-    m_indeks->setObjectName(u"indeks"_qs);
-    m_indeks->hide();
-
-    Button1->setEnabled(false);
-    BitBtn1->setEnabled(false);
-
-    PageControl1 = new QTabWidget(this);
-    PageControl1->setObjectName(u"PageControl1"_qs);
-    PageControl1->setGeometry(0, 41, 573, 397);
-
+    m_pages = form.add<QTabWidget>(u"PageControl1"_qs, {0, 41, 573, 397});
     auto* page = new QWidget;
     page->setObjectName(u"TabSheet1"_qs);
-    PageControl1->addTab(page, u"Communication Information"_qs);
+    m_pages->addTab(page, u"Communication Information"_qs);
     auto* billing = new QWidget;
     billing->setObjectName(u"TabSheet2"_qs);
-    PageControl1->addTab(billing, u"Fatura Bilgileri"_qs);
-    PageControl1->setTabVisible(1, false);
+    m_pages->addTab(billing, u"Fatura Bilgileri"_qs);
+    m_pages->setTabVisible(1, false);
 
-    int labelNumber = 0;
-    auto addLabel = [&](QWidget* on, const QString& caption, int x, int y) {
-        auto* label = new QLabel(caption, on);
-        label->setObjectName(u"Label"_qs + QString::number(++labelNumber));
-        label->move(x, y + 3);
-        return label;
+    // One line a control, in tab order: its caption and where it stands (none for a second address line), the
+    // column the control edits and where it stands; a combo box offers the column's values so far.
+    enum Kind { Edit, Combo };
+    struct Field {
+        QWidget* page;
+        const char16_t* caption;
+        int captionX, captionRow;
+        const QString& column;
+        Kind kind;
+        int x, row, width;
     };
-    int editNumber = 0;
-    QList<QWidget*> tabOrder;
-    auto addEdit = [&](QWidget* on, const QString& column, int x, int y, int width) {
-        auto* edit = new ui::DBEdit(on);
-        edit->setObjectName(u"DBEdit"_qs + QString::number(++editNumber));
-        edit->setGeometry(x, y, width, 21);
-        edit->setDataSource(Table1, column);
-        tabOrder << edit;
-        return edit;
+    namespace contact = store::contact;
+    const Field fields[] = {
+        {page, u"Name", 8, 0, contact::FirstName, Edit, FieldLeft, 0, 160},
+        {page, u"Surname", 8, 1, contact::LastName, Edit, FieldLeft, 1, 160},
+        {page, u"Occupation", 250, 1, contact::Occupation, Edit, 320, 1, 190},
+        {page, u"Company", 8, 2, contact::Company, Edit, FieldLeft, 2, 190},
+        {page, u"Sector", 8, 3, contact::Sector, Combo, FieldLeft, 3, 400},
+        {page, u"Sub-sector", 8, 4, contact::SubSector, Combo, FieldLeft, 4, 400},
+        {page, u"Work Phone", 8, 5, contact::WorkPhone, Edit, FieldLeft, 5, 160},
+        {page, u"Ext.", 250, 5, contact::Extension, Edit, 280, 5, 50},
+        {page, u"Home Phone", 8, 6, contact::HomePhone, Edit, FieldLeft, 6, 160},
+        {page, u"GSM Phone", 8, 7, contact::MobilePhone, Edit, FieldLeft, 7, 160},
+        {page, u"Fax", 8, 8, contact::Fax, Edit, FieldLeft, 8, 160},
+        {page, u"Address", 8, 9, contact::Address1, Edit, FieldLeft, 9, 288},
+        {page, nullptr, 0, 0, contact::Address2, Edit, FieldLeft, 10, 288},
+        {page, u"Postal Code", 8, 11, contact::PostalCode, Edit, FieldLeft, 11, 80},
+        {page, u"City", 8, 12, contact::City, Edit, FieldLeft, 12, 160},
+        {page, u"Additional Info", 250, 11, contact::Notes, Edit, 250, 12, 310},
+        {page, u"e-mail", 8, 13, contact::Email, Edit, FieldLeft, 13, 190},
+        {billing, u"Fatura Adresi", 8, 0, contact::InvoiceAddress1, Edit, 90, 0, 288},
+        {billing, nullptr, 0, 0, contact::InvoiceAddress2, Edit, 90, 1, 288},
+        {billing, u"Vergi Dairesi", 8, 2, contact::TaxOffice, Edit, 90, 2, 190},
+        {billing, u"Vergi N#", 8, 3, contact::TaxNumber, Edit, 90, 3, 80},
     };
-    int comboNumber = 0;
-    auto addCombo = [&](QWidget* on, const QString& column, int x, int y) {
-        auto* combo = new ui::DBComboBox(on);
-        combo->setObjectName(u"DBComboBox"_qs + QString::number(++comboNumber));
-        combo->setGeometry(x, y, 400, 21);
-        combo->setDataSource(Table1, column);
-        tabOrder << combo;
-        return combo;
-    };
-
-    // Tab order follows the order of creation below.
-    addLabel(page, u"Name"_qs, 8, rowTop(0));
-    addEdit(page, u"Ad"_qs, FieldLeft, rowTop(0), 160);
-    addLabel(page, u"Surname"_qs, 8, rowTop(1));
-    addEdit(page, u"Soyad"_qs, FieldLeft, rowTop(1), 160);
-    addLabel(page, u"Occupation"_qs, 250, rowTop(1));
-    addEdit(page, u"Meslek"_qs, 320, rowTop(1), 190);
-    addLabel(page, u"Company"_qs, 8, rowTop(2));
-    addEdit(page, u"Firma Adi"_qs, FieldLeft, rowTop(2), 190);
-    addLabel(page, u"Sector"_qs, 8, rowTop(3));
-    addCombo(page, u"Sektör"_qs, FieldLeft, rowTop(3));
-    addLabel(page, u"Sub-sector"_qs, 8, rowTop(4));
-    addCombo(page, u"Alt Sektör"_qs, FieldLeft, rowTop(4));
-    addLabel(page, u"Work Phone"_qs, 8, rowTop(5));
-    addEdit(page, u"Is Telefonu"_qs, FieldLeft, rowTop(5), 160);
-    addLabel(page, u"Ext."_qs, 250, rowTop(5));
-    addEdit(page, u"Dahili N#"_qs, 280, rowTop(5), 50);
-    addLabel(page, u"Home Phone"_qs, 8, rowTop(6));
-    addEdit(page, u"Ev Telefonu"_qs, FieldLeft, rowTop(6), 160);
-    addLabel(page, u"GSM Phone"_qs, 8, rowTop(7));
-    addEdit(page, u"Cep Telefonu"_qs, FieldLeft, rowTop(7), 160);
-    addLabel(page, u"Fax"_qs, 8, rowTop(8));
-    addEdit(page, u"Faks"_qs, FieldLeft, rowTop(8), 160);
-    addLabel(page, u"Address"_qs, 8, rowTop(9));
-    addEdit(page, u"Adres 1"_qs, FieldLeft, rowTop(9), 288);
-    addEdit(page, u"Adres 2"_qs, FieldLeft, rowTop(10), 288);
-    addLabel(page, u"Postal Code"_qs, 8, rowTop(11));
-    addEdit(page, u"Posta Kodu"_qs, FieldLeft, rowTop(11), 80);
-    addLabel(page, u"City"_qs, 8, rowTop(12));
-    addEdit(page, u"Sehir"_qs, FieldLeft, rowTop(12), 160);
-    addLabel(page, u"Additional Info"_qs, 250, rowTop(11));
-    addEdit(page, u"Ek Bilgi"_qs, 250, rowTop(12), 310);
-    addLabel(page, u"e-mail"_qs, 8, rowTop(13));
-    addEdit(page, u"E-mail"_qs, FieldLeft, rowTop(13), 190);
-
-    addLabel(billing, u"Fatura Adresi"_qs, 8, rowTop(0));
-    addEdit(billing, u"Fat# Adresi 1"_qs, 90, rowTop(0), 288);
-    addEdit(billing, u"Fat# Adresi 2"_qs, 90, rowTop(1), 288);
-    addLabel(billing, u"Vergi Dairesi"_qs, 8, rowTop(2));
-    addEdit(billing, u"Vergi Dairesi"_qs, 90, rowTop(2), 190);
-    addLabel(billing, u"Vergi N#"_qs, 8, rowTop(3));
-    addEdit(billing, u"Vergi N#"_qs, 90, rowTop(3), 80);
-
-    for (qsizetype i = 1; i < tabOrder.size(); ++i)
-        setTabOrder(tabOrder.at(i - 1), tabOrder.at(i));
+    int labels = 0, edits = 0, combos = 0;
+    QWidget* previous = nullptr;
+    for (const Field& field : fields) {
+        form.on(field.page);
+        if (field.caption)
+            form.label(u"Label"_qs + QString::number(++labels), QString::fromUtf16(field.caption),
+                       {field.captionX, rowTop(field.captionRow) + 3});
+        const QRect place(field.x, rowTop(field.row), field.width, 21);
+        QWidget* control = nullptr;
+        if (field.kind == Combo) {
+            auto* combo = form.add<ui::DBComboBox>(u"DBComboBox"_qs + QString::number(++combos), place);
+            combo->setDataSource(m_contacts, field.column);
+            control = combo;
+        } else {
+            auto* edit = form.add<ui::DBEdit>(u"DBEdit"_qs + QString::number(++edits), place);
+            edit->setDataSource(m_contacts, field.column);
+            control = edit;
+        }
+        if (previous)
+            setTabOrder(previous, control);
+        previous = control;
+    }
 }
 
 void Tfrmkayit::FormCreate()
 {
     m_closeAllowed = false;
     store::ConnectDataSets(this);
-    Table1->open();
+    m_contacts->open();
 }
 
 void Tfrmkayit::Table1BeforePost(store::DataSet& dataSet)
 {
     if (dataSet.state() != store::DataSetState::Insert)
         return;
-    const int number = store::nextRecordNumber(*ADOQuery1);
-    dataSet.fieldByName(u"No"_qs).setValue(number);
+    const int number = store::nextRecordNumber(*m_maxNumberQuery);
+    dataSet.fieldByName(store::contact::RecordNumber).setValue(number);
 }
 
 void Tfrmkayit::requestRecord(int no)
@@ -213,30 +183,25 @@ void Tfrmkayit::FormActivate()
     const int wanted = m_indeks->text().toInt(&ok);
     if (!ok)
         throw Error(u"'%1' is not a valid integer value"_qs.arg(m_indeks->text()));
-    if (!Table1->isActive())
-        Table1->open();
+    if (!m_contacts->isActive())
+        m_contacts->open();
     // The record is found through the key; without it the table's last record is shown.
-    Table1->disableControls();
-    try {
-        if (!Table1->locate(u"No"_qs, wanted))
-            Table1->last();
-    } catch (...) {
-        Table1->enableControls();
-        throw;
-    }
-    Table1->enableControls();
+    m_contacts->disableControls();
+    ScopeExit enableControls([this] { m_contacts->enableControls(); });
+    if (!m_contacts->locate(store::contact::RecordNumber, wanted))
+        m_contacts->last();
 }
 
 void Tfrmkayit::setReportAction(std::function<void()> action)
 {
     m_reportAction = std::move(action);
-    BitBtn1->setEnabled(bool(m_reportAction));
+    m_reportButton->setEnabled(bool(m_reportAction));
 }
 
 void Tfrmkayit::setPrintSettingsAction(std::function<void()> action)
 {
     m_printSettingsAction = std::move(action);
-    Button1->setEnabled(bool(m_printSettingsAction));
+    m_printSettingsButton->setEnabled(bool(m_printSettingsAction));
 }
 
 void Tfrmkayit::setAboutAction(std::function<void()> action)
@@ -265,16 +230,16 @@ void Tfrmkayit::SpeedButton2Click()
 void Tfrmkayit::BitBtn2Click()
 {
     // Leaving must not silently lose a changed record.
-    if (Table1->isEditing() && Table1->isModified()) {
+    if (m_contacts->isEditing() && m_contacts->isModified()) {
         const auto answer = ui::showMessage(
             ui::MessageRequest{this, u"The current record has unsaved changes. Save them?"_qs, QMessageBox::Question,
                                QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes});
         if (answer == QMessageBox::Cancel)
             return;
         if (answer == QMessageBox::Yes)
-            Table1->post(); // a refused store stays here with its error shown
+            m_contacts->post(); // a refused store stays here with its error shown
         else
-            Table1->cancel();
+            m_contacts->cancel();
     }
     m_closeAllowed = true;
     QCoreApplication::quit();

@@ -25,7 +25,7 @@ class Tfrmkayit : public QWidget {
 public:
     explicit Tfrmkayit(QWidget* parent = nullptr);
 
-    store::TableDataSet* table() const { return Table1; }
+    store::TableDataSet* table() const { return m_contacts; }
     ui::TaggedLabel* indeks() const { return m_indeks; }
 
     /// Asks the window to show the record numbered `no` (the list window's pick): the request waits in `indeks`
@@ -52,15 +52,15 @@ private:
     void FormCreate();
     void Table1BeforePost(store::DataSet& dataSet);
 
-    store::TableDataSet* Table1;
-    store::QueryDataSet* ADOQuery1;
+    store::TableDataSet* m_contacts;       // "Table1"
+    store::QueryDataSet* m_maxNumberQuery; // "ADOQuery1": the highest record number so far
     ui::DBNavigator* m_navigator = nullptr;
-    ui::TaggedLabel* m_indeks = nullptr;
-    QToolButton* SpeedButton2 = nullptr;
-    QPushButton* Button1 = nullptr;
-    QPushButton* BitBtn1 = nullptr;
-    QPushButton* BitBtn2 = nullptr;
-    QTabWidget* PageControl1 = nullptr;
+    ui::TaggedLabel* m_indeks = nullptr; // a record number asked for by the list window
+    QToolButton* m_aboutButton = nullptr;
+    QPushButton* m_printSettingsButton = nullptr;
+    QPushButton* m_reportButton = nullptr;
+    QPushButton* m_exitButton = nullptr;
+    QTabWidget* m_pages = nullptr;
     std::function<void()> m_reportAction;
     std::function<void()> m_printSettingsAction;
     std::function<void()> m_aboutAction;

@@ -39,6 +39,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(u"5.0"_qs);
     QApplication::setQuitOnLastWindowClosed(false);
 
+    corvella::app::installHandlerErrorDisplay();
     corvella::app::offerNewContactFile();
     corvella::app::Windows windows = corvella::app::createWindows();
     windows.main->show();

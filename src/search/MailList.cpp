@@ -1,8 +1,10 @@
 #include "MailList.h"
 
+#include "core/Error.h"
+#include "core/ScopeGuard.h"
+#include "store/Columns.h"
 #include "store/Connection.h"
 #include "store/DataSet.h"
-#include "core/Error.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -24,33 +26,32 @@ void check(bool ok, const QSqlQuery& query)
 qint64 fillMailList(const store::QueryDataSet& listed, const QString& connectionString,
                     const std::function<void()>& keepAlive)
 {
+    // The list's mail column is spelt as the mail list spells its own.
+    const QString& column = store::maillist::Address;
     const qint64 rows = listed.isActive() ? listed.recordCount() : 0;
-    const int field = rows > 0 ? listed.findField(u"e-mail"_qs) : -1;
+    const int field = rows > 0 ? listed.findField(column) : -1;
     if (rows > 0 && field < 0)
-        throw DatabaseError(u"Field 'e-mail' not found"_qs);
+        throw DatabaseError(u"Field '%1' not found"_qs.arg(column));
 
     store::Connection connection(connectionString);
     QSqlDatabase db = connection.database();
     if (!db.transaction())
         throw DatabaseError(store::engineMessage(db.lastError()));
-    try {
-        QSqlQuery query(db);
-        check(query.exec(u"delete from maillist"_qs), query);
-        check(query.prepare(u"insert into maillist ([e-mail]) values (?)"_qs), query);
-        for (qint64 row = 0; row < rows; ++row) {
-            const QVariant value = listed.valueAt(row, field);
-            query.bindValue(0, value.isNull() ? QString(u""_qs) : value.toString());
-            check(query.exec(), query);
-            if (keepAlive && (row + 1) % KeepAliveRows == 0)
-                keepAlive();
-        }
-        query.finish();
-        if (!db.commit())
-            throw DatabaseError(store::engineMessage(db.lastError()));
-    } catch (...) {
-        db.rollback();
-        throw;
+    OnFailure rollback([&db] { db.rollback(); });
+    QSqlQuery query(db);
+    check(query.exec(u"delete from "_qs + store::tables::MailList), query);
+    check(query.prepare(u"insert into "_qs + store::tables::MailList + u" (["_qs + column + u"]) values (?)"_qs),
+          query);
+    for (qint64 row = 0; row < rows; ++row) {
+        const QVariant value = listed.valueAt(row, field);
+        query.bindValue(0, value.isNull() ? QString(u""_qs) : value.toString());
+        check(query.exec(), query);
+        if (keepAlive && (row + 1) % KeepAliveRows == 0)
+            keepAlive();
     }
+    query.finish();
+    if (!db.commit())
+        throw DatabaseError(store::engineMessage(db.lastError()));
     return rows;
 }
 

@@ -1,6 +1,7 @@
 #include "QueryBuilder.h"
 
 #include "core/Error.h"
+#include "store/Columns.h"
 
 #include <QLocale>
 
@@ -73,7 +74,7 @@ QStringList buildSearchSql(const SearchConfiguration& configuration,
         lines << u" * "_qs;
     } else {
         if (configuration.returnCode != u"33"_qs && configuration.returnCode != u"42"_qs)
-            lines << u"[No], "_qs;
+            lines << bracketed(store::contact::RecordNumber) + u", "_qs;
         const int count = std::min(configuration.fieldCount, CriterionRowCount);
         for (int i = 1; i <= count; ++i) {
             QString line = u' ' + bracketed(configuration.listedColumns[i - 1]) + u' ';

@@ -1,10 +1,12 @@
 #include "Tfrm_arama.h"
 
 #include "Tfrm_liste.h"
+#include "store/Columns.h"
 #include "store/ConnectionString.h"
 #include "store/DataSet.h"
 #include "store/widgets/DBGrid.h"
 #include "ui/Dialogs.h"
+#include "ui/FormBuilder.h"
 #include "ui/TaggedLabel.h"
 #include "ui/WindowStyle.h"
 
@@ -31,11 +33,6 @@ const QString Aralik = u"Aralık"_qs;
 
 } // namespace
 
-QString rowNumber(int row)
-{
-    return row < 10 ? u'0' + QString::number(row) : QString::number(row);
-}
-
 Tfrm_arama::Tfrm_arama(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint)
 {
@@ -47,149 +44,97 @@ void Tfrm_arama::buildUi()
 {
     setWindowTitle(u"Search..."_qs);
     ui::applyWindowColour(this);
+    ui::centreOnFirstShow(this);
     QFont small = font();
     small.setPointSize(8);
     setFont(small);
 
-    Panel1 = new QFrame(this);
-    Panel1->setObjectName(u"Panel1"_qs);
-    Panel1->setGeometry(0, 0, WindowWidth, 180);
-    Panel2 = new QFrame(this);
-    Panel2->setObjectName(u"Panel2"_qs);
-    Panel2->setGeometry(0, 180, WindowWidth, ButtonPanelHeight);
+    ui::FormBuilder form(this);
+    m_criteriaPanel = form.add<QFrame>(u"Panel1"_qs, {0, 0, WindowWidth, 180});
+    m_buttonPanel = form.add<QFrame>(u"Panel2"_qs, {0, 180, WindowWidth, ButtonPanelHeight});
 
     const QString hint = u"Sol taraftaki kutuyu işaretlediğiniz takdirde bu kritere göre arama yapılacak, aksi "
                          "takdirde yapılmayacaktır."_qs;
-    for (int row = 1; row <= CriterionRowCount; ++row) {
-        const QString nn = rowNumber(row);
-        const int top = FirstRowTop + (row - 1) * RowStep;
-        auto* box = new QCheckBox(Panel1);
-        box->setObjectName(u"CheckBox"_qs + nn);
-        box->setToolTip(hint);
-        box->setGeometry(8, top, 120, 16);
-        box->hide();
-        connect(box, &QCheckBox::clicked, this, [this, box] { ui::guard(this, [&] { CheckBox01Click(box); }); });
-
-        auto* first = new QLineEdit(Panel1);
-        first->setObjectName(u"Edit"_qs + nn);
-        first->setFrame(false);
-        first->setGeometry(132, top, 150, 15);
-        first->hide();
-        auto* dash = new QLabel(u"---"_qs, Panel1);
-        dash->setObjectName(u"Label"_qs + nn);
-        dash->setGeometry(288, top, 16, 15);
-        dash->hide();
-        auto* second = new QLineEdit(Panel1);
-        second->setObjectName(u"Edit"_qs + nn + u'2');
-        second->setFrame(false);
-        second->setGeometry(308, top, 150, 15);
-        second->hide();
-
-        for (const QString& prefix : {u"Alan"_qs, u"Tip"_qs, u"Aciklama"_qs, u"Listelenenalan"_qs}) {
-            auto* hidden = new ui::TaggedLabel(Panel1);
-            hidden->setObjectName(prefix + nn);
-            hidden->hide();
-        }
+    form.on(m_criteriaPanel);
+    for (int number = 1; number <= CriterionRowCount; ++number) {
+        // Controls are named by the row's two-digit number: "CheckBox01" to "CheckBox10".
+        const QString nn = number < 10 ? u'0' + QString::number(number) : QString::number(number);
+        const int top = FirstRowTop + (number - 1) * RowStep;
+        RowControls& row = m_rows[number - 1];
+        row.tick = form.add<QCheckBox>(u"CheckBox"_qs + nn, {8, top, 120, 16});
+        row.tick->setToolTip(hint);
+        form.onSignal(row.tick, &QCheckBox::clicked, [this, box = row.tick](bool) { CheckBox01Click(box); });
+        row.first = form.edit(u"Edit"_qs + nn, {132, top, 150, 15});
+        row.dash = form.add<QLabel>(u"Label"_qs + nn, {288, top, 16, 15});
+        row.dash->setText(u"---"_qs);
+        row.second = form.edit(u"Edit"_qs + nn + u'2', {308, top, 150, 15});
+        for (QWidget* control : {(QWidget*)row.tick, (QWidget*)row.first, (QWidget*)row.dash, (QWidget*)row.second})
+            control->hide();
+        row.first->setFrame(false);
+        row.second->setFrame(false);
+        row.column = form.hidden<ui::TaggedLabel>(u"Alan"_qs + nn);
+        row.type = form.hidden<ui::TaggedLabel>(u"Tip"_qs + nn);
+        row.kind = form.hidden<ui::TaggedLabel>(u"Aciklama"_qs + nn);
+        row.listedColumn = form.hidden<ui::TaggedLabel>(u"Listelenenalan"_qs + nn);
     }
     // Row 01 starts ticked with its first field in view.
     checkBox(1)->setChecked(true);
     firstField(1)->show();
 
-    for (const QString& name : {u"tabloadi"_qs, u"donusformu"_qs, u"baslik"_qs, u"Label1"_qs}) {
-        auto* hidden = new ui::TaggedLabel(this);
-        hidden->setObjectName(name);
-        hidden->hide();
-    }
-    Memo1 = new QPlainTextEdit(this);
-    Memo1->setObjectName(u"Memo1"_qs);
-    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Memo1->hide();
+    form.on(this);
+    m_tableName = form.hidden<ui::TaggedLabel>(u"tabloadi"_qs);
+    m_returnCode = form.hidden<ui::TaggedLabel>(u"donusformu"_qs);
+    m_title = form.hidden<ui::TaggedLabel>(u"baslik"_qs);
+    m_order = form.hidden<ui::TaggedLabel>(u"Label1"_qs);
+    m_sqlText = form.hidden<QPlainTextEdit>(u"Memo1"_qs);
+    m_sqlText->setLineWrapMode(QPlainTextEdit::NoWrap);
 
-    SpeedButton2 = new QToolButton(Panel2);
-    SpeedButton2->setObjectName(u"SpeedButton2"_qs);
-    SpeedButton2->setText(u"&View "_qs);
-    SpeedButton2->setAutoRaise(true);
-    SpeedButton2->setGeometry(4, 6, WindowWidth / 2 - 6, ButtonPanelHeight - 12);
-    connect(SpeedButton2, &QToolButton::clicked, this, [this] { ui::guard(this, [this] { SpeedButton2Click(); }); });
-    SpeedButton1 = new QToolButton(Panel2);
-    SpeedButton1->setObjectName(u"SpeedButton1"_qs);
-    SpeedButton1->setText(u"&Close"_qs);
-    SpeedButton1->setAutoRaise(true);
-    SpeedButton1->setGeometry(WindowWidth / 2 + 2, 6, WindowWidth / 2 - 6, ButtonPanelHeight - 12);
-    connect(SpeedButton1, &QToolButton::clicked, this, [this] { ui::guard(this, [this] { SpeedButton1Click(); }); });
+    form.on(m_buttonPanel);
+    const int buttonWidth = WindowWidth / 2 - 6, buttonHeight = ButtonPanelHeight - 12;
+    auto* view = form.onClick(form.toolButton(u"SpeedButton2"_qs, u"&View "_qs, {4, 6, buttonWidth, buttonHeight}),
+                              [this] { SpeedButton2Click(); });
+    auto* close = form.onClick(
+        form.toolButton(u"SpeedButton1"_qs, u"&Close"_qs, {WindowWidth / 2 + 2, 6, buttonWidth, buttonHeight}),
+        [this] { SpeedButton1Click(); });
+    view->setAutoRaise(true);
+    close->setAutoRaise(true);
 
-    setFixedSize(WindowWidth, Panel2->y() + ButtonPanelHeight);
-}
-
-QCheckBox* Tfrm_arama::checkBox(int row) const
-{
-    return Panel1->findChild<QCheckBox*>(u"CheckBox"_qs + rowNumber(row));
-}
-
-QLineEdit* Tfrm_arama::firstField(int row) const
-{
-    return Panel1->findChild<QLineEdit*>(u"Edit"_qs + rowNumber(row));
-}
-
-QLineEdit* Tfrm_arama::secondField(int row) const
-{
-    return Panel1->findChild<QLineEdit*>(u"Edit"_qs + rowNumber(row) + u'2');
-}
-
-QLabel* Tfrm_arama::rangeDash(int row) const
-{
-    return Panel1->findChild<QLabel*>(u"Label"_qs + rowNumber(row), Qt::FindDirectChildrenOnly);
-}
-
-ui::TaggedLabel* Tfrm_arama::label(const QString& prefix, int row) const
-{
-    return Panel1->findChild<ui::TaggedLabel*>(prefix + rowNumber(row));
-}
-
-ui::TaggedLabel* Tfrm_arama::configurationLabel(const QString& name) const
-{
-    return findChild<ui::TaggedLabel*>(name, Qt::FindDirectChildrenOnly);
+    setFixedSize(WindowWidth, m_buttonPanel->y() + ButtonPanelHeight);
 }
 
 void Tfrm_arama::loadContactConfiguration()
 {
-    struct Row {
-        const char16_t* caption;
-        const char16_t* column;
+    namespace contact = store::contact;
+    const std::pair<const char16_t*, const QString&> rows[] = {
+        {u"Name", contact::FirstName},        {u"Surname", contact::LastName},      {u"Company", contact::Company},
+        {u"Sector", contact::Sector},         {u"SubSector", contact::SubSector},   {u"City", contact::City},
+        {u"Additional Info", contact::Notes}, {u"Occupation", contact::Occupation},
     };
-    static constexpr Row rows[] = {
-        {u"Name", u"Ad"},
-        {u"Surname", u"Soyad"},
-        {u"Company", u"Firma Adi"},
-        {u"Sector", u"Sektör"},
-        {u"SubSector", u"Alt Sektör"},
-        {u"City", u"Sehir"},
-        {u"Additional Info", u"Ek Bilgi"},
-        {u"Occupation", u"Meslek"},
-    };
-    for (int row = 1; row <= 8; ++row) {
-        checkBox(row)->setText(QString::fromUtf16(rows[row - 1].caption));
-        label(u"Alan"_qs, row)->setText(QString::fromUtf16(rows[row - 1].column));
-        label(u"Tip"_qs, row)->setText(u"Dizi"_qs);
-        label(u"Aciklama"_qs, row)->setText(Aralik);
-        checkBox(row)->show();
+    for (int number = 1; number <= 8; ++number) {
+        const RowControls& controls = row(number);
+        controls.tick->setText(QString::fromUtf16(rows[number - 1].first));
+        controls.column->setText(rows[number - 1].second);
+        controls.type->setText(u"Dizi"_qs);
+        controls.kind->setText(Aralik);
+        controls.tick->show();
     }
-    const QString listed[] = {u"Firma Adi"_qs, u"Sektör"_qs, u"Alt Sektör"_qs, u"Ad"_qs,
-                              u"Soyad"_qs,     u"Sehir"_qs,  u"e-mail"_qs};
+    // The list's columns, as the list shows them (SQL names ignore case: "e-mail" is the E-mail column).
+    const QString listed[] = {contact::Company,  contact::Sector, contact::SubSector, contact::FirstName,
+                              contact::LastName, contact::City,   u"e-mail"_qs};
     for (int i = 0; i < 7; ++i)
-        label(u"Listelenenalan"_qs, i + 1)->setText(listed[i]);
-    label(u"Listelenenalan"_qs, 1)->setTag(7);
-    configurationLabel(u"Label1"_qs)->setText(u"Firma Adi"_qs);
-    configurationLabel(u"Label1"_qs)->setTag(SortedOrderFlag);
-    configurationLabel(u"donusformu"_qs)->setText(u"1"_qs);
-    configurationLabel(u"tabloadi"_qs)->setText(u"kayit"_qs);
-    configurationLabel(u"baslik"_qs)->setText(u"List/Report"_qs);
+        row(i + 1).listedColumn->setText(listed[i]);
+    row(1).listedColumn->setTag(7);
+    m_order->setText(contact::Company);
+    m_order->setTag(SortedOrderFlag);
+    m_returnCode->setText(u"1"_qs);
+    m_tableName->setText(store::tables::Contacts);
+    m_title->setText(u"List/Report"_qs);
 }
 
 void Tfrm_arama::showRowFields(int row)
 {
     firstField(row)->show();
-    const bool range = label(u"Aciklama"_qs, row)->text() == Aralik;
+    const bool range = this->row(row).kind->text() == Aralik;
     rangeDash(row)->setVisible(range);
     secondField(row)->setVisible(range);
 }
@@ -204,7 +149,11 @@ void Tfrm_arama::hideRowFields(int row)
 
 void Tfrm_arama::CheckBox01Click(QCheckBox* sender)
 {
-    const int row = sender->objectName().mid(8, 2).toInt();
+    const auto found =
+        std::find_if(m_rows.begin(), m_rows.end(), [sender](const RowControls& r) { return r.tick == sender; });
+    if (found == m_rows.end())
+        return;
+    const int row = int(found - m_rows.begin()) + 1;
     if (sender->isChecked())
         showRowFields(row);
     else
@@ -225,9 +174,9 @@ void Tfrm_arama::FormActivate()
     if (lastShown == 0)
         return; // callers always show a row; nothing to lay out otherwise
     const int top = checkBox(lastShown)->y();
-    Panel1->resize(Panel1->width(), top + 20);
-    Panel2->move(Panel2->x(), top + 20 + Panel1->y());
-    m_outerHeight = Panel2->y() + Panel2->height() + FrameAllowance;
+    m_criteriaPanel->resize(m_criteriaPanel->width(), top + 20);
+    m_buttonPanel->move(m_buttonPanel->x(), top + 20 + m_criteriaPanel->y());
+    m_outerHeight = m_buttonPanel->y() + m_buttonPanel->height() + FrameAllowance;
     setFixedSize(width(), m_outerHeight - FrameAllowance);
 }
 
@@ -243,9 +192,9 @@ void Tfrm_arama::FormHide()
             checkBox(row)->setChecked(false);
         }
     }
-    configurationLabel(u"baslik"_qs)->clear();
-    configurationLabel(u"Label1"_qs)->clear();
-    configurationLabel(u"Label1"_qs)->setTag(0);
+    m_title->clear();
+    m_order->clear();
+    m_order->setTag(0);
 }
 
 std::array<CriterionRow, CriterionRowCount> Tfrm_arama::criterionRows() const
@@ -255,9 +204,9 @@ std::array<CriterionRow, CriterionRowCount> Tfrm_arama::criterionRows() const
         CriterionRow& r = rows[row - 1];
         r.ticked = checkBox(row)->isChecked();
         r.shown = !checkBox(row)->isHidden();
-        r.column = label(u"Alan"_qs, row)->text();
-        r.type = label(u"Tip"_qs, row)->text();
-        r.kind = label(u"Aciklama"_qs, row)->text();
+        r.column = this->row(row).column->text();
+        r.type = this->row(row).type->text();
+        r.kind = this->row(row).kind->text();
         r.first = firstField(row)->text();
         r.second = secondField(row)->text();
     }
@@ -267,24 +216,24 @@ std::array<CriterionRow, CriterionRowCount> Tfrm_arama::criterionRows() const
 SearchConfiguration Tfrm_arama::configuration() const
 {
     SearchConfiguration c;
-    c.table = configurationLabel(u"tabloadi"_qs)->text();
-    c.returnCode = configurationLabel(u"donusformu"_qs)->text();
+    c.table = m_tableName->text();
+    c.returnCode = m_returnCode->text();
     for (int i = 0; i < CriterionRowCount; ++i)
-        c.listedColumns[i] = label(u"Listelenenalan"_qs, i + 1)->text();
-    c.fieldCount = label(u"Listelenenalan"_qs, 1)->tag();
-    c.orderColumn = configurationLabel(u"Label1"_qs)->text();
-    c.orderFlag = configurationLabel(u"Label1"_qs)->tag();
+        c.listedColumns[i] = this->row(i + 1).listedColumn->text();
+    c.fieldCount = this->row(1).listedColumn->tag();
+    c.orderColumn = m_order->text();
+    c.orderFlag = m_order->tag();
     return c;
 }
 
 void Tfrm_arama::SpeedButton2Click()
 {
     const SearchConfiguration config = configuration();
-    m_list->donusformu()->setText(config.returnCode);
-    m_list->baslik()->setText(configurationLabel(u"baslik"_qs)->text());
+    m_list->returnCodeLabel()->setText(config.returnCode);
+    m_list->titleLabel()->setText(m_title->text());
 
     const QStringList lines = buildSearchSql(config, criterionRows());
-    Memo1->setPlainText(lines.join(u'\n'));
+    m_sqlText->setPlainText(lines.join(u'\n'));
 
     store::QueryDataSet* query = m_list->query();
     query->close();

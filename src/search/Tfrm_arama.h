@@ -4,12 +4,13 @@
 
 #include <QWidget>
 
+#include <array>
+
 class QCheckBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
-class QToolButton;
 
 namespace corvella::ui {
 class TaggedLabel;
@@ -31,13 +32,32 @@ public:
     /// Loads the contact search configuration (the main window's Report).
     void loadContactConfiguration();
 
-    /// The row's controls by two-digit row number ("01" to "10").
-    QCheckBox* checkBox(int row) const;
-    QLineEdit* firstField(int row) const;
-    QLineEdit* secondField(int row) const;
-    QLabel* rangeDash(int row) const;
-    ui::TaggedLabel* label(const QString& prefix, int row) const;
-    ui::TaggedLabel* configurationLabel(const QString& name) const;
+    /// One criterion row's controls. Its hidden labels carry the row's configuration: the column searched
+    /// ("AlanNN"), its type ("TipNN": Dizi, Tarih or Sayı), one value or a range ("AciklamaNN": Tek or Aralık), and
+    /// the NNth column of the list ("ListelenenalanNN"; the first one's tag holds how many there are).
+    struct RowControls {
+        QCheckBox* tick = nullptr;
+        QLineEdit* first = nullptr;
+        QLabel* dash = nullptr;
+        QLineEdit* second = nullptr;
+        ui::TaggedLabel* column = nullptr;
+        ui::TaggedLabel* type = nullptr;
+        ui::TaggedLabel* kind = nullptr;
+        ui::TaggedLabel* listedColumn = nullptr;
+    };
+    /// Row 1 to 10.
+    const RowControls& row(int row) const { return m_rows.at(row - 1); }
+    QCheckBox* checkBox(int row) const { return this->row(row).tick; }
+    QLineEdit* firstField(int row) const { return this->row(row).first; }
+    QLineEdit* secondField(int row) const { return this->row(row).second; }
+    QLabel* rangeDash(int row) const { return this->row(row).dash; }
+
+    /// The search's configuration labels: the table searched ("tabloadi"), the list window's return code
+    /// ("donusformu"), the list's title ("baslik"), and the order column with the order flag in its tag ("Label1").
+    ui::TaggedLabel* tableNameLabel() const { return m_tableName; }
+    ui::TaggedLabel* returnCodeLabel() const { return m_returnCode; }
+    ui::TaggedLabel* titleLabel() const { return m_title; }
+    ui::TaggedLabel* orderLabel() const { return m_order; }
     int outerHeight() const { return m_outerHeight; }
 
     /// The rows and configuration as the query builder sees them.
@@ -60,16 +80,16 @@ private:
     void showRowFields(int row);
     void hideRowFields(int row);
 
-    QFrame* Panel1 = nullptr;
-    QFrame* Panel2 = nullptr;
-    QToolButton* SpeedButton1 = nullptr;
-    QToolButton* SpeedButton2 = nullptr;
-    QPlainTextEdit* Memo1 = nullptr;
+    std::array<RowControls, CriterionRowCount> m_rows;
+    ui::TaggedLabel* m_tableName = nullptr;
+    ui::TaggedLabel* m_returnCode = nullptr;
+    ui::TaggedLabel* m_title = nullptr;
+    ui::TaggedLabel* m_order = nullptr;
+    QFrame* m_criteriaPanel = nullptr;   // "Panel1"
+    QFrame* m_buttonPanel = nullptr;     // "Panel2"
+    QPlainTextEdit* m_sqlText = nullptr; // "Memo1": the statement last run
     Tfrm_liste* m_list = nullptr;
     int m_outerHeight = 0;
 };
-
-/// The row number NN as control names carry it: "01" to "09", then "10".
-QString rowNumber(int row);
 
 } // namespace corvella::search

@@ -1,20 +1,23 @@
 #include "Tfrm_liste.h"
 
-#include "Tfrm_arama.h"
 #include "MailList.h"
+#include "Tfrm_arama.h"
+#include "core/Error.h"
+#include "core/ScopeGuard.h"
 #include "mail/ui/Tfrm_automail.h"
 #include "print/LabelLayout.h"
 #include "print/PrinterSurface.h"
 #include "print/ReportLayout.h"
 #include "print/TRaporV2.h"
 #include "print/Tgenel.h"
-#include "ui/ModalDialog.h"
 #include "print/ui/Tfrmetiketdm.h"
+#include "store/Columns.h"
 #include "store/ConnectDataSets.h"
 #include "store/DataSet.h"
-#include "core/Error.h"
 #include "store/widgets/DBGrid.h"
 #include "ui/Dialogs.h"
+#include "ui/FormBuilder.h"
+#include "ui/ModalDialog.h"
 #include "ui/TaggedLabel.h"
 #include "ui/WindowStyle.h"
 
@@ -36,8 +39,7 @@ public:
     ListedRows(store::QueryDataSet& query, QList<int> fields)
         : m_query(query)
         , m_fields(std::move(fields))
-    {
-    }
+    {}
     qint64 count() const override { return m_query.recordCount(); }
     void first() override { m_query.first(); }
     void next() override { m_query.next(); }
@@ -52,21 +54,15 @@ private:
 
 Tfrm_liste::Tfrm_liste(QWidget* parent)
     : QWidget(parent, Qt::Window)
-    , Query1(new store::QueryDataSet(this))
-    , Table1(new store::TableDataSet(this))
-    , maillistesisil(new store::QueryDataSet(this))
-    , mailtablosu(new store::TableDataSet(this))
-    , eti(new print::TRaporV2(this))
+    , m_result(new store::QueryDataSet(this))
+    , m_settings(new store::TableDataSet(this))
+    , m_labelEngine(new print::TRaporV2(this))
 {
     setObjectName(u"frm_liste"_qs);
-    Query1->setObjectName(u"Query1"_qs);
-    Table1->setObjectName(u"Table1"_qs);
-    Table1->setTableName(u"YAYAR"_qs);
-    maillistesisil->setObjectName(u"maillistesisil"_qs);
-    maillistesisil->setSql({u"delete from maillist"_qs});
-    mailtablosu->setObjectName(u"mailtablosu"_qs);
-    mailtablosu->setTableName(u"maillist"_qs);
-    eti->setObjectName(u"eti"_qs);
+    m_result->setObjectName(u"Query1"_qs);
+    m_settings->setObjectName(u"Table1"_qs);
+    m_settings->setTableName(store::tables::Settings);
+    m_labelEngine->setObjectName(u"eti"_qs);
     buildUi();
     ui::guard(this, [this] { FormCreate(); });
 }
@@ -75,6 +71,7 @@ void Tfrm_liste::buildUi()
 {
     setWindowTitle(u"List/Report"_qs);
     resize(790, 495);
+    ui::centreOnFirstShow(this);
     QFont small = font();
     small.setPointSize(8);
     setFont(small);
@@ -83,55 +80,44 @@ void Tfrm_liste::buildUi()
     topBar->setObjectName(u"Panel1"_qs);
     topBar->setFixedHeight(29);
     ui::applyWindowColour(topBar);
+    ui::FormBuilder form(this);
+    form.on(topBar);
+    m_reportButton = form.onClick(form.button(u"BitBtn1"_qs, u"&Print Report"_qs, {}, u"Print list..."_qs),
+                                  [this] { BitBtn1Click(); });
+    m_labelButton = form.onClick(
+        form.button(u"BitBtn3"_qs, u"Print &Labels"_qs, {}, u"Print labels for the records in the list..."_qs),
+        [this] { BitBtn3Click(); });
+    m_mailButton =
+        form.onClick(form.button(u"BitBtn4"_qs, u"Send auto-mail to Listed..."_qs, {}), [this] { BitBtn4Click(); });
+    auto* found = form.add<QLabel>(u"Label1"_qs);
+    found->setText(u"Records found :"_qs);
+    m_count = form.add<QLineEdit>(u"Edit1"_qs);
+    m_count->setFixedWidth(80);
+    m_closeButton = form.onClick(form.button(u"BitBtn2"_qs, u"&Close"_qs, {}), [this] { BitBtn2Click(); });
+    m_returnCode = form.hidden<ui::TaggedLabel>(u"donusformu"_qs);
+    m_title = form.hidden<ui::TaggedLabel>(u"baslik"_qs);
+
     auto* bar = new QHBoxLayout(topBar);
     bar->setContentsMargins(2, 2, 2, 2);
-
-    auto addButton = [&](const QString& name, const QString& caption, const QString& hint) {
-        auto* button = new QPushButton(caption, topBar);
-        button->setObjectName(name);
-        button->setToolTip(hint);
-        bar->addWidget(button);
-        return button;
-    };
-    BitBtn1 = addButton(u"BitBtn1"_qs, u"&Print Report"_qs, u"Print list..."_qs);
-    connect(BitBtn1, &QPushButton::clicked, this, [this] { ui::guard(this, [this] { BitBtn1Click(); }); });
-    BitBtn3 = addButton(u"BitBtn3"_qs, u"Print &Labels"_qs, u"Print labels for the records in the list..."_qs);
-    connect(BitBtn3, &QPushButton::clicked, this, [this] { ui::guard(this, [this] { BitBtn3Click(); }); });
-    BitBtn4 = addButton(u"BitBtn4"_qs, u"Send auto-mail to Listed..."_qs, QString());
-    connect(BitBtn4, &QPushButton::clicked, this, [this] { ui::guard(this, [this] { BitBtn4Click(); }); });
-    auto* found = new QLabel(u"Records found :"_qs, topBar);
-    found->setObjectName(u"Label1"_qs);
-    bar->addWidget(found);
-    Edit1 = new QLineEdit(topBar);
-    Edit1->setObjectName(u"Edit1"_qs);
-    Edit1->setFixedWidth(80);
-    bar->addWidget(Edit1);
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{m_reportButton, m_labelButton, m_mailButton, found, m_count})
+        bar->addWidget(control);
     bar->addStretch();
-    BitBtn2 = addButton(u"BitBtn2"_qs, u"&Close"_qs, QString());
-    connect(BitBtn2, &QPushButton::clicked, this, [this] { ui::guard(this, [this] { BitBtn2Click(); }); });
+    bar->addWidget(m_closeButton);
 
-    m_donusformu = new ui::TaggedLabel(topBar);
-    m_donusformu->setObjectName(u"donusformu"_qs);
-    m_donusformu->hide();
-    m_baslik = new ui::TaggedLabel(topBar);
-    m_baslik->setObjectName(u"baslik"_qs);
-    m_baslik->hide();
-
-    DBGrid1 = new ui::DBGrid(this);
-    DBGrid1->setObjectName(u"DBGrid1"_qs);
-    DBGrid1->setToolTip(u"You can select a record from list."_qs);
-    DBGrid1->setDataSet(Query1);
-    DBGrid1->setStyleSheet(u"QHeaderView::section { background-color: rgb(230, 230, 255); }"_qs);
-    connect(DBGrid1, &QAbstractItemView::doubleClicked, this,
-            [this] { ui::guard(this, [this] { DBGrid1DblClick(); }); });
-    connect(DBGrid1, &ui::DBGrid::keyPressed, this,
-            [this](int key) { ui::guard(this, [&] { DBGrid1KeyPress(key); }); });
+    form.on(this);
+    m_grid = form.add<ui::DBGrid>(u"DBGrid1"_qs);
+    m_grid->setToolTip(u"You can select a record from list."_qs);
+    m_grid->setDataSet(m_result);
+    m_grid->setStyleSheet(u"QHeaderView::section { background-color: rgb(230, 230, 255); }"_qs);
+    form.onSignal(m_grid, &QAbstractItemView::doubleClicked, [this](const QModelIndex&) { DBGrid1DblClick(); });
+    form.onSignal(m_grid, &ui::DBGrid::keyPressed, [this](int key) { DBGrid1KeyPress(key); });
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(topBar);
-    layout->addWidget(DBGrid1);
+    layout->addWidget(m_grid);
 }
 
 void Tfrm_liste::FormCreate()
@@ -141,8 +127,8 @@ void Tfrm_liste::FormCreate()
 
 void Tfrm_liste::FormActivate()
 {
-    setWindowTitle(m_baslik->text());
-    Edit1->setText(QString::number(Query1->recordCount()));
+    setWindowTitle(m_title->text());
+    m_count->setText(QString::number(m_result->recordCount()));
 }
 
 void Tfrm_liste::DBGrid1KeyPress(int key)
@@ -154,11 +140,11 @@ void Tfrm_liste::DBGrid1KeyPress(int key)
 void Tfrm_liste::DBGrid1DblClick()
 {
     bool ok = false;
-    const int code = m_donusformu->text().toInt(&ok);
+    const int code = m_returnCode->text().toInt(&ok);
     if (!ok)
-        throw Error(u"'%1' is not a valid integer value"_qs.arg(m_donusformu->text()));
+        throw Error(u"'%1' is not a valid integer value"_qs.arg(m_returnCode->text()));
     if (code == 1 && m_recordRequest) {
-        const qint64 no = Query1->fieldByName(u"NO"_qs).asInteger();
+        const qint64 no = m_result->fieldByName(store::contact::RecordNumber).asInteger();
         m_recordRequest(int(no));
     }
     if (m_search)
@@ -166,51 +152,49 @@ void Tfrm_liste::DBGrid1DblClick()
     hide();
 }
 
-void Tfrm_liste::setPrinting(print::Tgenel* genel, store::DataSet* printSettings)
+void Tfrm_liste::setPrinting(print::Tgenel* printer, store::DataSet* printSettings)
 {
-    m_genel = genel;
+    m_printer = printer;
     m_printSettings = printSettings;
 }
 
 void Tfrm_liste::BitBtn1Click()
 {
-    if (!m_genel || !m_printSettings)
+    if (!m_printer || !m_printSettings)
         throw Error(u"Printing is not available."_qs);
     store::DataSet& settings = *m_printSettings;
     print::ReportInput input;
-    input.linePitchMm = int(settings.fieldByName(u"Liste Satır Aralığı"_qs).asInteger());
-    input.titleFont = {settings.fieldByName(u"Başlık Fontu Adı"_qs).asString(),
-                       int(settings.fieldByName(u"Başlık Fontu Boyutu"_qs).asInteger())};
-    input.listFont = {settings.fieldByName(u"Liste Fontu Adı"_qs).asString(),
-                      int(settings.fieldByName(u"Liste Fontu Boyutu"_qs).asInteger())};
-    input.title = m_baslik->text();
+    input.linePitchMm = int(settings.fieldByName(store::settings::ListLinePitch).asInteger());
+    input.titleFont = {settings.fieldByName(store::settings::TitleFontName).asString(),
+                       int(settings.fieldByName(store::settings::TitleFontSize).asInteger())};
+    input.listFont = {settings.fieldByName(store::settings::ListFontName).asString(),
+                      int(settings.fieldByName(store::settings::ListFontSize).asInteger())};
+    input.title = m_title->text();
     QList<int> fields;
-    for (int column = 0; column < DBGrid1->visibleColumnCount(); ++column) {
-        const int field = DBGrid1->fieldOfColumn(column);
-        const store::FieldDef& def = Query1->fieldDef(field);
+    for (int column = 0; column < m_grid->visibleColumnCount(); ++column) {
+        const int field = m_grid->fieldOfColumn(column);
+        const store::FieldDef& def = m_result->fieldDef(field);
         input.columns << print::ReportColumn{def.name, def.kind, def.size};
         fields << field;
     }
-    ListedRows rows(*Query1, fields);
+    ListedRows rows(*m_result, fields);
 
     // A failure part-way must not leave the buttons dead: they get back the captions they had.
-    const QString reportCaption = BitBtn1->text();
-    BitBtn1->setEnabled(false);
-    BitBtn1->setText(u"Yazıcı Meşgul"_qs);
-    BitBtn1->repaint(); // the run holds the event loop; show the busy caption now
-    Query1->disableControls();
+    const QString reportCaption = m_reportButton->text();
+    m_reportButton->setEnabled(false);
+    m_reportButton->setText(u"Yazıcı Meşgul"_qs);
+    m_reportButton->repaint(); // the run holds the event loop; show the busy caption now
+    m_result->disableControls();
     QString savedTo;
-    try {
-        savedTo = print::printReport(*m_genel, input, rows);
-    } catch (...) {
-        Query1->enableControls();
-        BitBtn1->setText(reportCaption);
-        BitBtn1->setEnabled(true);
-        throw;
+    {
+        OnFailure restoreCaption([&] { m_reportButton->setText(reportCaption); });
+        ScopeExit reenable([this] {
+            m_result->enableControls();
+            m_reportButton->setEnabled(true);
+        });
+        savedTo = print::printReport(*m_printer, input, rows);
     }
-    Query1->enableControls();
-    BitBtn1->setEnabled(true);
-    BitBtn1->setText(u"&Listeyi Yazıcıya Gönder"_qs);
+    m_reportButton->setText(u"&Listeyi Yazıcıya Gönder"_qs);
     if (!savedTo.isEmpty())
         ui::showMessage(this, u"No printer is installed: the report was saved to\n%1"_qs.arg(savedTo));
 }
@@ -218,19 +202,17 @@ void Tfrm_liste::BitBtn1Click()
 void Tfrm_liste::BitBtn4Click()
 {
     // A long list takes a while: the window repaints meanwhile but takes no click that could start another copy.
-    BitBtn4->setEnabled(false);
-    Query1->disableControls();
-    try {
-        fillMailList(*Query1, mailtablosu->connectionString(),
+    m_mailButton->setEnabled(false);
+    m_result->disableControls();
+    {
+        ScopeExit reenable([this] {
+            m_result->enableControls();
+            m_mailButton->setEnabled(true);
+        });
+        fillMailList(*m_result, m_result->connectionString(),
                      [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
-    } catch (...) {
-        Query1->enableControls();
-        BitBtn4->setEnabled(true);
-        throw;
+        m_result->first();
     }
-    Query1->first();
-    Query1->enableControls();
-    BitBtn4->setEnabled(true);
 
     auto* automail = new mail::Tfrm_automail(this);
     automail->edit7()->setText(u"Auto-Mail To List"_qs);
@@ -240,7 +222,7 @@ void Tfrm_liste::BitBtn4Click()
 
 void Tfrm_liste::BitBtn3Click()
 {
-    if (!m_genel)
+    if (!m_printer)
         throw Error(u"Printing is not available."_qs);
     print::LabelNameChoice nameChoice;
     print::LabelCompanyChoice companyChoice;
@@ -252,47 +234,47 @@ void Tfrm_liste::BitBtn3Click()
         companyChoice = dialog.companyChoice();
     }
     // The stored row, not what the print settings window holds unsaved.
-    Table1->close();
-    Table1->open();
+    m_settings->close();
+    m_settings->open();
 
     // A failure anywhere must not leave the buttons dead: they get back the captions they had.
-    const QString reportCaption = BitBtn1->text();
-    const QString labelCaption = BitBtn3->text();
-    for (QPushButton* button : {BitBtn1, BitBtn3}) {
+    const QString reportCaption = m_reportButton->text();
+    const QString labelCaption = m_labelButton->text();
+    for (QPushButton* button : {m_reportButton, m_labelButton}) {
         button->setEnabled(false);
         button->setText(u"Yazıcı Meşgul"_qs);
         button->repaint(); // the run holds the event loop; show the busy caption now
     }
     QString savedTo;
-    try {
-        eti->setConnectionString(Query1->connectionString());
+    {
+        OnFailure restoreButtons([&] {
+            m_settings->close();
+            m_reportButton->setText(reportCaption);
+            m_reportButton->setEnabled(true);
+            m_labelButton->setText(labelCaption);
+            m_labelButton->setEnabled(true);
+        });
+        m_labelEngine->setConnectionString(m_result->connectionString());
         const print::SettingsReader settings = [this](const QString& column) {
-            return Table1->fieldByName(column).value();
+            return m_settings->fieldByName(column).value();
         };
-        eti->setSheet(print::labelSheetFromSettings(settings));
+        m_labelEngine->setSheet(print::labelSheetFromSettings(settings));
         const print::LabelElements elements = print::labelElementsFromSettings(settings, nameChoice, companyChoice);
-        eti->clearFieldElements();
+        m_labelEngine->clearFieldElements();
         for (const print::LabelElement& e : elements.fields)
-            eti->AddFieldElement(e.xMm, e.yMm, e.text, e.fontName, e.fontSize, e.colour);
-        eti->clearTextElements();
+            m_labelEngine->AddFieldElement(e.xMm, e.yMm, e.text, e.fontName, e.fontSize, e.colour);
+        m_labelEngine->clearTextElements();
         for (const print::LabelElement& e : elements.texts)
-            eti->AddTextElement(e.xMm, e.yMm, e.text, e.fontName, e.fontSize, e.colour);
-        Table1->close();
-        eti->setSql(Query1->sql());
-        eti->setPrinter(m_genel);
-        savedTo = eti->PrintLabels();
-    } catch (...) {
-        Table1->close();
-        BitBtn1->setText(reportCaption);
-        BitBtn1->setEnabled(true);
-        BitBtn3->setText(labelCaption);
-        BitBtn3->setEnabled(true);
-        throw;
+            m_labelEngine->AddTextElement(e.xMm, e.yMm, e.text, e.fontName, e.fontSize, e.colour);
+        m_settings->close();
+        m_labelEngine->setSql(m_result->sql());
+        m_labelEngine->setPrinter(m_printer);
+        savedTo = m_labelEngine->PrintLabels();
     }
-    BitBtn1->setEnabled(true);
-    BitBtn1->setText(u"&Listeyi Yazıcıya Gönder"_qs);
-    BitBtn3->setEnabled(true);
-    BitBtn3->setText(u"&Etiket Dökümü"_qs);
+    m_reportButton->setEnabled(true);
+    m_reportButton->setText(u"&Listeyi Yazıcıya Gönder"_qs);
+    m_labelButton->setEnabled(true);
+    m_labelButton->setText(u"&Etiket Dökümü"_qs);
     if (!savedTo.isEmpty())
         ui::showMessage(this, print::savedPrintoutMessage(savedTo));
 }
@@ -304,7 +286,7 @@ void Tfrm_liste::BitBtn2Click()
 
 void Tfrm_liste::FormClose()
 {
-    Query1->close();
+    m_result->close();
 }
 
 void Tfrm_liste::changeEvent(QEvent* event)

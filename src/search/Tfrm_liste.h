@@ -39,15 +39,17 @@ public:
     /// How a pick reaches the main window: asks it for the record with this number.
     void setRecordRequest(std::function<void(int no)> request) { m_recordRequest = std::move(request); }
     /// The print helpers and the print settings window's view of the settings row, which the report reads.
-    void setPrinting(print::Tgenel* genel, store::DataSet* printSettings);
+    void setPrinting(print::Tgenel* printer, store::DataSet* printSettings);
 
-    store::QueryDataSet* query() const { return Query1; }
-    ui::DBGrid* grid() const { return DBGrid1; }
-    ui::TaggedLabel* donusformu() const { return m_donusformu; }
-    ui::TaggedLabel* baslik() const { return m_baslik; }
-    QPushButton* reportButton() const { return BitBtn1; }
-    QPushButton* labelButton() const { return BitBtn3; }
-    QPushButton* mailButton() const { return BitBtn4; }
+    store::QueryDataSet* query() const { return m_result; }
+    ui::DBGrid* grid() const { return m_grid; }
+    /// What a pick does ("donusformu"): 1 shows the picked record in the main window.
+    ui::TaggedLabel* returnCodeLabel() const { return m_returnCode; }
+    /// The list's title ("baslik"), shown as the window title and printed over the report.
+    ui::TaggedLabel* titleLabel() const { return m_title; }
+    QPushButton* reportButton() const { return m_reportButton; }
+    QPushButton* labelButton() const { return m_labelButton; }
+    QPushButton* mailButton() const { return m_mailButton; }
 
     void FormActivate();
     void DBGrid1DblClick();
@@ -59,7 +61,7 @@ public:
     void BitBtn4Click();
 
     /// The label engine; it keeps the last run's geometry, elements and statement.
-    print::TRaporV2* labelEngine() const { return eti; }
+    print::TRaporV2* labelEngine() const { return m_labelEngine; }
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -70,21 +72,19 @@ private:
     void FormCreate();
     void FormClose();
 
-    store::QueryDataSet* Query1;
-    store::TableDataSet* Table1;
-    store::QueryDataSet* maillistesisil;
-    store::TableDataSet* mailtablosu;
-    print::TRaporV2* eti;
-    ui::DBGrid* DBGrid1 = nullptr;
-    QPushButton* BitBtn1 = nullptr;
-    QPushButton* BitBtn2 = nullptr;
-    QPushButton* BitBtn3 = nullptr;
-    QPushButton* BitBtn4 = nullptr;
-    QLineEdit* Edit1 = nullptr;
-    ui::TaggedLabel* m_donusformu = nullptr;
-    ui::TaggedLabel* m_baslik = nullptr;
+    store::QueryDataSet* m_result;         // "Query1": the search result
+    store::TableDataSet* m_settings;       // "Table1": the print settings row, read afresh for labels
+    print::TRaporV2* m_labelEngine;        // "eti"
+    ui::DBGrid* m_grid = nullptr;          // "DBGrid1"
+    QPushButton* m_reportButton = nullptr; // "BitBtn1"
+    QPushButton* m_closeButton = nullptr;  // "BitBtn2"
+    QPushButton* m_labelButton = nullptr;  // "BitBtn3"
+    QPushButton* m_mailButton = nullptr;   // "BitBtn4"
+    QLineEdit* m_count = nullptr;          // "Edit1": how many rows the search found
+    ui::TaggedLabel* m_returnCode = nullptr;
+    ui::TaggedLabel* m_title = nullptr;
     Tfrm_arama* m_search = nullptr;
-    print::Tgenel* m_genel = nullptr;
+    print::Tgenel* m_printer = nullptr;
     store::DataSet* m_printSettings = nullptr;
     std::function<void(int)> m_recordRequest;
 };

@@ -1,8 +1,8 @@
 #include "Connection.h"
 
 #include "ConnectionString.h"
-#include "core/Error.h"
 #include "TurkishCollation.h"
+#include "core/Error.h"
 
 #include <QAtomicInteger>
 #include <QDate>
@@ -103,6 +103,26 @@ void execOrThrow(const QSqlDatabase& db, const QString& sql)
     QSqlQuery query(db);
     if (!query.exec(sql))
         throw DatabaseError(engineMessage(query.lastError()));
+}
+
+QSqlQuery runQuery(const QSqlDatabase& db, const QString& sql, const QVariantList& values)
+{
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    if (!query.prepare(sql))
+        throw DatabaseError(engineMessage(query.lastError()));
+    for (const QVariant& value : values)
+        query.addBindValue(value);
+    if (!query.exec())
+        throw DatabaseError(engineMessage(query.lastError()));
+    return query;
+}
+
+QString quotedIdentifier(const QString& identifier)
+{
+    QString text = identifier;
+    text.replace(u'"', u"\"\""_qs);
+    return u'"' + text + u'"';
 }
 
 Connection::Connection(const QString& connectionString)

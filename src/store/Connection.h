@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
+#include <QVariantList>
 
 #include <memory>
 
@@ -47,5 +49,12 @@ QString engineMessage(const QSqlError& error);
 
 /// Runs one statement on a connection and throws the engine's message when it fails.
 void execOrThrow(const QSqlDatabase& db, const QString& sql);
+
+/// Prepares one statement, binds `values` to its "?" marks in order and runs it, reading forward only; throws the
+/// engine's message when it fails.
+QSqlQuery runQuery(const QSqlDatabase& db, const QString& sql, const QVariantList& values = {});
+
+/// An identifier in the engine's own quotes ("a""b"), whatever characters it holds.
+QString quotedIdentifier(const QString& identifier);
 
 } // namespace corvella::store

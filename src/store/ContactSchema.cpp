@@ -5,6 +5,7 @@
 #include "DataSet.h"
 #include "TurkishCollation.h"
 #include "core/Error.h"
+#include "core/ScopeGuard.h"
 
 #include <QDir>
 #include <QFile>
@@ -149,30 +150,27 @@ void createContactFile(const QString& filePath)
     if (!QDir().mkpath(QFileInfo(filePath).absolutePath()))
         throw DatabaseError(
             u"Cannot create the folder '%1'."_qs.arg(QDir::toNativeSeparators(QFileInfo(filePath).absolutePath())));
-    try {
-        auto connection = Connection::openFile(filePath, true);
-        const QSqlDatabase db = connection->database();
-        execOrThrow(db, u"BEGIN"_qs);
-        for (const QString& statement : contactFileSchema())
-            execOrThrow(db, statement);
-        const auto settings = defaultPrintSettings();
-        QStringList columns, marks;
-        for (const auto& [name, value] : settings) {
-            columns << bracketed(name);
-            marks << u"?"_qs;
-        }
-        QSqlQuery insert(db);
-        insert.prepare(u"INSERT INTO "_qs + tables::Settings + u" ("_qs + columns.join(u", "_qs) + u") VALUES ("_qs +
-                       marks.join(u", "_qs) + u')');
-        for (const auto& [name, value] : settings)
-            insert.addBindValue(value);
-        if (!insert.exec())
-            throw DatabaseError(engineMessage(insert.lastError()));
-        execOrThrow(db, u"COMMIT"_qs);
-    } catch (...) {
-        QFile::remove(filePath);
-        throw;
+    // A file left half made would be refused next time as existing: take it away again.
+    OnFailure removeFile([&filePath] { QFile::remove(filePath); });
+    auto connection = Connection::openFile(filePath, true);
+    const QSqlDatabase db = connection->database();
+    execOrThrow(db, u"BEGIN"_qs);
+    for (const QString& statement : contactFileSchema())
+        execOrThrow(db, statement);
+    const auto settings = defaultPrintSettings();
+    QStringList columns, marks;
+    for (const auto& [name, value] : settings) {
+        columns << bracketed(name);
+        marks << u"?"_qs;
     }
+    QSqlQuery insert(db);
+    insert.prepare(u"INSERT INTO "_qs + tables::Settings + u" ("_qs + columns.join(u", "_qs) + u") VALUES ("_qs +
+                   marks.join(u", "_qs) + u')');
+    for (const auto& [name, value] : settings)
+        insert.addBindValue(value);
+    if (!insert.exec())
+        throw DatabaseError(engineMessage(insert.lastError()));
+    execOrThrow(db, u"COMMIT"_qs);
 }
 
 int nextRecordNumber(QueryDataSet& maxQuery)

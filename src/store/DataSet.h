@@ -1,7 +1,10 @@
 #pragma once
 
+#include "Field.h"
 #include "FieldDef.h"
+#include "RowCursor.h"
 
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QSqlDatabase>
@@ -14,45 +17,12 @@
 namespace corvella::store {
 
 class Connection;
-class DataSet;
 
 enum class DataSetState { Inactive, Browse, Edit, Insert };
 
-/// A handle on one field of a data set's current record.
-class Field {
-public:
-    Field(DataSet* dataSet, int index)
-        : m_dataSet(dataSet)
-        , m_index(index)
-    {}
-
-    int index() const { return m_index; }
-    const FieldDef& def() const;
-    const QString& name() const { return def().name; }
-    FieldKind kind() const { return def().kind; }
-    int size() const { return def().size; }
-
-    QVariant value() const;
-    bool isNull() const;
-    /// The value as text; NULL gives an empty text, numbers use the general format.
-    QString asString() const;
-    /// The value as a whole number; a fractional number is rounded, halves to even.
-    qint64 asInteger() const;
-    double asFloat() const;
-
-    void setValue(const QVariant& value);
-    /// Stores typed text, converted by the field's kind; an empty text stores NULL in a number field.
-    void setAsString(const QString& text);
-    void clear() { setValue(QVariant()); }
-
-private:
-    DataSet* m_dataSet;
-    int m_index;
-};
-
 /// A cursor over the rows of one table or query result on the contact file, with its own connection.
-/// Rows are addressed by their rowid and read in small blocks on demand, so the size of the table does not
-/// matter for opening or moving.
+/// Rows are addressed by their rowid and read in small blocks on demand (`RowCursor`), so the size of the table does
+/// not matter for opening or moving. The current record is held apart from the cursor while it is edited.
 class DataSet : public QObject {
     Q_OBJECT
 public:
@@ -72,9 +42,9 @@ public:
     void next();
     void prior();
     /// True after a move past the last row (or on an empty result), as a walking loop expects.
-    bool eof() const { return m_eof; }
+    bool eof() const { return !m_rows || m_rows->eof(); }
     /// True after a move before the first row, or at the first row right after `first()`.
-    bool bof() const { return m_bof; }
+    bool bof() const { return !m_rows || m_rows->bof(); }
     bool isEmpty() const;
     /// Whether a row lies before / after the current one (what a navigator shows).
     bool hasPriorRow() const;
@@ -132,10 +102,7 @@ signals:
 protected:
     explicit DataSet(QObject* parent);
 
-    struct Row {
-        qint64 rowid = 0;
-        QList<QVariant> values;
-    };
+    using Row = RowSource::Row;
 
     /// Opens the source on the connection: fills the field list and returns the quoted SQL name of a table whose
     /// rowids address the rows.
@@ -152,36 +119,26 @@ protected:
     void emitRecordChanged();
 
 private:
-    enum class Direction { Forward, Backward };
-    QList<Row> fetch(Direction direction, std::optional<qint64> after) const;
-    void showBlock(QList<Row> rows, int position);
-    void showEmpty();
+    /// Shows the cursor's row as the current record, after a move.
+    void showCursorRow();
     Row emptyRow() const;
     void requireActive() const;
     void requireModifiable() const;
     void setState(DataSetState state);
     void flushControls();
-    void resetNeighbours() const;
-    QString columnList() const;
 
     QString m_connectionString;
     std::unique_ptr<Connection> m_connection;
-    QString m_source;
+    std::optional<RowCursor> m_rows; // while open
     QList<FieldDef> m_fields;
     QList<bool> m_visible;
     int m_rowidAlias = -1;
 
     DataSetState m_state = DataSetState::Inactive;
-    QList<Row> m_block;
-    int m_blockPos = -1;
-    Row m_current;
-    Row m_original;
-    bool m_bof = true;
-    bool m_eof = true;
+    Row m_current;  // the record bound controls show, with any change not yet stored
+    Row m_original; // the record as it was when editing began
     bool m_modified = false;
     mutable std::optional<qint64> m_count;
-    mutable std::optional<bool> m_hasPrior;
-    mutable std::optional<bool> m_hasNext;
     int m_disableCount = 0;
     bool m_pendingRecordChanged = false;
     std::function<void(DataSet&)> m_beforePost;

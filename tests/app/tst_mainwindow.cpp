@@ -4,6 +4,9 @@
 #include "app/Startup.h"
 #include "app/Tfrm_about.h"
 #include "app/Tfrmkayit.h"
+#include "mail/HandlerError.h"
+#include "search/Tfrm_arama.h"
+#include "search/Tfrm_liste.h"
 #include "store/DataSet.h"
 #include "store/widgets/DBComboBox.h"
 #include "store/widgets/DBEdit.h"
@@ -14,7 +17,9 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
@@ -47,7 +52,10 @@ void typeInto(QWidget* widget, const QString& text)
 class MainWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    void looksAsDesigned();
+    void showsTheRecordEditorWithItsControls();
+    void windowsOpenCentred_data();
+    void windowsOpenCentred();
+    void mailHandlerErrorsReachTheErrorDisplay();
     void closeRequestsAreRefused();
     void exitWithoutChangesEndsAtOnce();
     void exitAsksAboutUnsavedChanges();
@@ -62,7 +70,7 @@ private slots:
     void aboutBoxNamesProgramAndVersion();
 };
 
-void MainWindowTest::looksAsDesigned()
+void MainWindowTest::showsTheRecordEditorWithItsControls()
 {
     test::ContactFileFixture fixture;
     app::Tfrmkayit window;
@@ -119,6 +127,45 @@ void MainWindowTest::looksAsDesigned()
     QCOMPARE(window.findChildren<ui::DBComboBox*>().first()->width(), 400);
     QCOMPARE(editFor(window, u"Adres 1"_qs)->width(), 288);
     QCOMPARE(editFor(window, u"Ad"_qs)->x(), 79);
+    // Every caption can be read in full beside its field.
+    const auto labels = pages->widget(0)->findChildren<QLabel*>();
+    QCOMPARE(labels.size(), 16);
+    for (const QLabel* label : labels)
+        QVERIFY2(label->width() >= label->fontMetrics().horizontalAdvance(label->text()), qPrintable(label->text()));
+}
+
+void MainWindowTest::windowsOpenCentred_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::newRow("main") << u"main"_qs;
+    QTest::newRow("search") << u"search"_qs;
+    QTest::newRow("list") << u"list"_qs;
+}
+
+// No window manager places them here, so without centring they would open at 0,0.
+void MainWindowTest::windowsOpenCentred()
+{
+    QFETCH(QString, window);
+    test::ContactFileFixture fixture;
+    app::Windows windows = app::createWindows();
+    QWidget* shown = window == u"main"_qs     ? static_cast<QWidget*>(windows.main.get())
+                     : window == u"search"_qs ? static_cast<QWidget*>(windows.search.get())
+                                              : static_cast<QWidget*>(windows.list.get());
+    shown->show();
+    QVERIFY(QTest::qWaitForWindowExposed(shown));
+    const QRect screen = shown->screen()->availableGeometry();
+    const QPoint offset = shown->frameGeometry().center() - screen.center();
+    QVERIFY2(offset.manhattanLength() <= 2, qPrintable(u"%1,%2"_qs.arg(offset.x()).arg(offset.y())));
+    QVERIFY(shown->x() > 0);
+}
+
+void MainWindowTest::mailHandlerErrorsReachTheErrorDisplay()
+{
+    test::DialogAnswers dialogs;
+    app::installHandlerErrorDisplay();
+    mail::reportHandlerError(u"Connection closed by the server"_qs);
+    mail::setHandlerErrorSink(nullptr);
+    QCOMPARE(dialogs.asked, QStringList{u"Connection closed by the server"_qs});
 }
 
 void MainWindowTest::closeRequestsAreRefused()

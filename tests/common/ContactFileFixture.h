@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <QVariantMap>
 
+#include <functional>
 #include <memory>
 
 namespace corvella::store {
@@ -24,10 +25,16 @@ public:
 
     /// Adds a contact with the given number and columns, written straight to the file.
     void addContact(int no, const QVariantMap& columns = {});
+    /// Adds contacts with the given numbers in one transaction; `columnsOf` gives each one's columns.
+    void addContacts(const QList<int>& numbers, const std::function<QVariantMap(int no)>& columnsOf = {});
+    /// The numbers from `first` to `last`, both included.
+    static QList<int> numbers(int first, int last);
     /// Runs one statement on the file and returns the first column of its first row.
     QVariant scalar(const QString& sql);
 
 private:
+    store::Connection& connection();
+
     QTemporaryDir m_dir;
     std::unique_ptr<store::Connection> m_connection;
 };

@@ -111,7 +111,6 @@ private slots:
     void okAndCancel_data();
     void okAndCancel();
     void advancedButtonOpensANewModalWindow();
-    void startupMakesTheWindowHidden();
     void colourDialogOffersPlainColours();
     void colourDialogKeepsAnOtherColour();
 };
@@ -452,15 +451,6 @@ void LabelSettingsTest::advancedButtonOpensANewModalWindow()
     QVERIFY(opened.at(0).isNull() && opened.at(1).isNull());
     QCOMPARE(seen, QList<double>({36.0, 36.0}));
     QCOMPARE(fixture.scalar(u"select [Sol Boşluk] from YAYAR"_qs).toDouble(), 7.0);
-}
-
-void LabelSettingsTest::startupMakesTheWindowHidden()
-{
-    test::ContactFileFixture fixture;
-    app::Windows windows = app::createWindows();
-    QVERIFY(windows.labelSettings);
-    QVERIFY(!windows.labelSettings->isVisible());
-    QVERIFY(windows.labelSettings->table()->isActive());
 }
 
 void LabelSettingsTest::colourDialogOffersPlainColours()

@@ -108,15 +108,15 @@ void SearchWindowsTest::reportLoadsTheContactConfiguration()
     auto& s = program.search();
     QCOMPARE(s.windowTitle(), u"Search..."_qs);
     QCOMPARE(s.checkBox(3)->text(), u"Company"_qs);
-    QCOMPARE(s.label(u"Alan"_qs, 5)->text(), u"Alt Sektör"_qs);
-    QCOMPARE(s.label(u"Aciklama"_qs, 8)->text(), u"Aralık"_qs);
+    QCOMPARE(s.row(5).column->text(), u"Alt Sektör"_qs);
+    QCOMPARE(s.row(8).kind->text(), u"Aralık"_qs);
     for (int row = 1; row <= 8; ++row)
         QVERIFY(!s.checkBox(row)->isHidden());
     QVERIFY(s.checkBox(9)->isHidden() && s.checkBox(10)->isHidden());
-    QCOMPARE(s.label(u"Listelenenalan"_qs, 1)->tag(), 7);
-    QCOMPARE(s.label(u"Listelenenalan"_qs, 7)->text(), u"e-mail"_qs);
-    QCOMPARE(s.configurationLabel(u"Label1"_qs)->tag(), 128);
-    QCOMPARE(s.configurationLabel(u"baslik"_qs)->text(), u"List/Report"_qs);
+    QCOMPARE(s.row(1).listedColumn->tag(), 7);
+    QCOMPARE(s.row(7).listedColumn->text(), u"e-mail"_qs);
+    QCOMPARE(s.orderLabel()->tag(), 128);
+    QCOMPARE(s.titleLabel()->text(), u"List/Report"_qs);
     QVERIFY(s.checkBox(1)->isChecked()); // row 01 starts ticked
     QVERIFY(s.findChild<QLineEdit*>(u"Edit012"_qs));
     QCOMPARE(s.findChild<QToolButton*>(u"SpeedButton2"_qs)->text(), u"&View "_qs);
@@ -195,7 +195,7 @@ void SearchWindowsTest::closeThenReportResetsRows()
     program.tick(7, u"x"_qs, u"y"_qs);
     s.findChild<QToolButton*>(u"SpeedButton1"_qs)->click();
     QVERIFY(!s.isVisible());
-    QCOMPARE(s.configurationLabel(u"Label1"_qs)->tag(), 0);
+    QCOMPARE(s.orderLabel()->tag(), 0);
     program.windows.main->BitBtn1Click();
     s.FormActivate();
     for (int row = 2; row <= 8; ++row) {
@@ -206,7 +206,7 @@ void SearchWindowsTest::closeThenReportResetsRows()
     QVERIFY(s.checkBox(1)->isChecked());
     QCOMPARE(s.firstField(1)->text(), QString());
     QVERIFY(!s.firstField(1)->isHidden());
-    QCOMPARE(s.configurationLabel(u"Label1"_qs)->tag(), 128);
+    QCOMPARE(s.orderLabel()->tag(), 128);
 }
 
 void SearchWindowsTest::listShowsCountTitlesAndHidesNumber()
@@ -292,7 +292,7 @@ void SearchWindowsTest::numberErrorStopsBeforeRunning()
 {
     Program program(people);
     auto& s = program.search();
-    s.label(u"Tip"_qs, 1)->setText(u"Sayı"_qs);
+    s.row(1).type->setText(u"Sayı"_qs);
     program.tick(1, u"on"_qs, u"20"_qs);
     test::DialogAnswers hook;
     program.view(u"Ad"_qs);

@@ -1,8 +1,7 @@
 #include "ContactFileFixture.h"
+#include "DataSetsOnFile.h"
 #include "DialogAnswers.h"
 
-#include "store/ConnectionString.h"
-#include "store/DataSet.h"
 #include "store/widgets/DBEdit.h"
 #include "store/widgets/DBGrid.h"
 #include "store/widgets/DBNavigator.h"
@@ -48,9 +47,7 @@ private slots:
 void BoundControlsTest::navigatorEnablesOnlyWhatCanAct()
 {
     test::ContactFileFixture fixture;
-    store::TableDataSet table;
-    table.setTableName(u"kayit"_qs);
-    table.setConnectionString(store::ContactConnectionString());
+    test::TableOnFile table(u"kayit"_qs);
     Nav navigator;
     navigator.setDataSet(&table);
     QCOMPARE(enabledButtons(navigator), u"000000000"_qs); // closed
@@ -61,9 +58,7 @@ void BoundControlsTest::navigatorEnablesOnlyWhatCanAct()
     QCOMPARE(enabledButtons(navigator), u"000010011"_qs);
     table.cancel();
 
-    fixture.addContact(11);
-    fixture.addContact(12);
-    fixture.addContact(13);
+    fixture.addContacts({11, 12, 13});
     table.close();
     table.open();
     QCOMPARE(enabledButtons(navigator), u"001111100"_qs); // on the first of three
@@ -92,9 +87,7 @@ void BoundControlsTest::deleteAsksFirst()
 {
     test::ContactFileFixture fixture;
     fixture.addContact(11);
-    store::TableDataSet table;
-    table.setTableName(u"kayit"_qs);
-    table.setConnectionString(store::ContactConnectionString());
+    test::TableOnFile table(u"kayit"_qs);
     table.open();
     Nav navigator;
     navigator.setDataSet(&table);
@@ -116,9 +109,7 @@ void BoundControlsTest::editShowsAndChangesTheCurrentRecord()
     test::ContactFileFixture fixture;
     fixture.addContact(11, {{u"Ad"_qs, u"Ayşe"_qs}});
     fixture.addContact(12, {{u"Ad"_qs, u"Burak"_qs}});
-    store::TableDataSet table;
-    table.setTableName(u"kayit"_qs);
-    table.setConnectionString(store::ContactConnectionString());
+    test::TableOnFile table(u"kayit"_qs);
     table.open();
     ui::DBEdit edit;
     edit.setDataSource(&table, u"Ad"_qs);
@@ -144,9 +135,7 @@ void BoundControlsTest::editShowsAndChangesTheCurrentRecord()
 void BoundControlsTest::numberEditRefusesText()
 {
     test::ContactFileFixture fixture;
-    store::TableDataSet settings;
-    settings.setTableName(u"YAYAR"_qs);
-    settings.setConnectionString(store::ContactConnectionString());
+    test::TableOnFile settings(u"YAYAR"_qs);
     settings.open();
     QWidget window;
     auto* edit = new ui::DBEdit(&window);
@@ -182,9 +171,7 @@ void BoundControlsTest::radioGroupStoresTheCaption()
 {
     test::ContactFileFixture fixture;
     fixture.scalar(u"update YAYAR set [Yazıcı Tipi] = 'Laser'"_qs);
-    store::TableDataSet settings;
-    settings.setTableName(u"YAYAR"_qs);
-    settings.setConnectionString(store::ContactConnectionString());
+    test::TableOnFile settings(u"YAYAR"_qs);
     settings.open();
     ui::DBRadioGroup group(u" Printer "_qs, {u"B/W"_qs, u"Color"_qs});
     group.setDataSource(&settings, u"Yazıcı Tipi"_qs);
@@ -201,9 +188,7 @@ void BoundControlsTest::gridShowsVisibleFieldsWithTitles()
 {
     test::ContactFileFixture fixture;
     fixture.addContact(11, {{u"Ad"_qs, u"Ali"_qs}, {u"Sehir"_qs, u"Van"_qs}});
-    store::QueryDataSet query;
-    query.setConnectionString(store::ContactConnectionString());
-    query.setSql({u"select [No], [Ad], [Sehir] from kayit"_qs});
+    test::QueryOnFile query({u"select [No], [Ad], [Sehir] from kayit"_qs});
     ui::DBGrid grid;
     grid.setDataSet(&query);
     query.open();
@@ -225,11 +210,8 @@ void BoundControlsTest::gridShowsVisibleFieldsWithTitles()
 void BoundControlsTest::gridFollowsAndMovesTheCursor()
 {
     test::ContactFileFixture fixture;
-    for (int no = 11; no <= 15; ++no)
-        fixture.addContact(no);
-    store::QueryDataSet query;
-    query.setConnectionString(store::ContactConnectionString());
-    query.setSql({u"select [No] from kayit"_qs});
+    fixture.addContacts(test::ContactFileFixture::numbers(11, 15));
+    test::QueryOnFile query({u"select [No] from kayit"_qs});
     ui::DBGrid grid;
     grid.setDataSet(&query);
     query.open();
@@ -252,9 +234,7 @@ void BoundControlsTest::gridScrollsAResultOfManyRows()
     test::ContactFileFixture fixture;
     fixture.scalar(u"with recursive n(i) as (select 11 union all select i + 1 from n where i < 20010) "
                    "insert into kayit ([No], [Ad]) select i, 'name ' || i from n"_qs);
-    store::QueryDataSet query;
-    query.setConnectionString(store::ContactConnectionString());
-    query.setSql({u"select [No], [Ad] from kayit"_qs});
+    test::QueryOnFile query({u"select [No], [Ad] from kayit"_qs});
     ui::DBGrid grid;
     grid.setDataSet(&query);
     query.open();

@@ -1,7 +1,6 @@
 #include "ContactFileFixture.h"
+#include "DataSetsOnFile.h"
 
-#include "store/ConnectionString.h"
-#include "store/DataSet.h"
 #include "store/TurkishCollation.h"
 
 #include <QSqlQuery>
@@ -110,9 +109,8 @@ void CollationTest::sqlUsesTheCollation()
     for (const QString& firm : firms)
         fixture.addContact(no++, {{u"Firma Adi"_qs, firm}});
 
-    store::QueryDataSet query;
-    query.setConnectionString(store::ContactConnectionString());
-    query.setSql({u" select "_qs, u"[Firma Adi]"_qs, u" from "_qs, u"kayit"_qs, u" ORDER BY [Firma Adi] "_qs});
+    test::QueryOnFile query(
+        {u" select "_qs, u"[Firma Adi]"_qs, u" from "_qs, u"kayit"_qs, u" ORDER BY [Firma Adi] "_qs});
     query.open();
     QStringList ordered;
     for (query.first(); !query.eof(); query.next())

@@ -1,10 +1,10 @@
 #include "ContactFileFixture.h"
+#include "DataSetsOnFile.h"
 
 #include "core/Error.h"
 #include "store/Connection.h"
 #include "store/ConnectionString.h"
 #include "store/ContactSchema.h"
-#include "store/DataSet.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -67,9 +67,7 @@ void ConnectionTest::dataSourceSurvivesSemicolonInFolder()
 void ConnectionTest::missingFileIsReportedWithItsPath()
 {
     test::ContactFileFixture fixture(false);
-    store::TableDataSet table;
-    table.setTableName(u"kayit"_qs);
-    table.setConnectionString(store::ContactConnectionString());
+    test::TableOnFile table(u"kayit"_qs);
     try {
         table.open();
         QFAIL("opening a missing file must fail");
@@ -91,9 +89,7 @@ void ConnectionTest::foreignFileIsRefusedAndLeftUntouched()
     file.write(content);
     file.close();
 
-    store::TableDataSet table;
-    table.setTableName(u"kayit"_qs);
-    table.setConnectionString(store::ContactConnectionString());
+    test::TableOnFile table(u"kayit"_qs);
     try {
         table.open();
         QFAIL("a foreign file must be refused");

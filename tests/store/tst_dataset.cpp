@@ -1,9 +1,8 @@
 #include "ContactFileFixture.h"
+#include "DataSetsOnFile.h"
 
 #include "core/Error.h"
-#include "store/ConnectionString.h"
 #include "store/ContactSchema.h"
-#include "store/DataSet.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -13,15 +12,11 @@ using namespace corvella;
 namespace {
 
 struct Contacts {
-    store::TableDataSet table;
-    store::QueryDataSet maxQuery;
+    test::TableOnFile table{u"kayit"_qs};
+    test::QueryOnFile maxQuery{{u"select max([No]) from kayit"_qs}};
 
     Contacts()
     {
-        table.setTableName(u"kayit"_qs);
-        table.setConnectionString(store::ContactConnectionString());
-        maxQuery.setConnectionString(store::ContactConnectionString());
-        maxQuery.setSql({u"select max([No]) from kayit"_qs});
         table.setBeforePost([this](store::DataSet& ds) {
             if (ds.state() == store::DataSetState::Insert)
                 ds.fieldByName(u"No"_qs).setValue(store::nextRecordNumber(maxQuery));
@@ -87,8 +82,7 @@ void DataSetTest::firstRecordOfEmptyFileIsEleven()
 void DataSetTest::nextNumberIsHighestPlusOne()
 {
     test::ContactFileFixture fixture;
-    for (int no : {11, 12, 20})
-        fixture.addContact(no);
+    fixture.addContacts({11, 12, 20});
     Contacts contacts;
     QCOMPARE(contacts.addThroughWindow(u"New"_qs), 21);
 }
@@ -96,8 +90,7 @@ void DataSetTest::nextNumberIsHighestPlusOne()
 void DataSetTest::editingKeepsTheNumber()
 {
     test::ContactFileFixture fixture;
-    for (int no : {11, 12, 20})
-        fixture.addContact(no, {{u"Ad"_qs, u"x"_qs}});
+    fixture.addContacts({11, 12, 20}, [](int) { return QVariantMap{{u"Ad"_qs, u"x"_qs}}; });
     Contacts contacts;
     QVERIFY(contacts.table.locate(u"No"_qs, 12));
     contacts.table.fieldByName(u"Ad"_qs).setAsString(u"Edited"_qs);
@@ -111,8 +104,7 @@ void DataSetTest::editingKeepsTheNumber()
 void DataSetTest::deletedHighestNumberIsReused()
 {
     test::ContactFileFixture fixture;
-    for (int no : {11, 12, 13})
-        fixture.addContact(no);
+    fixture.addContacts({11, 12, 13});
     Contacts contacts;
     contacts.table.last();
     QCOMPARE(contacts.table.fieldByName(u"No"_qs).asInteger(), 13);
@@ -197,11 +189,8 @@ void DataSetTest::refusedStoreStaysInEditMode()
 void DataSetTest::walkingSeesEveryRowOnceInBothDirections()
 {
     test::ContactFileFixture fixture;
-    QList<int> expected;
-    for (int no = 11; no < 11 + 150; ++no) { // more than one block of rows
-        fixture.addContact(no);
-        expected << no;
-    }
+    const QList<int> expected = test::ContactFileFixture::numbers(11, 160); // more than one block of rows
+    fixture.addContacts(expected);
     Contacts contacts;
     QCOMPARE(contacts.numbers(), expected);
     QVERIFY(contacts.table.eof());
@@ -243,8 +232,7 @@ void DataSetTest::fieldLookupIgnoresCase()
 void DataSetTest::locateFindsByKeyOrStays()
 {
     test::ContactFileFixture fixture;
-    for (int no : {11, 12, 13})
-        fixture.addContact(no, {{u"Ad"_qs, QString::number(no)}});
+    fixture.addContacts({11, 12, 13}, [](int no) { return QVariantMap{{u"Ad"_qs, QString::number(no)}}; });
     Contacts contacts;
     QVERIFY(contacts.table.locate(u"No"_qs, 12));
     QCOMPARE(contacts.table.fieldByName(u"Ad"_qs).asString(), u"12"_qs);
@@ -257,8 +245,7 @@ void DataSetTest::locateFindsByKeyOrStays()
 void DataSetTest::deletingMovesToTheNextRow()
 {
     test::ContactFileFixture fixture;
-    for (int no : {11, 12, 13})
-        fixture.addContact(no);
+    fixture.addContacts({11, 12, 13});
     Contacts contacts;
     QVERIFY(contacts.table.locate(u"No"_qs, 12));
     contacts.table.deleteRecord();
@@ -288,9 +275,7 @@ void DataSetTest::wholeNumbersRoundHalfToEven()
     QFETCH(qint64, whole);
     test::ContactFileFixture fixture;
     fixture.scalar(u"update YAYAR set [Liste Fontu Boyutu] = %1"_qs.arg(stored));
-    store::TableDataSet settings;
-    settings.setTableName(u"YAYAR"_qs);
-    settings.setConnectionString(store::ContactConnectionString());
+    test::TableOnFile settings(u"YAYAR"_qs);
     settings.open();
     QCOMPARE(settings.fieldByName(u"Liste Fontu Boyutu"_qs).asInteger(), whole);
     QCOMPARE(settings.fieldByName(u"Liste Fontu Boyutu"_qs).kind(), store::FieldKind::Float);
@@ -299,9 +284,7 @@ void DataSetTest::wholeNumbersRoundHalfToEven()
 void DataSetTest::numberTextIsConvertedOrRefused()
 {
     test::ContactFileFixture fixture;
-    store::TableDataSet settings;
-    settings.setTableName(u"YAYAR"_qs);
-    settings.setConnectionString(store::ContactConnectionString());
+    test::TableOnFile settings(u"YAYAR"_qs);
     settings.open();
     const QLocale saved;
     QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
@@ -324,12 +307,11 @@ void DataSetTest::numberTextIsConvertedOrRefused()
 void DataSetTest::querySnapshotIsStableAndCounted()
 {
     test::ContactFileFixture fixture;
-    for (int no = 11; no <= 15; ++no)
-        fixture.addContact(no, {{u"Sehir"_qs, no % 2 ? u"İzmir"_qs : u"Ankara"_qs}});
-    store::QueryDataSet query;
-    query.setConnectionString(store::ContactConnectionString());
-    query.setSql({u" select "_qs, u"[No], "_qs, u" [Sehir] "_qs, u" from "_qs, u"kayit"_qs, u" where "_qs,
-                  u" ([Sehir]>='izmir') and ([Sehir]<='İZMİR')  "_qs});
+    fixture.addContacts(test::ContactFileFixture::numbers(11, 15), [](int no) {
+        return QVariantMap{{u"Sehir"_qs, no % 2 ? u"İzmir"_qs : u"Ankara"_qs}};
+    });
+    test::QueryOnFile query({u" select "_qs, u"[No], "_qs, u" [Sehir] "_qs, u" from "_qs, u"kayit"_qs, u" where "_qs,
+                             u" ([Sehir]>='izmir') and ([Sehir]<='İZMİR')  "_qs});
     query.open();
     QCOMPARE(query.recordCount(), 3);
     // Rows added after opening do not join the open result.
@@ -350,9 +332,7 @@ void DataSetTest::queryFieldsAreNamedAsTheStatementSpellsThem()
 {
     test::ContactFileFixture fixture;
     fixture.addContact(11, {{u"E-mail"_qs, u"a@b.tr"_qs}});
-    store::QueryDataSet query;
-    query.setConnectionString(store::ContactConnectionString());
-    query.setSql({u" select "_qs, u"[no], "_qs, u" [e-mail] "_qs, u" from "_qs, u"kayit"_qs});
+    test::QueryOnFile query({u" select "_qs, u"[no], "_qs, u" [e-mail] "_qs, u" from "_qs, u"kayit"_qs});
     query.open();
     QCOMPARE(query.fieldDef(0).name, u"no"_qs);
     QCOMPARE(query.fieldDef(1).name, u"e-mail"_qs);
@@ -364,9 +344,7 @@ void DataSetTest::queryIsReadOnly()
 {
     test::ContactFileFixture fixture;
     fixture.addContact(11);
-    store::QueryDataSet query;
-    query.setConnectionString(store::ContactConnectionString());
-    query.setSql({u"select * from kayit"_qs});
+    test::QueryOnFile query({u"select * from kayit"_qs});
     query.open();
     QVERIFY_THROWS_EXCEPTION(DatabaseError, query.fieldByName(u"Ad"_qs).setAsString(u"x"_qs));
     QVERIFY_THROWS_EXCEPTION(DatabaseError, query.deleteRecord());
@@ -377,11 +355,10 @@ void DataSetTest::queryIsReadOnly()
 void DataSetTest::queryReachesAnyRowDirectly()
 {
     test::ContactFileFixture fixture;
-    for (int no = 11; no < 11 + 700; ++no)
-        fixture.addContact(no, {{u"Ad"_qs, u"n%1"_qs.arg(no)}});
-    store::QueryDataSet query;
-    query.setConnectionString(store::ContactConnectionString());
-    query.setSql({u"select [No], [Ad] from kayit order by [No] desc"_qs});
+    fixture.addContacts(test::ContactFileFixture::numbers(11, 710), [](int no) {
+        return QVariantMap{{u"Ad"_qs, u"n%1"_qs.arg(no)}};
+    });
+    test::QueryOnFile query({u"select [No], [Ad] from kayit order by [No] desc"_qs});
     query.open();
     QCOMPARE(query.valueAt(0, 0).toInt(), 710);
     QCOMPARE(query.valueAt(699, 1).toString(), u"n11"_qs);
@@ -406,9 +383,7 @@ void DataSetTest::execSqlRunsADelete()
     test::ContactFileFixture fixture;
     fixture.scalar(u"insert into maillist values ('a@b.tr')"_qs);
     fixture.scalar(u"insert into maillist values ('')"_qs);
-    store::QueryDataSet remove;
-    remove.setConnectionString(store::ContactConnectionString());
-    remove.setSql({u"delete from maillist"_qs});
+    test::QueryOnFile remove({u"delete from maillist"_qs});
     QCOMPARE(remove.execSql(), 2);
     QCOMPARE(fixture.scalar(u"select count(*) from maillist"_qs).toInt(), 0);
 }
@@ -416,8 +391,7 @@ void DataSetTest::execSqlRunsADelete()
 void DataSetTest::disabledControlsHearOneChangeAtTheEnd()
 {
     test::ContactFileFixture fixture;
-    for (int no = 11; no <= 20; ++no)
-        fixture.addContact(no);
+    fixture.addContacts(test::ContactFileFixture::numbers(11, 20));
     Contacts contacts;
     QSignalSpy spy(&contacts.table, &store::DataSet::recordChanged);
     contacts.table.disableControls();

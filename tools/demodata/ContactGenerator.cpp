@@ -1,7 +1,8 @@
 #include "ContactGenerator.h"
 
-#include "store/ContactSchema.h"
 #include "core/Error.h"
+#include "store/Columns.h"
+#include "store/ContactSchema.h"
 
 #include <algorithm>
 #include <iterator>
@@ -55,40 +56,41 @@ uint64_t Random::next()
 }
 
 struct ContactGenerator::Contact {
-    QVariant ad, soyad, email, meslek, firma, isTel, evTel, cepTel, dahili, faks, adres1, adres2, postaKodu, sehir,
-        fatAdres1, fatAdres2, vergiDairesi, vergiNo, ekBilgi, sektor, altSektor;
+    QVariant firstName, lastName, email, occupation, company, workPhone, homePhone, mobilePhone, extension, fax,
+        address1, address2, postalCode, city, invoiceAddress1, invoiceAddress2, taxOffice, taxNumber, notes, sector,
+        subSector;
 };
 
 ContactGenerator::ContactGenerator(uint64_t seed)
     : m_random(seed)
 {
-    const std::pair<const char*, QVariant Contact::*> members[] = {
-        {"Ad", &Contact::ad},
-        {"Soyad", &Contact::soyad},
-        {"E-mail", &Contact::email},
-        {"Meslek", &Contact::meslek},
-        {"Firma Adi", &Contact::firma},
-        {"Is Telefonu", &Contact::isTel},
-        {"Ev Telefonu", &Contact::evTel},
-        {"Cep Telefonu", &Contact::cepTel},
-        {"Dahili N#", &Contact::dahili},
-        {"Faks", &Contact::faks},
-        {"Adres 1", &Contact::adres1},
-        {"Adres 2", &Contact::adres2},
-        {"Posta Kodu", &Contact::postaKodu},
-        {"Sehir", &Contact::sehir},
-        {"Fat# Adresi 1", &Contact::fatAdres1},
-        {"Fat# Adresi 2", &Contact::fatAdres2},
-        {"Vergi Dairesi", &Contact::vergiDairesi},
-        {"Vergi N#", &Contact::vergiNo},
-        {"Ek Bilgi", &Contact::ekBilgi},
-        {"Sektör", &Contact::sektor},
-        {"Alt Sektör", &Contact::altSektor},
+    const std::pair<const QString&, QVariant Contact::*> members[] = {
+        {store::contact::FirstName, &Contact::firstName},
+        {store::contact::LastName, &Contact::lastName},
+        {store::contact::Email, &Contact::email},
+        {store::contact::Occupation, &Contact::occupation},
+        {store::contact::Company, &Contact::company},
+        {store::contact::WorkPhone, &Contact::workPhone},
+        {store::contact::HomePhone, &Contact::homePhone},
+        {store::contact::MobilePhone, &Contact::mobilePhone},
+        {store::contact::Extension, &Contact::extension},
+        {store::contact::Fax, &Contact::fax},
+        {store::contact::Address1, &Contact::address1},
+        {store::contact::Address2, &Contact::address2},
+        {store::contact::PostalCode, &Contact::postalCode},
+        {store::contact::City, &Contact::city},
+        {store::contact::InvoiceAddress1, &Contact::invoiceAddress1},
+        {store::contact::InvoiceAddress2, &Contact::invoiceAddress2},
+        {store::contact::TaxOffice, &Contact::taxOffice},
+        {store::contact::TaxNumber, &Contact::taxNumber},
+        {store::contact::Notes, &Contact::notes},
+        {store::contact::Sector, &Contact::sector},
+        {store::contact::SubSector, &Contact::subSector},
     };
     // Matched by name, so a column added to the table without a generator for it is noticed at once.
     for (const store::ContactColumn& column : store::contactColumns()) {
         const auto found = std::find_if(std::begin(members), std::end(members),
-                                        [&](const auto& member) { return column.name == QString::fromUtf8(member.first); });
+                                        [&](const auto& member) { return column.name == member.first; });
         if (found == std::end(members))
             throw Error(u"No demo values for the column '%1'."_qs.arg(column.name));
         m_slots.append({found->second, column.size});
@@ -370,14 +372,14 @@ void ContactGenerator::makePerson(Contact& c, bool turkish)
         const uint32_t index = m_random.below(uint32_t(m_surnameTr.size()));
         // Some people are typed in capitals, which the Turkish collation must still order correctly.
         surname = m_random.chance(4) ? m_surnameTrUpper.at(index) : m_surnameTr.at(index);
-        c.meslek = maybe(m_random, 80, m_random.pick(m_occupations));
+        c.occupation = maybe(m_random, 80, m_random.pick(m_occupations));
     } else {
         first = m_random.pick(m_foreignFirst);
         surname = m_random.pick(m_surnameForeign);
-        c.meslek = maybe(m_random, 75, m_random.pick(m_foreignOccupations));
+        c.occupation = maybe(m_random, 75, m_random.pick(m_foreignOccupations));
     }
-    c.ad = maybe(m_random, 96, first);
-    c.soyad = maybe(m_random, 95, surname);
+    c.firstName = maybe(m_random, 96, first);
+    c.lastName = maybe(m_random, 95, surname);
 }
 
 void ContactGenerator::makeCompany(Contact& c, bool turkish, const Sector& sector, QString& domainStem)
@@ -406,7 +408,7 @@ void ContactGenerator::makeCompany(Contact& c, bool turkish, const Sector& secto
     }
     if (m_random.chance(5))
         name = turkishUpper(name);
-    c.firma = name;
+    c.company = name;
 }
 
 QString ContactGenerator::makeAddress(Contact& c, const City& city)
@@ -437,15 +439,15 @@ QString ContactGenerator::makeAddress(Contact& c, const City& city)
         line1 = street.startsWith(u'#') ? number + u' ' + street.mid(1) : street + u' ' + number;
         line2 = district;
     }
-    c.adres1 = maybe(m_random, 85, line1);
-    c.adres2 = maybe(m_random, 60, line2);
-    c.postaKodu = maybe(m_random, 70, fillPattern(m_random, city.postalPattern));
-    c.sehir = maybe(m_random, 92, city.turkish && m_random.chance(8) ? turkishUpper(city.name) : city.name);
+    c.address1 = maybe(m_random, 85, line1);
+    c.address2 = maybe(m_random, 60, line2);
+    c.postalCode = maybe(m_random, 70, fillPattern(m_random, city.postalPattern));
+    c.city = maybe(m_random, 92, city.turkish && m_random.chance(8) ? turkishUpper(city.name) : city.name);
     if (city.turkish && m_random.chance(15)) {
-        c.fatAdres1 = line1;
-        c.fatAdres2 = line2;
+        c.invoiceAddress1 = line1;
+        c.invoiceAddress2 = line2;
     } else {
-        c.fatAdres1 = c.fatAdres2 = QVariant();
+        c.invoiceAddress1 = c.invoiceAddress2 = QVariant();
     }
     return district;
 }
@@ -462,38 +464,38 @@ void ContactGenerator::next(QVariantList& values)
     if (companyRoll < 78)
         makeCompany(c, turkish, sector, domainStem);
     else if (companyRoll < 82)
-        c.firma = QString(u""_qs);
+        c.company = QString(u""_qs);
     const bool hasCompany = !domainStem.isEmpty();
     if (hasCompany || m_random.chance(20)) {
-        c.sektor = maybe(m_random, 90, sector.name);
-        c.altSektor = maybe(m_random, 75, m_random.pick(sector.subSectors));
+        c.sector = maybe(m_random, 90, sector.name);
+        c.subSector = maybe(m_random, 75, m_random.pick(sector.subSectors));
     }
 
     const QList<City>& cities = turkish ? m_citiesTr : m_citiesForeign;
     const City& city = cities.at(m_random.below(uint32_t(cities.size())));
     const QString district = makeAddress(c, city);
     if (hasCompany && city.turkish && m_random.chance(70))
-        c.vergiDairesi = QString(district + u" V.D.");
+        c.taxOffice = QString(district + u" V.D.");
 
-    c.isTel = maybe(m_random, hasCompany ? 85 : 30, landline(city));
-    c.dahili = hasCompany && m_random.chance(30)
-                   ? QVariant(QString::number(10 + m_random.below(m_random.chance(50) ? 90 : 9990)))
-                   : QVariant();
-    c.evTel = maybe(m_random, 35, landline(city));
-    c.cepTel = maybe(m_random, 80, mobile(city));
-    c.faks = maybe(m_random, hasCompany ? 30 : 3, landline(city));
+    c.workPhone = maybe(m_random, hasCompany ? 85 : 30, landline(city));
+    c.extension = hasCompany && m_random.chance(30)
+                      ? QVariant(QString::number(10 + m_random.below(m_random.chance(50) ? 90 : 9990)))
+                      : QVariant();
+    c.homePhone = maybe(m_random, 35, landline(city));
+    c.mobilePhone = maybe(m_random, 80, mobile(city));
+    c.fax = maybe(m_random, hasCompany ? 30 : 3, landline(city));
 
     if (hasCompany && m_random.chance(75)) {
         QString taxNumber;
         appendDigits(taxNumber, 10);
-        c.vergiNo = taxNumber;
+        c.taxNumber = taxNumber;
     }
 
     const QString domain = hasCompany && m_random.chance(70) ? domainStem : m_random.pick(m_freeMail);
-    const QString mail = mailAddress(c.ad.toString(), c.soyad.toString(), domain);
+    const QString mail = mailAddress(c.firstName.toString(), c.lastName.toString(), domain);
     if (!mail.isEmpty())
         c.email = maybe(m_random, 80, mail);
-    c.ekBilgi = maybe(m_random, 22, m_random.pick(m_notes));
+    c.notes = maybe(m_random, 22, m_random.pick(m_notes));
 
     if (values.size() != m_slots.size())
         values.resize(m_slots.size());

@@ -2,9 +2,11 @@
 
 #include "ContactGenerator.h"
 
+#include "core/Error.h"
+#include "core/ScopeGuard.h"
+#include "store/Columns.h"
 #include "store/Connection.h"
 #include "store/ContactSchema.h"
-#include "core/Error.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -80,7 +82,8 @@ public:
         if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
             throw DatabaseError(u"The contact file is not open through SQLite."_qs);
         m_db = *static_cast<sqlite3* const*>(handle.constData());
-        QByteArray sql = "INSERT INTO kayit ([No]";
+        QByteArray sql =
+            "INSERT INTO " + store::tables::Contacts.toUtf8() + " ([" + store::contact::RecordNumber.toUtf8() + ']';
         QByteArray marks = "?";
         for (const store::ContactColumn& column : store::contactColumns()) {
             sql += ", [" + column.name.toUtf8() + ']';
@@ -126,7 +129,8 @@ private:
 qint64 firstFreeNumber(const QSqlDatabase& db)
 {
     QSqlQuery query(db);
-    if (!query.exec(u"SELECT max([No]) FROM kayit"_qs) || !query.next())
+    if (!query.exec(u"SELECT max(["_qs + store::contact::RecordNumber + u"]) FROM "_qs + store::tables::Contacts) ||
+        !query.next())
         throw DatabaseError(store::engineMessage(query.lastError()));
     // Numbering of a new file starts at 11, as the program's own does.
     return query.value(0).isNull() ? 11 : query.value(0).toLongLong() + 1;
@@ -148,16 +152,12 @@ void run(const Options& options)
         demodata::ContactGenerator generator(options.seed);
         QVariantList values;
         store::execOrThrow(db, u"BEGIN"_qs);
-        try {
-            for (qint64 i = 0; i < options.rows; ++i) {
-                generator.next(values);
-                inserter.insert(first + i, values);
-            }
-            store::execOrThrow(db, u"COMMIT"_qs);
-        } catch (...) {
-            QSqlQuery(db).exec(u"ROLLBACK"_qs);
-            throw;
+        OnFailure rollback([&db] { QSqlQuery(db).exec(u"ROLLBACK"_qs); });
+        for (qint64 i = 0; i < options.rows; ++i) {
+            generator.next(values);
+            inserter.insert(first + i, values);
         }
+        store::execOrThrow(db, u"COMMIT"_qs);
     }
 
     const QString range = options.rows > 0 ? u" (No %1-%2)"_qs.arg(first).arg(first + options.rows - 1) : QString();

@@ -1,0 +1,133 @@
+// The data set's editing half: changing fields, storing, discarding and deleting records.
+#include "DataSet.h"
+
+#include "core/Error.h"
+
+namespace corvella::store {
+
+void DataSet::requireModifiable() const
+{
+    requireActive();
+    if (!canModify())
+        throw DatabaseError(u"Cannot modify a read-only dataset"_qs);
+}
+
+void DataSet::setValue(int index, const QVariant& value)
+{
+    requireModifiable();
+    if (index < 0 || index >= m_fields.size())
+        throw DatabaseError(u"Field index %1 out of range"_qs.arg(index));
+    if (m_state == DataSetState::Browse) {
+        if (isEmpty())
+            insert();
+        else
+            edit();
+    }
+    QVariant& slot = m_current.values[index];
+    if (sameValue(slot, value))
+        return;
+    slot = value;
+    m_modified = true;
+    emit fieldChanged(index);
+}
+
+void DataSet::edit()
+{
+    requireModifiable();
+    if (isEditing())
+        return;
+    if (isEmpty()) {
+        insert();
+        return;
+    }
+    m_original = m_current;
+    m_modified = false;
+    setState(DataSetState::Edit);
+}
+
+void DataSet::insert()
+{
+    requireModifiable();
+    checkBrowseMode();
+    m_original = m_current;
+    m_current = emptyRow();
+    m_modified = false;
+    setState(DataSetState::Insert);
+    emitRecordChanged();
+}
+
+void DataSet::post()
+{
+    requireActive();
+    if (!isEditing())
+        return;
+    flushControls();
+    if (m_beforePost)
+        m_beforePost(*this);
+
+    const RowSource& source = m_rows->source();
+    qint64 rowid = m_current.rowid;
+    if (m_state == DataSetState::Insert) {
+        rowid = source.insert(m_current.values);
+        if (m_count)
+            ++*m_count;
+    } else if (source.update(m_current.rowid, m_original.values, m_current.values)) {
+        // A changed rowid alias moves the row to its new number.
+        if (m_rowidAlias >= 0 && !m_current.values.at(m_rowidAlias).isNull())
+            rowid = m_current.values.at(m_rowidAlias).toLongLong();
+    }
+    m_modified = false;
+    setState(DataSetState::Browse);
+    moveToRowid(rowid);
+}
+
+void DataSet::cancel()
+{
+    if (!isEditing())
+        return;
+    m_modified = false;
+    m_current = isEmpty() ? emptyRow() : m_original;
+    setState(DataSetState::Browse);
+    emitRecordChanged();
+}
+
+void DataSet::flushControls()
+{
+    m_updateFailure.clear();
+    emit updatingRecord();
+    if (!m_updateFailure.isEmpty())
+        throw DatabaseError(std::exchange(m_updateFailure, QString()));
+}
+
+void DataSet::checkBrowseMode()
+{
+    if (!isEditing())
+        return;
+    flushControls();
+    if (m_modified)
+        post();
+    else
+        cancel();
+}
+
+void DataSet::deleteRecord()
+{
+    requireModifiable();
+    if (m_state == DataSetState::Insert) {
+        cancel();
+        return;
+    }
+    if (m_state == DataSetState::Edit)
+        cancel();
+    if (isEmpty())
+        throw DatabaseError(u"Cannot perform this operation on an empty dataset"_qs);
+    const qint64 rowid = m_current.rowid;
+    m_rows->source().remove(rowid);
+    if (m_count && *m_count > 0)
+        --*m_count;
+    m_rows->moveAfterRemoved(rowid);
+    showCursorRow();
+    emitRecordChanged();
+}
+
+} // namespace corvella::store

@@ -1,0 +1,77 @@
+#include "Connection.h"
+#include "DataSet.h"
+#include "QuerySnapshot.h"
+
+namespace corvella::store {
+
+namespace {
+
+constexpr int PageSize = 256;
+constexpr int MaxCachedPages = 64;
+
+} // namespace
+
+QueryDataSet::QueryDataSet(QObject* parent)
+    : DataSet(parent)
+{}
+
+QString QueryDataSet::sqlText() const
+{
+    QString text;
+    for (const QString& line : m_sql)
+        text += line + u"\r\n"_qs;
+    return text;
+}
+
+int QueryDataSet::execSql()
+{
+    Connection connection(connectionString());
+    const QSqlQuery query = runQuery(connection.database(), sqlText());
+    return query.numRowsAffected();
+}
+
+QString QueryDataSet::openSource(QSqlDatabase db)
+{
+    m_pages.clear();
+    const QString statement = sqlText();
+    const QString table = snapshot::create(db, statement);
+    setFields(snapshot::fields(db, statement), -1);
+    setKnownRecordCount(snapshot::rowCount(db));
+    return table;
+}
+
+void QueryDataSet::closeSource(QSqlDatabase db)
+{
+    m_pages.clear();
+    snapshot::drop(db);
+}
+
+qint64 QueryDataSet::recNo() const
+{
+    return isActive() && !isEmpty() ? currentRowid() - 1 : -1;
+}
+
+void QueryDataSet::moveTo(qint64 row)
+{
+    if (!isActive() || row < 0 || row >= recordCount() || row == recNo())
+        return;
+    moveToRowid(row + 1);
+}
+
+QVariant QueryDataSet::valueAt(qint64 row, int field) const
+{
+    if (!isActive() || row < 0 || row >= recordCount())
+        return {};
+    const qint64 page = row / PageSize;
+    auto it = m_pages.constFind(page);
+    if (it == m_pages.constEnd()) {
+        if (m_pages.size() >= MaxCachedPages)
+            m_pages.clear();
+        it = m_pages.insert(page, readRows(page * PageSize + 1, PageSize));
+    }
+    const QList<Row>& rows = *it;
+    const qint64 offset = row - page * PageSize;
+    return offset < rows.size() ? rows.at(offset).values.value(field) : QVariant();
+}
+
+} // namespace corvella::store
