@@ -9,6 +9,7 @@
 #include "store/ConnectDataSets.h"
 #include "store/DataSet.h"
 #include "ui/Dialogs.h"
+#include "ui/FormBuilder.h"
 #include "ui/InputBox.h"
 #include "ui/WindowStyle.h"
 
@@ -34,25 +35,11 @@ namespace corvella::mail {
 
 namespace {
 
-QLineEdit* lineEdit(const QString& objectName, QWidget* page)
-{
-    auto* field = new QLineEdit(page);
-    field->setObjectName(objectName);
-    return field;
-}
-
 /// The "Security" choice at `index`: none, STARTTLS, TLS from the first byte.
 SmtpSecurity securityAt(int index)
 {
     constexpr std::array choices{SmtpSecurity::None, SmtpSecurity::StartTls, SmtpSecurity::ImplicitTls};
     return choices[std::clamp(index, 0, int(choices.size()) - 1)];
-}
-
-QPushButton* button(const QString& objectName, const QString& caption, QWidget* parent)
-{
-    auto* result = new QPushButton(caption, parent);
-    result->setObjectName(objectName);
-    return result;
 }
 
 } // namespace
@@ -85,27 +72,22 @@ void Tfrm_automail::buildUi()
     setGeometry(192, 109, 591, 454);
     ui::applyWindowColour(this);
 
-    m_closeButton = button(u"BitBtn2"_qs, u"&Kapat"_qs, this);
+    ui::FormBuilder form(this);
+    m_closeButton =
+        form.onClick(form.button(u"BitBtn2"_qs, u"&Kapat"_qs, {}, u"Bu tuşa basıldığında pencere kapanır."_qs),
+                     [this] { BitBtn2Click(); });
     m_closeButton->setFlat(true);
-    m_closeButton->setToolTip(u"Bu tuşa basıldığında pencere kapanır."_qs);
     m_closeButton->setStyleSheet(u"color: red;"_qs);
-    connect(m_closeButton, &QPushButton::clicked, this, [this] { ui::guard(this, [this] { BitBtn2Click(); }); });
-
-    m_pages = new QTabWidget(this);
-    m_pages->setObjectName(u"PageControl1"_qs);
-    m_connectionPage = new QWidget;
-    m_connectionPage->setObjectName(u"TabSheet1"_qs);
-    m_messagePage = new QWidget;
-    m_messagePage->setObjectName(u"TabSheet2"_qs);
+    m_pages = form.add<QTabWidget>(u"PageControl1"_qs);
+    m_connectionPage = form.add<QWidget>(u"TabSheet1"_qs);
+    m_messagePage = form.add<QWidget>(u"TabSheet2"_qs);
     m_pages->addTab(m_connectionPage, u"Connection Info"_qs);
     m_pages->addTab(m_messagePage, u"Send Mail"_qs);
     for (QWidget* page : {m_connectionPage, m_messagePage})
         ui::applyWindowColour(page);
-    buildConnectionPage();
-    buildMessagePage();
-
-    m_statusBar = new QStatusBar(this);
-    m_statusBar->setObjectName(u"StatusBar1"_qs);
+    buildConnectionPage(form.on(m_connectionPage));
+    buildMessagePage(form.on(m_messagePage));
+    m_statusBar = form.on(this).add<QStatusBar>(u"StatusBar1"_qs);
     m_statusBar->setSizeGripEnabled(false);
     ui::applyWindowColour(m_statusBar);
 
@@ -120,28 +102,26 @@ void Tfrm_automail::buildUi()
     m_pages->setCurrentWidget(m_connectionPage);
 }
 
-void Tfrm_automail::buildConnectionPage()
+void Tfrm_automail::buildConnectionPage(ui::FormBuilder& form)
 {
-    QWidget* page = m_connectionPage;
-    m_serverEdit = lineEdit(u"Edit1"_qs, page);
-    m_portEdit = lineEdit(u"Edit2"_qs, page);
+    m_serverEdit = form.edit(u"Edit1"_qs, {});
+    m_portEdit = form.edit(u"Edit2"_qs, {});
     m_portEdit->setText(u"25"_qs);
     // Only the user's own typing pins the port; emptying the field lets it follow the security choice again.
     connect(m_portEdit, &QLineEdit::textEdited, this, [this](const QString& text) { m_portTyped = !text.isEmpty(); });
-    m_userIdEdit = lineEdit(u"Edit4"_qs, page);
-    m_senderNameEdit = lineEdit(u"Edit5"_qs, page);
-    m_senderAddressEdit = lineEdit(u"Edit6"_qs, page);
-    m_securityCombo = new QComboBox(page);
-    m_securityCombo->setObjectName(u"ComboBox2"_qs);
+    m_userIdEdit = form.edit(u"Edit4"_qs, {});
+    m_senderNameEdit = form.edit(u"Edit5"_qs, {});
+    m_senderAddressEdit = form.edit(u"Edit6"_qs, {});
+    m_securityCombo = form.add<QComboBox>(u"ComboBox2"_qs);
     m_securityCombo->addItems({u"None"_qs, u"STARTTLS"_qs, u"SSL/TLS"_qs});
-    connect(m_securityCombo, &QComboBox::currentIndexChanged, this,
-            [this](int index) { ui::guard(this, [&] { ComboBox2Change(index); }); });
+    form.onSignal(m_securityCombo, &QComboBox::currentIndexChanged, [this](int index) { ComboBox2Change(index); });
     // Held in this field only: never written to the contact file or any settings.
-    m_passwordEdit = lineEdit(u"Edit8"_qs, page);
+    m_passwordEdit = form.edit(u"Edit8"_qs, {});
     m_passwordEdit->setEchoMode(QLineEdit::Password);
-    m_plainTextLoginCheck = new QCheckBox(u"Allow login without encryption"_qs, page);
-    m_plainTextLoginCheck->setObjectName(u"CheckBox1"_qs);
+    m_plainTextLoginCheck = form.add<QCheckBox>(u"CheckBox1"_qs);
+    m_plainTextLoginCheck->setText(u"Allow login without encryption"_qs);
 
+    QWidget* page = form.parent();
     auto* grid = new QGridLayout(page);
     const std::pair<QString, QWidget*> rows[] = {
         {u"Mail Server"_qs, m_serverEdit},
@@ -169,21 +149,35 @@ void Tfrm_automail::buildConnectionPage()
     grid->setColumnStretch(3, 1);
 }
 
-void Tfrm_automail::buildMessagePage()
+void Tfrm_automail::buildMessagePage(ui::FormBuilder& form)
 {
-    QWidget* page = m_messagePage;
+    m_toEdit = form.edit(u"Edit7"_qs, {});
+    m_attachmentList = form.add<QListWidget>(u"ListBox1"_qs);
+    m_attachmentList->setMaximumHeight(70);
+    m_addButton = form.onClick(form.button(u"Button4"_qs, u"&Add"_qs, {}), [this] { Button4Click(); });
+    m_removeButton = form.onClick(form.button(u"Button5"_qs, u"&Remove"_qs, {}), [this] { Button5Click(); });
+    m_batchSizeEdit = form.edit(u"Edit3"_qs, {});
+    m_batchSizeEdit->setText(u"200"_qs);
+    m_batchSizeEdit->setFixedWidth(50);
+    m_sendButton = form.onClick(form.button(u"Button9"_qs, u"Send To List"_qs, {}), [this] { Button9Click(); });
+    QFont bold = m_sendButton->font();
+    bold.setBold(true);
+    m_sendButton->setFont(bold);
+    m_progressBar = form.add<QProgressBar>(u"ProgressBar1"_qs);
+    m_progressBar->setRange(0, 100);
+    m_progressBar->setValue(0);
+    m_subjectEdit = form.edit(u"Edit10"_qs, {});
+    m_formatCombo = form.add<QComboBox>(u"ComboBox1"_qs);
+    m_formatCombo->addItems({u"Düz Metin"_qs, u"HTML"_qs, u"RTF"_qs, u"SGML"_qs, u"Tab Ayraçlı Metin"_qs});
+    m_formatCombo->setCurrentIndex(-1);
+    form.onSignal(m_formatCombo, &QComboBox::activated, [this](int index) { ComboBox1Change(index); });
+    m_clearButton = form.onClick(form.button(u"Button8"_qs, u"Clear"_qs, {}), [this] { Button8Click(); });
+    m_messageEdit = form.add<QPlainTextEdit>(u"Memo1"_qs);
+
+    QWidget* page = form.parent();
     auto* grid = new QGridLayout(page);
-    m_toEdit = lineEdit(u"Edit7"_qs, page);
     grid->addWidget(new QLabel(u"To"_qs, page), 0, 0);
     grid->addWidget(m_toEdit, 0, 1, 1, 3);
-
-    m_attachmentList = new QListWidget(page);
-    m_attachmentList->setObjectName(u"ListBox1"_qs);
-    m_attachmentList->setMaximumHeight(70);
-    m_addButton = button(u"Button4"_qs, u"&Add"_qs, page);
-    connect(m_addButton, &QPushButton::clicked, this, [this] { ui::guard(this, [this] { Button4Click(); }); });
-    m_removeButton = button(u"Button5"_qs, u"&Remove"_qs, page);
-    connect(m_removeButton, &QPushButton::clicked, this, [this] { ui::guard(this, [this] { Button5Click(); }); });
     auto* attachmentButtons = new QVBoxLayout;
     attachmentButtons->addWidget(m_addButton);
     attachmentButtons->addWidget(m_removeButton);
@@ -191,19 +185,6 @@ void Tfrm_automail::buildMessagePage()
     grid->addWidget(new QLabel(u"Attachments"_qs, page), 1, 0, Qt::AlignTop);
     grid->addWidget(m_attachmentList, 1, 1, 1, 2);
     grid->addLayout(attachmentButtons, 1, 3);
-
-    m_batchSizeEdit = lineEdit(u"Edit3"_qs, page);
-    m_batchSizeEdit->setText(u"200"_qs);
-    m_batchSizeEdit->setFixedWidth(50);
-    m_sendButton = button(u"Button9"_qs, u"Send To List"_qs, page);
-    QFont bold = m_sendButton->font();
-    bold.setBold(true);
-    m_sendButton->setFont(bold);
-    connect(m_sendButton, &QPushButton::clicked, this, [this] { ui::guard(this, [this] { Button9Click(); }); });
-    m_progressBar = new QProgressBar(page);
-    m_progressBar->setObjectName(u"ProgressBar1"_qs);
-    m_progressBar->setRange(0, 100);
-    m_progressBar->setValue(0);
     auto* batchRow = new QHBoxLayout;
     batchRow->addWidget(new QLabel(u"Max."_qs, page));
     batchRow->addWidget(m_batchSizeEdit);
@@ -211,23 +192,10 @@ void Tfrm_automail::buildMessagePage()
     batchRow->addWidget(m_sendButton);
     batchRow->addWidget(m_progressBar, 1);
     grid->addLayout(batchRow, 2, 0, 1, 4);
-
-    m_subjectEdit = lineEdit(u"Edit10"_qs, page);
-    m_formatCombo = new QComboBox(page);
-    m_formatCombo->setObjectName(u"ComboBox1"_qs);
-    m_formatCombo->addItems({u"Düz Metin"_qs, u"HTML"_qs, u"RTF"_qs, u"SGML"_qs, u"Tab Ayraçlı Metin"_qs});
-    m_formatCombo->setCurrentIndex(-1);
-    connect(m_formatCombo, &QComboBox::activated, this,
-            [this](int index) { ui::guard(this, [&] { ComboBox1Change(index); }); });
-    m_clearButton = button(u"Button8"_qs, u"Clear"_qs, page);
-    connect(m_clearButton, &QPushButton::clicked, this, [this] { ui::guard(this, [this] { Button8Click(); }); });
     grid->addWidget(new QLabel(u"Subject"_qs, page), 3, 0);
     grid->addWidget(m_subjectEdit, 3, 1);
     grid->addWidget(m_formatCombo, 3, 2);
     grid->addWidget(m_clearButton, 3, 3);
-
-    m_messageEdit = new QPlainTextEdit(page);
-    m_messageEdit->setObjectName(u"Memo1"_qs);
     grid->addWidget(m_messageEdit, 4, 0, 1, 4);
     grid->setRowStretch(4, 1);
     grid->setColumnStretch(1, 1);

@@ -18,6 +18,10 @@ namespace corvella::store {
 class TableDataSet;
 }
 
+namespace corvella::ui {
+class FormBuilder;
+}
+
 namespace corvella::mail {
 
 class TNMSMTP;
@@ -50,8 +54,8 @@ protected:
 
 private:
     void buildUi();
-    void buildConnectionPage();
-    void buildMessagePage();
+    void buildConnectionPage(ui::FormBuilder& form);
+    void buildMessagePage(ui::FormBuilder& form);
     void wireMailer();
     void FormCreate();
 
