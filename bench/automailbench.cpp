@@ -84,7 +84,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "run failed: %s\n", qPrintable(shown.join(u" | "_qs)));
         return 1;
     }
-    if (pipelining && !window.mailer()->HasExtension(u"PIPELINING"_qs)) {
+    if (pipelining && !window.mailer()->Extensions().has(u"PIPELINING"_qs)) {
         std::fprintf(stderr, "the server did not announce PIPELINING\n");
         return 1;
     }

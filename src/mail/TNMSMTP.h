@@ -1,5 +1,7 @@
 #pragma once
 
+#include "MessageComposer.h"
+#include "SmtpDialogue.h"
 #include "TExStringList.h"
 #include "TNMUUProcessor.h"
 #include "TPostMessage.h"
@@ -7,14 +9,12 @@
 
 #include <QBuffer>
 
-class QDateTime;
-
 namespace corvella::mail {
 
 /// How the connection is protected: not at all, upgraded after the greeting (RFC 3207), or TLS from the first byte.
 enum class SmtpSecurity { None, StartTls, ImplicitTls };
-
-enum class TSubType { mtPlain = 0, mtEnriched = 1, mtSgml = 2, mtTabSeperated = 3, mtHtml = 4 };
+/// The port a security choice uses unless another is given: 25, 587 for STARTTLS (submission), 465 for TLS.
+int defaultPort(SmtpSecurity security);
 
 using HeaderIncompleteEvent = std::function<void(TPowersock& sender, bool& handled, int hiType)>;
 using RecipientEvent = std::function<void(TPowersock& sender, const QString& recipient)>;
@@ -25,9 +25,9 @@ using FileEvent = std::function<void(TPowersock& sender, const QString& fileName
 /// refused), then STARTTLS or TLS from the first byte, then AUTH PLAIN or LOGIN as asked. A refused command raises an
 /// error whose message is the server's reply line.
 ///
-/// Text that would become a command or a header line is refused when it holds CR, LF or NUL. A message whose
-/// subject, names and body are ASCII goes out as `Charset` says; any other letters make it UTF-8, with the body
-/// quoted-printable and the header texts as encoded words.
+/// The component is the socket client its handlers receive; the commands go through an SmtpDialogue over it and the
+/// message is built by a MessageComposer. Text that would become a command or a header line is refused when it holds
+/// CR, LF or NUL.
 class TNMSMTP : public TPowersock {
     Q_OBJECT
 public:
@@ -46,13 +46,8 @@ public:
     /// Lets the login go over a connection without TLS; off unless the user asks for it.
     bool AllowPlainTextLogin() const { return m_allowPlainTextLogin; }
     void SetAllowPlainTextLogin(bool allow) { m_allowPlainTextLogin = allow; }
-    /// The extension lines the server announced to EHLO ("PIPELINING", "AUTH PLAIN LOGIN", "SIZE 10240000" ...);
-    /// empty after HELO.
-    const QStringList& Extensions() const { return m_extensions; }
-    /// Whether the server announced the extension keyword, ignoring case and parameters.
-    bool HasExtension(const QString& keyword) const;
-    /// The parameters of an announced extension ("AUTH" gives its methods), upper case; empty when not announced.
-    QStringList ExtensionParameters(const QString& keyword) const;
+    /// What the server announced to EHLO; nothing after HELO.
+    const SmtpExtensions& Extensions() const { return m_dialogue.extensions(); }
     TPostMessage& PostMessage() { return m_postMessage; }
     const TPostMessage& PostMessage() const { return m_postMessage; }
     void SetPostMessage(const TPostMessage& message) { m_postMessage = message; }
@@ -92,13 +87,8 @@ public:
     /// Composes the message and sends it; does nothing while another Connect or SendMail is running.
     void SendMail();
 
-    /// The date as RFC 5322 writes it: "Tue, 8 Dec 2026 01:41:12 +0100", with the offset `when` carries.
-    static QString Rfc5322Date(const QDateTime& when);
-    /// A new globally unique Message-ID, angle brackets included, in the sender's domain when it has a usable one.
-    static QString NewMessageId(const QString& senderAddress);
-
     /// The address part of a recipient entry: the text in angle brackets, or after a ":", or the entry itself.
-    static QString ExtractAddress(const QString& entry);
+    static QString ExtractAddress(const QString& entry) { return recipientAddress(entry); }
 
 protected:
     void SocketConnected() override {}
@@ -106,40 +96,18 @@ protected:
 private:
     class BusyScope;
 
-    void ComposeMessage();
-    void ValidateMessage() const;
-    bool NeedsUtf8() const;
-    void ComposeHeader();
-    void ComposeBody();
-    void AppendTextLines(const QStringList& lines, bool quotedPrintable);
-    void AppendLine(const QByteArray& line);
-    void AppendEncoded(const QByteArray& encoded);
-    QByteArray EncodeAttachment(const QString& path);
-    QString Command(const QString& command);
-    void RequireReply(const QString& reply) const;
-    QString SkipContinuation(QString line);
+    void Greet();
     bool ExtendedSession() const;
     void SayHelo();
-    bool SayEhlo();
-    void Login();
-    struct Envelope {
-        qsizetype accepted = 0;
-        /// Recipients the server put off with 452 (too many recipients), and its line.
-        QStringList deferred;
-        QString deferredReply;
-    };
-    /// MAIL FROM and RCPT TO for `recipients`, pipelined when the server allows.
-    Envelope SendEnvelope(const QString& from, const QStringList& recipients);
-    /// The next reply of a pipelined group, continuation lines read past.
-    QString NextReply();
+    /// Ends a session that failed while it opened: QUIT, or only the close when a wait was cancelled.
+    void EndFailedSession(bool cancelled) noexcept;
+    void ComposeMessage();
     void SendData();
-    void CheckMessageSize() const;
 
     QString m_userId;
     SmtpSecurity m_security = SmtpSecurity::None;
     QString m_password;
     bool m_allowPlainTextLogin = false;
-    QStringList m_extensions;
     TPostMessage m_postMessage;
     TExStringList m_finalHeader;
     UUMethods m_encodeType = UUMethods::uuMime;
@@ -150,8 +118,7 @@ private:
     bool m_busy = false;
     QByteArray m_body;
     QBuffer m_bodyStream;
-    QString m_boundary;
-    bool m_bodyQuotedPrintable = false;
+    SmtpDialogue m_dialogue;
 };
 
 } // namespace corvella::mail

@@ -1,6 +1,7 @@
 #include "TNMUUProcessor.h"
 
 #include "core/Error.h"
+#include "core/ScopeGuard.h"
 
 #include <QIODevice>
 
@@ -59,14 +60,22 @@ void TNMUUProcessor::Encode()
 {
     if (!m_input || !m_output)
         throw Error(u"Encoder streams not set"_qs);
-    try {
+    {
+        // Also after an error the output goes back to its start and the end is announced; the encoding error is
+        // the one to report.
+        OnFailure finish([this] {
+            try {
+                Finish();
+            } catch (const Error&) {
+            }
+        });
         EncodeLines();
-    } catch (...) {
-        m_output->seek(0);
-        if (OnEndEncode)
-            OnEndEncode(*this);
-        throw;
     }
+    Finish();
+}
+
+void TNMUUProcessor::Finish()
+{
     m_output->seek(0);
     if (OnEndEncode)
         OnEndEncode(*this);

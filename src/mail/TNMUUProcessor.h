@@ -40,6 +40,7 @@ public:
 
 private:
     void EncodeLines();
+    void Finish();
 
     UUMethods m_method = UUMethods::uuMime;
     QIODevice* m_input = nullptr;

@@ -104,7 +104,6 @@ public:
     bool DataAvailable();
     /// "code:text" for a socket error number, or "Unknown Error No. code".
     QString LookupErrorMessage(int code);
-    static QString ErrorText(int code);
 
 protected:
     void StatusMessage(int level, const QString& text);
@@ -115,6 +114,7 @@ protected:
     virtual void SocketConnected();
 
 private:
+    friend class ReplyReader;
     class TimerScope;
 
     void InitializeWinsock(std::unique_ptr<SocketTransport> transport);

@@ -103,14 +103,11 @@ private slots:
     void init() { m_before = m_server.messageCount(); }
 
     void batchesCarryTheSameMessage();
-    void batchBoundaries_data();
-    void batchBoundaries();
     void emptyListFinishesWithoutConnecting();
     void missingFieldFocusesIt();
     void badBatchSizeSendsNothing_data();
     void badBatchSizeSendsNothing();
     void richTextFormat();
-    void refusedRecipientKeepsTheBatch();
     void errorMidRunReportsTheCount();
     void clearAsksTwiceAndKeepsTheServer();
     void kapatFreesTheWindow();
@@ -162,47 +159,6 @@ void AutoMailTest::batchesCarryTheSameMessage()
         QCOMPARE(parts[1][u"filename"_qs].toString(), u"price list.txt"_qs);
         QCOMPARE(QByteArray::fromBase64(parts[1][u"payload"_qs].toString().toLatin1()), QByteArray("prices\r\n"));
     }
-    QCOMPARE(w.progress(), 100);
-    QVERIFY(w.runFieldsEnabled());
-}
-
-void AutoMailTest::batchBoundaries_data()
-{
-    QTest::addColumn<QStringList>("rows");
-    QTest::addColumn<QString>("batch");
-    QTest::addColumn<QList<int>>("recipients"); // blind copies of each message
-    QTest::addColumn<int>("connections");
-
-    QTest::newRow("one full batch") << addresses(200) << u"200"_qs << QList<int>{200} << 1;
-    QTest::newRow("one address a connection") << addresses(3) << u"1"_qs << QList<int>{1, 1, 1} << 3;
-    QTest::newRow("empty rows skipped") << QStringList{u"a@x.test"_qs, QString(), u"  b@x.test "_qs, u"   "_qs}
-                                        << u"200"_qs << QList<int>{2} << 1;
-    // The last row shrinks the count to what was sent already: one more connection without a message.
-    QTest::newRow("trailing empty row after a full batch")
-        << QStringList{u"a@x.test"_qs, u"b@x.test"_qs, QString()} << u"2"_qs << QList<int>{2} << 2;
-    QTest::newRow("every row empty") << QStringList{QString(), u" "_qs} << u"200"_qs << QList<int>{} << 1;
-}
-
-void AutoMailTest::batchBoundaries()
-{
-    QFETCH(QStringList, rows);
-    QFETCH(QString, batch);
-    QFETCH(QList<int>, recipients);
-    QFETCH(int, connections);
-
-    test::DialogAnswers log(test::DialogAnswers::Messages);
-    MailWindow w(rows, m_port, batch);
-    w.send();
-
-    QCOMPARE(log.asked, QStringList{u"Gönderme tamamlandı..."_qs});
-    QCOMPARE(w.connects, connections);
-    QCOMPARE(w.disconnects, connections);
-    QList<int> sent;
-    for (int n = 1; n <= messages(); ++n)
-        sent << int(message(n)[u"rcpt_tos"_qs].toArray().size()) - 1;
-    QCOMPARE(sent, recipients);
-    if (rows.contains(u"  b@x.test "_qs))
-        QCOMPARE(strings(message(1)[u"rcpt_tos"_qs]).mid(1), (QStringList{u"a@x.test"_qs, u"b@x.test"_qs}));
     QCOMPARE(w.progress(), 100);
     QVERIFY(w.runFieldsEnabled());
 }
@@ -274,17 +230,6 @@ void AutoMailTest::richTextFormat()
     QCOMPARE(messages(), 1);
     QVERIFY(message(1)[u"raw"_qs].toString().contains(u"Content-Type: text/enriched; charset=us-ascii\r\n"_qs));
     QCOMPARE(message(1)[u"raw"_qs].toString().count(u"Content-Type:"_qs), 1);
-}
-
-void AutoMailTest::refusedRecipientKeepsTheBatch()
-{
-    test::DialogAnswers log(test::DialogAnswers::Messages);
-    MailWindow w({u"a@x.test"_qs, u"refused@x.test"_qs, u"b@x.test"_qs}, m_port);
-    w.send();
-    QCOMPARE(log.asked, QStringList{u"Gönderme tamamlandı..."_qs});
-    QCOMPARE(messages(), 1);
-    QCOMPARE(strings(message(1)[u"rcpt_tos"_qs]),
-             (QStringList{u"sender@example.test"_qs, u"a@x.test"_qs, u"b@x.test"_qs}));
 }
 
 void AutoMailTest::errorMidRunReportsTheCount()

@@ -1,7 +1,11 @@
 #include "ErrorOf.h"
 #include "MailServers.h"
 
+#include "core/ScopeGuard.h"
+#include "mail/HandlerError.h"
+#include "mail/SocketErrorText.h"
 #include "mail/TPowersock.h"
+#include "mail/TThreadTimer.h"
 
 #include <QBuffer>
 #include <QElapsedTimer>
@@ -74,6 +78,7 @@ private slots:
     void replyCodes();
     void orderlyCloseGivesAnEmptyLine();
     void closeWithNothingWaitingClosesTheSocket();
+    void handlerErrorsFromTheEventLoopReachTheSink();
     void reportLevels_data();
     void reportLevels();
     void longWriteIsSentWhole();
@@ -254,6 +259,31 @@ void MailSocketTest::closeWithNothingWaitingClosesTheSocket()
     QCOMPARE(errorOf([&] { socket.Writeln(u"QUIT"_qs); }), u"10057:Socket is not connected"_qs);
 }
 
+void MailSocketTest::handlerErrorsFromTheEventLoopReachTheSink()
+{
+    QStringList reported;
+    ScopeExit restore([previous = setHandlerErrorSink([&](const QString& message) { reported << message; })] {
+        setHandlerErrorSink(previous);
+    });
+    // A close by the peer, with no operation running that could pass the error on.
+    LineServer server;
+    TPowersock socket;
+    socket.OnDisconnect = [](TPowersock&) { throw Error(u"status display failed"_qs); };
+    connectTo(socket, server.port());
+    server.close();
+    QTRY_VERIFY(!socket.LinkOpen());
+    QCOMPARE(reported, QStringList{u"status display failed"_qs});
+
+    TThreadTimer timer;
+    timer.SetInterval(1);
+    timer.SetOnTimer([](TThreadTimer& sender) {
+        sender.SetEnabled(false);
+        throw Error(u"timer handler failed"_qs);
+    });
+    QTRY_COMPARE(reported.size(), 2);
+    QCOMPARE(reported.last(), u"timer handler failed"_qs);
+}
+
 void MailSocketTest::reportLevels_data()
 {
     QTest::addColumn<int>("level");
@@ -429,7 +459,7 @@ void MailSocketTest::errorTexts()
 {
     QFETCH(int, code);
     QFETCH(QString, text);
-    QCOMPARE(TPowersock::ErrorText(code), text);
+    QCOMPARE(socketErrorText(code), text);
 }
 
 QTEST_GUILESS_MAIN(MailSocketTest)

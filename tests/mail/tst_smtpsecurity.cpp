@@ -109,7 +109,7 @@ void SmtpSecurityTest::loginDelivers()
     smtp.SetAllowPlainTextLogin(true);
     fillMessage(smtp);
     smtp.Connect();
-    QVERIFY(smtp.HasExtension(u"AUTH"_qs));
+    QVERIFY(smtp.Extensions().has(u"AUTH"_qs));
     smtp.SendMail();
     smtp.Disconnect();
     QCOMPARE(server.messageCount(), 1);
@@ -168,8 +168,8 @@ void SmtpSecurityTest::encryptedLoginDelivers()
     fillMessage(smtp);
     smtp.Connect();
     QVERIFY(smtp.Encrypted());
-    QCOMPARE(smtp.ExtensionParameters(u"AUTH"_qs), QStringList{method});
-    QVERIFY(!smtp.HasExtension(u"STARTTLS"_qs)); // the list was asked for again inside TLS
+    QCOMPARE(smtp.Extensions().parameters(u"AUTH"_qs), QStringList{method});
+    QVERIFY(!smtp.Extensions().has(u"STARTTLS"_qs)); // the list was asked for again inside TLS
     smtp.SendMail();
     smtp.Disconnect();
     QCOMPARE(server.messageCount(), 1);
@@ -258,7 +258,7 @@ void SmtpSecurityTest::tooManyRecipientsGoInASecondTransaction()
     QStringList refused;
     smtp.OnRecipientNotFound = [&](TPowersock&, const QString& entry) { refused << entry; };
     smtp.Connect();
-    QCOMPARE(smtp.HasExtension(u"PIPELINING"_qs), pipelining);
+    QCOMPARE(smtp.Extensions().has(u"PIPELINING"_qs), pipelining);
     smtp.SendMail();
     smtp.Disconnect();
 

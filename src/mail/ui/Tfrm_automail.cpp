@@ -1,11 +1,16 @@
 #include "Tfrm_automail.h"
 
+#include "MailListRows.h"
+
+#include "core/Error.h"
+#include "core/ScopeGuard.h"
 #include "mail/TNMSMTP.h"
-#include "ui/InputBox.h"
+#include "store/Columns.h"
 #include "store/ConnectDataSets.h"
 #include "store/DataSet.h"
-#include "core/Error.h"
 #include "ui/Dialogs.h"
+#include "ui/FormBuilder.h"
+#include "ui/InputBox.h"
 #include "ui/WindowStyle.h"
 
 #include <QCheckBox>
@@ -30,38 +35,30 @@ namespace corvella::mail {
 
 namespace {
 
-/// Ends a run after the user has already been told why; not shown again.
-struct RunEnded {};
-
-int wholeNumber(const QString& text)
+/// The "Security" choice at `index`: none, STARTTLS, TLS from the first byte.
+SmtpSecurity securityAt(int index)
 {
-    bool ok = false;
-    const int value = text.trimmed().toInt(&ok);
-    if (!ok)
-        throw Error(u"'%1' is not a valid integer value"_qs.arg(text));
-    return value;
+    constexpr std::array choices{SmtpSecurity::None, SmtpSecurity::StartTls, SmtpSecurity::ImplicitTls};
+    return choices[std::clamp(index, 0, int(choices.size()) - 1)];
 }
 
 } // namespace
 
 Tfrm_automail::Tfrm_automail(QWidget* parent)
     : QWidget(parent, Qt::Window)
-    , Table1(new store::TableDataSet(this))
-    , NMSMTP1(new TNMSMTP(this))
+    , m_mailList(new store::TableDataSet(this))
+    , m_smtp(new TNMSMTP(this))
+    , m_listMailer(*m_smtp)
 {
     setObjectName(u"frm_automail"_qs);
-    Table1->setObjectName(u"Table1"_qs);
-    Table1->setTableName(u"maillist"_qs);
-    NMSMTP1->setObjectName(u"NMSMTP1"_qs);
-    NMSMTP1->SetPort(25);
-    NMSMTP1->SetReportLevel(0);
-    // A server that stops answering must end the run with an error rather than hold it for ever.
-    NMSMTP1->SetTimeOut(WaitTimeOutMs);
-    NMSMTP1->SetEncodeType(UUMethods::uuMime);
-    NMSMTP1->SetClearParams(true);
-    NMSMTP1->SetSubType(TSubType::mtHtml);
-    NMSMTP1->SetCharset(u"us-ascii"_qs);
-    NMSMTP1->PostMessage().LocalProgram = u"Dorlune V2.0"_qs;
+    m_mailList->setObjectName(u"Table1"_qs);
+    m_mailList->setTableName(store::tables::MailList);
+    m_smtp->setObjectName(u"NMSMTP1"_qs);
+    m_listMailer.server = [this] { return mailServer(); };
+    m_listMailer.trustCertificate = [this](const QString& failure, const QByteArray& sha256) {
+        return trustCertificate(failure, sha256);
+    };
+    m_listMailer.progress = [this](int percent) { setProgress(percent); };
     buildUi();
     wireMailer();
     ui::guard(this, [this] { FormCreate(); });
@@ -75,159 +72,138 @@ void Tfrm_automail::buildUi()
     setGeometry(192, 109, 591, 454);
     ui::applyWindowColour(this);
 
-    BitBtn2 = new QPushButton(u"&Kapat"_qs, this);
-    BitBtn2->setObjectName(u"BitBtn2"_qs);
-    BitBtn2->setFlat(true);
-    BitBtn2->setToolTip(u"Bu tuşa basıldığında pencere kapanır."_qs);
-    BitBtn2->setStyleSheet(u"color: red;"_qs);
-    connect(BitBtn2, &QPushButton::clicked, this, [this] { ui::guard(this, [this] { BitBtn2Click(); }); });
-
-    PageControl1 = new QTabWidget(this);
-    PageControl1->setObjectName(u"PageControl1"_qs);
-    TabSheet1 = new QWidget;
-    TabSheet1->setObjectName(u"TabSheet1"_qs);
-    TabSheet2 = new QWidget;
-    TabSheet2->setObjectName(u"TabSheet2"_qs);
-    PageControl1->addTab(TabSheet1, u"Connection Info"_qs);
-    PageControl1->addTab(TabSheet2, u"Send Mail"_qs);
-    for (QWidget* page : {TabSheet1, TabSheet2})
+    ui::FormBuilder form(this);
+    m_closeButton =
+        form.onClick(form.button(u"BitBtn2"_qs, u"&Kapat"_qs, {}, u"Bu tuşa basıldığında pencere kapanır."_qs),
+                     [this] { BitBtn2Click(); });
+    m_closeButton->setFlat(true);
+    m_closeButton->setStyleSheet(u"color: red;"_qs);
+    m_pages = form.add<QTabWidget>(u"PageControl1"_qs);
+    m_connectionPage = form.add<QWidget>(u"TabSheet1"_qs);
+    m_messagePage = form.add<QWidget>(u"TabSheet2"_qs);
+    m_pages->addTab(m_connectionPage, u"Connection Info"_qs);
+    m_pages->addTab(m_messagePage, u"Send Mail"_qs);
+    for (QWidget* page : {m_connectionPage, m_messagePage})
         ui::applyWindowColour(page);
-
-    auto edit = [](const QString& name, QWidget* page) {
-        auto* field = new QLineEdit(page);
-        field->setObjectName(name);
-        return field;
-    };
-
-    auto* connection = new QGridLayout(TabSheet1);
-    Edit1 = edit(u"Edit1"_qs, TabSheet1);
-    Edit2 = edit(u"Edit2"_qs, TabSheet1);
-    Edit2->setText(u"25"_qs);
-    // Only the user's own typing pins the port; emptying the field lets it follow the security choice again.
-    connect(Edit2, &QLineEdit::textEdited, this, [this](const QString& text) { m_portTyped = !text.isEmpty(); });
-    Edit4 = edit(u"Edit4"_qs, TabSheet1);
-    Edit5 = edit(u"Edit5"_qs, TabSheet1);
-    Edit6 = edit(u"Edit6"_qs, TabSheet1);
-    ComboBox2 = new QComboBox(TabSheet1);
-    ComboBox2->setObjectName(u"ComboBox2"_qs);
-    ComboBox2->addItems({u"None"_qs, u"STARTTLS"_qs, u"SSL/TLS"_qs});
-    connect(ComboBox2, &QComboBox::currentIndexChanged, this,
-            [this](int index) { ui::guard(this, [&] { ComboBox2Change(index); }); });
-    // Held in this field only: never written to the contact file or any settings.
-    Edit8 = edit(u"Edit8"_qs, TabSheet1);
-    Edit8->setEchoMode(QLineEdit::Password);
-    CheckBox1 = new QCheckBox(u"Allow login without encryption"_qs, TabSheet1);
-    CheckBox1->setObjectName(u"CheckBox1"_qs);
-
-    const std::pair<QString, QWidget*> connectionRows[] = {
-        {u"Mail Server"_qs, Edit1},
-        {u"Security"_qs, ComboBox2},
-        {u"Port"_qs, Edit2},
-        {u"User ID "_qs, Edit4},
-    };
-    int row = 0;
-    for (const auto& [caption, field] : connectionRows) {
-        connection->addWidget(new QLabel(caption, TabSheet1), row, 0);
-        connection->addWidget(field, row, 1);
-        ++row;
-    }
-    // The password sits beside the user id it belongs to.
-    connection->addWidget(new QLabel(u"Password"_qs, TabSheet1), row - 1, 2);
-    connection->addWidget(Edit8, row - 1, 3);
-    connection->addWidget(CheckBox1, row, 3);
-    ++row;
-    for (const auto& [caption, field] : {std::pair{u"Name"_qs, Edit5}, std::pair{u"e-mail"_qs, Edit6}}) {
-        connection->addWidget(new QLabel(caption, TabSheet1), row, 0);
-        connection->addWidget(field, row, 1);
-        ++row;
-    }
-    connection->setRowStretch(row, 1);
-    connection->setColumnStretch(1, 1);
-    connection->setColumnStretch(3, 1);
-
-    auto* sending = new QGridLayout(TabSheet2);
-    Edit7 = edit(u"Edit7"_qs, TabSheet2);
-    sending->addWidget(new QLabel(u"To"_qs, TabSheet2), 0, 0);
-    sending->addWidget(Edit7, 0, 1, 1, 3);
-
-    ListBox1 = new QListWidget(TabSheet2);
-    ListBox1->setObjectName(u"ListBox1"_qs);
-    ListBox1->setMaximumHeight(70);
-    Button4 = new QPushButton(u"&Add"_qs, TabSheet2);
-    Button4->setObjectName(u"Button4"_qs);
-    connect(Button4, &QPushButton::clicked, this, [this] { ui::guard(this, [this] { Button4Click(); }); });
-    Button5 = new QPushButton(u"&Remove"_qs, TabSheet2);
-    Button5->setObjectName(u"Button5"_qs);
-    connect(Button5, &QPushButton::clicked, this, [this] { ui::guard(this, [this] { Button5Click(); }); });
-    auto* attachmentButtons = new QVBoxLayout;
-    attachmentButtons->addWidget(Button4);
-    attachmentButtons->addWidget(Button5);
-    attachmentButtons->addStretch();
-    sending->addWidget(new QLabel(u"Attachments"_qs, TabSheet2), 1, 0, Qt::AlignTop);
-    sending->addWidget(ListBox1, 1, 1, 1, 2);
-    sending->addLayout(attachmentButtons, 1, 3);
-
-    Edit3 = edit(u"Edit3"_qs, TabSheet2);
-    Edit3->setText(u"200"_qs);
-    Edit3->setFixedWidth(50);
-    Button9 = new QPushButton(u"Send To List"_qs, TabSheet2);
-    Button9->setObjectName(u"Button9"_qs);
-    QFont bold = Button9->font();
-    bold.setBold(true);
-    Button9->setFont(bold);
-    connect(Button9, &QPushButton::clicked, this, [this] { ui::guard(this, [this] { Button9Click(); }); });
-    ProgressBar1 = new QProgressBar(TabSheet2);
-    ProgressBar1->setObjectName(u"ProgressBar1"_qs);
-    ProgressBar1->setRange(0, 100);
-    ProgressBar1->setValue(0);
-    auto* batchRow = new QHBoxLayout;
-    batchRow->addWidget(new QLabel(u"Max."_qs, TabSheet2));
-    batchRow->addWidget(Edit3);
-    batchRow->addWidget(new QLabel(u"addresses per mail"_qs, TabSheet2));
-    batchRow->addWidget(Button9);
-    batchRow->addWidget(ProgressBar1, 1);
-    sending->addLayout(batchRow, 2, 0, 1, 4);
-
-    Edit10 = edit(u"Edit10"_qs, TabSheet2);
-    ComboBox1 = new QComboBox(TabSheet2);
-    ComboBox1->setObjectName(u"ComboBox1"_qs);
-    ComboBox1->addItems({u"Düz Metin"_qs, u"HTML"_qs, u"RTF"_qs, u"SGML"_qs, u"Tab Ayraçlı Metin"_qs});
-    ComboBox1->setCurrentIndex(-1);
-    connect(ComboBox1, &QComboBox::activated, this,
-            [this](int index) { ui::guard(this, [&] { ComboBox1Change(index); }); });
-    Button8 = new QPushButton(u"Clear"_qs, TabSheet2);
-    Button8->setObjectName(u"Button8"_qs);
-    connect(Button8, &QPushButton::clicked, this, [this] { ui::guard(this, [this] { Button8Click(); }); });
-    sending->addWidget(new QLabel(u"Subject"_qs, TabSheet2), 3, 0);
-    sending->addWidget(Edit10, 3, 1);
-    sending->addWidget(ComboBox1, 3, 2);
-    sending->addWidget(Button8, 3, 3);
-
-    Memo1 = new QPlainTextEdit(TabSheet2);
-    Memo1->setObjectName(u"Memo1"_qs);
-    sending->addWidget(Memo1, 4, 0, 1, 4);
-    sending->setRowStretch(4, 1);
-    sending->setColumnStretch(1, 1);
-
-    StatusBar1 = new QStatusBar(this);
-    StatusBar1->setObjectName(u"StatusBar1"_qs);
-    StatusBar1->setSizeGripEnabled(false);
-    ui::applyWindowColour(StatusBar1);
+    buildConnectionPage(form.on(m_connectionPage));
+    buildMessagePage(form.on(m_messagePage));
+    m_statusBar = form.on(this).add<QStatusBar>(u"StatusBar1"_qs);
+    m_statusBar->setSizeGripEnabled(false);
+    ui::applyWindowColour(m_statusBar);
 
     auto* top = new QHBoxLayout;
     top->addStretch();
-    top->addWidget(BitBtn2);
+    top->addWidget(m_closeButton);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 0);
     layout->addLayout(top);
-    layout->addWidget(PageControl1, 1);
-    layout->addWidget(StatusBar1);
-    PageControl1->setCurrentWidget(TabSheet1);
+    layout->addWidget(m_pages, 1);
+    layout->addWidget(m_statusBar);
+    m_pages->setCurrentWidget(m_connectionPage);
+}
+
+void Tfrm_automail::buildConnectionPage(ui::FormBuilder& form)
+{
+    m_serverEdit = form.edit(u"Edit1"_qs, {});
+    m_portEdit = form.edit(u"Edit2"_qs, {});
+    m_portEdit->setText(u"25"_qs);
+    // Only the user's own typing pins the port; emptying the field lets it follow the security choice again.
+    connect(m_portEdit, &QLineEdit::textEdited, this, [this](const QString& text) { m_portTyped = !text.isEmpty(); });
+    m_userIdEdit = form.edit(u"Edit4"_qs, {});
+    m_senderNameEdit = form.edit(u"Edit5"_qs, {});
+    m_senderAddressEdit = form.edit(u"Edit6"_qs, {});
+    m_securityCombo = form.add<QComboBox>(u"ComboBox2"_qs);
+    m_securityCombo->addItems({u"None"_qs, u"STARTTLS"_qs, u"SSL/TLS"_qs});
+    form.onSignal(m_securityCombo, &QComboBox::currentIndexChanged, [this](int index) { ComboBox2Change(index); });
+    // Held in this field only: never written to the contact file or any settings.
+    m_passwordEdit = form.edit(u"Edit8"_qs, {});
+    m_passwordEdit->setEchoMode(QLineEdit::Password);
+    m_plainTextLoginCheck = form.add<QCheckBox>(u"CheckBox1"_qs);
+    m_plainTextLoginCheck->setText(u"Allow login without encryption"_qs);
+
+    QWidget* page = form.parent();
+    auto* grid = new QGridLayout(page);
+    const std::pair<QString, QWidget*> rows[] = {
+        {u"Mail Server"_qs, m_serverEdit},
+        {u"Security"_qs, m_securityCombo},
+        {u"Port"_qs, m_portEdit},
+        {u"User ID "_qs, m_userIdEdit},
+        {QString(), nullptr}, // the check box below the password
+        {u"Name"_qs, m_senderNameEdit},
+        {u"e-mail"_qs, m_senderAddressEdit},
+    };
+    int row = 0;
+    for (const auto& [caption, field] : rows) {
+        if (field) {
+            grid->addWidget(new QLabel(caption, page), row, 0);
+            grid->addWidget(field, row, 1);
+        }
+        ++row;
+    }
+    // The password sits beside the user id it belongs to.
+    grid->addWidget(new QLabel(u"Password"_qs, page), 3, 2);
+    grid->addWidget(m_passwordEdit, 3, 3);
+    grid->addWidget(m_plainTextLoginCheck, 4, 3);
+    grid->setRowStretch(row, 1);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
+}
+
+void Tfrm_automail::buildMessagePage(ui::FormBuilder& form)
+{
+    m_toEdit = form.edit(u"Edit7"_qs, {});
+    m_attachmentList = form.add<QListWidget>(u"ListBox1"_qs);
+    m_attachmentList->setMaximumHeight(70);
+    m_addButton = form.onClick(form.button(u"Button4"_qs, u"&Add"_qs, {}), [this] { Button4Click(); });
+    m_removeButton = form.onClick(form.button(u"Button5"_qs, u"&Remove"_qs, {}), [this] { Button5Click(); });
+    m_batchSizeEdit = form.edit(u"Edit3"_qs, {});
+    m_batchSizeEdit->setText(u"200"_qs);
+    m_batchSizeEdit->setFixedWidth(50);
+    m_sendButton = form.onClick(form.button(u"Button9"_qs, u"Send To List"_qs, {}), [this] { Button9Click(); });
+    QFont bold = m_sendButton->font();
+    bold.setBold(true);
+    m_sendButton->setFont(bold);
+    m_progressBar = form.add<QProgressBar>(u"ProgressBar1"_qs);
+    m_progressBar->setRange(0, 100);
+    m_progressBar->setValue(0);
+    m_subjectEdit = form.edit(u"Edit10"_qs, {});
+    m_formatCombo = form.add<QComboBox>(u"ComboBox1"_qs);
+    m_formatCombo->addItems({u"Düz Metin"_qs, u"HTML"_qs, u"RTF"_qs, u"SGML"_qs, u"Tab Ayraçlı Metin"_qs});
+    m_formatCombo->setCurrentIndex(-1);
+    form.onSignal(m_formatCombo, &QComboBox::activated, [this](int index) { ComboBox1Change(index); });
+    m_clearButton = form.onClick(form.button(u"Button8"_qs, u"Clear"_qs, {}), [this] { Button8Click(); });
+    m_messageEdit = form.add<QPlainTextEdit>(u"Memo1"_qs);
+
+    QWidget* page = form.parent();
+    auto* grid = new QGridLayout(page);
+    grid->addWidget(new QLabel(u"To"_qs, page), 0, 0);
+    grid->addWidget(m_toEdit, 0, 1, 1, 3);
+    auto* attachmentButtons = new QVBoxLayout;
+    attachmentButtons->addWidget(m_addButton);
+    attachmentButtons->addWidget(m_removeButton);
+    attachmentButtons->addStretch();
+    grid->addWidget(new QLabel(u"Attachments"_qs, page), 1, 0, Qt::AlignTop);
+    grid->addWidget(m_attachmentList, 1, 1, 1, 2);
+    grid->addLayout(attachmentButtons, 1, 3);
+    auto* batchRow = new QHBoxLayout;
+    batchRow->addWidget(new QLabel(u"Max."_qs, page));
+    batchRow->addWidget(m_batchSizeEdit);
+    batchRow->addWidget(new QLabel(u"addresses per mail"_qs, page));
+    batchRow->addWidget(m_sendButton);
+    batchRow->addWidget(m_progressBar, 1);
+    grid->addLayout(batchRow, 2, 0, 1, 4);
+    grid->addWidget(new QLabel(u"Subject"_qs, page), 3, 0);
+    grid->addWidget(m_subjectEdit, 3, 1);
+    grid->addWidget(m_formatCombo, 3, 2);
+    grid->addWidget(m_clearButton, 3, 3);
+    grid->addWidget(m_messageEdit, 4, 0, 1, 4);
+    grid->setRowStretch(4, 1);
+    grid->setColumnStretch(1, 1);
 }
 
 void Tfrm_automail::wireMailer()
 {
-    TNMSMTP& smtp = *NMSMTP1;
+    TNMSMTP& smtp = *m_smtp;
     smtp.OnConnect = [this](TPowersock&) { setStatus(u"Bağlanıldı."_qs); };
     smtp.OnDisconnect = [this](TPowersock&) { setStatus(u"Bağlantı kesildi."_qs); };
     smtp.OnHostResolved = [this](TPowersock&) { setStatus(u"Sunucu bulundu."_qs); };
@@ -262,7 +238,6 @@ void Tfrm_automail::wireMailer()
         setRunFieldsEnabled(true);
         setStatus(u"HATA !!!"_qs);
     };
-    smtp.OnRecipientNotFound = [this](TPowersock&, const QString&) { ++m_refusedInBatch; };
     smtp.OnStatus = [this](TPowersock&, const QString& status) { setStatus(status); };
 }
 
@@ -281,41 +256,89 @@ void Tfrm_automail::changeEvent(QEvent* event)
 void Tfrm_automail::FormActivate()
 {
     // The run walks this table; reopening it under a run would start the mailing again from the first row.
-    if (m_running)
+    if (running())
         return;
-    Table1->close();
-    Table1->open();
+    m_mailList->close();
+    m_mailList->open();
 }
 
 void Tfrm_automail::closeEvent(QCloseEvent* event)
 {
-    NMSMTP1->Abort();
-    if (m_running)
-        m_stopRequested = true;
-    Edit7->setEnabled(true);
+    m_listMailer.stop();
+    m_toEdit->setEnabled(true);
     event->accept();
 }
 
 void Tfrm_automail::BitBtn2Click()
 {
     setRunFieldsEnabled(true);
-    if (m_running) {
+    if (running()) {
         // The run's loop is still on the stack: stop its wait and free the window once it has unwound.
-        m_stopRequested = true;
         m_freeWhenStopped = true;
-        NMSMTP1->Abort();
+        m_listMailer.stop();
         return;
     }
     deleteLater();
-    if (NMSMTP1->LinkOpen())
-        NMSMTP1->Disconnect();
+    if (m_smtp->LinkOpen())
+        m_smtp->Disconnect();
 }
+
+// Form values -----------------------------------------------------------------------------------------------------
+
+int Tfrm_automail::port() const
+{
+    bool ok = false;
+    const int value = m_portEdit->text().trimmed().toInt(&ok);
+    if (!ok)
+        throw Error(u"'%1' is not a valid integer value"_qs.arg(m_portEdit->text()));
+    return value;
+}
+
+SmtpSecurity Tfrm_automail::security() const
+{
+    return securityAt(m_securityCombo->currentIndex());
+}
+
+int Tfrm_automail::batchSize() const
+{
+    bool ok = false;
+    const int size = QString(u"0"_qs + m_batchSizeEdit->text().trimmed()).toInt(&ok);
+    return ok && size > 0 ? size : 0;
+}
+
+QStringList Tfrm_automail::messageLines() const
+{
+    return m_messageEdit->toPlainText().split(u'\n');
+}
+
+QStringList Tfrm_automail::attachments() const
+{
+    QStringList paths;
+    for (int row = 0; row < m_attachmentList->count(); ++row)
+        paths << m_attachmentList->item(row)->text();
+    return paths;
+}
+
+MailServer Tfrm_automail::mailServer() const
+{
+    return {m_serverEdit->text(),   port(),
+            m_userIdEdit->text(),   security(),
+            m_passwordEdit->text(), m_plainTextLoginCheck->isChecked()};
+}
+
+ListMessage Tfrm_automail::listMessage() const
+{
+    return {m_senderNameEdit->text(), m_senderAddressEdit->text(), m_subjectEdit->text(), messageLines(),
+            attachments()};
+}
+
+// Sending ---------------------------------------------------------------------------------------------------------
 
 bool Tfrm_automail::checkConnectionFields()
 {
-    for (QLineEdit* field : {Edit1, Edit2, Edit4, Edit5, Edit6}) {
+    for (QLineEdit* field : {m_serverEdit, m_portEdit, m_userIdEdit, m_senderNameEdit, m_senderAddressEdit}) {
         if (field->text().trimmed().isEmpty()) {
-            PageControl1->setCurrentWidget(TabSheet1);
+            m_pages->setCurrentWidget(m_connectionPage);
             field->setFocus();
             return false;
         }
@@ -323,249 +346,110 @@ bool Tfrm_automail::checkConnectionFields()
     return true;
 }
 
-int Tfrm_automail::batchSize()
+void Tfrm_automail::askForBatchSize()
 {
-    bool ok = false;
-    const int size = QString(u"0"_qs + Edit3->text().trimmed()).toInt(&ok);
-    if (ok && size > 0)
-        return size;
     // Without a whole number above zero there is no batch boundary to mail by.
-    PageControl1->setCurrentWidget(TabSheet2);
-    Edit3->setFocus();
+    m_pages->setCurrentWidget(m_messagePage);
+    m_batchSizeEdit->setFocus();
     ui::showMessage(this, u"Max. alanına sıfırdan büyük bir tam sayı yazınız."_qs, QMessageBox::Ok,
                     QMessageBox::Warning);
-    return 0;
 }
 
 void Tfrm_automail::Button9Click()
 {
     // A click that arrives while a wait of the run lets events through must not start a second run.
-    if (m_running || !checkConnectionFields())
+    if (running() || !checkConnectionFields())
         return;
-    const int k = batchSize();
-    if (k == 0)
+    const int size = batchSize();
+    if (size == 0) {
+        askForBatchSize();
         return;
-    setRunFieldsEnabled(false);
-    m_running = true;
-    m_stopRequested = false;
-    m_sentCount = 0;
-    bool finished = false;
-    try {
-        runBatches(k);
-        finished = true;
-    } catch (const RunEnded&) {
-        stopRun();
-    } catch (...) {
-        stopRun();
-        throw;
     }
-    m_running = false;
-    if (finished) {
-        forgetCredentials();
+    setRunFieldsEnabled(false);
+    ListMailer::Outcome outcome;
+    {
+        OnFailure stopped([this] { runStopped(); });
+        m_mailList->close();
+        m_mailList->open();
+        MailListRows rows(*m_mailList);
+        outcome = m_listMailer.run(rows, listMessage(), size);
+    }
+    switch (outcome) {
+    case ListMailer::Outcome::Finished:
+        m_mailList->close();
         ui::showMessage(this, u"Gönderme tamamlandı..."_qs);
         setRunFieldsEnabled(true);
+        break;
+    case ListMailer::Outcome::NoConnection:
+        ui::showMessage(this, u"Bir  SMTP sunucuya baglanti yok..."_qs, QMessageBox::Ok, QMessageBox::Critical);
+        runStopped();
+        break;
+    case ListMailer::Outcome::Stopped:
+        runStopped();
+        break;
     }
 }
 
-void Tfrm_automail::forgetCredentials()
+void Tfrm_automail::runStopped()
 {
-    // The password lives on in its field only, and a trusted certificate is asked about again next run.
-    NMSMTP1->SetPassword(QString());
-    NMSMTP1->AcceptCertificate(QByteArray());
-}
-
-void Tfrm_automail::stopRun()
-{
-    m_running = false;
-    forgetCredentials();
     setRunFieldsEnabled(true);
-    // A connection broken off mid-message would carry the next run's commands into that message's text.
-    if (NMSMTP1->LinkOpen())
-        NMSMTP1->TPowersock::Disconnect();
-    setStatus(u"HATA !!! Gönderme durdu: %1 adrese gönderildi."_qs.arg(m_sentCount));
+    setStatus(u"HATA !!! Gönderme durdu: %1 adrese gönderildi."_qs.arg(m_listMailer.sentCount()));
     if (m_freeWhenStopped)
         deleteLater();
 }
 
-void Tfrm_automail::runBatches(int k)
-{
-    Table1->close();
-    Table1->open();
-    qint64 n = Table1->recordCount();
-    Table1->first();
-    const int field = Table1->fieldByName(u"e-mail"_qs).index();
-    QStringList attachments;
-    for (int row = 0; row < ListBox1->count(); ++row)
-        attachments << ListBox1->item(row)->text();
-    prepareMessage(attachments);
-
-    qint64 i = 0;
-    while (!Table1->eof()) {
-        if (m_stopRequested)
-            throw RunEnded();
-        const QString address = Table1->value(field).toString().trimmed();
-        if (!address.isEmpty()) {
-            NMSMTP1->PostMessage().ToBlindCarbonCopy << address;
-            ++i;
-        } else if (n > 0) {
-            --n;
-        }
-        if ((i > 0 && i % k == 0) || i >= n)
-            sendBatch(attachments);
-        // Every row empty leaves nothing to divide by: the run is then complete.
-        setProgress(n > 0 ? int(i * 100 / n) : 100);
-        Table1->next();
-    }
-    Table1->close();
-}
-
-void Tfrm_automail::prepareMessage(const QStringList& attachments)
-{
-    TPostMessage& message = NMSMTP1->PostMessage();
-    message.Body.clear();
-    message.ToCarbonCopy.clear();
-    message.FromAddress = Edit6->text();
-    message.FromName = Edit5->text();
-    message.Subject = Edit10->text();
-    message.Body = Memo1->toPlainText().split(u'\n');
-    message.ToBlindCarbonCopy.clear();
-    restoreSharedParts(attachments);
-}
-
-void Tfrm_automail::restoreSharedParts(const QStringList& attachments)
-{
-    // The component clears these after each send; every batch carries the same message.
-    TPostMessage& message = NMSMTP1->PostMessage();
-    message.ToAddress = QStringList{Edit6->text()};
-    message.Attachments = attachments;
-}
-
-void Tfrm_automail::sendBatch(const QStringList& attachments)
-{
-    TNMSMTP& smtp = *NMSMTP1;
-    if (!smtp.LinkOpen())
-        connectMailer();
-    if (!smtp.LinkOpen()) {
-        ui::showMessage(this, u"Bir  SMTP sunucuya baglanti yok..."_qs, QMessageBox::Ok, QMessageBox::Critical);
-        throw RunEnded();
-    }
-    TPostMessage& message = smtp.PostMessage();
-    if (!message.ToBlindCarbonCopy.isEmpty()) {
-        const qint64 batch = message.ToBlindCarbonCopy.size();
-        restoreSharedParts(attachments);
-        m_refusedInBatch = 0;
-        smtp.SendMail();
-        m_sentCount += batch - std::min(m_refusedInBatch, batch);
-    }
-    if (smtp.LinkOpen())
-        smtp.Disconnect();
-    message.ToBlindCarbonCopy.clear();
-}
-
-void Tfrm_automail::connectMailer()
-{
-    TNMSMTP& smtp = *NMSMTP1;
-    smtp.SetHost(Edit1->text());
-    smtp.SetPort(wholeNumber(Edit2->text()));
-    smtp.SetUserID(Edit4->text());
-    smtp.SetSecurity(std::array{SmtpSecurity::None, SmtpSecurity::StartTls,
-                                SmtpSecurity::ImplicitTls}[std::max(0, ComboBox2->currentIndex())]);
-    smtp.SetPassword(Edit8->text());
-    smtp.SetAllowPlainTextLogin(CheckBox1->isChecked());
-    try {
-        smtp.Connect();
-    } catch (const ESockError& error) {
-        if (smtp.RefusedCertificateSha256().isEmpty() || !acceptCertificate(error.message()))
-            throw;
-        smtp.Connect();
-    }
-}
-
-bool Tfrm_automail::acceptCertificate(const QString& failure)
+bool Tfrm_automail::trustCertificate(const QString& failure, const QByteArray& sha256)
 {
     // The user compares the fingerprint with the one the provider publishes; the exception lasts for this run.
-    const QString fingerprint = QString::fromLatin1(NMSMTP1->RefusedCertificateSha256().toHex(':').toUpper());
+    const QString fingerprint = QString::fromLatin1(sha256.toHex(':').toUpper());
     const QString question = u"%1\n\nSHA-256 fingerprint of the server's certificate:\n%2\n\n"
                              u"Trust this certificate for this sending?"_qs.arg(failure, fingerprint);
-    if (ui::showMessage(this, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Warning) != QMessageBox::Yes)
-        return false;
-    NMSMTP1->AcceptCertificate(NMSMTP1->RefusedCertificateSha256());
-    return true;
-}
-
-int Tfrm_automail::defaultPort(int securityIndex)
-{
-    switch (securityIndex) {
-    case 1:
-        return 587; // submission, upgraded with STARTTLS
-    case 2:
-        return 465; // submission over TLS from the first byte
-    default:
-        return 25;
-    }
+    return ui::showMessage(this, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Warning) ==
+           QMessageBox::Yes;
 }
 
 void Tfrm_automail::ComboBox2Change(int index)
 {
     if (!m_portTyped)
-        Edit2->setText(QString::number(defaultPort(index)));
+        m_portEdit->setText(QString::number(defaultPort(securityAt(index))));
 }
 
 void Tfrm_automail::setRunFieldsEnabled(bool enabled)
 {
-    Edit3->setEnabled(enabled);
-    ComboBox1->setEnabled(enabled);
+    m_batchSizeEdit->setEnabled(enabled);
+    m_formatCombo->setEnabled(enabled);
 }
 
 void Tfrm_automail::setStatus(const QString& text)
 {
-    StatusBar1->showMessage(text);
+    m_statusBar->showMessage(text);
 }
 
 void Tfrm_automail::setProgress(int position)
 {
-    if (ProgressBar1->value() == position)
+    if (m_progressBar->value() == position)
         return;
-    ProgressBar1->setValue(position);
-    ProgressBar1->repaint(); // the run holds the event loop between waits
+    m_progressBar->setValue(position);
+    m_progressBar->repaint(); // the run holds the event loop between waits
 }
 
 void Tfrm_automail::ComboBox1Change(int index)
 {
-    NMSMTP1->SetSubType(TSubType::mtPlain);
-    switch (index) {
-    case 0:
-        NMSMTP1->SetSubType(TSubType::mtPlain);
-        break;
-    case 1:
-        NMSMTP1->SetSubType(TSubType::mtHtml);
-        break;
-    case 2:
-        NMSMTP1->SetSubType(TSubType::mtEnriched);
-        break;
-    case 3:
-        NMSMTP1->SetSubType(TSubType::mtSgml);
-        break;
-    case 4:
-        NMSMTP1->SetSubType(TSubType::mtTabSeperated);
-        break;
-    default:
-        break;
-    }
+    m_smtp->SetSubType(ListMailer::bodyFormat(index));
 }
 
 void Tfrm_automail::Button4Click()
 {
     const QString path = ui::chooseFileToOpen(this);
     if (!path.isEmpty())
-        ListBox1->addItem(path);
+        m_attachmentList->addItem(path);
 }
 
 void Tfrm_automail::Button5Click()
 {
-    const int row = ListBox1->currentRow();
-    if (row >= 0 && ListBox1->currentItem()->isSelected())
-        delete ListBox1->takeItem(row);
+    const int row = m_attachmentList->currentRow();
+    if (row >= 0 && m_attachmentList->currentItem()->isSelected())
+        delete m_attachmentList->takeItem(row);
 }
 
 void Tfrm_automail::Button8Click()
@@ -577,7 +461,7 @@ void Tfrm_automail::Button8Click()
     // Only the message text: the server name on the other page is not the user's to lose here.
     if (ask(u"Tüm metni temizlemek istediginizden emin misiniz ?"_qs) &&
         ask(u"Tüm metni temizlemek istediginizden GERÇEKTEN emin misiniz ?"_qs))
-        Memo1->clear();
+        m_messageEdit->clear();
 }
 
 } // namespace corvella::mail

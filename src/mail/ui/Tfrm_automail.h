@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QWidget>
+#include "mail/ListMailer.h"
 
-#include <functional>
+#include <QWidget>
 
 class QCheckBox;
 class QComboBox;
@@ -18,6 +18,10 @@ namespace corvella::store {
 class TableDataSet;
 }
 
+namespace corvella::ui {
+class FormBuilder;
+}
+
 namespace corvella::mail {
 
 class TNMSMTP;
@@ -27,16 +31,13 @@ class TNMSMTP;
 class Tfrm_automail : public QWidget {
     Q_OBJECT
 public:
-    /// Every wait of the mail component ends after this long without an answer.
-    static constexpr int WaitTimeOutMs = 60000;
-
     explicit Tfrm_automail(QWidget* parent = nullptr);
     ~Tfrm_automail() override;
 
-    TNMSMTP* mailer() const { return NMSMTP1; }
-    bool running() const { return m_running; }
+    TNMSMTP* mailer() const { return m_smtp; }
+    bool running() const { return m_listMailer.running(); }
     /// The "To" field, which the list window fills and disables.
-    QLineEdit* edit7() const { return Edit7; }
+    QLineEdit* edit7() const { return m_toEdit; }
 
     void FormActivate();
     void Button9Click();
@@ -47,65 +48,69 @@ public:
     void ComboBox1Change(int index);
     void ComboBox2Change(int index);
 
-    /// The port each "Security" choice uses unless the user typed another.
-    static int defaultPort(int securityIndex);
-
 protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildUi();
+    void buildConnectionPage(ui::FormBuilder& form);
+    void buildMessagePage(ui::FormBuilder& form);
     void wireMailer();
     void FormCreate();
+
+    /// Raises "'text' is not a valid integer value" for a port that is not a whole number.
+    int port() const;
+    SmtpSecurity security() const;
+    /// Addresses per mail; 0 unless the field holds a whole number above zero.
+    int batchSize() const;
+    QStringList messageLines() const;
+    QStringList attachments() const;
+    /// The server as the "Connection Info" page names it.
+    MailServer mailServer() const;
+    /// The message as the "Send Mail" page holds it.
+    ListMessage listMessage() const;
+
     bool checkConnectionFields();
-    int batchSize();
-    void runBatches(int k);
-    void stopRun();
-    void forgetCredentials();
-    void prepareMessage(const QStringList& attachments);
-    void restoreSharedParts(const QStringList& attachments);
-    void sendBatch(const QStringList& attachments);
-    void connectMailer();
-    bool acceptCertificate(const QString& failure);
+    void askForBatchSize();
+    bool trustCertificate(const QString& failure, const QByteArray& sha256);
+    void runStopped();
     void setRunFieldsEnabled(bool enabled);
     void setStatus(const QString& text);
     void setProgress(int position);
 
-    store::TableDataSet* Table1;
-    TNMSMTP* NMSMTP1;
-    QPushButton* BitBtn2 = nullptr;
-    QTabWidget* PageControl1 = nullptr;
-    QWidget* TabSheet1 = nullptr;
-    QWidget* TabSheet2 = nullptr;
-    QLineEdit* Edit1 = nullptr;
-    QLineEdit* Edit2 = nullptr;
-    QLineEdit* Edit3 = nullptr;
-    QLineEdit* Edit4 = nullptr;
-    QLineEdit* Edit5 = nullptr;
-    QLineEdit* Edit6 = nullptr;
-    QComboBox* ComboBox2 = nullptr;
-    QLineEdit* Edit8 = nullptr;
-    QCheckBox* CheckBox1 = nullptr;
-    QLineEdit* Edit7 = nullptr;
-    QLineEdit* Edit10 = nullptr;
-    QListWidget* ListBox1 = nullptr;
-    QPushButton* Button4 = nullptr;
-    QPushButton* Button5 = nullptr;
-    QPushButton* Button8 = nullptr;
-    QPushButton* Button9 = nullptr;
-    QProgressBar* ProgressBar1 = nullptr;
-    QComboBox* ComboBox1 = nullptr;
-    QPlainTextEdit* Memo1 = nullptr;
-    QStatusBar* StatusBar1 = nullptr;
+    store::TableDataSet* m_mailList;
+    TNMSMTP* m_smtp;
+    ListMailer m_listMailer;
+
+    QPushButton* m_closeButton = nullptr;
+    QTabWidget* m_pages = nullptr;
+    QWidget* m_connectionPage = nullptr;
+    QWidget* m_messagePage = nullptr;
+    QLineEdit* m_serverEdit = nullptr;
+    QLineEdit* m_portEdit = nullptr;
+    QLineEdit* m_batchSizeEdit = nullptr;
+    QLineEdit* m_userIdEdit = nullptr;
+    QLineEdit* m_senderNameEdit = nullptr;
+    QLineEdit* m_senderAddressEdit = nullptr;
+    QComboBox* m_securityCombo = nullptr;
+    QLineEdit* m_passwordEdit = nullptr;
+    QCheckBox* m_plainTextLoginCheck = nullptr;
+    QLineEdit* m_toEdit = nullptr;
+    QLineEdit* m_subjectEdit = nullptr;
+    QListWidget* m_attachmentList = nullptr;
+    QPushButton* m_addButton = nullptr;
+    QPushButton* m_removeButton = nullptr;
+    QPushButton* m_clearButton = nullptr;
+    QPushButton* m_sendButton = nullptr;
+    QProgressBar* m_progressBar = nullptr;
+    QComboBox* m_formatCombo = nullptr;
+    QPlainTextEdit* m_messageEdit = nullptr;
+    QStatusBar* m_statusBar = nullptr;
 
     bool m_portTyped = false;
-    bool m_running = false;
-    bool m_stopRequested = false;
+    /// "&Kapat" was pressed during a run: the window goes once the run has unwound.
     bool m_freeWhenStopped = false;
-    /// Addresses of the run so far that the server took: those of sent batches, less refused recipients.
-    qint64 m_sentCount = 0;
-    qint64 m_refusedInBatch = 0;
 };
 
 } // namespace corvella::mail

@@ -1,0 +1,229 @@
+#include "ErrorOf.h"
+#include "ScriptedTransport.h"
+
+#include "mail/ListMailer.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace corvella;
+using namespace corvella::mail;
+using corvella::test::errorOf;
+
+namespace {
+
+const QString Sender = u"sender@example.test"_qs;
+
+QStringList addresses(int count)
+{
+    QStringList list;
+    for (int i = 1; i <= count; ++i)
+        list << u"user%1@example.test"_qs.arg(i);
+    return list;
+}
+
+/// A server taking `connections` connections, the first ones each accepting one message with the given number of
+/// blind copies (the sender's own address comes on top), the rest closed again without a message.
+QByteArrayList acceptBatches(const QList<int>& blindCopies, int connections)
+{
+    QByteArrayList replies;
+    for (int connection = 0; connection < connections; ++connection) {
+        replies << "250 hello\r\n";
+        if (connection < blindCopies.size()) {
+            replies << "250 reset\r\n"
+                    << "250 sender ok\r\n";
+            for (int i = 0; i <= blindCopies.at(connection); ++i)
+                replies << "250 ok\r\n";
+            replies << "354 go ahead\r\n"
+                    << "250 queued\r\n";
+        }
+        replies << "221 bye\r\n";
+    }
+    return replies;
+}
+
+/// A list mailer over a scripted server, recording what the server saw and the progress reported.
+struct Mailing {
+    explicit Mailing(QByteArrayList replies)
+    {
+        auto owned = std::make_unique<ScriptedTransport>("220 ready\r\n", std::move(replies));
+        transport = owned.get();
+        smtp = std::make_unique<TNMSMTP>(std::move(owned));
+        mailer = std::make_unique<ListMailer>(*smtp);
+        mailer->server = [] {
+            MailServer server;
+            server.host = u"127.0.0.1"_qs;
+            server.userId = u"client.test"_qs;
+            return server;
+        };
+        mailer->progress = [this](int percent) { progress << percent; };
+    }
+
+    ListMailer::Outcome run(const QStringList& rows, int batchSize) { return mailer->run(rows, message, batchSize); }
+    int count(const QString& command) const { return int(transport->commands().count(command)); }
+
+    /// The blind copies of each message, in the order the server took them.
+    QList<QStringList> messages() const
+    {
+        QList<QStringList> result;
+        for (const QString& command : transport->commands()) {
+            if (command.startsWith(u"MAIL FROM:"_qs))
+                result.append(QStringList());
+            else if (command.startsWith(u"RCPT TO:<"_qs) && command != u"RCPT TO:<"_qs + Sender + u'>')
+                result.last() << command.mid(9).chopped(1);
+        }
+        return result;
+    }
+
+    ScriptedTransport* transport;
+    std::unique_ptr<TNMSMTP> smtp;
+    std::unique_ptr<ListMailer> mailer;
+    ListMessage message{u"Sender"_qs, Sender, u"News"_qs, {u"Hello"_qs, u"all"_qs}, {}};
+    QList<int> progress;
+};
+
+} // namespace
+
+class ListMailerTest : public QObject {
+    Q_OBJECT
+private slots:
+    void batches_data();
+    void batches();
+    void everyBatchCarriesTheSameMessage();
+    void refusedRecipientKeepsTheBatch();
+    void errorEndsTheRunAndClosesTheConnection();
+    void stopEndsTheRunBeforeTheNextRow();
+    void lostConnectionEndsTheRun();
+};
+
+void ListMailerTest::batches_data()
+{
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<int>("batch");
+    QTest::addColumn<QList<int>>("blindCopies"); // of each message
+    QTest::addColumn<int>("connections");
+    QTest::addColumn<QList<int>>("progress");
+
+    QTest::newRow("one full batch") << addresses(200) << 200 << QList<int>{200} << 1 << QList<int>();
+    QTest::newRow("three batches, the last short")
+        << addresses(450) << 200 << QList<int>{200, 200, 50} << 3 << QList<int>();
+    QTest::newRow("one address a connection")
+        << addresses(3) << 1 << QList<int>{1, 1, 1} << 3 << QList<int>{33, 66, 100};
+    QTest::newRow("empty rows skipped") << QStringList{u"a@x.test"_qs, QString(), u"  b@x.test "_qs, u"   "_qs} << 200
+                                        << QList<int>{2} << 1 << QList<int>{25, 33, 66, 100};
+    // The last row shrinks the count to what was sent already: one more connection without a message.
+    QTest::newRow("trailing empty row after a full batch")
+        << QStringList{u"a@x.test"_qs, u"b@x.test"_qs, QString()} << 2 << QList<int>{2} << 2 << QList<int>{33, 66, 100};
+    QTest::newRow("every row empty") << QStringList{QString(), u" "_qs} << 200 << QList<int>{} << 1
+                                     << QList<int>{0, 100};
+    QTest::newRow("empty list") << QStringList() << 200 << QList<int>{} << 0 << QList<int>();
+}
+
+void ListMailerTest::batches()
+{
+    QFETCH(QStringList, rows);
+    QFETCH(int, batch);
+    QFETCH(QList<int>, blindCopies);
+    QFETCH(int, connections);
+    QFETCH(QList<int>, progress);
+
+    Mailing m(acceptBatches(blindCopies, connections));
+    QCOMPARE(m.run(rows, batch), ListMailer::Outcome::Finished);
+
+    QCOMPARE(m.transport->connectCount(), connections);
+    QCOMPARE(m.count(u"QUIT"_qs), connections);
+    QStringList expected; // every address, trimmed, in list order
+    for (const QString& row : rows) {
+        if (!row.trimmed().isEmpty())
+            expected << row.trimmed();
+    }
+    QStringList sent;
+    QList<int> sizes;
+    for (const QStringList& message : m.messages()) {
+        sizes << int(message.size());
+        sent += message;
+    }
+    QCOMPARE(sizes, blindCopies);
+    QCOMPARE(sent, expected);
+    QCOMPARE(m.mailer->sentCount(), expected.size());
+    if (!progress.isEmpty())
+        QCOMPARE(m.progress, progress);
+    QCOMPARE(m.progress.size(), rows.size());
+    if (!rows.isEmpty())
+        QCOMPARE(m.progress.last(), 100);
+    QVERIFY(!m.mailer->running());
+    QVERIFY(!m.smtp->LinkOpen());
+}
+
+void ListMailerTest::everyBatchCarriesTheSameMessage()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"price list.txt"_qs);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("prices\r\n");
+    file.close();
+
+    Mailing m(acceptBatches({2, 2, 1}, 3));
+    m.message.attachments = QStringList{path};
+    QCOMPARE(m.run(addresses(5), 2), ListMailer::Outcome::Finished);
+
+    // The component clears To and the attachments after each send; every batch has them all the same.
+    const QByteArray sent = m.transport->message();
+    for (const char* line :
+         {"To: sender@example.test\r\n", "Subject: News\r\n", "X-Mailer: Dorlune V2.0\r\n",
+          "Content-Type: multipart/mixed; boundary=", "filename=\"price list.txt\"\r\n", "\r\ncHJpY2VzDQo=\r\n"})
+        QCOMPARE(sent.count(line), 3);
+    QVERIFY(!sent.contains("user1@"));
+}
+
+void ListMailerTest::refusedRecipientKeepsTheBatch()
+{
+    QByteArrayList replies = acceptBatches({3}, 1);
+    replies[5] = "550 5.1.1 no such user\r\n"; // to the second blind copy
+    Mailing m(replies);
+    QCOMPARE(m.run({u"a@x.test"_qs, u"refused@x.test"_qs, u"b@x.test"_qs}, 200), ListMailer::Outcome::Finished);
+    QCOMPARE(m.count(u"DATA"_qs), 1);
+    QCOMPARE(m.mailer->sentCount(), 2);
+}
+
+void ListMailerTest::errorEndsTheRunAndClosesTheConnection()
+{
+    QByteArrayList replies = acceptBatches({2}, 1);
+    replies << "250 hello\r\n"
+            << "250 reset\r\n"
+            << "550 5.7.1 sender rejected\r\n";
+    Mailing m(replies);
+    QCOMPARE(errorOf([&] { m.run(addresses(5), 2); }), u"550 5.7.1 sender rejected\r\n"_qs);
+    QCOMPARE(m.mailer->sentCount(), 2);
+    QCOMPARE(m.progress, (QList<int>{20, 40, 60}));
+    QVERIFY(!m.mailer->running());
+    // Closed without QUIT: the server that refused is not asked anything more.
+    QVERIFY(!m.smtp->LinkOpen());
+    QCOMPARE(m.transport->connectCount(), 2);
+    QCOMPARE(m.count(u"QUIT"_qs), 1);
+}
+
+void ListMailerTest::stopEndsTheRunBeforeTheNextRow()
+{
+    Mailing m(acceptBatches({1, 1, 1}, 3));
+    m.mailer->progress = [&](int) { m.mailer->stop(); };
+    QCOMPARE(m.run(addresses(3), 1), ListMailer::Outcome::Stopped);
+    QCOMPARE(m.messages(), QList<QStringList>{{u"user1@example.test"_qs}});
+    QCOMPARE(m.mailer->sentCount(), 1);
+    QVERIFY(!m.mailer->running());
+}
+
+void ListMailerTest::lostConnectionEndsTheRun()
+{
+    Mailing m(acceptBatches({}, 1));
+    m.smtp->OnConnect = [](TPowersock& sender) { sender.TPowersock::Disconnect(); };
+    QCOMPARE(m.run(addresses(2), 1), ListMailer::Outcome::NoConnection);
+    QCOMPARE(m.transport->connectCount(), 1);
+    QVERIFY(m.messages().isEmpty());
+    QVERIFY(m.progress.isEmpty());
+}
+
+QTEST_GUILESS_MAIN(ListMailerTest)
+#include "tst_listmailer.moc"
