@@ -20,8 +20,22 @@ using corvella::test::errorOf;
 
 namespace {
 
-/// An SMTP client over a scripted server; the transport stays readable after the client took it over. The
-/// client's outcome events are counted.
+void simpleMessage(TPostMessage& m)
+{
+    m.FromName = u"Ali"_qs;
+    m.FromAddress = u"ali@example.com"_qs;
+    m.ToAddress = QStringList{u"veli@example.com"_qs};
+    m.Subject = u"Hello"_qs;
+    m.Body = QStringList{u"Just a line."_qs};
+}
+
+/// A client holding the simple message, for the real servers.
+struct SimpleSmtp : TNMSMTP {
+    SimpleSmtp() { simpleMessage(PostMessage()); }
+};
+
+/// An SMTP client over a scripted server, holding the simple message; the transport stays readable after the client
+/// took it over. The client's outcome events are counted.
 struct Scripted {
     explicit Scripted(QByteArrayList replies, QByteArray greeting = "220 ready\r\n")
     {
@@ -30,6 +44,7 @@ struct Scripted {
         smtp = std::make_unique<TNMSMTP>(std::move(owned));
         smtp->SetHost(u"127.0.0.1"_qs);
         smtp->SetUserID(u"corvella"_qs);
+        simpleMessage(smtp->PostMessage());
         smtp->OnRecipientNotFound = [this](TPowersock&, const QString& entry) { refused << entry; };
         smtp->OnSuccess = [this](TPowersock&) { ++successes; };
         smtp->OnFailure = [this](TPowersock&) { ++failures; };
@@ -81,15 +96,6 @@ void loginWithoutTls(TNMSMTP& smtp, const QString& password = u"secret"_qs)
 {
     smtp.SetPassword(password);
     smtp.SetAllowPlainTextLogin(true);
-}
-
-void simpleMessage(TPostMessage& m)
-{
-    m.FromName = u"Ali"_qs;
-    m.FromAddress = u"ali@example.com"_qs;
-    m.ToAddress = QStringList{u"veli@example.com"_qs};
-    m.Subject = u"Hello"_qs;
-    m.Body = QStringList{u"Just a line."_qs};
 }
 
 QByteArray randomBytes(qsizetype size)
@@ -221,13 +227,10 @@ void SmtpTest::dialogueAsTheServerSeesIt()
     Scripted s({"250-mail.test\r\n250 HELP\r\n", "250 reset\r\n", "250 sender ok\r\n", "250 ok\r\n", "250 ok\r\n",
                 "250 ok\r\n", "354 go ahead\r\n", "250 queued\r\n", "221 bye\r\n"},
                "220-mail.test first line\r\n220 mail.test ready\r\n");
-    TPostMessage& m = s.smtp->PostMessage();
-    m.FromName = u"Ali"_qs;
-    m.FromAddress = u"ali@example.com"_qs;
+    TPostMessage& m = s.smtp->PostMessage(); // from Ali, "Hello"
     m.ToAddress = QStringList{u"Veli <veli@example.com>"_qs};
     m.ToCarbonCopy = QStringList{u"cc@example.com"_qs};
     m.ToBlindCarbonCopy = QStringList{u"bcc@example.com"_qs};
-    m.Subject = u"Hello"_qs;
     m.LocalProgram = u"Dorlune V2.0"_qs;
     m.Body = QStringList{u"line one"_qs, u"."_qs, u"..two"_qs};
     QStringList events;
@@ -389,7 +392,6 @@ void SmtpTest::pipelinedEnvelopeGoesInOneWrite()
                               "550-5.1.1 no such user\r\n550 5.1.1 really\r\n", "250 ok\r\n", "354 go ahead\r\n",
                               "250 queued\r\n", "221 bye\r\n"});
     loginWithoutTls(*s.smtp);
-    simpleMessage(s.smtp->PostMessage());
     s.smtp->PostMessage().ToBlindCarbonCopy = QStringList{u"Yok <nobody@example.com>"_qs, u"bcc@example.com"_qs};
     s.sendAndQuit();
 
@@ -409,7 +411,6 @@ void SmtpTest::refusedSenderWhilePipelinedKeepsStep()
                                                                       "503 5.5.1 need MAIL\r\n",
                                                                       "503 5.5.1 need MAIL\r\n", "221 bye\r\n"});
     loginWithoutTls(*s.smtp);
-    simpleMessage(s.smtp->PostMessage());
     s.smtp->PostMessage().ToCarbonCopy = QStringList{u"cc@example.com"_qs};
     s.smtp->Connect();
     QCOMPARE(errorOf([&] { s.smtp->SendMail(); }), u"553 5.7.1 sender rejected\r\n"_qs);
@@ -425,7 +426,6 @@ void SmtpTest::tooManyRecipientsGoInTheNextTransaction()
                 "452 4.5.3 too many recipients\r\n", "550 5.1.1 no such user\r\n", "452 4.5.3 too many recipients\r\n",
                 "354 go ahead\r\n", "250 queued\r\n", "250 sender ok\r\n", "250 ok\r\n", "250 ok\r\n",
                 "354 go ahead\r\n", "250 queued\r\n", "221 bye\r\n"});
-    simpleMessage(s.smtp->PostMessage());
     s.smtp->PostMessage().ToBlindCarbonCopy =
         QStringList{u"b@example.com"_qs, u"nobody@example.com"_qs, u"d@example.com"_qs};
     s.sendAndQuit();
@@ -446,7 +446,6 @@ void SmtpTest::tooManyRecipientsWithNoneTakenStops()
 {
     Scripted s({"250 hello\r\n", "250 reset\r\n", "250 sender ok\r\n", "452 4.3.1 Insufficient system storage\r\n",
                 "221 bye\r\n"});
-    simpleMessage(s.smtp->PostMessage());
     s.smtp->Connect();
     // Another transaction would be put off the same way: the server's line stops the send instead.
     QCOMPARE(errorOf([&] { s.smtp->SendMail(); }), u"452 4.3.1 Insufficient system storage\r\n"_qs);
@@ -458,7 +457,6 @@ void SmtpTest::messageOverTheAnnouncedSizeIsNotSent()
 {
     Scripted s(extendedSession("250-SIZE 300\r\n") + QByteArrayList{"221 bye\r\n"});
     loginWithoutTls(*s.smtp);
-    simpleMessage(s.smtp->PostMessage());
     s.smtp->PostMessage().Body = QStringList{QString(400, u'x')};
     s.smtp->Connect();
     const QString error = errorOf([&] { s.smtp->SendMail(); });
@@ -499,7 +497,6 @@ void SmtpTest::everyMessageGetsItsOwnMessageId()
                 << "250 queued\r\n";
     Scripted s(replies);
     s.smtp->SetClearParams(false);
-    simpleMessage(s.smtp->PostMessage());
     s.smtp->Connect();
     QStringList ids;
     for (int i = 0; i < 2; ++i) {
@@ -520,7 +517,6 @@ void SmtpTest::datesAndIdsGivenByTheCallerAreKept()
 {
     Scripted s(acceptAll(1));
     TPostMessage& m = s.smtp->PostMessage();
-    simpleMessage(m);
     m.Date = u"Mon, 2 Mar 2026 10:00:00 +0100"_qs;
     m.MessageId = u"<fixed.1@example.com>"_qs;
     s.smtp->Connect();
@@ -537,7 +533,6 @@ void SmtpTest::multiLineRepliesStayInStep()
     Scripted s({"250 hello\r\n", "250 reset\r\n", "250 sender ok\r\n",
                 "550-5.1.1 <first@example.com>: no such user\r\n550 5.1.1 try another\r\n", "250 recipient ok\r\n",
                 "354 go ahead\r\n", "250 queued\r\n"});
-    simpleMessage(s.smtp->PostMessage());
     s.smtp->PostMessage().ToAddress = QStringList{u"first@example.com"_qs, u"second@example.com"_qs};
     s.smtp->Connect();
     s.smtp->SendMail();
@@ -571,7 +566,6 @@ void SmtpTest::repliesThatAnswerNothing()
                               "250 recipient ok\r\n", "354 go ahead\r\n", "250 queued\r\n"};
     replies[step] = reply;
     Scripted s(replies);
-    simpleMessage(s.smtp->PostMessage());
     s.smtp->Connect();
     QCOMPARE(errorOf([&] { s.smtp->SendMail(); }), error);
     QCOMPARE(s.failures, failures);
@@ -598,7 +592,6 @@ void SmtpTest::lineBreaksAreRefusedBeforeAnythingIsSent()
     QFETCH(QString, text);
     Scripted s(acceptAll(1));
     TPostMessage& m = s.smtp->PostMessage();
-    simpleMessage(m);
     const QHash<QString, std::function<void()>> set = {
         {u"FromName"_qs, [&] { m.FromName = text; }},
         {u"FromAddress"_qs, [&] { m.FromAddress = text; }},
@@ -630,7 +623,6 @@ void SmtpTest::userIdWithLineBreakIsRefusedBeforeConnecting()
 void SmtpTest::bodyLinesCannotEndTheMessage()
 {
     Scripted s(acceptAll(1));
-    simpleMessage(s.smtp->PostMessage());
     s.smtp->PostMessage().Body = QStringList{u"first\r\n.\r\nQUIT\nlast\rend"_qs};
     s.smtp->Connect();
     s.smtp->SendMail();
@@ -642,7 +634,6 @@ void SmtpTest::bodyLinesCannotEndTheMessage()
 void SmtpTest::busyFlagKeepsOneOperationAtATime()
 {
     Scripted s(acceptAll(1));
-    simpleMessage(s.smtp->PostMessage());
     bool busyDuringSend = false;
     s.smtp->OnSendStart = [&](TPowersock&) {
         busyDuringSend = s.smtp->Busy();
@@ -678,7 +669,6 @@ void SmtpTest::headerCheck()
     QFETCH(QString, error);
     Scripted s(acceptAll(1));
     TPostMessage& m = s.smtp->PostMessage();
-    simpleMessage(m);
     if (noSender)
         m.FromAddress.clear();
     else
@@ -772,7 +762,6 @@ void SmtpTest::refusedQuitClosesAnyway()
 void SmtpTest::connectionRequired()
 {
     Scripted s(acceptAll(1));
-    simpleMessage(s.smtp->PostMessage());
     QCOMPARE(errorOf([&] { s.smtp->SendMail(); }), u"Not Connected"_qs);
     int asked = 0;
     s.smtp->OnConnectionRequired = [&](TPowersock& sender, bool& handled) {
@@ -788,7 +777,6 @@ void SmtpTest::connectionRequired()
 void SmtpTest::missingAttachmentStopsBeforeSending()
 {
     Scripted s(acceptAll(1));
-    simpleMessage(s.smtp->PostMessage());
     const QString missing = m_files.filePath(u"missing.pdf"_qs);
     s.smtp->PostMessage().Attachments = QStringList{missing};
     int encodes = 0;
@@ -859,8 +847,7 @@ void SmtpTest::recipientsInEnvelopeAndHeader()
     QFETCH(QString, toHeader);
     QFETCH(QStringList, refused);
     QFETCH(QStringList, notInMessage);
-    TNMSMTP smtp;
-    simpleMessage(smtp.PostMessage());
+    SimpleSmtp smtp;
     smtp.PostMessage().ToAddress = to;
     smtp.PostMessage().ToCarbonCopy = cc;
     smtp.PostMessage().ToBlindCarbonCopy = bcc;
@@ -879,8 +866,7 @@ void SmtpTest::recipientsInEnvelopeAndHeader()
 
 void SmtpTest::loneDotIsDoubled()
 {
-    TNMSMTP smtp;
-    simpleMessage(smtp.PostMessage());
+    SimpleSmtp smtp;
     smtp.PostMessage().Body = QStringList{u"before"_qs, u"."_qs, u".leading"_qs, u"after"_qs};
     const QJsonObject received = sendToRecorder(smtp);
     QVERIFY(smtp.MessageBody().startsWith("before\r\n..\r\n..leading\r\nafter\r\n"));
@@ -891,8 +877,7 @@ void SmtpTest::loneDotIsDoubled()
 
 void SmtpTest::htmlWithoutAttachments()
 {
-    TNMSMTP smtp;
-    simpleMessage(smtp.PostMessage());
+    SimpleSmtp smtp;
     smtp.SetSubType(TSubType::mtHtml);
     smtp.PostMessage().Body = QStringList{u"<p>Merhaba</p>"_qs};
     const QJsonObject received = sendToRecorder(smtp);
@@ -920,8 +905,7 @@ void SmtpTest::attachment()
     const QString path = writeFile(u"rapor-2024.bin"_qs, content);
     QVERIFY(!path.isEmpty());
 
-    TNMSMTP smtp;
-    simpleMessage(smtp.PostMessage());
+    SimpleSmtp smtp;
     smtp.SetEncodeType(method);
     smtp.SetSubType(TSubType::mtHtml); // the text part is plain text whatever the sub-type says
     smtp.PostMessage().Attachments = QStringList{path};
@@ -956,9 +940,8 @@ void SmtpTest::listsClearedAfterSuccess()
 {
     const QString path = writeFile(u"note.txt"_qs, "note\n");
     QVERIFY(!path.isEmpty());
-    TNMSMTP smtp;
+    SimpleSmtp smtp;
     TPostMessage& m = smtp.PostMessage();
-    simpleMessage(m);
     m.ToCarbonCopy = QStringList{u"cc@example.com"_qs};
     m.ToBlindCarbonCopy = QStringList{u"bcc@example.com"_qs};
     m.Attachments = QStringList{path};
@@ -973,17 +956,15 @@ void SmtpTest::listsClearedAfterSuccess()
     QCOMPARE(m.FromName, u"Ali"_qs);
 
     m_messagesBefore = m_recorder.messageCount();
-    TNMSMTP keeping;
+    SimpleSmtp keeping;
     keeping.SetClearParams(false);
-    simpleMessage(keeping.PostMessage());
     QVERIFY(!sendToRecorder(keeping).isEmpty());
     QCOMPARE(keeping.PostMessage().ToAddress, QStringList({u"veli@example.com"_qs}));
 }
 
 void SmtpTest::incompleteHeaderSendsNothing()
 {
-    TNMSMTP smtp;
-    simpleMessage(smtp.PostMessage());
+    SimpleSmtp smtp;
     smtp.PostMessage().FromAddress.clear();
     connectToRecorder(smtp);
     int sends = 0;
@@ -1024,9 +1005,8 @@ void SmtpTest::turkishArrivesReadable()
 
 void SmtpTest::longLinesStayWithinLimits()
 {
-    TNMSMTP smtp;
+    SimpleSmtp smtp;
     TPostMessage& m = smtp.PostMessage();
-    simpleMessage(m);
     for (int i = 0; i < 40; ++i)
         m.ToAddress << u"alici.numara.%1@example.com"_qs.arg(i);
     m.Subject = QString(u"word "_qs).repeated(250).trimmed();
@@ -1045,14 +1025,13 @@ void SmtpTest::longLinesStayWithinLimits()
 
 // smtp-sink --------------------------------------------------------------------------------------------------------
 
-/// Starts `sink` with `options` and aims `smtp`, holding the simple message, at it; false when the sink did not start.
+/// Starts `sink` with `options` and aims `smtp` at it; false when the sink did not start.
 bool aimAtSink(SmtpSink& sink, const QStringList& options, TNMSMTP& smtp, int timeOutMs = 5000)
 {
     const quint16 port = sink.start(options);
     if (port == 0)
         return false;
     aim(smtp, port, timeOutMs);
-    simpleMessage(smtp.PostMessage());
     return true;
 }
 
@@ -1083,7 +1062,7 @@ void SmtpTest::serverRefusals()
     QFETCH(QString, error);
     QFETCH(int, failures);
     SmtpSink sink;
-    TNMSMTP smtp;
+    SimpleSmtp smtp;
     QVERIFY2(aimAtSink(sink, options, smtp), qPrintable(sink.error()));
     int failed = 0;
     smtp.OnFailure = [&](TPowersock&) { ++failed; };
@@ -1104,7 +1083,7 @@ void SmtpTest::serverRefusals()
 void SmtpTest::serverClosesMidDialogue()
 {
     SmtpSink sink;
-    TNMSMTP smtp;
+    SimpleSmtp smtp;
     QVERIFY2(aimAtSink(sink, {u"-q"_qs, u"MAIL"_qs}, smtp), qPrintable(sink.error()));
     smtp.Connect();
     QElapsedTimer clock;
@@ -1117,7 +1096,7 @@ void SmtpTest::serverClosesMidDialogue()
 void SmtpTest::serverStopsAnswering()
 {
     SmtpSink sink;
-    TNMSMTP smtp;
+    SimpleSmtp smtp;
     QVERIFY2(aimAtSink(sink, {u"-W"_qs, u"MAIL:30"_qs}, smtp, 500), qPrintable(sink.error()));
     smtp.Connect();
     QElapsedTimer clock;
@@ -1130,7 +1109,7 @@ void SmtpTest::serverStopsAnswering()
 void SmtpTest::cancelEndsTheWaitAtOnce()
 {
     SmtpSink sink;
-    TNMSMTP smtp;
+    SimpleSmtp smtp;
     // No time-out, as the auto-mail window sets it.
     QVERIFY2(aimAtSink(sink, {u"-W"_qs, u"MAIL:30"_qs}, smtp, 0), qPrintable(sink.error()));
     smtp.Connect();
