@@ -25,12 +25,18 @@ void fillMessage(TNMSMTP& smtp)
     m.Body = QStringList{u"Over a logged-in connection."_qs};
 }
 
-void aim(TNMSMTP& smtp, quint16 port)
+/// Starts `server` with `options` and aims `smtp`, holding the message, at it; false when the server did not start.
+bool startAndAim(RecordingSmtpServer& server, const QStringList& options, TNMSMTP& smtp)
 {
+    const quint16 port = server.start(options);
+    if (port == 0)
+        return false;
     smtp.SetHost(u"127.0.0.1"_qs);
     smtp.SetPort(port);
     smtp.SetUserID(u"ali"_qs);
     smtp.SetTimeOut(5000);
+    fillMessage(smtp);
+    return true;
 }
 
 } // namespace
@@ -72,11 +78,8 @@ void SmtpSecurityTest::initTestCase()
 void SmtpSecurityTest::noSecurityKeepsThePlainDialogue()
 {
     RecordingSmtpServer server;
-    const quint16 port = server.start();
-    QVERIFY2(port != 0, qPrintable(server.error()));
     TNMSMTP smtp;
-    aim(smtp, port);
-    fillMessage(smtp);
+    QVERIFY2(startAndAim(server, {}, smtp), qPrintable(server.error()));
     smtp.Connect();
     smtp.SendMail();
     smtp.Disconnect();
@@ -100,14 +103,11 @@ void SmtpSecurityTest::loginDelivers()
 {
     QFETCH(QStringList, exclude);
     RecordingSmtpServer server;
-    const quint16 port =
-        server.start(QStringList{u"--login"_qs, u"ali"_qs, u"s3cret pass"_qs, u"--plain-text-login"_qs} + exclude);
-    QVERIFY2(port != 0, qPrintable(server.error()));
     TNMSMTP smtp;
-    aim(smtp, port);
+    const QStringList options{u"--login"_qs, u"ali"_qs, u"s3cret pass"_qs, u"--plain-text-login"_qs};
+    QVERIFY2(startAndAim(server, options + exclude, smtp), qPrintable(server.error()));
     smtp.SetPassword(u"s3cret pass"_qs);
     smtp.SetAllowPlainTextLogin(true);
-    fillMessage(smtp);
     smtp.Connect();
     QVERIFY(smtp.Extensions().has(u"AUTH"_qs));
     smtp.SendMail();
@@ -123,13 +123,11 @@ void SmtpSecurityTest::loginDelivers()
 void SmtpSecurityTest::wrongPasswordSendsNothing()
 {
     RecordingSmtpServer server;
-    const quint16 port = server.start({u"--login"_qs, u"ali"_qs, u"right"_qs, u"--plain-text-login"_qs});
-    QVERIFY2(port != 0, qPrintable(server.error()));
     TNMSMTP smtp;
-    aim(smtp, port);
+    QVERIFY2(startAndAim(server, {u"--login"_qs, u"ali"_qs, u"right"_qs, u"--plain-text-login"_qs}, smtp),
+             qPrintable(server.error()));
     smtp.SetPassword(u"wrong"_qs);
     smtp.SetAllowPlainTextLogin(true);
-    fillMessage(smtp);
     const QString error = errorOf([&] { smtp.Connect(); });
     QVERIFY2(error.startsWith(u"535 "_qs), qPrintable(error));
     QVERIFY(!error.contains(u"wrong"_qs));
@@ -155,17 +153,15 @@ void SmtpSecurityTest::encryptedLoginDelivers()
     QFETCH(bool, implicit);
     QFETCH(QString, method);
     RecordingSmtpServer server;
-    const quint16 port = server.start(QStringList{u"--login"_qs, u"ali"_qs, u"s3cret"_qs, u"--exclude-auth"_qs,
-                                                  method == u"PLAIN"_qs ? u"LOGIN"_qs : u"PLAIN"_qs} +
-                                      tlsOptions(implicit ? u"--implicit-tls"_qs : u"--starttls"_qs));
-    QVERIFY2(port != 0, qPrintable(server.error()));
     TNMSMTP smtp;
-    aim(smtp, port);
+    const QStringList options = QStringList{u"--login"_qs, u"ali"_qs, u"s3cret"_qs, u"--exclude-auth"_qs,
+                                            method == u"PLAIN"_qs ? u"LOGIN"_qs : u"PLAIN"_qs} +
+                                tlsOptions(implicit ? u"--implicit-tls"_qs : u"--starttls"_qs);
+    QVERIFY2(startAndAim(server, options, smtp), qPrintable(server.error()));
     smtp.SetHost(u"localhost"_qs); // the name the certificate is made out to
     smtp.SetSecurity(implicit ? SmtpSecurity::ImplicitTls : SmtpSecurity::StartTls);
     smtp.SetPassword(u"s3cret"_qs);
     smtp.AcceptCertificate(m_digest); // the user has seen this fingerprint and accepted it
-    fillMessage(smtp);
     smtp.Connect();
     QVERIFY(smtp.Encrypted());
     QCOMPARE(smtp.Extensions().parameters(u"AUTH"_qs), QStringList{method});
@@ -182,17 +178,15 @@ void SmtpSecurityTest::encryptedLoginDelivers()
 void SmtpSecurityTest::untrustedCertificateStopsBeforeLogin()
 {
     RecordingSmtpServer server;
-    const quint16 port =
-        server.start(QStringList{u"--login"_qs, u"ali"_qs, u"s3cret"_qs} + tlsOptions(u"--starttls"_qs));
-    QVERIFY2(port != 0, qPrintable(server.error()));
     TNMSMTP smtp;
-    aim(smtp, port);
+    QVERIFY2(
+        startAndAim(server, QStringList{u"--login"_qs, u"ali"_qs, u"s3cret"_qs} + tlsOptions(u"--starttls"_qs), smtp),
+        qPrintable(server.error()));
     smtp.SetHost(u"localhost"_qs);
     smtp.SetSecurity(SmtpSecurity::StartTls);
     smtp.SetPassword(u"s3cret"_qs);
     // An exception for some other certificate does not cover this one.
     smtp.AcceptCertificate(QCryptographicHash::hash("another certificate", QCryptographicHash::Sha256));
-    fillMessage(smtp);
     const QString error = errorOf([&] { smtp.Connect(); });
     QVERIFY2(error.startsWith(u"TLS handshake failed: "_qs), qPrintable(error));
     QVERIFY2(error.contains(u"self-signed"_qs, Qt::CaseInsensitive), qPrintable(error));
@@ -218,13 +212,11 @@ void SmtpSecurityTest::untrustedCertificateStopsBeforeLogin()
 void SmtpSecurityTest::serverWithoutStartTls()
 {
     RecordingSmtpServer server;
-    const quint16 port = server.start({u"--login"_qs, u"ali"_qs, u"s3cret"_qs, u"--plain-text-login"_qs});
-    QVERIFY2(port != 0, qPrintable(server.error()));
     TNMSMTP smtp;
-    aim(smtp, port);
+    QVERIFY2(startAndAim(server, {u"--login"_qs, u"ali"_qs, u"s3cret"_qs, u"--plain-text-login"_qs}, smtp),
+             qPrintable(server.error()));
     smtp.SetSecurity(SmtpSecurity::StartTls);
     smtp.SetPassword(u"s3cret"_qs);
-    fillMessage(smtp);
     QCOMPARE(errorOf([&] { smtp.Connect(); }), u"The server does not offer STARTTLS; nothing was sent unencrypted"_qs);
     QVERIFY(!smtp.LinkOpen());
     QCOMPARE(server.messageCount(), 0);
@@ -244,15 +236,12 @@ void SmtpSecurityTest::tooManyRecipientsGoInASecondTransaction()
     QStringList options{u"--max-recipients"_qs, u"2"_qs};
     if (pipelining)
         options << u"--pipelining"_qs << u"--login"_qs << u"ali"_qs << u"s3cret"_qs << u"--plain-text-login"_qs;
-    const quint16 port = server.start(options);
-    QVERIFY2(port != 0, qPrintable(server.error()));
     TNMSMTP smtp;
-    aim(smtp, port);
+    QVERIFY2(startAndAim(server, options, smtp), qPrintable(server.error()));
     if (pipelining) {
         smtp.SetPassword(u"s3cret"_qs);
         smtp.SetAllowPlainTextLogin(true);
     }
-    fillMessage(smtp);
     smtp.PostMessage().ToBlindCarbonCopy = QStringList{u"b@example.com"_qs, u"refused@example.com"_qs,
                                                        u"c@example.com"_qs, u"d@example.com"_qs, u"e@example.com"_qs};
     QStringList refused;
