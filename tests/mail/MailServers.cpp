@@ -26,6 +26,12 @@ quint16 freeLoopbackPort()
     return probe.serverPort();
 }
 
+bool writeFile(const QString& path, const QByteArray& content)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+}
+
 RecordingSmtpServer::RecordingSmtpServer() = default;
 
 RecordingSmtpServer::~RecordingSmtpServer()

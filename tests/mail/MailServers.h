@@ -11,6 +11,9 @@ QStringList strings(const QJsonValue& array);
 /// A free TCP port on 127.0.0.1 at the time of asking.
 quint16 freeLoopbackPort();
 
+/// Writes `content` to a new file at `path`; false when it could not be written whole.
+bool writeFile(const QString& path, const QByteArray& content);
+
 /// Debian's aiosmtpd running tests/mail/smtp_server.py on 127.0.0.1; records every accepted message.
 class RecordingSmtpServer {
 public:

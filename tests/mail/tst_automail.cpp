@@ -129,10 +129,7 @@ void AutoMailTest::batchesCarryTheSameMessage()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(u"price list.txt"_qs);
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("prices\r\n");
-    file.close();
+    QVERIFY(writeFile(path, "prices\r\n"));
 
     test::DialogAnswers log(test::DialogAnswers::Messages);
     const QStringList all = addresses(450);
@@ -236,10 +233,7 @@ void AutoMailTest::errorMidRunReportsTheCount()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(u"note.txt"_qs);
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("note");
-    file.close();
+    QVERIFY(writeFile(path, "note"));
 
     test::DialogAnswers log(test::DialogAnswers::Messages);
     MailWindow w(addresses(5), m_port, u"2"_qs);

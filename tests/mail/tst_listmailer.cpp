@@ -1,9 +1,9 @@
 #include "ErrorOf.h"
+#include "MailServers.h"
 #include "ScriptedTransport.h"
 
 #include "mail/ListMailer.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -160,10 +160,7 @@ void ListMailerTest::everyBatchCarriesTheSameMessage()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(u"price list.txt"_qs);
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("prices\r\n");
-    file.close();
+    QVERIFY(writeFile(path, "prices\r\n"));
 
     Mailing m(acceptBatches({2, 2, 1}, 3));
     m.message.attachments = QStringList{path};

@@ -175,8 +175,6 @@ private slots:
 private:
     void connectToRecorder(TNMSMTP& smtp);
     QJsonObject sendToRecorder(TNMSMTP& smtp);
-    /// The path of a new file in the test's folder holding `content`; empty when it could not be written.
-    QString writeFile(const QString& name, const QByteArray& content);
 
     RecordingSmtpServer m_recorder;
     quint16 m_recorderPort = 0;
@@ -210,14 +208,6 @@ QJsonObject SmtpTest::sendToRecorder(TNMSMTP& smtp)
     if (m_recorder.messageCount() != m_messagesBefore + 1)
         return {};
     return m_recorder.message(m_messagesBefore + 1);
-}
-
-QString SmtpTest::writeFile(const QString& name, const QByteArray& content)
-{
-    QFile file(m_files.filePath(name));
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
-        return {};
-    return file.fileName();
 }
 
 // Scripted server ------------------------------------------------------------------------------------------------
@@ -902,8 +892,8 @@ void SmtpTest::attachment()
     QFETCH(UUMethods, method);
     QFETCH(QString, transferEncoding);
     const QByteArray content = randomBytes(20000 + 14); // uuencode's last line then starts with "."
-    const QString path = writeFile(u"rapor-2024.bin"_qs, content);
-    QVERIFY(!path.isEmpty());
+    const QString path = m_files.filePath(u"rapor-2024.bin"_qs);
+    QVERIFY(writeFile(path, content));
 
     SimpleSmtp smtp;
     smtp.SetEncodeType(method);
@@ -938,8 +928,8 @@ void SmtpTest::attachment()
 
 void SmtpTest::listsClearedAfterSuccess()
 {
-    const QString path = writeFile(u"note.txt"_qs, "note\n");
-    QVERIFY(!path.isEmpty());
+    const QString path = m_files.filePath(u"note.txt"_qs);
+    QVERIFY(writeFile(path, "note\n"));
     SimpleSmtp smtp;
     TPostMessage& m = smtp.PostMessage();
     m.ToCarbonCopy = QStringList{u"cc@example.com"_qs};
