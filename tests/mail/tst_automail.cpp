@@ -38,8 +38,10 @@ QStringList addresses(int count, const QString& prefix = u"user"_qs)
     return list;
 }
 
-/// An auto-mail window on a contact file whose maillist holds the given rows, filled in to send to `port`.
+/// An auto-mail window on a contact file whose maillist holds the given rows, filled in to send to `port`; its
+/// message boxes are answered by `log`.
 struct MailWindow {
+    test::DialogAnswers log{test::DialogAnswers::Messages}; // outlives the window
     test::ContactFileFixture fixture;
     std::unique_ptr<mail::Tfrm_automail> window;
     int connects = 0;
@@ -131,13 +133,12 @@ void AutoMailTest::batchesCarryTheSameMessage()
     const QString path = dir.filePath(u"price list.txt"_qs);
     QVERIFY(writeFile(path, "prices\r\n"));
 
-    test::DialogAnswers log(test::DialogAnswers::Messages);
     const QStringList all = addresses(450);
     MailWindow w(all, m_port);
     w.attach(path);
     w.send();
 
-    QCOMPARE(log.asked, QStringList{u"Gönderme tamamlandı..."_qs});
+    QCOMPARE(w.log.asked, QStringList{u"Gönderme tamamlandı..."_qs});
     QCOMPARE(w.connects, 3);
     QCOMPARE(w.disconnects, 3);
     QCOMPARE(messages(), 3);
@@ -162,17 +163,15 @@ void AutoMailTest::batchesCarryTheSameMessage()
 
 void AutoMailTest::emptyListFinishesWithoutConnecting()
 {
-    test::DialogAnswers log(test::DialogAnswers::Messages);
     MailWindow w({}, m_port);
     w.send();
-    QCOMPARE(log.asked, QStringList{u"Gönderme tamamlandı..."_qs});
+    QCOMPARE(w.log.asked, QStringList{u"Gönderme tamamlandı..."_qs});
     QCOMPARE(w.connects, 0);
     QCOMPARE(messages(), 0);
 }
 
 void AutoMailTest::missingFieldFocusesIt()
 {
-    test::DialogAnswers log(test::DialogAnswers::Messages);
     MailWindow w(addresses(2), m_port);
     auto* pages = w.window->findChild<QTabWidget*>(u"PageControl1"_qs);
     pages->setCurrentIndex(1);
@@ -182,7 +181,7 @@ void AutoMailTest::missingFieldFocusesIt()
     w.send();
     QCOMPARE(pages->currentWidget()->objectName(), u"TabSheet1"_qs);
     QTRY_VERIFY(w.edit(u"Edit1"_qs)->hasFocus());
-    QVERIFY(log.asked.isEmpty());
+    QVERIFY(w.log.asked.isEmpty());
     QCOMPARE(w.connects, 0);
     QVERIFY(w.runFieldsEnabled());
 
@@ -205,11 +204,10 @@ void AutoMailTest::badBatchSizeSendsNothing_data()
 void AutoMailTest::badBatchSizeSendsNothing()
 {
     QFETCH(QString, batch);
-    test::DialogAnswers log(test::DialogAnswers::Messages);
     MailWindow w(addresses(3), m_port, batch);
     w.send();
-    QCOMPARE(log.asked.size(), 1);
-    QVERIFY(log.asked.first().startsWith(u"Max."_qs));
+    QCOMPARE(w.log.asked.size(), 1);
+    QVERIFY(w.log.asked.first().startsWith(u"Max."_qs));
     QCOMPARE(w.connects, 0);
     QCOMPARE(messages(), 0);
     QVERIFY(w.runFieldsEnabled());
@@ -217,7 +215,6 @@ void AutoMailTest::badBatchSizeSendsNothing()
 
 void AutoMailTest::richTextFormat()
 {
-    test::DialogAnswers log(test::DialogAnswers::Messages);
     MailWindow w({u"a@x.test"_qs}, m_port);
     QCOMPARE(w.formats()->currentIndex(), -1);
     QCOMPARE(w.window->mailer()->SubType(), mail::TSubType::mtHtml);
@@ -235,7 +232,6 @@ void AutoMailTest::errorMidRunReportsTheCount()
     const QString path = dir.filePath(u"note.txt"_qs);
     QVERIFY(writeFile(path, "note"));
 
-    test::DialogAnswers log(test::DialogAnswers::Messages);
     MailWindow w(addresses(5), m_port, u"2"_qs);
     w.attach(path);
     mail::TNMSMTP& smtp = *w.window->mailer();
@@ -247,8 +243,8 @@ void AutoMailTest::errorMidRunReportsTheCount()
     w.send();
 
     QCOMPARE(messages(), 1);
-    QCOMPARE(log.asked.size(), 1);
-    QVERIFY2(log.asked.first().contains(u"Cannot open file"_qs), qPrintable(log.asked.first()));
+    QCOMPARE(w.log.asked.size(), 1);
+    QVERIFY2(w.log.asked.first().contains(u"Cannot open file"_qs), qPrintable(w.log.asked.first()));
     QVERIFY(w.runFieldsEnabled());
     QCOMPARE(w.status(), u"HATA !!! Gönderme durdu: 2 adrese gönderildi."_qs);
     QCOMPARE(w.progress(), 60); // the third row was counted; the fourth completed the batch that failed
@@ -258,24 +254,23 @@ void AutoMailTest::errorMidRunReportsTheCount()
 
 void AutoMailTest::clearAsksTwiceAndKeepsTheServer()
 {
-    test::DialogAnswers log(test::DialogAnswers::Messages);
     MailWindow w({}, m_port);
     auto* memo = w.window->findChild<QPlainTextEdit*>(u"Memo1"_qs);
     auto* clear = w.window->findChild<QPushButton*>(u"Button8"_qs);
 
-    log.buttons = {QMessageBox::Yes, QMessageBox::No};
+    w.log.buttons = {QMessageBox::Yes, QMessageBox::No};
     clear->click();
-    QCOMPARE(log.asked, (QStringList{u"Tüm metni temizlemek istediginizden emin misiniz ?"_qs,
-                                     u"Tüm metni temizlemek istediginizden GERÇEKTEN emin misiniz ?"_qs}));
+    QCOMPARE(w.log.asked, (QStringList{u"Tüm metni temizlemek istediginizden emin misiniz ?"_qs,
+                                       u"Tüm metni temizlemek istediginizden GERÇEKTEN emin misiniz ?"_qs}));
     QCOMPARE(memo->toPlainText(), u"Hello\nall"_qs);
 
-    log.asked.clear();
-    log.buttons = {QMessageBox::No};
+    w.log.asked.clear();
+    w.log.buttons = {QMessageBox::No};
     clear->click();
-    QCOMPARE(log.asked.size(), 1);
+    QCOMPARE(w.log.asked.size(), 1);
     QCOMPARE(memo->toPlainText(), u"Hello\nall"_qs);
 
-    log.buttons = {QMessageBox::Yes, QMessageBox::Yes};
+    w.log.buttons = {QMessageBox::Yes, QMessageBox::Yes};
     clear->click();
     QVERIFY(memo->toPlainText().isEmpty());
     QCOMPARE(w.edit(u"Edit1"_qs)->text(), u"127.0.0.1"_qs);
@@ -283,12 +278,11 @@ void AutoMailTest::clearAsksTwiceAndKeepsTheServer()
 
 void AutoMailTest::kapatFreesTheWindow()
 {
-    test::DialogAnswers log(test::DialogAnswers::Messages);
     MailWindow w({}, m_port);
     QPointer<mail::Tfrm_automail> window = w.window.release();
     window->findChild<QPushButton*>(u"BitBtn2"_qs)->click();
     QTRY_VERIFY(window.isNull());
-    QVERIFY(log.asked.isEmpty());
+    QVERIFY(w.log.asked.isEmpty());
 }
 
 void AutoMailTest::listWindowFillsMailList()
@@ -371,7 +365,6 @@ void AutoMailTest::encryptedLoginWithFingerprintPrompt()
                                        certificate.certificatePath(), certificate.keyPath()});
     QVERIFY2(port != 0, qPrintable(server.error()));
 
-    test::DialogAnswers log(test::DialogAnswers::Messages);
     MailWindow w(addresses(3), port, u"2"_qs);
     w.edit(u"Edit1"_qs)->setText(u"localhost"_qs); // the name the certificate is made out to
     w.security()->setCurrentIndex(1);
@@ -385,22 +378,22 @@ void AutoMailTest::encryptedLoginWithFingerprintPrompt()
             [&](const QString& text) { statuses << text; });
 
     // Refused: the run stops with the reason, and nothing went to the server.
-    log.buttons = {QMessageBox::No};
+    w.log.buttons = {QMessageBox::No};
     w.send();
-    QCOMPARE(log.asked.size(), 2);
-    QVERIFY2(log.asked.at(0).contains(fingerprint), qPrintable(log.asked.at(0)));
-    QVERIFY2(log.asked.at(0).contains(u"self-signed"_qs, Qt::CaseInsensitive), qPrintable(log.asked.at(0)));
-    QVERIFY2(log.asked.at(1).startsWith(u"TLS handshake failed"_qs), qPrintable(log.asked.at(1)));
+    QCOMPARE(w.log.asked.size(), 2);
+    QVERIFY2(w.log.asked.at(0).contains(fingerprint), qPrintable(w.log.asked.at(0)));
+    QVERIFY2(w.log.asked.at(0).contains(u"self-signed"_qs, Qt::CaseInsensitive), qPrintable(w.log.asked.at(0)));
+    QVERIFY2(w.log.asked.at(1).startsWith(u"TLS handshake failed"_qs), qPrintable(w.log.asked.at(1)));
     QCOMPARE(server.messageCount(), 0);
     QCOMPARE(server.commands(1), QStringList({u"EHLO client.test"_qs, u"STARTTLS"_qs}));
 
     // Accepted: both batches go over TLS, logged in.
-    log.asked.clear();
-    log.buttons = {QMessageBox::Yes};
+    w.log.asked.clear();
+    w.log.buttons = {QMessageBox::Yes};
     w.send();
-    QCOMPARE(log.asked.size(), 2);
-    QVERIFY(log.asked.at(0).contains(fingerprint));
-    QCOMPARE(log.asked.at(1), u"Gönderme tamamlandı..."_qs);
+    QCOMPARE(w.log.asked.size(), 2);
+    QVERIFY(w.log.asked.at(0).contains(fingerprint));
+    QCOMPARE(w.log.asked.at(1), u"Gönderme tamamlandı..."_qs);
     QCOMPARE(server.messageCount(), 2);
     for (int n = 1; n <= 2; ++n) {
         QCOMPARE(server.message(n)[u"tls"_qs].toBool(), true);
@@ -410,13 +403,14 @@ void AutoMailTest::encryptedLoginWithFingerprintPrompt()
              (QStringList{u"sender@example.test"_qs, u"user3@example.test"_qs}));
 
     // The trust lasted for that sending only: the next one asks again.
-    log.asked.clear();
-    log.buttons = {QMessageBox::No};
+    w.log.asked.clear();
+    w.log.buttons = {QMessageBox::No};
     w.send();
-    QVERIFY2(!log.asked.isEmpty() && log.asked.first().contains(fingerprint), qPrintable(log.asked.join(u"|"_qs)));
+    QVERIFY2(!w.log.asked.isEmpty() && w.log.asked.first().contains(fingerprint),
+             qPrintable(w.log.asked.join(u"|"_qs)));
     QCOMPARE(server.messageCount(), 2);
 
-    const QString seen = statuses.join(u'|') + log.asked.join(u'|');
+    const QString seen = statuses.join(u'|') + w.log.asked.join(u'|');
     QVERIFY(!seen.contains(u"pa55"_qs));
     QVERIFY(!seen.contains(QString::fromLatin1(QByteArray("\0client.test\0pa55 word", 22).toBase64())));
 }
@@ -426,17 +420,16 @@ void AutoMailTest::loginNeedsEncryptionOrConsent()
     RecordingSmtpServer server;
     const quint16 port = server.start({u"--login"_qs, u"client.test"_qs, u"pw"_qs, u"--plain-text-login"_qs});
     QVERIFY2(port != 0, qPrintable(server.error()));
-    test::DialogAnswers log(test::DialogAnswers::Messages);
     MailWindow w(addresses(1), port);
     w.edit(u"Edit8"_qs)->setText(u"pw"_qs);
     w.send();
-    QCOMPARE(log.asked, QStringList{u"Login refused: the password would travel unencrypted"_qs});
+    QCOMPARE(w.log.asked, QStringList{u"Login refused: the password would travel unencrypted"_qs});
     QCOMPARE(server.messageCount(), 0);
 
-    log.asked.clear();
+    w.log.asked.clear();
     w.window->findChild<QCheckBox*>(u"CheckBox1"_qs)->setChecked(true);
     w.send();
-    QCOMPARE(log.asked, QStringList{u"Gönderme tamamlandı..."_qs});
+    QCOMPARE(w.log.asked, QStringList{u"Gönderme tamamlandı..."_qs});
     QCOMPARE(server.messageCount(), 1);
     QCOMPARE(server.message(1)[u"login"_qs].toString(), u"client.test"_qs);
     QCOMPARE(server.message(1)[u"tls"_qs].toBool(), false);
