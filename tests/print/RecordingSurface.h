@@ -1,5 +1,6 @@
 #pragma once
 
+#include "print/PrintGeometry.h"
 #include "print/PrintSurface.h"
 #include "print/Tgenel.h"
 
@@ -62,6 +63,12 @@ private:
     QString m_outputFile;
     int m_page = 0;
 };
+
+/// A recorded point in whole millimetres, as the layout states it.
+inline QPoint mm(QPoint dots)
+{
+    return {print::mmFromDots(dots.x()), print::mmFromDots(dots.y())};
+}
 
 /// A Tgenel drawing on a recording surface that it owns and hands out.
 struct RecordedPrinter {

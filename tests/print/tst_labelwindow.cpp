@@ -5,7 +5,6 @@
 #include "app/Startup.h"
 #include "app/Tfrmkayit.h"
 #include "core/Error.h"
-#include "print/PrintGeometry.h"
 #include "print/TRaporV2.h"
 #include "print/Tgenel.h"
 #include "print/ui/Tfrmetiketdm.h"
@@ -22,6 +21,7 @@
 #include <QTest>
 
 using namespace corvella;
+using test::mm;
 using test::RecordingSurface;
 using Kind = RecordingSurface::Kind;
 
@@ -135,11 +135,6 @@ struct Program {
     QStringList captions() { return {reportButton()->text(), labelButton()->text()}; }
     bool bothEnabled() { return reportButton()->isEnabled() && labelButton()->isEnabled(); }
 };
-
-QPoint mm(QPoint dots)
-{
-    return {print::mmFromDots(dots.x()), print::mmFromDots(dots.y())};
-}
 
 const QStringList FirstCaptions = {u"&Print Report"_qs, u"Print &Labels"_qs};
 const QStringList LaterCaptions = {u"&Listeyi Yazıcıya Gönder"_qs, u"&Etiket Dökümü"_qs};

@@ -3,7 +3,6 @@
 #include "RecordingSurface.h"
 
 #include "core/Error.h"
-#include "print/PrintGeometry.h"
 #include "print/ReportLayout.h"
 #include "print/Tgenel.h"
 
@@ -12,6 +11,7 @@
 using namespace corvella;
 using print::ReportColumn;
 using store::FieldKind;
+using test::mm;
 using test::RecordingSurface;
 using Kind = RecordingSurface::Kind;
 using Columns = QList<ReportColumn>;
@@ -61,11 +61,6 @@ QList<QVariantList> rowsOf(int count)
     for (int i = 0; i < count; ++i)
         rows << QVariantList{u"ad%1"_qs.arg(i), u"adres"_qs, u"k"_qs, i};
     return rows;
-}
-
-QPoint mm(QPoint dots)
-{
-    return {print::mmFromDots(dots.x()), print::mmFromDots(dots.y())};
 }
 
 print::ReportRule rule(int x1, int y1, int x2, int y2)
