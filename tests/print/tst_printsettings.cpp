@@ -83,12 +83,6 @@ struct SettingsWindow {
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         window->activateWindow();
     }
-    /// Gives the box the focus, as a click in it would.
-    void focus(ui::DBEdit* box)
-    {
-        box->setFocus();
-        QTRY_VERIFY(box->hasFocus());
-    }
 };
 
 const QString XDistancePrompt = u"Lütfen \"X\" harfleri arasındaki uzaklığı mm. cinsinden yazınız."_qs;
@@ -239,7 +233,8 @@ void PrintSettingsTest::boxesShowTheirPictures()
 
     s.show();
     auto* lineHeight = s.edit(u"DBEdit11"_qs);
-    s.focus(lineHeight);
+    lineHeight->setFocus();
+    QTRY_VERIFY(lineHeight->hasFocus());
     QCOMPARE(lineHeight->text(), u"1234"_qs); // the edit picture has no grouping
     s.edit(u"DBEdit7"_qs)->setFocus();
     QTRY_COMPARE(lineHeight->text(), u"1,234"_qs);
@@ -253,7 +248,8 @@ void PrintSettingsTest::typedRatioIsTakenAndShownAgain()
     SettingsWindow s;
     s.show();
     auto* ratio = s.edit(u"DBEdit9"_qs);
-    s.focus(ratio);
+    ratio->setFocus();
+    QTRY_VERIFY(ratio->hasFocus());
     QCOMPARE(ratio->text(), u"100"_qs);
     ratio->selectAll();
     QTest::keyClicks(ratio, u"98.755"_qs); // typed: its shortest decimal form rounds up
