@@ -14,7 +14,7 @@
 #include <utility>
 
 /// Fails the test unless `actual` lies within `tolerance` of `expected`, saying what it was.
-#define QVERIFY_NEAR(actual, expected, tolerance)                                                                      \
+#define VERIFY_NEAR(actual, expected, tolerance)                                                                       \
     QVERIFY2(std::abs(double(actual) - double(expected)) < (tolerance),                                                \
              qPrintable(QStringLiteral("%1, expected %2").arg(double(actual)).arg(double(expected))))
 

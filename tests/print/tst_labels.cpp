@@ -453,14 +453,14 @@ void LabelTest::pdfSheetPutsTheNameInPlace()
     // Row 5: the label at (71, 44), the name 20 mm across and 5 mm down.
     const auto name = test::wordsWithText(words, u"Kişi5"_qs);
     QCOMPARE(name.size(), 1);
-    QVERIFY_NEAR(name.first().xMin * MmPerPoint, 91, 0.8);
-    QVERIFY_NEAR(name.first().yMin * MmPerPoint, 49.5, 1); // between 48.5 and 50.5
+    VERIFY_NEAR(name.first().xMin * MmPerPoint, 91, 0.8);
+    VERIFY_NEAR(name.first().yMin * MmPerPoint, 49.5, 1); // between 48.5 and 50.5
     const auto salutations = test::wordsWithText(words, u"Sayın"_qs);
     QCOMPARE(salutations.size(), 6);
-    QVERIFY_NEAR(salutations.at(3).xMin * MmPerPoint, 10, 0.8); // the second row of labels begins with row 4
+    VERIFY_NEAR(salutations.at(3).xMin * MmPerPoint, 10, 0.8); // the second row of labels begins with row 4
     const auto postal = test::wordsWithText(words, u"34006"_qs);
     QCOMPARE(postal.size(), 1);
-    QVERIFY_NEAR(postal.first().xMin * MmPerPoint, 142, 0.8);
+    VERIFY_NEAR(postal.first().xMin * MmPerPoint, 142, 0.8);
 }
 
 void LabelTest::engineReadsListedContactsInListOrder()

@@ -262,11 +262,11 @@ void PrintHelpersTest::pdfMeasuresTrueAtAnyResolution()
     const auto lines = test::darkRunsMm(file.path);
     QVERIFY2(lines.has_value(), "pdftoppm could not render the file");
     const auto [left, right] = test::horizontalRunMm(*lines, 50);
-    QVERIFY_NEAR(left, 10, 0.3);
-    QVERIFY_NEAR(right, 110, 0.3);
+    VERIFY_NEAR(left, 10, 0.3);
+    VERIFY_NEAR(right, 110, 0.3);
     const auto [top, bottom] = test::verticalRunMm(*lines, 150);
-    QVERIFY_NEAR(top, 60, 0.3);
-    QVERIFY_NEAR(bottom, 160, 0.3);
+    VERIFY_NEAR(top, 60, 0.3);
+    VERIFY_NEAR(bottom, 160, 0.3);
 
     const auto words = test::pdfWords(file.path);
     const auto xs = test::wordsWithText(words, u"X"_qs);
@@ -275,13 +275,13 @@ void PrintHelpersTest::pdfMeasuresTrueAtAnyResolution()
     QCOMPARE(xs.size(), 2);
     QCOMPARE(ws.size(), 1);
     // A 10 point fixed-pitch cell is 6 points wide: 79 cells lie between the two letters at any resolution.
-    QVERIFY_NEAR((xs.at(1).xMin - xs.at(0).xMin) * MmPerPoint, 79 * 6 * MmPerPoint, 0.1);
-    QVERIFY_NEAR(xs.at(0).xMin * MmPerPoint, 20, 0.3);
+    VERIFY_NEAR((xs.at(1).xMin - xs.at(0).xMin) * MmPerPoint, 79 * 6 * MmPerPoint, 0.1);
+    VERIFY_NEAR(xs.at(0).xMin * MmPerPoint, 20, 0.3);
     // The cell's top is where the text was placed, and a 20 point letter is twice as tall as a 10 point one.
-    QVERIFY_NEAR(xs.at(0).yMin * MmPerPoint, 200, 0.3);
+    VERIFY_NEAR(xs.at(0).yMin * MmPerPoint, 200, 0.3);
     const double small = xs.at(0).yMax - xs.at(0).yMin;
-    QVERIFY_NEAR((ws.at(0).yMax - ws.at(0).yMin) / small, 2, 0.01);
-    QVERIFY_NEAR(small, 10 * 1.13, 0.2); // a cell is 1.13 em high
+    VERIFY_NEAR((ws.at(0).yMax - ws.at(0).yMin) / small, 2, 0.01);
+    VERIFY_NEAR(small, 10 * 1.13, 0.2); // a cell is 1.13 em high
 }
 
 void PrintHelpersTest::pdfLandscapePageHeight()
@@ -294,10 +294,10 @@ void PrintHelpersTest::pdfLandscapePageHeight()
     printer.DrawLine(10, 20, 280, 20);
     printer.EndDocument();
     const auto size = test::pdfPageSizeMm(file.path);
-    QVERIFY_NEAR(size.width(), 297, 1);
-    QVERIFY_NEAR(size.height(), 210, 1);
+    VERIFY_NEAR(size.width(), 297, 1);
+    VERIFY_NEAR(size.height(), 210, 1);
     const auto across = test::horizontalRunMm(*test::darkRunsMm(file.path), 20);
-    QVERIFY_NEAR(across.second - across.first, 270, 0.3);
+    VERIFY_NEAR(across.second - across.first, 270, 0.3);
 }
 
 void PrintHelpersTest::sameEndPointsLeaveNoMark()
@@ -333,7 +333,7 @@ void PrintHelpersTest::withoutPrinterJobGoesToPrintsFolder()
     const auto words = test::pdfWords(saved);
     QCOMPARE(words.size(), 1);
     QCOMPARE(words.at(0).text, u"Merhaba"_qs);
-    QVERIFY_NEAR(words.at(0).xMin * MmPerPoint, 10, 0.3);
+    VERIFY_NEAR(words.at(0).xMin * MmPerPoint, 10, 0.3);
     QVERIFY(print::savedPrintoutMessage(saved).contains(saved));
 
     // The same job in the same second does not overwrite the first file.
@@ -400,8 +400,8 @@ void PrintHelpersTest::ratioSquareMeasuresItsNominalSide()
     const auto top = test::horizontalRunMm(*raster, 25);
     const auto right = test::verticalRunMm(*raster, 125); // the left side shares its column with the text
     for (const auto& [from, to] : {top, right}) {
-        QVERIFY_NEAR(from, 25, 0.2);
-        QVERIFY_NEAR(to, 125, 0.2);
+        VERIFY_NEAR(from, 25, 0.2);
+        VERIFY_NEAR(to, 125, 0.2);
     }
 }
 
@@ -416,10 +416,10 @@ void PrintHelpersTest::labelTestPageOnPaper()
     const auto dots = test::wordsWithText(words, u"."_qs);
     QCOMPARE(xs.size(), 2);
     QCOMPARE(dots.size(), 2);
-    QCOMPARE(xs.at(0).yMin, xs.at(1).yMin);                                                // one line
-    QVERIFY_NEAR((xs.at(1).xMin - xs.at(0).xMin) * MmPerPoint / 79, 6 * MmPerPoint, 0.01); // one cell
+    QCOMPARE(xs.at(0).yMin, xs.at(1).yMin);                                               // one line
+    VERIFY_NEAR((xs.at(1).xMin - xs.at(0).xMin) * MmPerPoint / 79, 6 * MmPerPoint, 0.01); // one cell
     QCOMPARE(dots.at(0).xMin, dots.at(1).xMin);
-    QVERIFY_NEAR((dots.at(1).yMin - dots.at(0).yMin) * MmPerPoint, 100, 0.1);
+    VERIFY_NEAR((dots.at(1).yMin - dots.at(0).yMin) * MmPerPoint, 100, 0.1);
 }
 
 QTEST_MAIN(PrintHelpersTest)

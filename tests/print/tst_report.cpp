@@ -388,12 +388,12 @@ void ReportTest::pdfPutsTitleAndHeadingWhereLaidOut()
     using test::MmPerPoint;
     const auto title = test::wordsWithText(words, u"List/Report"_qs);
     QCOMPARE(title.size(), 1);
-    QVERIFY_NEAR(title.first().xMin * MmPerPoint, 15, 0.8);
+    VERIFY_NEAR(title.first().xMin * MmPerPoint, 15, 0.8);
     const auto heading = test::wordsWithText(words, u"Sehir"_qs);
     QCOMPARE(heading.size(), 1);
     // Second column: p = 4 + 11 + 1 = 16, x = Round(20.8) + 1 = 22 mm; line 1 at y = 6 mm.
-    QVERIFY_NEAR(heading.first().xMin * MmPerPoint, 22, 0.8);
-    QVERIFY_NEAR(heading.first().yMin * MmPerPoint, 6.5, 1); // between 5.5 and 7.5
+    VERIFY_NEAR(heading.first().xMin * MmPerPoint, 22, 0.8);
+    VERIFY_NEAR(heading.first().yMin * MmPerPoint, 6.5, 1); // between 5.5 and 7.5
 }
 
 QTEST_MAIN(ReportTest)
