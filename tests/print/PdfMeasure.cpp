@@ -1,5 +1,7 @@
 #include "PdfMeasure.h"
 
+#include "print/PdfSurface.h"
+
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -10,9 +12,12 @@
 
 namespace corvella::test {
 
-namespace {
+PdfPrinter::PdfPrinter(int dpi, const QString& fileName)
+    : path(dir.filePath(fileName))
+    , printer(std::make_unique<print::PdfSurface>(path, dpi))
+{}
 
-constexpr double PointMm = 25.4 / 72;
+namespace {
 
 QString bboxHtml(const QString& pdfPath)
 {
@@ -61,7 +66,7 @@ QSizeF pdfPageSizeMm(const QString& pdfPath)
     const auto m = page.match(bboxHtml(pdfPath));
     if (!m.hasMatch())
         return {};
-    return {m.captured(1).toDouble() * PointMm, m.captured(2).toDouble() * PointMm};
+    return {m.captured(1).toDouble() * MmPerPoint, m.captured(2).toDouble() * MmPerPoint};
 }
 
 std::optional<Raster> darkRunsMm(const QString& pdfPath)

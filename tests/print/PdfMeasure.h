@@ -1,14 +1,35 @@
 #pragma once
 
+#include "print/Tgenel.h"
+
 #include <QImage>
 #include <QList>
 #include <QSizeF>
 #include <QString>
+#include <QTemporaryDir>
+
+#include <cmath>
 
 #include <optional>
 #include <utility>
 
+/// Fails the test unless `actual` lies within `tolerance` of `expected`, saying what it was.
+#define VERIFY_NEAR(actual, expected, tolerance)                                                                       \
+    QVERIFY2(std::abs(double(actual) - double(expected)) < (tolerance),                                                \
+             qPrintable(QStringLiteral("%1, expected %2").arg(double(actual)).arg(double(expected))))
+
 namespace corvella::test {
+
+constexpr double MmPerPoint = 25.4 / 72;
+
+/// A Tgenel printing into a PDF file in a folder of its own.
+struct PdfPrinter {
+    QTemporaryDir dir;
+    QString path;
+    print::Tgenel printer;
+
+    explicit PdfPrinter(int dpi, const QString& fileName = QStringLiteral("print.pdf"));
+};
 
 /// One word of a PDF's first page as poppler's pdftotext places it, in points from the page's top-left corner.
 struct PdfWord {

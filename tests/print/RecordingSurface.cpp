@@ -15,6 +15,24 @@ QList<RecordingSurface::Call> RecordingSurface::calls(Kind kind) const
     return matching;
 }
 
+QStringList RecordingSurface::texts() const
+{
+    QStringList drawn;
+    for (const Call& call : m_calls)
+        if (call.kind == Kind::Text)
+            drawn << call.text;
+    return drawn;
+}
+
+QList<RecordingSurface::Call> RecordingSurface::textCalls(const QString& text) const
+{
+    QList<Call> matching;
+    for (const Call& call : m_calls)
+        if (call.kind == Kind::Text && call.text == text)
+            matching << call;
+    return matching;
+}
+
 void RecordingSurface::record(Kind kind, QPoint from, QPoint to, const QString& text, const print::DrawState& state)
 {
     m_calls << Call{kind, m_page, from, to, text, state, m_orientation};

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "print/PrintGeometry.h"
 #include "print/PrintSurface.h"
+#include "print/Tgenel.h"
 
 #include <QList>
 #include <QSize>
+#include <QStringList>
 
 namespace corvella::test {
 
@@ -27,6 +30,10 @@ public:
 
     const QList<Call>& calls() const { return m_calls; }
     QList<Call> calls(Kind kind) const;
+    /// Every text drawn, in drawing order.
+    QStringList texts() const;
+    /// The text calls that drew exactly `text`.
+    QList<Call> textCalls(const QString& text) const;
     void clear() { m_calls.clear(); }
 
     void setPortraitPrintableDots(QSize dots) { m_portraitDots = dots; }
@@ -55,6 +62,23 @@ private:
     print::Orientation m_orientation = print::Orientation::Portrait;
     QString m_outputFile;
     int m_page = 0;
+};
+
+/// A recorded point in whole millimetres, as the layout states it.
+inline QPoint mm(QPoint dots)
+{
+    return {print::mmFromDots(dots.x()), print::mmFromDots(dots.y())};
+}
+
+/// A Tgenel drawing on a recording surface that it owns and hands out.
+struct RecordedPrinter {
+    RecordingSurface* surface;
+    print::Tgenel printer;
+
+    explicit RecordedPrinter(QSize portraitPrintableDots = QSize(2471, 3494))
+        : surface(new RecordingSurface(portraitPrintableDots))
+        , printer(std::unique_ptr<print::PrintSurface>(surface))
+    {}
 };
 
 } // namespace corvella::test

@@ -1,16 +1,14 @@
 #include "ContactFileFixture.h"
+#include "ErrorOf.h"
 #include "PdfMeasure.h"
 #include "RecordingSurface.h"
 
 #include "core/Error.h"
 #include "print/LabelLayout.h"
-#include "print/PdfSurface.h"
-#include "print/PrintGeometry.h"
 #include "print/TRaporV2.h"
 #include "print/Tgenel.h"
 #include "store/ConnectionString.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace corvella;
@@ -18,6 +16,7 @@ using print::LabelCompanyChoice;
 using print::LabelElement;
 using print::LabelNameChoice;
 using print::LabelSheet;
+using test::mm;
 using test::RecordingSurface;
 using Kind = RecordingSurface::Kind;
 
@@ -59,6 +58,13 @@ print::SettingsReader reader(const QVariantMap& row)
     return [row](const QString& column) { return row.value(column); };
 }
 
+print::LabelElements a4Elements(const QVariantMap& row = a4Settings(),
+                                LabelNameChoice name = LabelNameChoice::ContactPerson,
+                                LabelCompanyChoice company = LabelCompanyChoice::Print)
+{
+    return print::labelElementsFromSettings(reader(row), name, company);
+}
+
 QStringList texts(const QList<LabelElement>& elements)
 {
     QStringList result;
@@ -95,34 +101,36 @@ QList<print::LabelContact> contacts(int count)
     return list;
 }
 
-struct Printed {
-    std::unique_ptr<print::Tgenel> printer;
-    RecordingSurface* surface = nullptr;
-
-    Printed()
+struct Printed : test::RecordedPrinter {
+    /// Prints the contacts on `sheet` with the A4 row's elements.
+    void print(QList<print::LabelContact> list, const LabelSheet& sheet = A4)
     {
-        auto recording = std::make_unique<RecordingSurface>();
-        surface = recording.get();
-        printer = std::make_unique<print::Tgenel>(std::move(recording));
+        MemoryContacts rows(std::move(list));
+        const auto elements = a4Elements();
+        print::printLabels(printer, sheet, elements.fields, elements.texts, rows);
     }
 
-    /// The recorded text call that drew `text`; fails the test when there is not exactly one.
+    /// The recorded text call that drew `text`; warns when there is not exactly one.
     RecordingSurface::Call only(const QString& text) const
     {
-        QList<RecordingSurface::Call> found;
-        for (const auto& call : surface->calls(Kind::Text))
-            if (call.text == text)
-                found << call;
+        const auto found = surface->textCalls(text);
         if (found.size() != 1)
             qWarning("'%s' drawn %d times", qPrintable(text), int(found.size()));
         return found.value(0);
     }
 };
 
-QPoint mm(QPoint dots)
-{
-    return {print::mmFromDots(dots.x()), print::mmFromDots(dots.y())};
-}
+/// The label engine on the contact file, printing the A4 sheet on a recording surface.
+struct Engine : test::RecordedPrinter {
+    print::TRaporV2 engine;
+
+    Engine()
+    {
+        engine.setPrinter(&printer);
+        engine.setConnectionString(store::ContactConnectionString());
+        engine.setSheet(A4);
+    }
+};
 
 } // namespace
 
@@ -218,24 +226,15 @@ void LabelTest::sheetThatHoldsNoLabel()
     QFETCH(LabelSheet, sheet);
     QFETCH(QString, axis);
     Printed printed;
-    MemoryContacts rows(contacts(3));
-    const auto elements = print::labelElementsFromSettings(reader(a4Settings()), LabelNameChoice::ContactPerson,
-                                                           LabelCompanyChoice::Print);
-    try {
-        print::printLabels(*printed.printer, sheet, elements.fields, elements.texts, rows);
-        QFAIL("the run went on");
-    } catch (const Error& error) {
-        QVERIFY2(error.message().startsWith(u"No label fits "_qs + axis + u" the page."_qs),
-                 qPrintable(error.message()));
-    }
+    const QString error = test::errorOf([&] { printed.print(contacts(3), sheet); });
+    QVERIFY2(error.startsWith(u"No label fits "_qs + axis + u" the page."_qs), qPrintable(error));
     QVERIFY(printed.surface->calls().isEmpty()); // no job was started
-    QVERIFY(!printed.printer->isPrinting());
+    QVERIFY(!printed.printer.isPrinting());
 }
 
 void LabelTest::elementsOfTheA4Row()
 {
-    const auto elements = print::labelElementsFromSettings(reader(a4Settings()), LabelNameChoice::ContactPerson,
-                                                           LabelCompanyChoice::Print);
+    const auto elements = a4Elements();
     QCOMPARE(print::labelSheetFromSettings(reader(a4Settings())), A4);
     const QList<LabelElement> fields = {
         {20, 5, u"Firma_Yetkilisi"_qs, u"Arial"_qs, 10, 0},
@@ -277,7 +276,7 @@ void LabelTest::dialogChoicesLeaveOutElements()
     QFETCH(LabelNameChoice, name);
     QFETCH(LabelCompanyChoice, company);
     QFETCH(QStringList, fields);
-    const auto elements = print::labelElementsFromSettings(reader(a4Settings()), name, company);
+    const auto elements = a4Elements(a4Settings(), name, company);
     QCOMPARE(texts(elements.fields), fields);
     // The salutation and the separator whatever was chosen.
     QCOMPARE(texts(elements.texts), QStringList({u"Sayın"_qs, u"/"_qs}));
@@ -333,7 +332,7 @@ void LabelTest::colourRule()
     QVariantMap row = a4Settings();
     for (auto it = colours.begin(); it != colours.end(); ++it)
         row.insert(it.key() + u" Yazıtipi Rengi"_qs, it.value().toString().isEmpty() ? QVariant() : it.value());
-    const auto elements = print::labelElementsFromSettings(reader(row), name, LabelCompanyChoice::Print);
+    const auto elements = a4Elements(row, name);
     QList<int> actual;
     for (const LabelElement& element : elements.fields + elements.texts)
         actual << element.colour;
@@ -358,9 +357,7 @@ void LabelTest::wholeNumberReads()
     row.insert(u"Adres Yazıtipi Boyutu"_qs, stored);
     row.insert(u"Adres X Koordinatı"_qs, stored);
     row.insert(u"Etiket Genişliği"_qs, stored);
-    const auto elements =
-        print::labelElementsFromSettings(reader(row), LabelNameChoice::ContactPerson, LabelCompanyChoice::Print);
-    const LabelElement& address = elements.fields.at(2);
+    const LabelElement address = a4Elements(row).fields.at(2);
     QCOMPARE(address.text, u"Firma_Adresi1"_qs);
     QCOMPARE(address.fontSize, read);
     QCOMPARE(address.xMm, read);
@@ -370,10 +367,7 @@ void LabelTest::wholeNumberReads()
 void LabelTest::a4SheetPlacesEveryLabel()
 {
     Printed printed;
-    const auto elements = print::labelElementsFromSettings(reader(a4Settings()), LabelNameChoice::ContactPerson,
-                                                           LabelCompanyChoice::Print);
-    MemoryContacts rows(contacts(30));
-    print::printLabels(*printed.printer, A4, elements.fields, elements.texts, rows);
+    printed.print(contacts(30));
     const RecordingSurface& rec = *printed.surface;
     QCOMPARE(rec.calls(Kind::BeginDocument).size(), 1);
     QCOMPARE(rec.calls(Kind::NewPage).size(), 1);
@@ -381,13 +375,7 @@ void LabelTest::a4SheetPlacesEveryLabel()
 
     // Row 5 on the label at (71, 44): the name at (91, 49), "Sayın" 15 mm to its left.
     QCOMPARE(mm(printed.only(u"Kişi5"_qs).from), QPoint(91, 49));
-    const auto salutations = [&] {
-        QList<RecordingSurface::Call> found;
-        for (const auto& call : rec.calls(Kind::Text))
-            if (call.text == u"Sayın"_qs)
-                found << call;
-        return found;
-    }();
+    const auto salutations = rec.textCalls(u"Sayın"_qs);
     QCOMPARE(salutations.size(), 30);
     QCOMPARE(mm(salutations.at(4).from), QPoint(76, 49));
     // Row 25 begins the second page at (5, 10).
@@ -409,7 +397,7 @@ void LabelTest::a4SheetPlacesEveryLabel()
     QCOMPARE(mm(city.from), QPoint(101, 71));
     QCOMPARE(city.state.fontSize, 9);
     QCOMPARE(printed.only(u"34005"_qs).state.fontSize, 8);
-    QVERIFY(!printed.printer->isPrinting());
+    QVERIFY(!printed.printer.isPrinting());
 }
 
 void LabelTest::fullPageStartsNoSecond_data()
@@ -429,10 +417,7 @@ void LabelTest::fullPageStartsNoSecond()
     QFETCH(int, rows);
     QFETCH(int, newPages);
     Printed printed;
-    const auto elements = print::labelElementsFromSettings(reader(a4Settings()), LabelNameChoice::ContactPerson,
-                                                           LabelCompanyChoice::Print);
-    MemoryContacts list(contacts(rows));
-    print::printLabels(*printed.printer, A4, elements.fields, elements.texts, list);
+    printed.print(contacts(rows));
     const RecordingSurface& rec = *printed.surface;
     QCOMPARE(rec.calls(Kind::BeginDocument).size(), 1);
     QCOMPARE(rec.calls(Kind::NewPage).size(), newPages);
@@ -444,50 +429,38 @@ void LabelTest::fullPageStartsNoSecond()
 void LabelTest::emptyTextsPrintNothing()
 {
     Printed printed;
-    const auto elements = print::labelElementsFromSettings(reader(a4Settings()), LabelNameChoice::ContactPerson,
-                                                           LabelCompanyChoice::Print);
     const print::LabelContact sparse{u"Ali"_qs, QString(), u"Çarşı Cd."_qs, QString(), QString(), QString()};
-    MemoryContacts rows({sparse});
-    print::printLabels(*printed.printer, A4, elements.fields, elements.texts, rows);
-    QStringList drawn;
-    for (const auto& call : printed.surface->calls(Kind::Text))
-        drawn << call.text;
-    QCOMPARE(drawn, QStringList({u"Ali"_qs, u"Çarşı Cd."_qs, u"Sayın"_qs, u"/"_qs}));
+    printed.print({sparse});
+    QCOMPARE(printed.surface->texts(), QStringList({u"Ali"_qs, u"Çarşı Cd."_qs, u"Sayın"_qs, u"/"_qs}));
 
     Printed blank;
     MemoryContacts again({sparse});
     QList<LabelElement> emptyText = {{0, 0, QString(), u"Arial"_qs, 10, 0}};
-    print::printLabels(*blank.printer, A4, {}, emptyText, again);
+    print::printLabels(blank.printer, A4, {}, emptyText, again);
     QVERIFY(blank.surface->calls(Kind::Text).isEmpty());
     QCOMPARE(blank.surface->calls(Kind::EndDocument).size(), 1);
 }
 
 void LabelTest::pdfSheetPutsTheNameInPlace()
 {
-    QTemporaryDir dir;
-    const QString pdf = dir.filePath(u"labels.pdf"_qs);
-    print::Tgenel printer(std::make_unique<print::PdfSurface>(pdf, 600));
-    const auto elements = print::labelElementsFromSettings(reader(a4Settings()), LabelNameChoice::ContactPerson,
-                                                           LabelCompanyChoice::Print);
+    test::PdfPrinter file(600);
+    const auto elements = a4Elements();
     MemoryContacts rows(contacts(6));
-    print::printLabels(printer, A4, elements.fields, elements.texts, rows);
+    print::printLabels(file.printer, A4, elements.fields, elements.texts, rows);
 
-    const auto words = test::pdfWords(pdf);
-    constexpr double PointsPerMm = 72.0 / 25.4;
+    const auto words = test::pdfWords(file.path);
+    using test::MmPerPoint;
     // Row 5: the label at (71, 44), the name 20 mm across and 5 mm down.
     const auto name = test::wordsWithText(words, u"Kişi5"_qs);
     QCOMPARE(name.size(), 1);
-    const double x = name.first().xMin / PointsPerMm;
-    const double y = name.first().yMin / PointsPerMm;
-    QVERIFY2(std::abs(x - 91) < 0.8, qPrintable(QString::number(x)));
-    QVERIFY2(y > 48.5 && y < 50.5, qPrintable(QString::number(y)));
+    VERIFY_NEAR(name.first().xMin * MmPerPoint, 91, 0.8);
+    VERIFY_NEAR(name.first().yMin * MmPerPoint, 49.5, 1); // between 48.5 and 50.5
     const auto salutations = test::wordsWithText(words, u"Sayın"_qs);
     QCOMPARE(salutations.size(), 6);
-    const double sx = salutations.at(3).xMin / PointsPerMm; // the second row of labels begins with row 4
-    QVERIFY2(std::abs(sx - 10) < 0.8, qPrintable(QString::number(sx)));
+    VERIFY_NEAR(salutations.at(3).xMin * MmPerPoint, 10, 0.8); // the second row of labels begins with row 4
     const auto postal = test::wordsWithText(words, u"34006"_qs);
     QCOMPARE(postal.size(), 1);
-    QVERIFY2(std::abs(postal.first().xMin / PointsPerMm - 142) < 0.8, qPrintable(QString::number(postal.first().xMin)));
+    VERIFY_NEAR(postal.first().xMin * MmPerPoint, 142, 0.8);
 }
 
 void LabelTest::engineReadsListedContactsInListOrder()
@@ -503,13 +476,8 @@ void LabelTest::engineReadsListedContactsInListOrder()
     fixture.addContact(13, {{u"Soyad"_qs, u"Oral"_qs}, {u"Firma Adi"_qs, u"Dut"_qs}, {u"Adres 2"_qs, u"Blok B"_qs}});
     fixture.addContact(14, {{u"Ad"_qs, u"Veli"_qs}, {u"Firma Adi"_qs, u"Ayva"_qs}});
 
-    print::TRaporV2 engine;
-    auto surface = std::make_unique<RecordingSurface>();
-    RecordingSurface& rec = *surface;
-    print::Tgenel printer(std::move(surface));
-    engine.setPrinter(&printer);
-    engine.setConnectionString(store::ContactConnectionString());
-    engine.setSheet(A4);
+    Engine run;
+    print::TRaporV2& engine = run.engine;
     engine.AddFieldElement(20, 5, u"Firma_Yetkilisi"_qs, u"Arial"_qs, 10, 0);
     engine.AddFieldElement(5, 10, u"Firma Adı"_qs, u"Arial"_qs, 10, 0);
     engine.AddFieldElement(5, 15, u"Firma_Adresi1"_qs, u"Arial"_qs, 10, 0);
@@ -522,26 +490,18 @@ void LabelTest::engineReadsListedContactsInListOrder()
     QCOMPARE(engine.PrintLabels(), QString());
     QVERIFY(!engine.isActive());
 
-    QStringList drawn;
-    for (const auto& call : rec.calls(Kind::Text))
-        drawn << call.text;
     // "Ayva" is not listed; Turkish order puts Ceviz before Çınar before Dut.
-    QCOMPARE(drawn, QStringList({u"Ali"_qs, u"Ceviz"_qs, u"Zeynep Ak"_qs, u"Çınar"_qs, u"Lale Sk."_qs, u"Bursa"_qs,
-                                 u"16000"_qs, u"Oral"_qs, u"Dut"_qs, u"Blok B"_qs}));
-    QCOMPARE(mm(rec.calls(Kind::Text).at(2).from), QPoint(91, 15)); // the second label, across from the first
+    QCOMPARE(run.surface->texts(), QStringList({u"Ali"_qs, u"Ceviz"_qs, u"Zeynep Ak"_qs, u"Çınar"_qs, u"Lale Sk."_qs,
+                                                u"Bursa"_qs, u"16000"_qs, u"Oral"_qs, u"Dut"_qs, u"Blok B"_qs}));
+    QCOMPARE(mm(run.surface->calls(Kind::Text).at(2).from), QPoint(91, 15)); // the second label, across from the first
 }
 
 void LabelTest::engineNeedsTheRecordNumber()
 {
     test::ContactFileFixture fixture;
     fixture.addContact(11, {{u"Ad"_qs, u"Ali"_qs}});
-    print::TRaporV2 engine;
-    auto surface = std::make_unique<RecordingSurface>();
-    RecordingSurface& rec = *surface;
-    print::Tgenel printer(std::move(surface));
-    engine.setPrinter(&printer);
-    engine.setConnectionString(store::ContactConnectionString());
-    engine.setSheet(A4);
+    Engine run;
+    print::TRaporV2& engine = run.engine;
     engine.AddFieldElement(0, 0, u"Firma_Yetkilisi"_qs, u"Arial"_qs, 10, 0);
     engine.setSql({u"select [Ad] from kayit"_qs});
     try {
@@ -550,7 +510,7 @@ void LabelTest::engineNeedsTheRecordNumber()
     } catch (const DatabaseError& error) {
         QCOMPARE(error.message(), u"Field 'No' not found"_qs);
     }
-    QVERIFY(rec.calls().isEmpty());
+    QVERIFY(run.surface->calls().isEmpty());
     QVERIFY(!engine.isActive());
 
     // A sheet that holds nothing is refused before the statement runs, even one that would fail.

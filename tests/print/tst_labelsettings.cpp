@@ -267,28 +267,25 @@ void LabelSettingsTest::dialogOpensWithTheStoredFont()
     const ColouredFont green = coloured(u"Courier"_qs, 14, 0x008000, true);
     test::DialogAnswers fonts(test::DialogAnswers::Fonts);
     fonts.fonts = fontAnswers({std::nullopt, green, std::nullopt, std::nullopt});
+    // How the dialog opened the n-th time: family, size and colour.
+    auto opened = [&](qsizetype n) {
+        const auto& request = fonts.fontsAsked.at(n);
+        return std::tuple(request.initial.family(), request.initial.pointSize(), request.colour);
+    };
     // Nothing stored, first use: Arial, 10 points, blue.
     w.child(u"BitBtn7"_qs)->click();
-    QCOMPARE(fonts.fontsAsked.at(0).initial.family(), u"Arial"_qs);
-    QCOMPARE(fonts.fontsAsked.at(0).initial.pointSize(), 10);
-    QCOMPARE(fonts.fontsAsked.at(0).colour, 0xFF0000);
+    QCOMPARE(opened(0), std::tuple(u"Arial"_qs, 10, 0xFF0000));
     QCOMPARE(w.window->table()->state(), store::DataSetState::Browse); // cancelled: nothing changes
     // The stored font, its size rounded to even.
     w.child(u"BitBtn2"_qs)->click();
-    QCOMPARE(fonts.fontsAsked.at(1).initial.family(), u"Times"_qs);
-    QCOMPARE(fonts.fontsAsked.at(1).initial.pointSize(), 12);
-    QCOMPARE(fonts.fontsAsked.at(1).colour, 0x0000FF);
+    QCOMPARE(opened(1), std::tuple(u"Times"_qs, 12, 0x0000FF));
     // Nothing stored again: the dialog as last used in this window, style included.
     w.child(u"BitBtn7"_qs)->click();
-    QCOMPARE(fonts.fontsAsked.at(2).initial.family(), u"Courier"_qs);
-    QCOMPARE(fonts.fontsAsked.at(2).initial.pointSize(), 14);
+    QCOMPARE(opened(2), std::tuple(u"Courier"_qs, 14, 0x008000));
     QCOMPARE(fonts.fontsAsked.at(2).initial.bold(), true);
-    QCOMPARE(fonts.fontsAsked.at(2).colour, 0x008000);
     // The address's stored font replaces name, size and colour but not the style.
     w.child(u"BitBtn1"_qs)->click();
-    QCOMPARE(fonts.fontsAsked.at(3).initial.family(), u"Arial"_qs);
-    QCOMPARE(fonts.fontsAsked.at(3).initial.pointSize(), 9);
-    QCOMPARE(fonts.fontsAsked.at(3).colour, 0);
+    QCOMPARE(opened(3), std::tuple(u"Arial"_qs, 9, 0));
     QCOMPARE(fonts.fontsAsked.at(3).initial.bold(), true);
 }
 

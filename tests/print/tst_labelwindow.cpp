@@ -5,7 +5,6 @@
 #include "app/Startup.h"
 #include "app/Tfrmkayit.h"
 #include "core/Error.h"
-#include "print/PrintGeometry.h"
 #include "print/TRaporV2.h"
 #include "print/Tgenel.h"
 #include "print/ui/Tfrmetiketdm.h"
@@ -22,6 +21,7 @@
 #include <QTest>
 
 using namespace corvella;
+using test::mm;
 using test::RecordingSurface;
 using Kind = RecordingSurface::Kind;
 
@@ -47,13 +47,7 @@ public:
             throw Error(u"The printer is out of paper"_qs);
         RecordingSurface::drawText(topLeft, text, state);
     }
-    int count(const QString& text) const
-    {
-        int n = 0;
-        for (const auto& call : calls(Kind::Text))
-            n += call.text == text ? 1 : 0;
-        return n;
-    }
+    int count(const QString& text) const { return int(textCalls(text).size()); }
 
     QStringList busy;
 
@@ -142,11 +136,6 @@ struct Program {
     bool bothEnabled() { return reportButton()->isEnabled() && labelButton()->isEnabled(); }
 };
 
-QPoint mm(QPoint dots)
-{
-    return {print::mmFromDots(dots.x()), print::mmFromDots(dots.y())};
-}
-
 const QStringList FirstCaptions = {u"&Print Report"_qs, u"Print &Labels"_qs};
 const QStringList LaterCaptions = {u"&Listeyi Yazıcıya Gönder"_qs, u"&Etiket Dökümü"_qs};
 
@@ -214,15 +203,10 @@ void LabelWindowTest::printsOneLabelPerListedContact()
     QCOMPARE(rec.calls(Kind::NewPage).size(), 0);
     QCOMPARE(rec.count(u"Sayın"_qs), 20);
     // The list's order: by company name, so the contact numbered 30 (Firma11) comes first.
-    const auto texts = rec.calls(Kind::Text);
-    QCOMPARE(texts.at(0).text, u"Ad30 Soyad30"_qs);
-    QCOMPARE(texts.at(1).text, u"Firma11"_qs);
-    QCOMPARE(texts.at(2).text, u"Adres30"_qs);
+    QCOMPARE(rec.texts().mid(0, 3), QStringList({u"Ad30 Soyad30"_qs, u"Firma11"_qs, u"Adres30"_qs}));
     // The fifth listed contact (number 26) on the label at (71, 44): its name at (91, 49).
-    for (const auto& call : texts)
-        if (call.text == u"Ad26 Soyad26"_qs)
-            QCOMPARE(mm(call.from), QPoint(91, 49));
     QCOMPARE(rec.count(u"Ad26 Soyad26"_qs), 1);
+    QCOMPARE(mm(rec.textCalls(u"Ad26 Soyad26"_qs).value(0).from), QPoint(91, 49));
     QCOMPARE(rec.count(u"Şehir26"_qs), 1);
     QCOMPARE(rec.count(u"P26"_qs), 1);
 
@@ -295,10 +279,8 @@ void LabelWindowTest::labelsUseTheStoredRow()
     program.windows.printSettings->table()->fieldByName(u"Etiket Genişliği"_qs).setValue(300.0);
     program.labelButton()->click();
     QVERIFY2(program.messages.asked.isEmpty(), qPrintable(program.messages.asked.join(u'\n')));
-    for (const auto& call : rec.calls(Kind::Text))
-        if (call.text == u"Ad26 Soyad26"_qs)
-            QCOMPARE(mm(call.from), QPoint(101, 49));
     QCOMPARE(rec.count(u"Ad26 Soyad26"_qs), 1);
+    QCOMPARE(mm(rec.textCalls(u"Ad26 Soyad26"_qs).value(0).from), QPoint(101, 49));
 }
 
 void LabelWindowTest::failuresGiveTheButtonsBack_data()

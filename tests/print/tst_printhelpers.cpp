@@ -25,22 +25,8 @@ Q_DECLARE_METATYPE(Step)
 
 using corvella::test::errorOf;
 
-namespace {
-
-constexpr double PointMm = 25.4 / 72;
-
-/// A Tgenel drawing on a recording surface it hands out.
-struct Recorder {
-    test::RecordingSurface* surface;
-    print::Tgenel printer;
-
-    explicit Recorder(QSize portraitDots = QSize(2471, 3494))
-        : surface(new test::RecordingSurface(portraitDots))
-        , printer(std::unique_ptr<print::PrintSurface>(surface))
-    {}
-};
-
-} // namespace
+using Recorder = corvella::test::RecordedPrinter;
+using corvella::test::MmPerPoint;
 
 class PrintHelpersTest : public QObject {
     Q_OBJECT
@@ -260,9 +246,8 @@ void PrintHelpersTest::pdfMeasuresTrueAtAnyResolution_data()
 void PrintHelpersTest::pdfMeasuresTrueAtAnyResolution()
 {
     QFETCH(int, dpi);
-    QTemporaryDir dir;
-    const QString pdf = dir.filePath(u"measure.pdf"_qs);
-    print::Tgenel printer(std::make_unique<print::PdfSurface>(pdf, dpi));
+    test::PdfPrinter file(dpi);
+    print::Tgenel& printer = file.printer;
     QCOMPARE(printer.PageHeightMm(), 297);
     printer.BeginDocument(u"Measure"_qs);
     QCOMPARE(printer.PageHeightMm(), 297);
@@ -272,62 +257,57 @@ void PrintHelpersTest::pdfMeasuresTrueAtAnyResolution()
     printer.PrintText(20, 200, print::labelTestLine());
     printer.SetFont(u"Courier New"_qs, 20);
     printer.PrintText(20, 230, u"W"_qs);
-    QCOMPARE(printer.EndDocument(), pdf);
+    QCOMPARE(printer.EndDocument(), file.path);
 
-    const auto lines = test::darkRunsMm(pdf);
+    const auto lines = test::darkRunsMm(file.path);
     QVERIFY2(lines.has_value(), "pdftoppm could not render the file");
-    const auto across = test::horizontalRunMm(*lines, 50);
-    QVERIFY2(std::abs(across.first - 10) < 0.3 && std::abs(across.second - 110) < 0.3,
-             qPrintable(u"across %1..%2"_qs.arg(across.first).arg(across.second)));
-    const auto down = test::verticalRunMm(*lines, 150);
-    QVERIFY2(std::abs(down.first - 60) < 0.3 && std::abs(down.second - 160) < 0.3,
-             qPrintable(u"down %1..%2"_qs.arg(down.first).arg(down.second)));
+    const auto [left, right] = test::horizontalRunMm(*lines, 50);
+    VERIFY_NEAR(left, 10, 0.3);
+    VERIFY_NEAR(right, 110, 0.3);
+    const auto [top, bottom] = test::verticalRunMm(*lines, 150);
+    VERIFY_NEAR(top, 60, 0.3);
+    VERIFY_NEAR(bottom, 160, 0.3);
 
-    const auto words = test::pdfWords(pdf);
+    const auto words = test::pdfWords(file.path);
     const auto xs = test::wordsWithText(words, u"X"_qs);
     const auto ws = test::wordsWithText(words, u"W"_qs);
     QCOMPARE(words.size(), 3);
     QCOMPARE(xs.size(), 2);
     QCOMPARE(ws.size(), 1);
     // A 10 point fixed-pitch cell is 6 points wide: 79 cells lie between the two letters at any resolution.
-    const double xDistanceMm = (xs.at(1).xMin - xs.at(0).xMin) * PointMm;
-    QVERIFY2(std::abs(xDistanceMm - 79 * 6 * PointMm) < 0.1, qPrintable(QString::number(xDistanceMm)));
-    QVERIFY2(std::abs(xs.at(0).xMin * PointMm - 20) < 0.3, qPrintable(QString::number(xs.at(0).xMin)));
+    VERIFY_NEAR((xs.at(1).xMin - xs.at(0).xMin) * MmPerPoint, 79 * 6 * MmPerPoint, 0.1);
+    VERIFY_NEAR(xs.at(0).xMin * MmPerPoint, 20, 0.3);
     // The cell's top is where the text was placed, and a 20 point letter is twice as tall as a 10 point one.
-    QVERIFY2(std::abs(xs.at(0).yMin * PointMm - 200) < 0.3, qPrintable(QString::number(xs.at(0).yMin)));
+    VERIFY_NEAR(xs.at(0).yMin * MmPerPoint, 200, 0.3);
     const double small = xs.at(0).yMax - xs.at(0).yMin;
-    const double large = ws.at(0).yMax - ws.at(0).yMin;
-    QVERIFY2(std::abs(large / small - 2) < 0.01, qPrintable(u"%1 / %2"_qs.arg(large).arg(small)));
-    QVERIFY2(std::abs(small - 10 * 1.13) < 0.2, qPrintable(QString::number(small))); // a cell is 1.13 em high
+    VERIFY_NEAR((ws.at(0).yMax - ws.at(0).yMin) / small, 2, 0.01);
+    VERIFY_NEAR(small, 10 * 1.13, 0.2); // a cell is 1.13 em high
 }
 
 void PrintHelpersTest::pdfLandscapePageHeight()
 {
-    QTemporaryDir dir;
-    const QString pdf = dir.filePath(u"landscape.pdf"_qs);
-    print::Tgenel printer(std::make_unique<print::PdfSurface>(pdf, 600));
+    test::PdfPrinter file(600);
+    print::Tgenel& printer = file.printer;
     printer.SetOrientationByWord(u"Yan"_qs);
     QCOMPARE(printer.PageHeightMm(), 210);
     printer.BeginDocument();
     printer.DrawLine(10, 20, 280, 20);
     printer.EndDocument();
-    const auto size = test::pdfPageSizeMm(pdf);
-    QVERIFY2(std::abs(size.width() - 297) < 1 && std::abs(size.height() - 210) < 1,
-             qPrintable(u"%1 x %2"_qs.arg(size.width()).arg(size.height())));
-    const auto across = test::horizontalRunMm(*test::darkRunsMm(pdf), 20);
-    QVERIFY2(std::abs(across.second - across.first - 270) < 0.3, qPrintable(QString::number(across.second)));
+    const auto size = test::pdfPageSizeMm(file.path);
+    VERIFY_NEAR(size.width(), 297, 1);
+    VERIFY_NEAR(size.height(), 210, 1);
+    const auto across = test::horizontalRunMm(*test::darkRunsMm(file.path), 20);
+    VERIFY_NEAR(across.second - across.first, 270, 0.3);
 }
 
 void PrintHelpersTest::sameEndPointsLeaveNoMark()
 {
-    QTemporaryDir dir;
-    const QString pdf = dir.filePath(u"dot.pdf"_qs);
-    print::Tgenel printer(std::make_unique<print::PdfSurface>(pdf, 300));
-    printer.BeginDocument();
-    printer.DrawLine(50, 50, 50, 50);
-    printer.DrawLine(10, 100, 20, 100); // a visible line proves the render saw the page
-    printer.EndDocument();
-    const auto dark = test::darkRunsMm(pdf);
+    test::PdfPrinter file(300);
+    file.printer.BeginDocument();
+    file.printer.DrawLine(50, 50, 50, 50);
+    file.printer.DrawLine(10, 100, 20, 100); // a visible line proves the render saw the page
+    file.printer.EndDocument();
+    const auto dark = test::darkRunsMm(file.path);
     QVERIFY(dark.has_value());
     QCOMPARE(test::horizontalRunMm(*dark, 50), std::make_pair(-1.0, -1.0));
     QVERIFY(test::horizontalRunMm(*dark, 100).first >= 0);
@@ -353,7 +333,7 @@ void PrintHelpersTest::withoutPrinterJobGoesToPrintsFolder()
     const auto words = test::pdfWords(saved);
     QCOMPARE(words.size(), 1);
     QCOMPARE(words.at(0).text, u"Merhaba"_qs);
-    QVERIFY2(std::abs(words.at(0).xMin * PointMm - 10) < 0.3, qPrintable(QString::number(words.at(0).xMin)));
+    VERIFY_NEAR(words.at(0).xMin * MmPerPoint, 10, 0.3);
     QVERIFY(print::savedPrintoutMessage(saved).contains(saved));
 
     // The same job in the same second does not overwrite the first file.
@@ -412,39 +392,34 @@ void PrintHelpersTest::ratioTestPageInDots()
 
 void PrintHelpersTest::ratioSquareMeasuresItsNominalSide()
 {
-    QTemporaryDir dir;
-    const QString pdf = dir.filePath(u"ratio.pdf"_qs);
-    print::Tgenel printer(std::make_unique<print::PdfSurface>(pdf, 300));
-    print::printRatioTestPage(printer);
-    const auto raster = test::darkRunsMm(pdf);
+    test::PdfPrinter file(300);
+    print::printRatioTestPage(file.printer);
+    const auto raster = test::darkRunsMm(file.path);
     QVERIFY(raster.has_value());
     // The square from 25 mm to 125 mm on both axes (1177 nominal dots, 100.05 mm).
     const auto top = test::horizontalRunMm(*raster, 25);
     const auto right = test::verticalRunMm(*raster, 125); // the left side shares its column with the text
-    for (const auto& side : {top, right})
-        QVERIFY2(std::abs(side.first - 25) < 0.2 && std::abs(side.second - 125) < 0.2,
-                 qPrintable(u"%1..%2"_qs.arg(side.first).arg(side.second)));
+    for (const auto& [from, to] : {top, right}) {
+        VERIFY_NEAR(from, 25, 0.2);
+        VERIFY_NEAR(to, 125, 0.2);
+    }
 }
 
 void PrintHelpersTest::labelTestPageOnPaper()
 {
-    QTemporaryDir dir;
-    const QString pdf = dir.filePath(u"label.pdf"_qs);
-    print::Tgenel printer(std::make_unique<print::PdfSurface>(pdf, 600));
-    QCOMPARE(print::printLabelTestPage(printer), pdf);
-    QVERIFY(!printer.isPrinting());
+    test::PdfPrinter file(600);
+    QCOMPARE(print::printLabelTestPage(file.printer), file.path);
+    QVERIFY(!file.printer.isPrinting());
 
-    const auto words = test::pdfWords(pdf);
+    const auto words = test::pdfWords(file.path);
     const auto xs = test::wordsWithText(words, u"X"_qs);
     const auto dots = test::wordsWithText(words, u"."_qs);
     QCOMPARE(xs.size(), 2);
     QCOMPARE(dots.size(), 2);
-    QCOMPARE(xs.at(0).yMin, xs.at(1).yMin); // one line
-    const double cellMm = (xs.at(1).xMin - xs.at(0).xMin) * PointMm / 79;
-    QVERIFY2(std::abs(cellMm - 6 * PointMm) < 0.01, qPrintable(QString::number(cellMm)));
+    QCOMPARE(xs.at(0).yMin, xs.at(1).yMin);                                               // one line
+    VERIFY_NEAR((xs.at(1).xMin - xs.at(0).xMin) * MmPerPoint / 79, 6 * MmPerPoint, 0.01); // one cell
     QCOMPARE(dots.at(0).xMin, dots.at(1).xMin);
-    const double dotDistanceMm = (dots.at(1).yMin - dots.at(0).yMin) * PointMm;
-    QVERIFY2(std::abs(dotDistanceMm - 100) < 0.1, qPrintable(QString::number(dotDistanceMm)));
+    VERIFY_NEAR((dots.at(1).yMin - dots.at(0).yMin) * MmPerPoint, 100, 0.1);
 }
 
 QTEST_MAIN(PrintHelpersTest)

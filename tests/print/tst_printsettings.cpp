@@ -48,10 +48,11 @@ struct SettingsWindow {
     print::Tgenel printer{std::unique_ptr<print::PrintSurface>(surface)};
     std::unique_ptr<Tfrmyazdirmaayarlari> window;
 
-    explicit SettingsWindow(const std::function<void(test::ContactFileFixture&)>& prepare = {})
+    /// `prepare` is run on the new file before the window opens it.
+    explicit SettingsWindow(const QString& prepare = {})
     {
-        if (prepare)
-            prepare(fixture);
+        if (!prepare.isEmpty())
+            fixture.scalar(prepare);
         window = std::make_unique<Tfrmyazdirmaayarlari>();
         window->setPrinter(&printer);
         window->setSignalFolder(scratch.path());
@@ -75,6 +76,14 @@ struct SettingsWindow {
     double viewed(const QString& column) { return window->table()->fieldByName(column).asFloat(); }
 
     template <class T = QPushButton> T* child(const QString& name) { return window->findChild<T*>(name); }
+    ui::DBEdit* edit(const QString& name) { return child<ui::DBEdit>(name); }
+
+    void show()
+    {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window->activateWindow();
+    }
 };
 
 const QString XDistancePrompt = u"Lütfen \"X\" harfleri arasındaki uzaklığı mm. cinsinden yazınız."_qs;
@@ -163,7 +172,7 @@ void PrintSettingsTest::windowOffersEverySettingInOrder()
     };
     QCOMPARE(w.findChildren<ui::DBEdit*>().size(), boxes.size());
     for (const Box& box : boxes) {
-        auto* edit = s.child<ui::DBEdit>(QString::fromLatin1(box.name));
+        auto* edit = s.edit(QString::fromLatin1(box.name));
         QVERIFY2(edit, box.name);
         QCOMPARE(edit->fieldName(), box.column);
         QCOMPARE(edit->isReadOnly(), box.readOnly);
@@ -187,7 +196,7 @@ void PrintSettingsTest::windowOffersEverySettingInOrder()
         QVERIFY2(captions.contains(caption), qPrintable(caption));
     for (auto* label : w.findChildren<QLabel*>())
         if (label->text() == u"List Line &Height"_qs)
-            QCOMPARE(label->buddy(), s.child<ui::DBEdit>(u"DBEdit11"_qs));
+            QCOMPARE(label->buddy(), s.edit(u"DBEdit11"_qs));
 
     // Top to bottom: fonts, label printer, ratios, line height, OK and Cancel.
     const QStringList order = {u"BitBtn2"_qs,  u"BitBtn1"_qs,  u"BitBtn3"_qs,  u"DBEdit13"_qs,
@@ -211,28 +220,25 @@ void PrintSettingsTest::windowOffersEverySettingInOrder()
 
 void PrintSettingsTest::boxesShowTheirPictures()
 {
-    SettingsWindow s([](test::ContactFileFixture& f) {
-        f.scalar(u"update YAYAR set [Karakter Genişliği] = 2.550632911392405, [Yazdırma Y Eksen Oranı] = 98.039215, "
-                 u"[Etiket Y Eksen Oranı] = 0, [Liste Satır Aralığı] = 1234, [Sol Boşluk] = 2.5"_qs);
-    });
+    SettingsWindow s(
+        u"update YAYAR set [Karakter Genişliği] = 2.550632911392405, [Yazdırma Y Eksen Oranı] = 98.039215, "
+        u"[Etiket Y Eksen Oranı] = 0, [Liste Satır Aralığı] = 1234, [Sol Boşluk] = 2.5"_qs);
     const QList<std::pair<QString, QString>> shown = {
         {u"DBEdit2"_qs, u"14"_qs},     {u"DBEdit13"_qs, u"2.55"_qs}, {u"DBEdit12"_qs, u".00"_qs},
         {u"DBEdit9"_qs, u"100.00"_qs}, {u"DBEdit7"_qs, u"98.04"_qs}, {u"DBEdit11"_qs, u"1,234"_qs},
         {u"DBEdit14"_qs, u"70"_qs},    {u"DBEdit1"_qs, u"Arial"_qs},
     };
     for (const auto& [name, text] : shown)
-        QCOMPARE(s.child<ui::DBEdit>(name)->text(), text);
+        QCOMPARE(s.edit(name)->text(), text);
 
-    s.window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(s.window.get()));
-    s.window->activateWindow();
-    auto* lineHeight = s.child<ui::DBEdit>(u"DBEdit11"_qs);
+    s.show();
+    auto* lineHeight = s.edit(u"DBEdit11"_qs);
     lineHeight->setFocus();
     QTRY_VERIFY(lineHeight->hasFocus());
     QCOMPARE(lineHeight->text(), u"1234"_qs); // the edit picture has no grouping
-    s.child<ui::DBEdit>(u"DBEdit7"_qs)->setFocus();
+    s.edit(u"DBEdit7"_qs)->setFocus();
     QTRY_COMPARE(lineHeight->text(), u"1,234"_qs);
-    QCOMPARE(s.child<ui::DBEdit>(u"DBEdit7"_qs)->text(), u"98.04"_qs);
+    QCOMPARE(s.edit(u"DBEdit7"_qs)->text(), u"98.04"_qs);
     QCOMPARE(s.window->table()->state(), store::DataSetState::Browse); // looking changes nothing
     QCOMPARE(s.viewed(u"Yazdırma Y Eksen Oranı"_qs), 98.039215);
 }
@@ -240,16 +246,14 @@ void PrintSettingsTest::boxesShowTheirPictures()
 void PrintSettingsTest::typedRatioIsTakenAndShownAgain()
 {
     SettingsWindow s;
-    s.window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(s.window.get()));
-    s.window->activateWindow();
-    auto* ratio = s.child<ui::DBEdit>(u"DBEdit9"_qs);
+    s.show();
+    auto* ratio = s.edit(u"DBEdit9"_qs);
     ratio->setFocus();
     QTRY_VERIFY(ratio->hasFocus());
     QCOMPARE(ratio->text(), u"100"_qs);
     ratio->selectAll();
     QTest::keyClicks(ratio, u"98.755"_qs); // typed: its shortest decimal form rounds up
-    s.child<ui::DBEdit>(u"DBEdit14"_qs)->setFocus();
+    s.edit(u"DBEdit14"_qs)->setFocus();
     QTRY_COMPARE(ratio->text(), u"98.76"_qs);
     QCOMPARE(s.viewed(u"Yazdırma X Eksen Oranı"_qs), 98.755);
     QCOMPARE(s.window->table()->state(), store::DataSetState::Edit);
@@ -258,8 +262,7 @@ void PrintSettingsTest::typedRatioIsTakenAndShownAgain()
 void PrintSettingsTest::closeRequestsAreRefused()
 {
     SettingsWindow s;
-    s.window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(s.window.get()));
+    s.show();
     QVERIFY(!s.window->close());
     QVERIFY(s.window->isVisible());
     QTest::keyClick(s.window.get(), Qt::Key_Escape);
@@ -275,11 +278,11 @@ void PrintSettingsTest::okSavesAndCancelDiscards()
     store::TableDataSet* view = s.window->table();
     view->fieldByName(u"Etiket Genişliği"_qs).setValue(64.0);
     s.child<ui::DBRadioGroup>(u"DBRadioGroup1"_qs)->item(1)->click();
-    QCOMPARE(s.child<ui::DBEdit>(u"DBEdit14"_qs)->text(), u"64"_qs); // unsaved changes show
+    QCOMPARE(s.edit(u"DBEdit14"_qs)->text(), u"64"_qs); // unsaved changes show
     s.child(u"BitBtn6"_qs)->click();
     QCOMPARE(s.stored(u"Etiket Genişliği"_qs).toDouble(), 70.0);
     QCOMPARE(s.stored(u"Yazıcı Tipi"_qs).toString(), u"B/W"_qs);
-    QCOMPARE(s.child<ui::DBEdit>(u"DBEdit14"_qs)->text(), u"70"_qs);
+    QCOMPARE(s.edit(u"DBEdit14"_qs)->text(), u"70"_qs);
     QVERIFY(!s.window->isVisible());
 
     s.window->show();
@@ -336,7 +339,7 @@ void PrintSettingsTest::fontChoiceOnEmptyTable()
     QFETCH(bool, chosen);
     QFETCH(QString, closeWith);
     QFETCH(int, rows);
-    SettingsWindow s([](test::ContactFileFixture& f) { f.scalar(u"delete from YAYAR"_qs); });
+    SettingsWindow s(u"delete from YAYAR"_qs);
     QVERIFY(s.window->table()->isEmpty());
     test::DialogAnswers fonts(test::DialogAnswers::Fonts);
     fonts.fonts = test::fontAnswers({chosen ? std::optional<QFont>(QFont(u"DejaVu Serif"_qs, 13)) : std::nullopt});
@@ -346,8 +349,8 @@ void PrintSettingsTest::fontChoiceOnEmptyTable()
     QCOMPARE(fonts.fontsAsked.at(0).initial.pointSize(), 10);
     QCOMPARE(s.window->table()->state(), chosen ? store::DataSetState::Insert : store::DataSetState::Browse);
     if (chosen) {
-        QCOMPARE(s.child<ui::DBEdit>(u"DBEdit1"_qs)->text(), u"DejaVu Serif"_qs);
-        QCOMPARE(s.child<ui::DBEdit>(u"DBEdit2"_qs)->text(), u"13"_qs);
+        QCOMPARE(s.edit(u"DBEdit1"_qs)->text(), u"DejaVu Serif"_qs);
+        QCOMPARE(s.edit(u"DBEdit2"_qs)->text(), u"13"_qs);
     }
     s.child(closeWith)->click();
     QCOMPARE(s.fixture.scalar(u"select count(*) from YAYAR"_qs).toInt(), rows);
@@ -423,9 +426,7 @@ void PrintSettingsTest::okWithoutAChangeKeepsTheStoredFamily()
 {
     QFETCH(QString, stored);
     QFETCH(bool, pickAnother);
-    SettingsWindow s([&](test::ContactFileFixture& f) {
-        f.scalar(u"update YAYAR set [Başlık Fontu Adı] = '%1', [Başlık Fontu Boyutu] = 14"_qs.arg(stored));
-    });
+    SettingsWindow s(u"update YAYAR set [Başlık Fontu Adı] = '%1', [Başlık Fontu Boyutu] = 14"_qs.arg(stored));
     test::DialogAnswers messages(test::DialogAnswers::Messages);
     QString picked;
     // The real dialog, answered as the user would.
@@ -442,8 +443,8 @@ void PrintSettingsTest::okWithoutAChangeKeepsTheStoredFamily()
     });
     s.child(u"BitBtn2"_qs)->click();
     QVERIFY(messages.asked.isEmpty());
-    QCOMPARE(s.child<ui::DBEdit>(u"DBEdit1"_qs)->text(), pickAnother ? picked : stored);
-    QCOMPARE(s.child<ui::DBEdit>(u"DBEdit2"_qs)->text(), u"14"_qs);
+    QCOMPARE(s.edit(u"DBEdit1"_qs)->text(), pickAnother ? picked : stored);
+    QCOMPARE(s.edit(u"DBEdit2"_qs)->text(), u"14"_qs);
 }
 
 void PrintSettingsTest::printerRatioTest_data()
@@ -474,9 +475,8 @@ void PrintSettingsTest::printerRatioTest()
     QFETCH(QString, error);
     SettingsWindow s;
     s.fixture.scalar(u"update YAYAR set [Yazdırma X Eksen Oranı] = 100, [Yazdırma Y Eksen Oranı] = 100"_qs);
-    test::DialogAnswers messages(test::DialogAnswers::Messages);
-    test::DialogAnswers input(test::DialogAnswers::Inputs);
-    input.inputs = answers;
+    test::DialogAnswers dialogs(test::DialogAnswers::Messages | test::DialogAnswers::Inputs);
+    dialogs.inputs = answers;
     s.child(u"BitBtn4"_qs)->click();
 
     // The square went to the printer before the first question.
@@ -486,15 +486,15 @@ void PrintSettingsTest::printerRatioTest()
     QCOMPARE(squares.at(0).to, QPoint(1471, 1471));
     QCOMPARE(s.surface->calls().constLast().kind, test::RecordingSurface::Kind::EndDocument);
 
-    QCOMPARE(input.inputsAsked.size(), prompts);
-    QCOMPARE(input.inputsAsked.at(0).caption, u"Yazdırma Ayarları"_qs);
-    QCOMPARE(input.inputsAsked.at(0).prompt, u"Lütfen dörtgenin enini mm. cinsinden yazınız."_qs);
-    QCOMPARE(input.inputsAsked.at(0).defaultText, u"0"_qs);
+    QCOMPARE(dialogs.inputsAsked.size(), prompts);
+    QCOMPARE(dialogs.inputsAsked.at(0).caption, u"Yazdırma Ayarları"_qs);
+    QCOMPARE(dialogs.inputsAsked.at(0).prompt, u"Lütfen dörtgenin enini mm. cinsinden yazınız."_qs);
+    QCOMPARE(dialogs.inputsAsked.at(0).defaultText, u"0"_qs);
     if (prompts > 1) {
-        QCOMPARE(input.inputsAsked.at(1).prompt, u"Lütfen dörtgenin boyunu mm. cinsinden yazınız."_qs);
-        QCOMPARE(input.inputsAsked.at(1).defaultText, u"0"_qs);
+        QCOMPARE(dialogs.inputsAsked.at(1).prompt, u"Lütfen dörtgenin boyunu mm. cinsinden yazınız."_qs);
+        QCOMPARE(dialogs.inputsAsked.at(1).defaultText, u"0"_qs);
     }
-    QCOMPARE(messages.asked, error.isEmpty() ? QStringList() : QStringList{error});
+    QCOMPARE(dialogs.asked, error.isEmpty() ? QStringList() : QStringList{error});
     QCOMPARE(s.viewed(u"Yazdırma X Eksen Oranı"_qs), x);
     QCOMPARE(s.viewed(u"Yazdırma Y Eksen Oranı"_qs), y);
     const bool changed = error.isEmpty() && prompts == 2 && answers.constLast().has_value();
@@ -538,25 +538,22 @@ void PrintSettingsTest::labelPrinterTest()
     QFETCH(QString, width);
     QFETCH(double, ratio);
     QFETCH(QString, error);
-    SettingsWindow s([](test::ContactFileFixture& f) {
-        f.scalar(u"update YAYAR set [Karakter Genişliği] = 7, [Etiket Y Eksen Oranı] = 55"_qs);
-    });
+    SettingsWindow s(u"update YAYAR set [Karakter Genişliği] = 7, [Etiket Y Eksen Oranı] = 55"_qs);
     s.useCompanion(u"touch \"$3\""_qs);
-    test::DialogAnswers messages(test::DialogAnswers::Messages);
-    test::DialogAnswers input(test::DialogAnswers::Inputs);
-    input.inputs = answers;
+    test::DialogAnswers dialogs(test::DialogAnswers::Messages | test::DialogAnswers::Inputs);
+    dialogs.inputs = answers;
     s.child(u"BitBtn8"_qs)->click();
 
     QVERIFY(!QFile::exists(s.signalFile())); // deleted after the run
-    QVERIFY(input.inputsAsked.size() >= 1);
-    QCOMPARE(input.inputsAsked.at(0).caption, u"Etiket Dökümü Ayarları"_qs);
-    QCOMPARE(input.inputsAsked.at(0).prompt, XDistancePrompt);
-    QCOMPARE(input.inputsAsked.at(0).defaultText, u"201,5"_qs);
-    if (input.inputsAsked.size() > 1) {
-        QCOMPARE(input.inputsAsked.at(1).prompt, DotDistancePrompt);
-        QCOMPARE(input.inputsAsked.at(1).defaultText, u"100"_qs);
+    QVERIFY(dialogs.inputsAsked.size() >= 1);
+    QCOMPARE(dialogs.inputsAsked.at(0).caption, u"Etiket Dökümü Ayarları"_qs);
+    QCOMPARE(dialogs.inputsAsked.at(0).prompt, XDistancePrompt);
+    QCOMPARE(dialogs.inputsAsked.at(0).defaultText, u"201,5"_qs);
+    if (dialogs.inputsAsked.size() > 1) {
+        QCOMPARE(dialogs.inputsAsked.at(1).prompt, DotDistancePrompt);
+        QCOMPARE(dialogs.inputsAsked.at(1).defaultText, u"100"_qs);
     }
-    QCOMPARE(messages.asked, error.isEmpty() ? QStringList() : QStringList{error});
+    QCOMPARE(dialogs.asked, error.isEmpty() ? QStringList() : QStringList{error});
     QCOMPARE(QString::number(s.viewed(u"Karakter Genişliği"_qs), 'g', 16), width);
     QCOMPARE(s.viewed(u"Etiket Y Eksen Oranı"_qs), ratio);
     QCOMPARE(s.window->table()->state(), error.isEmpty() ? store::DataSetState::Edit : store::DataSetState::Browse);
@@ -606,16 +603,15 @@ void PrintSettingsTest::companionEndingWithoutSignalEndsTheWait()
         QFile stale(s.signalFile());
         QVERIFY(stale.open(QIODevice::WriteOnly));
     }
-    test::DialogAnswers messages(test::DialogAnswers::Messages);
-    test::DialogAnswers input(test::DialogAnswers::Inputs);
-    input.inputs = Answers{u"197.5"_qs, u"98"_qs};
+    test::DialogAnswers dialogs(test::DialogAnswers::Messages | test::DialogAnswers::Inputs);
+    dialogs.inputs = Answers{u"197.5"_qs, u"98"_qs};
     QElapsedTimer clock;
     clock.start();
     s.child(u"BitBtn8"_qs)->click();
     QVERIFY(clock.elapsed() < 10000);
-    QCOMPARE(messages.asked.size(), 1);
-    QVERIFY2(messages.asked.at(0).contains(message), qPrintable(messages.asked.at(0)));
-    QVERIFY(input.inputsAsked.isEmpty()); // no measuring without a printout
+    QCOMPARE(dialogs.asked.size(), 1);
+    QVERIFY2(dialogs.asked.at(0).contains(message), qPrintable(dialogs.asked.at(0)));
+    QVERIFY(dialogs.inputsAsked.isEmpty()); // no measuring without a printout
     QCOMPARE(s.window->table()->state(), store::DataSetState::Browse);
 }
 
@@ -625,8 +621,7 @@ void PrintSettingsTest::cancelStopsWaitingForASilentCompanion()
     const QString started = s.scratch.filePath(u"started"_qs);
     s.useCompanion(u"touch '%1'\nexec sleep 60"_qs.arg(started));
     s.window->show();
-    test::DialogAnswers messages(test::DialogAnswers::Messages);
-    test::DialogAnswers input(test::DialogAnswers::Inputs);
+    test::DialogAnswers dialogs(test::DialogAnswers::Messages | test::DialogAnswers::Inputs);
     bool dialogSeen = false;
     QTimer poke;
     poke.setInterval(50);
@@ -648,8 +643,8 @@ void PrintSettingsTest::cancelStopsWaitingForASilentCompanion()
     QVERIFY(dialogSeen);
     QVERIFY(clock.elapsed() < 20000);
     s.child(u"BitBtn8"_qs)->click(); // a second run after the cancel starts and is cancelled the same way
-    QVERIFY(messages.asked.isEmpty());
-    QVERIFY(input.inputsAsked.isEmpty());
+    QVERIFY(dialogs.asked.isEmpty());
+    QVERIFY(dialogs.inputsAsked.isEmpty());
 }
 
 void PrintSettingsTest::realCompanionPrintsTheTestPage()
@@ -661,18 +656,17 @@ void PrintSettingsTest::realCompanionPrintsTheTestPage()
     const QString companion = QDir(s.scratch.path()).filePath(print::testPrintProgramName());
     QVERIFY(QFile::copy(built, companion));
     s.window->setTestPrintProgram(companion);
-    test::DialogAnswers messages(test::DialogAnswers::Messages);
-    test::DialogAnswers input(test::DialogAnswers::Inputs);
+    test::DialogAnswers dialogs(test::DialogAnswers::Messages | test::DialogAnswers::Inputs);
     s.child(u"BitBtn8"_qs)->click();
-    QCOMPARE(input.inputsAsked.size(), 2);
+    QCOMPARE(dialogs.inputsAsked.size(), 2);
     QCOMPARE(QString::number(s.viewed(u"Karakter Genişliği"_qs), 'g', 16), u"2.550632911392405"_qs);
     if (!QPrinterInfo::defaultPrinter().isNull())
         return; // the page went to a real printer
-    QCOMPARE(messages.asked.size(), 1);
+    QCOMPARE(dialogs.asked.size(), 1);
     const QString prints = QDir(s.scratch.path()).filePath(u"Prints"_qs);
     const auto saved = QDir(prints).entryInfoList({u"*.pdf"_qs});
     QCOMPARE(saved.size(), 1);
-    QVERIFY2(messages.asked.at(0).contains(saved.at(0).absoluteFilePath()), qPrintable(messages.asked.at(0)));
+    QVERIFY2(dialogs.asked.at(0).contains(saved.at(0).absoluteFilePath()), qPrintable(dialogs.asked.at(0)));
     const auto xs = test::wordsWithText(test::pdfWords(saved.at(0).absoluteFilePath()), u"X"_qs);
     QCOMPARE(xs.size(), 2);
 }

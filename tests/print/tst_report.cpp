@@ -3,17 +3,15 @@
 #include "RecordingSurface.h"
 
 #include "core/Error.h"
-#include "print/PdfSurface.h"
-#include "print/PrintGeometry.h"
 #include "print/ReportLayout.h"
 #include "print/Tgenel.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace corvella;
 using print::ReportColumn;
 using store::FieldKind;
+using test::mm;
 using test::RecordingSurface;
 using Kind = RecordingSurface::Kind;
 using Columns = QList<ReportColumn>;
@@ -63,11 +61,6 @@ QList<QVariantList> rowsOf(int count)
     for (int i = 0; i < count; ++i)
         rows << QVariantList{u"ad%1"_qs.arg(i), u"adres"_qs, u"k"_qs, i};
     return rows;
-}
-
-QPoint mm(QPoint dots)
-{
-    return {print::mmFromDots(dots.x()), print::mmFromDots(dots.y())};
 }
 
 print::ReportRule rule(int x1, int y1, int x2, int y2)
@@ -244,11 +237,9 @@ void ReportTest::drawingWalksTheLayout()
     QFETCH(int, rowCount);
     QFETCH(int, pages);
     QFETCH(bool, landscape);
-    auto surface = std::make_unique<RecordingSurface>(QSize(2471, printableDots));
-    RecordingSurface& recorded = *surface;
-    print::Tgenel printer(std::move(surface));
+    test::RecordedPrinter r(QSize(2471, printableDots));
     MemoryRows rows(QList<QVariantList>(rowCount, QVariantList(columns.size(), u"x"_qs)));
-    print::printReport(printer, input(pitch, columns), rows);
+    print::printReport(r.printer, input(pitch, columns), rows);
 
     // What the layout gives, page by page, as the surface should have received it.
     constexpr int Red = 0x0000FF;
@@ -281,14 +272,14 @@ void ReportTest::drawingWalksTheLayout()
     QList<QPoint> drawnTexts;
     QList<int> drawnPages;
     QList<int> drawnColours;
-    for (const auto& call : recorded.calls(Kind::Text)) {
+    for (const auto& call : r.surface->calls(Kind::Text)) {
         drawnTexts << mm(call.from);
         drawnPages << call.page;
         drawnColours << call.state.fontColour;
         QCOMPARE(call.orientation, landscape ? print::Orientation::Landscape : print::Orientation::Portrait);
     }
     QList<print::ReportRule> drawnLines;
-    for (const auto& call : recorded.calls(Kind::Line)) {
+    for (const auto& call : r.surface->calls(Kind::Line)) {
         drawnLines << print::ReportRule{mm(call.from), mm(call.to)};
         QCOMPARE(call.state.penColour, 0);
     }
@@ -296,13 +287,13 @@ void ReportTest::drawingWalksTheLayout()
     QCOMPARE(drawnPages, textPages); // the title on the first page only
     QCOMPARE(drawnColours, textColours);
     QCOMPARE(drawnLines, lines);
-    QCOMPARE(recorded.calls(Kind::NewPage).size(), pages - 1);
-    QCOMPARE(recorded.calls(Kind::BeginDocument).size(), 1);
-    QCOMPARE(recorded.calls(Kind::EndDocument).size(), 1);
-    QCOMPARE(recorded.orientation(), print::Orientation::Portrait); // turned back after the job
+    QCOMPARE(r.surface->calls(Kind::NewPage).size(), pages - 1);
+    QCOMPARE(r.surface->calls(Kind::BeginDocument).size(), 1);
+    QCOMPARE(r.surface->calls(Kind::EndDocument).size(), 1);
+    QCOMPARE(r.surface->orientation(), print::Orientation::Portrait); // turned back after the job
 
     // The title at (15, 2) in its font; everything after it in the list font.
-    const auto drawn = recorded.calls(Kind::Text);
+    const auto drawn = r.surface->calls(Kind::Text);
     QCOMPARE(drawn.first().text, u"List/Report"_qs);
     QCOMPARE(mm(drawn.first().from), QPoint(15, 2));
     QCOMPARE(drawn.first().state.fontSize, 14);
@@ -362,58 +353,47 @@ void ReportTest::widthsAndHeadings()
 
 void ReportTest::contactReportHeadings()
 {
-    auto surface = std::make_unique<RecordingSurface>();
-    RecordingSurface& recorded = *surface;
-    print::Tgenel printer(std::move(surface));
+    test::RecordedPrinter r;
     MemoryRows rows({QVariantList(7, u"v"_qs)});
-    print::printReport(printer, input(5, contactColumns), rows);
-    QStringList headings;
-    for (int i = 1; i <= 7; ++i)
-        headings << recorded.calls(Kind::Text).at(i).text;
-    QCOMPARE(headings, QStringList({u"Firma Adi"_qs, u"Sektör"_qs, u"Alt Sektör"_qs, u"Ad"_qs, u"Soyad"_qs, u"Sehir"_qs,
-                                    u"e-mail"_qs}));
+    print::printReport(r.printer, input(5, contactColumns), rows);
+    QCOMPARE(r.surface->texts().mid(1, 7), QStringList({u"Firma Adi"_qs, u"Sektör"_qs, u"Alt Sektör"_qs, u"Ad"_qs,
+                                                        u"Soyad"_qs, u"Sehir"_qs, u"e-mail"_qs}));
     QCOMPARE(print::reportTableWidthMm(contactColumns), 237); // 7 x 26 units: landscape
-    QCOMPARE(recorded.calls(Kind::Text).at(1).orientation, print::Orientation::Landscape);
+    QCOMPARE(r.surface->calls(Kind::Text).at(1).orientation, print::Orientation::Landscape);
 }
 
 void ReportTest::failurePartWayDropsTheJob()
 {
-    auto surface = std::make_unique<RecordingSurface>();
-    RecordingSurface& recorded = *surface;
-    print::Tgenel printer(std::move(surface));
+    test::RecordedPrinter r;
     Columns wide(8, ReportColumn{u"Uzun"_qs, FieldKind::Text, 70});
     MemoryRows rows(QList<QVariantList>(10, QVariantList(8, u"x"_qs)), 4);
-    QVERIFY_THROWS_EXCEPTION(DatabaseError, print::printReport(printer, input(5, wide), rows));
-    QCOMPARE(recorded.calls(Kind::AbortDocument).size(), 1);
-    QCOMPARE(recorded.calls(Kind::EndDocument).size(), 0);
-    QVERIFY(!printer.isPrinting());
-    QCOMPARE(recorded.orientation(), print::Orientation::Portrait);
+    QVERIFY_THROWS_EXCEPTION(DatabaseError, print::printReport(r.printer, input(5, wide), rows));
+    QCOMPARE(r.surface->calls(Kind::AbortDocument).size(), 1);
+    QCOMPARE(r.surface->calls(Kind::EndDocument).size(), 0);
+    QVERIFY(!r.printer.isPrinting());
+    QCOMPARE(r.surface->orientation(), print::Orientation::Portrait);
     // The helpers are ready for the next job.
     MemoryRows again(rowsOf(2));
-    print::printReport(printer, input(5, fourColumns), again);
-    QCOMPARE(recorded.calls(Kind::EndDocument).size(), 1);
+    print::printReport(r.printer, input(5, fourColumns), again);
+    QCOMPARE(r.surface->calls(Kind::EndDocument).size(), 1);
 }
 
 void ReportTest::pdfPutsTitleAndHeadingWhereLaidOut()
 {
-    QTemporaryDir dir;
-    const QString pdf = dir.filePath(u"report.pdf"_qs);
-    print::Tgenel printer(std::make_unique<print::PdfSurface>(pdf, 600));
+    test::PdfPrinter file(600);
     MemoryRows rows(rowsOf(3));
     const Columns columns = {{u"Firma"_qs, FieldKind::Text, 10}, {u"Sehir"_qs, FieldKind::Text, 20}};
-    print::printReport(printer, input(6, columns), rows);
-    const auto words = test::pdfWords(pdf);
-    constexpr double PointsPerMm = 72.0 / 25.4;
+    print::printReport(file.printer, input(6, columns), rows);
+    const auto words = test::pdfWords(file.path);
+    using test::MmPerPoint;
     const auto title = test::wordsWithText(words, u"List/Report"_qs);
     QCOMPARE(title.size(), 1);
-    QVERIFY2(std::abs(title.first().xMin / PointsPerMm - 15) < 0.8, qPrintable(QString::number(title.first().xMin)));
+    VERIFY_NEAR(title.first().xMin * MmPerPoint, 15, 0.8);
     const auto heading = test::wordsWithText(words, u"Sehir"_qs);
     QCOMPARE(heading.size(), 1);
     // Second column: p = 4 + 11 + 1 = 16, x = Round(20.8) + 1 = 22 mm; line 1 at y = 6 mm.
-    QVERIFY2(std::abs(heading.first().xMin / PointsPerMm - 22) < 0.8,
-             qPrintable(QString::number(heading.first().xMin)));
-    QVERIFY2(heading.first().yMin / PointsPerMm > 5.5 && heading.first().yMin / PointsPerMm < 7.5,
-             qPrintable(QString::number(heading.first().yMin)));
+    VERIFY_NEAR(heading.first().xMin * MmPerPoint, 22, 0.8);
+    VERIFY_NEAR(heading.first().yMin * MmPerPoint, 6.5, 1); // between 5.5 and 7.5
 }
 
 QTEST_MAIN(ReportTest)
