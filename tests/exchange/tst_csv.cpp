@@ -1,6 +1,7 @@
 #include "ErrorOf.h"
 
 #include "exchange/CsvReader.h"
+#include "exchange/CsvWriter.h"
 
 #include <QBuffer>
 #include <QTest>
@@ -63,7 +64,7 @@ Records readInPieces(const QByteArray& bytes)
 
 } // namespace
 
-class CsvReaderTest : public QObject {
+class CsvTest : public QObject {
     Q_OBJECT
 private slots:
     void records_data();
@@ -73,9 +74,13 @@ private slots:
     void refusals_data();
     void refusals();
     void longFieldAndLineNumbers();
+    void writes_data();
+    void writes();
+    void writtenRecordsReadBackAlike();
+    void writeFailureNamesTheFile();
 };
 
-void CsvReaderTest::records_data()
+void CsvTest::records_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<Records>("expected"); // the records, then the delimiter found
@@ -99,14 +104,14 @@ void CsvReaderTest::records_data()
     QTest::newRow("one field, one line") << QByteArray("ahmet") << rowsOf({{"ahmet"}, {","}});
 }
 
-void CsvReaderTest::records()
+void CsvTest::records()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(Records, expected);
     QCOMPARE(readInPieces(bytes), expected);
 }
 
-void CsvReaderTest::encodings_data()
+void CsvTest::encodings_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<TextEncoding>("encoding");
@@ -131,7 +136,7 @@ void CsvReaderTest::encodings_data()
                                   << TextEncoding::Windows1254;
 }
 
-void CsvReaderTest::encodings()
+void CsvTest::encodings()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(TextEncoding, encoding);
@@ -139,7 +144,7 @@ void CsvReaderTest::encodings()
     QCOMPARE(readInPieces(bytes), rowsOf({{"Ad", "Şehir"}, {"İsmail", "Iğdır"}, {";"}}));
 }
 
-void CsvReaderTest::refusals_data()
+void CsvTest::refusals_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("error");
@@ -154,14 +159,14 @@ void CsvReaderTest::refusals_data()
                                          << u"'contacts.csv', line 2: the text is not valid UTF-8"_qs;
 }
 
-void CsvReaderTest::refusals()
+void CsvTest::refusals()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, error);
     QCOMPARE(test::errorOf([&] { readAll(bytes); }), error);
 }
 
-void CsvReaderTest::longFieldAndLineNumbers()
+void CsvTest::longFieldAndLineNumbers()
 {
     const QByteArray note(10 * 1024 * 1024, 'x');
     const QByteArray bytes = "Ad,Not\n\"Ali\",\"" + note + "\"\n\"Veli\nBey\",kısa\nCan,son\n";
@@ -173,5 +178,61 @@ void CsvReaderTest::longFieldAndLineNumbers()
     QCOMPARE(lines, (QList<int>{1, 2, 3, 5}));
 }
 
-QTEST_GUILESS_MAIN(CsvReaderTest)
-#include "tst_csvreader.moc"
+void CsvTest::writes_data()
+{
+    QTest::addColumn<Records>("records");
+    QTest::addColumn<bool>("byteOrderMark");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("plain") << rowsOf({{"Ad", "Soyad"}, {"Ayşe", "Kaya"}}) << false
+                           << QByteArray("Ad,Soyad\r\nAyşe,Kaya\r\n");
+    QTest::newRow("with BOM") << rowsOf({{"Şehir"}}) << true << QByteArray("\xEF\xBB\xBFŞehir\r\n");
+    QTest::newRow("quoted only where needed")
+        << rowsOf({{"Kaya, Ayşe", "Cad. \"Gül\"", "iki\nsatır", "", " boşluk "}}) << false
+        << QByteArray("\"Kaya, Ayşe\",\"Cad. \"\"Gül\"\"\",\"iki\nsatır\",, boşluk \r\n");
+}
+
+void CsvTest::writes()
+{
+    QFETCH(Records, records);
+    QFETCH(bool, byteOrderMark);
+    QFETCH(QByteArray, bytes);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    exchange::CsvWriter writer(buffer, u"out.csv"_qs, byteOrderMark);
+    for (const QStringList& record : records)
+        writer.write(record);
+    writer.finish();
+    QCOMPARE(buffer.data(), bytes);
+    QCOMPARE(writer.recordsWritten(), records.size());
+}
+
+void CsvTest::writtenRecordsReadBackAlike()
+{
+    const Records written = rowsOf({{"No", "Ad", "Not"},
+                                    {"11", "İsmail Iğdır", "\"Çok\" önemli;\r\nara"},
+                                    {"12", "", "=1+1"},
+                                    {"13", "O'Brien", "\t"}});
+    for (const QChar delimiter : {u',', u';'}) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        exchange::CsvWriter writer(buffer, u"out.csv"_qs, true, delimiter);
+        for (const QStringList& record : written)
+            writer.write(record);
+        writer.finish();
+        Records read = readAll(buffer.data());
+        QCOMPARE(read.takeLast(), QStringList{QString(delimiter)});
+        QCOMPARE(read, written);
+    }
+}
+
+void CsvTest::writeFailureNamesTheFile()
+{
+    QBuffer readOnly;
+    readOnly.open(QIODevice::ReadOnly);
+    exchange::CsvWriter writer(readOnly, u"/tmp/out.csv"_qs);
+    writer.write({u"a"_qs});
+    QVERIFY(test::errorOf([&] { writer.finish(); }).startsWith(u"Cannot write to '/tmp/out.csv'"_qs));
+}
+
+QTEST_GUILESS_MAIN(CsvTest)
+#include "tst_csv.moc"
