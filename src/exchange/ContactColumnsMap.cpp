@@ -81,23 +81,18 @@ ColumnMap recogniseColumns(const QStringList& header)
         return header.contains(QString::fromUtf16(name), Qt::CaseInsensitive);
     };
 
-    QStringList ownNames{contact::RecordNumber};
+    // Corvella's own export: every heading is a column of the contact table, in any case.
+    QHash<QString, QString> ownSpelling{{contact::RecordNumber.toLower(), contact::RecordNumber}};
     for (const store::ContactColumn& column : store::contactColumns())
-        ownNames << column.name;
-    const bool allOwn = !header.isEmpty() && std::all_of(header.begin(), header.end(), [&](const QString& heading) {
-        return ownNames.contains(heading.trimmed(), Qt::CaseInsensitive);
-    });
-
-    if (allOwn) {
+        ownSpelling.insert(column.name.toLower(), column.name);
+    QStringList own;
+    for (const QString& heading : header)
+        own << ownSpelling.value(heading.trimmed().toLower());
+    if (!header.isEmpty() && !own.contains(QString())) {
         map.layout = CsvLayout::Corvella;
-        for (const QString& heading : header) {
-            // The schema's spelling whatever the case; new contacts get new numbers, so "No" is not imported.
-            QString column;
-            for (const QString& own : ownNames)
-                if (own.compare(heading.trimmed(), Qt::CaseInsensitive) == 0)
-                    column = own;
+        // New contacts get new numbers, so "No" is not imported.
+        for (const QString& column : own)
             map.contactColumnOf << (column == contact::RecordNumber ? QString() : column);
-        }
         return map;
     }
     if (has(u"E-mail 1 - Value") || has(u"Phone 1 - Value") || has(u"Organization Name") ||
