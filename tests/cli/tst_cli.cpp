@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QStringDecoder>
 #include <QTest>
 
 #include <optional>
@@ -31,7 +32,9 @@ Run runProgram(const QStringList& arguments, const QString& program = QString::f
     if (!process.waitForFinished(60'000) || process.exitStatus() != QProcess::NormalExit)
         return run;
     run.status = process.exitCode();
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    // A byte-order mark the program wrote stays in the text.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    run.out = utf8(process.readAllStandardOutput());
     run.err = QString::fromUtf8(process.readAllStandardError());
     return run;
 }
