@@ -360,7 +360,9 @@ int dispatch(const QStringList& arguments)
 bool isCommandLine(const QString& firstArgument)
 {
     static const QStringList globalOptions = {u"--file"_qs, u"-h"_qs, u"--help"_qs, u"--version"_qs};
-    return commandNamed(firstArgument) || globalOptions.contains(firstArgument) ||
+    // A word that is no option is a command, a misspelt one included: it gets "unknown command", not a window.
+    // Options of Qt's own (-platform, -style) still open the windows.
+    return !firstArgument.startsWith(u'-') || globalOptions.contains(firstArgument) ||
            firstArgument.startsWith(u"--file="_qs);
 }
 
