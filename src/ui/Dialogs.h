@@ -17,7 +17,10 @@ QMessageBox::StandardButton showMessage(QWidget* parent, const QString& text,
                                         QMessageBox::Icon icon = QMessageBox::Information);
 
 /// Asks for a file to open; returns its path, or an empty text when the user cancels.
-QString chooseFileToOpen(QWidget* parent, const QString& caption = {});
+QString chooseFileToOpen(QWidget* parent, const QString& caption = {}, const QString& filter = {});
+/// Asks where to save a file (the chooser itself asks before replacing one); an empty text when the user cancels.
+QString chooseFileToSave(QWidget* parent, const QString& caption, const QString& filter = {},
+                         const QString& suggestedName = {});
 
 /// The general error display: the message in a box, and the program goes on.
 void showError(QWidget* parent, const QString& message);

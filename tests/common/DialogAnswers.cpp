@@ -47,13 +47,15 @@ DialogAnswers::DialogAnswers(Kinds kinds)
             fontsAsked << request;
             return next(fonts);
         };
-    if (kinds & Files)
+    if (kinds & Files) {
         hooks.openFile = [this](const ui::FileRequest& request) -> std::optional<QString> {
             filesAsked << request;
             if (files.isEmpty())
                 return std::nullopt;
             return files.takeFirst();
         };
+        hooks.saveFile = hooks.openFile;
+    }
     m_previous = ui::setDialogHooks(std::move(hooks));
 }
 

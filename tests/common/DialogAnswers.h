@@ -30,6 +30,7 @@ public:
     QList<QMessageBox::StandardButton> buttons;
     QList<std::optional<QString>> inputs;
     QList<std::optional<ui::FontAnswer>> fonts;
+    /// Answers to file choosers, to open and to save alike.
     QStringList files;
     /// Plays the user in one of the program's own modal dialogs; returns its result as `exec` would.
     std::function<int(QDialog&)> modal;
