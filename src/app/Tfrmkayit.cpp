@@ -2,6 +2,8 @@
 
 #include "core/Error.h"
 #include "core/ScopeGuard.h"
+#include "exchange/ContactImport.h"
+#include "exchange/ui/ContactTransfer.h"
 #include "store/Columns.h"
 #include "store/ConnectDataSets.h"
 #include "store/ContactSchema.h"
@@ -16,6 +18,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
@@ -148,6 +151,24 @@ void Tfrmkayit::buildUi()
             setTabOrder(previous, control);
         previous = control;
     }
+
+    auto* transfer = new QWidget;
+    transfer->setObjectName(u"contactTransfer"_qs);
+    form.on(transfer);
+    m_importButton = form.onClick(
+        form.toolButton(u"importButton"_qs, u"Import..."_qs, {}, u"Add contacts from a CSV or vCard file"_qs),
+        [this] { importFromFile(); });
+    m_exportButton = form.onClick(
+        form.toolButton(u"exportButton"_qs, u"Export..."_qs, {}, u"Write all contacts to a CSV or vCard file"_qs),
+        [this] { exportToFile(); });
+    auto* transferLayout = new QHBoxLayout(transfer);
+    transferLayout->setContentsMargins(0, 0, 4, 0);
+    transferLayout->setSpacing(2);
+    for (QToolButton* button : {m_importButton, m_exportButton}) {
+        button->setAutoRaise(true);
+        transferLayout->addWidget(button);
+    }
+    m_pages->setCornerWidget(transfer, Qt::TopRightCorner);
 }
 
 void Tfrmkayit::FormCreate()
@@ -243,6 +264,28 @@ void Tfrmkayit::BitBtn2Click()
     }
     m_closeAllowed = true;
     QCoreApplication::quit();
+}
+
+void Tfrmkayit::importFromFile()
+{
+    // The table is read again afterwards, which would drop a change in progress: store it first, as a move does.
+    QVariant current;
+    if (m_contacts->isActive()) {
+        m_contacts->checkBrowseMode();
+        if (!m_contacts->isEmpty())
+            current = m_contacts->fieldByName(store::contact::RecordNumber).value();
+    }
+    if (!exchange::importContactFile(this, m_contacts->connectionString()))
+        return;
+    m_contacts->close();
+    m_contacts->open();
+    if (current.isValid())
+        m_contacts->locate(store::contact::RecordNumber, current);
+}
+
+void Tfrmkayit::exportToFile()
+{
+    exchange::exportContacts(this, m_contacts->connectionString(), exchange::allContactsSql(), u"Export Contacts"_qs);
 }
 
 void Tfrmkayit::closeEvent(QCloseEvent* event)

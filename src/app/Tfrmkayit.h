@@ -43,6 +43,11 @@ public:
     void Button1Click();
     void SpeedButton2Click();
 
+    /// Brings contacts in from a CSV or vCard file and shows the table again with them.
+    void importFromFile();
+    /// Writes every contact to a CSV or vCard file.
+    void exportToFile();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -61,6 +66,8 @@ private:
     QPushButton* m_reportButton = nullptr;
     QPushButton* m_exitButton = nullptr;
     QTabWidget* m_pages = nullptr;
+    QToolButton* m_importButton = nullptr; // beside the page tabs, where the bar has room
+    QToolButton* m_exportButton = nullptr;
     std::function<void()> m_reportAction;
     std::function<void()> m_printSettingsAction;
     std::function<void()> m_aboutAction;
