@@ -127,7 +127,7 @@ QHash<QString, QString> contactValues(const ColumnMap& map, const QStringList& r
     for (qsizetype i = 0; i < columns; ++i) {
         const QString& column = map.contactColumnOf.at(i);
         if (!column.isEmpty() && !values.contains(column))
-            values.insert(column, firstOfMany(record.at(i)));
+            values.insert(column, map.layout == CsvLayout::Google ? firstOfMany(record.at(i)) : record.at(i));
     }
     for (const auto& [typeColumn, valueColumn] : map.phoneTypeAndValue) {
         if (typeColumn >= record.size() || valueColumn >= record.size())

@@ -24,7 +24,7 @@ struct ColumnMap {
 ColumnMap recogniseColumns(const QStringList& header);
 
 /// The contact's values in one record, by contact column; columns the record lacks (a short row) are left out.
-/// Where Google joins several values with " ::: ", the first is taken.
+/// Where Google's export joins several values with " ::: ", the first is taken.
 QHash<QString, QString> contactValues(const ColumnMap& map, const QStringList& record);
 
 } // namespace corvella::exchange

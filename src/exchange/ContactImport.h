@@ -23,13 +23,29 @@ using ContactValues = QHash<QString, QString>;
 /// The contacts of a file, read one at a time. Reading errors are ParseErrors naming the file and line.
 class ContactSource {
 public:
+    /// No contact value may be longer: the editor's fields hold no more, and a longer one is a file that is not a
+    /// list of contacts.
+    static constexpr qsizetype MaxValueLength = 32767;
+
+    explicit ContactSource(const QString& fileName)
+        : m_fileName(fileName)
+    {}
     virtual ~ContactSource() = default;
-    /// The next contact; false at the end of the file.
-    virtual bool next(ContactValues& values) = 0;
+    const QString& fileName() const { return m_fileName; }
+    /// The next contact: one value per column of `store::contactColumns()`, in its order, an empty text where the
+    /// file has none. False at the end of the file.
+    virtual bool next(QStringList& values) = 0;
     /// The line the last contact started on.
     virtual int line() const = 0;
     /// How much of the file has been read, from 0 to 1.
     virtual double fraction() const = 0;
+
+protected:
+    /// Raises a ParseError for a value longer than `MaxValueLength`.
+    void checkLengths(const QStringList& values, int line) const;
+
+private:
+    QString m_fileName;
 };
 
 /// The records of a CSV file as contacts. The heading row is read (and its columns recognised) on construction,
@@ -50,15 +66,15 @@ public:
     TextEncoding encoding() const { return m_reader.encoding(); }
     QChar delimiter() const { return m_reader.delimiter(); }
 
-    bool next(ContactValues& values) override;
+    bool next(QStringList& values) override;
     int line() const override { return m_line; }
     double fraction() const override;
 
 private:
     bool nextRecord(QStringList& fields, int& line);
+    void prepareColumns();
 
     QIODevice& m_device;
-    QString m_fileName;
     CsvReader m_reader;
     QStringList m_heading;
     ColumnMap m_map;
@@ -66,6 +82,8 @@ private:
     QList<int> m_previewLines;
     qsizetype m_previewUsed = 0;
     QStringList m_fields;
+    QList<int> m_target;        // per file column: the contact column's index, or -1
+    bool m_firstOfMany = false; // Google joins several values of one field with " ::: "
     int m_line = 0;
 };
 
@@ -79,7 +97,7 @@ class VCardContactSource : public ContactSource {
 public:
     VCardContactSource(QIODevice& device, const QString& fileName);
 
-    bool next(ContactValues& values) override;
+    bool next(QStringList& values) override;
     int line() const override { return m_line; }
     double fraction() const override;
 
@@ -103,14 +121,18 @@ struct ImportNote {
 };
 
 struct ImportReport {
+    static constexpr int MaxNotes = 1000;
+
     qint64 read = 0;
     qint64 added = 0;
     qint64 updated = 0;
     qint64 skipped = 0;
-    /// Rows not imported, each with the reason.
+    /// Rows not imported, each with the reason (the first `MaxNotes`; `rejectedRows` counts them all).
     QList<ImportNote> rejected;
+    qint64 rejectedRows = 0;
     /// Rows imported with a value longer than its column's declared size; the value is kept whole.
     QList<ImportNote> longValues;
+    qint64 longValueRows = 0;
     bool cancelled = false;
 
     /// One paragraph with the counts, for a message box or the command line.

@@ -182,6 +182,23 @@ bool CsvReader::readMore(qsizetype atLeast)
     return true;
 }
 
+namespace {
+
+/// Line breaks in a text: CR LF, LF or a lone CR each count once.
+int lineBreaks(QStringView text)
+{
+    int count = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\n')
+            ++count;
+        else if (text[i] == u'\r' && (i + 1 == text.size() || text[i + 1] != u'\n'))
+            ++count;
+    }
+    return count;
+}
+
+} // namespace
+
 CsvReader::Scan CsvReader::scanRecord(QStringList& fields, qsizetype& end, int& lines) const
 {
     fields.clear();
@@ -199,7 +216,7 @@ CsvReader::Scan CsvReader::scanRecord(QStringList& fields, qsizetype& end, int& 
                 if (close < 0 || (close + 1 == size && !m_atEnd))
                     return Scan::NeedMore; // the quote may close, or be doubled, in what is not read yet
                 const QStringView part = QStringView(text).mid(i, close - i);
-                lines += int(part.count(u'\n')) + int(part.count(u'\r')) - int(part.count(u"\r\n"));
+                lines += lineBreaks(part);
                 field += part;
                 i = close + 1;
                 if (i < size && text.at(i) == Quote) {

@@ -48,6 +48,38 @@ void CsvWriter::write(const QStringList& fields)
         flush();
 }
 
+void CsvWriter::write(const QList<QByteArrayView>& utf8Fields)
+{
+    const char delimiter = char(m_delimiter.unicode());
+    for (qsizetype i = 0; i < utf8Fields.size(); ++i) {
+        if (i > 0)
+            m_pending += delimiter;
+        const QByteArrayView field = utf8Fields.at(i);
+        // Every byte that asks for quotes is ASCII, so the UTF-8 text can be searched bytewise.
+        bool needsQuotes = false;
+        for (const char c : field)
+            if (c == delimiter || c == '"' || c == '\n' || c == '\r') {
+                needsQuotes = true;
+                break;
+            }
+        if (!needsQuotes) {
+            m_pending += field;
+            continue;
+        }
+        m_pending += '"';
+        for (const char c : field) {
+            if (c == '"')
+                m_pending += '"';
+            m_pending += c;
+        }
+        m_pending += '"';
+    }
+    m_pending += "\r\n";
+    ++m_records;
+    if (m_pending.size() >= FlushBytes)
+        flush();
+}
+
 void CsvWriter::finish()
 {
     flush();
@@ -59,7 +91,7 @@ void CsvWriter::flush()
         return;
     if (m_device.write(m_pending) != m_pending.size())
         throw Error(u"Cannot write to '%1': %2"_qs.arg(QDir::toNativeSeparators(m_fileName), m_device.errorString()));
-    m_pending.clear();
+    m_pending.resize(0); // keeps the buffer for the next lines
 }
 
 } // namespace corvella::exchange

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -20,6 +22,8 @@ public:
 
     /// Appends one record; a failing device raises an error naming the file.
     void write(const QStringList& fields);
+    /// The same for fields already in UTF-8, as the engine hands them out; the separator must be ASCII.
+    void write(const QList<QByteArrayView>& utf8Fields);
     /// Writes what is buffered; call once after the last record.
     void finish();
     qint64 recordsWritten() const { return m_records; }

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
 #include <QSqlDatabase>
 #include <QString>
+#include <QStringEncoder>
 #include <QStringList>
 
 struct sqlite3;
@@ -20,8 +23,8 @@ public:
     ContactWriter(const ContactWriter&) = delete;
     ContactWriter& operator=(const ContactWriter&) = delete;
 
-    /// The highest record number in the file, or 0 when it holds no contact.
-    qint64 highestRecordNumber();
+    /// The number a new contact gets, as the editor numbers: the highest plus 1, or 11 when the file holds none.
+    qint64 nextRecordNumber();
     void insert(qint64 number, const QStringList& values);
     /// Stores the values that are not empty over the contact's own; the empty ones leave its value as it is.
     void update(qint64 number, const QStringList& values);
@@ -37,7 +40,9 @@ private:
     sqlite3* m_db = nullptr;
     sqlite3_stmt* m_insert = nullptr;
     sqlite3_stmt* m_read = nullptr;
-    QList<sqlite3_stmt*> m_updates; // one per column, prepared on first use
+    sqlite3_stmt* m_update = nullptr; // prepared on first use
+    QList<QByteArray> m_texts;        // the bound values, per parameter
+    QStringEncoder m_encoder{QStringEncoder::Utf8, QStringEncoder::Flag::Stateless};
 };
 
 /// Calls `row` with the text of each column of every row `sql` selects, reading straight from the engine. A NULL
@@ -52,6 +57,8 @@ public:
     QStringList columnNames() const;
     /// The next row's values; false after the last.
     bool next(QStringList& values);
+    /// The same in the engine's own UTF-8, without copying: the views hold until the next call. NULL is a null view.
+    bool next(QList<QByteArrayView>& values);
 
 private:
     sqlite3* m_db = nullptr;

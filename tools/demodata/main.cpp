@@ -7,16 +7,13 @@
 #include "store/Columns.h"
 #include "store/Connection.h"
 #include "store/ContactSchema.h"
+#include "store/ContactWriter.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QSqlDriver>
-#include <QSqlError>
 #include <QSqlQuery>
-
-#include <sqlite3.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -72,70 +69,6 @@ Options parseArguments(const QCoreApplication& application)
     return options;
 }
 
-// The raw statement skips the per-value bookkeeping of QSqlQuery, which takes more time than the engine itself
-// when a million rows go in.
-class Inserter {
-public:
-    explicit Inserter(const QSqlDatabase& db)
-    {
-        const QVariant handle = db.driver()->handle();
-        if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-            throw DatabaseError(u"The contact file is not open through SQLite."_qs);
-        m_db = *static_cast<sqlite3* const*>(handle.constData());
-        QByteArray sql =
-            "INSERT INTO " + store::tables::Contacts.toUtf8() + " ([" + store::contact::RecordNumber.toUtf8() + ']';
-        QByteArray marks = "?";
-        for (const store::ContactColumn& column : store::contactColumns()) {
-            sql += ", [" + column.name.toUtf8() + ']';
-            marks += ", ?";
-        }
-        sql += ") VALUES (" + marks + ')';
-        check(sqlite3_prepare_v2(m_db, sql.constData(), int(sql.size()), &m_statement, nullptr));
-    }
-    ~Inserter() { sqlite3_finalize(m_statement); }
-    Inserter(const Inserter&) = delete;
-    Inserter& operator=(const Inserter&) = delete;
-
-    void insert(qint64 number, const QVariantList& values)
-    {
-        check(sqlite3_bind_int64(m_statement, 1, number));
-        for (qsizetype i = 0; i < values.size(); ++i) {
-            const QVariant& value = values.at(i);
-            const int index = int(i) + 2;
-            if (value.typeId() == QMetaType::QString) {
-                // The text stays alive until the step below, so the engine need not copy it.
-                const auto* text = static_cast<const QString*>(value.constData());
-                check(sqlite3_bind_text16(m_statement, index, text->utf16(), int(text->size() * 2), SQLITE_STATIC));
-            } else {
-                check(sqlite3_bind_null(m_statement, index));
-            }
-        }
-        if (sqlite3_step(m_statement) != SQLITE_DONE)
-            throw DatabaseError(QString::fromUtf8(sqlite3_errmsg(m_db)));
-        sqlite3_reset(m_statement);
-    }
-
-private:
-    void check(int result) const
-    {
-        if (result != SQLITE_OK)
-            throw DatabaseError(QString::fromUtf8(sqlite3_errmsg(m_db)));
-    }
-
-    sqlite3* m_db = nullptr;
-    sqlite3_stmt* m_statement = nullptr;
-};
-
-qint64 firstFreeNumber(const QSqlDatabase& db)
-{
-    QSqlQuery query(db);
-    if (!query.exec(u"SELECT max(["_qs + store::contact::RecordNumber + u"]) FROM "_qs + store::tables::Contacts) ||
-        !query.next())
-        throw DatabaseError(store::engineMessage(query.lastError()));
-    // Numbering of a new file starts at 11, as the program's own does.
-    return query.value(0).isNull() ? 11 : query.value(0).toLongLong() + 1;
-}
-
 void run(const Options& options)
 {
     QElapsedTimer timer;
@@ -146,16 +79,21 @@ void run(const Options& options)
 
     auto connection = store::Connection::openFile(options.file, false);
     const QSqlDatabase db = connection->database();
-    const qint64 first = firstFreeNumber(db);
+    qint64 first = 0;
     {
-        Inserter inserter(db);
+        store::ContactWriter writer(db);
+        first = writer.nextRecordNumber();
         demodata::ContactGenerator generator(options.seed);
         QVariantList values;
+        QStringList texts;
         store::execOrThrow(db, u"BEGIN"_qs);
         OnFailure rollback([&db] { QSqlQuery(db).exec(u"ROLLBACK"_qs); });
         for (qint64 i = 0; i < options.rows; ++i) {
             generator.next(values);
-            inserter.insert(first + i, values);
+            texts.resize(values.size());
+            for (qsizetype v = 0; v < values.size(); ++v)
+                texts[v] = values.at(v).isNull() ? QString() : values.at(v).toString();
+            writer.insert(first + i, texts);
         }
         store::execOrThrow(db, u"COMMIT"_qs);
     }
