@@ -143,9 +143,10 @@ void ColumnMappingDialog::updatePreview()
         titles << fieldCaption(column.name);
     m_preview->setHorizontalHeaderLabels(titles);
     for (int row = 0; row < m_records.size(); ++row) {
-        const QHash<QString, QString> values = contactValues(map, m_records.at(row));
+        const QStringList& record = m_records.at(row);
         for (int i = 0; i < shown.size(); ++i) {
-            const QString value = values.value(shown.at(i).name);
+            // Each contact field takes its one file column's text as it stands, as the import stores it.
+            const QString value = record.value(map.contactColumnOf.indexOf(shown.at(i).name));
             auto* cell = new QTableWidgetItem(value);
             if (value.size() > shown.at(i).size) {
                 // The import keeps such a value whole; say so before it happens.

@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QProgressDialog>
 #include <QSaveFile>
+#include <QSqlQuery>
 
 #include <memory>
 
@@ -38,9 +39,15 @@ public:
         QCoreApplication::processEvents();
     }
 
+    /// The rows to come when the run itself cannot tell the fraction done.
+    void setTotal(qint64 rows) { m_total = rows; }
+    void close() { m_dialog.close(); }
+
     ImportProgress callback()
     {
         return [this](qint64 rows, double fraction) {
+            if (m_total > 0)
+                fraction = double(rows) / double(m_total);
             m_dialog.setLabelText(m_countText.arg(rows));
             m_dialog.setValue(int(std::clamp(fraction, 0.0, 1.0) * 1000));
             QCoreApplication::processEvents();
@@ -52,6 +59,7 @@ public:
 private:
     QProgressDialog m_dialog;
     QString m_countText;
+    qint64 m_total = 0;
 };
 
 bool isVCardFile(const QString& path)
@@ -125,7 +133,7 @@ bool importContactFile(QWidget* parent, const QString& connectionString)
         store::Connection connection(connectionString);
         ProgressWindow progress(parent, u"Importing contacts"_qs, u"%1 contacts read"_qs);
         report = importContacts(connection.database(), *source, options.policy(), progress.callback());
-    } catch (const Error& error) {
+    } catch (const ParseError& error) {
         throw Error(error.message() + u"\n\nNo contact was imported; the contact file is unchanged."_qs);
     }
     if (report.cancelled) {
@@ -149,23 +157,30 @@ void exportContacts(QWidget* parent, const QString& connectionString, const QStr
         throw Error(u"Cannot write '%1': %2"_qs.arg(path, file.errorString()));
 
     store::Connection connection(connectionString);
+    const QSqlDatabase db = connection.database();
+    ProgressWindow progress(parent, title, u"%1 contacts written"_qs);
     qint64 written = 0;
-    bool cancelled = false;
-    {
-        ProgressWindow progress(parent, title, u"%1 contacts written"_qs);
+    try {
+        {
+            QSqlQuery count = store::runQuery(db, u"SELECT count(*) FROM ("_qs + sql + u')');
+            progress.setTotal(count.next() ? count.value(0).toLongLong() : 0);
+        }
         written = dialog.format() == ExportFormat::Csv
-                      ? exportCsv(connection.database(), sql, file, path, dialog.byteOrderMark(), progress.callback())
-                      : exportVCards(connection.database(), sql, file, path, progress.callback());
-        cancelled = progress.cancelled();
-    }
-    if (cancelled) {
+                      ? exportCsv(db, sql, file, path, dialog.byteOrderMark(), progress.callback())
+                      : exportVCards(db, sql, file, path, progress.callback());
+    } catch (const Error&) {
         file.cancelWriting();
+        if (!progress.cancelled())
+            throw;
+        // The export stops a cancelled run with an error; here it is the user's choice, not a failure.
+        progress.close();
         ui::showMessage(parent, u"The export was cancelled; no file was written."_qs);
         return;
     }
+    progress.close();
     if (!file.commit())
         throw Error(u"Cannot write '%1': %2"_qs.arg(path, file.errorString()));
-    ui::showMessage(parent, u"%1 contacts written to '%2'."_qs.arg(written).arg(path));
+    ui::showMessage(parent, u"%1 contacts written to '%2'."_qs.arg(QString::number(written), path));
 }
 
 } // namespace corvella::exchange

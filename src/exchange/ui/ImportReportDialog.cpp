@@ -71,8 +71,14 @@ void ImportReportDialog::saveDetails(const QString& path) const
         csv.write({u"line"_qs, u"what"_qs, u"note"_qs});
         for (const ImportNote& note : m_report.rejected)
             csv.write({QString::number(note.line), u"rejected"_qs, note.text});
+        if (m_report.rejectedRows > m_report.rejected.size())
+            csv.write({QString(), u"rejected"_qs,
+                       u"and %1 more rows"_qs.arg(m_report.rejectedRows - m_report.rejected.size())});
         for (const ImportNote& note : m_report.longValues)
             csv.write({QString::number(note.line), u"long value"_qs, note.text});
+        if (m_report.longValueRows > m_report.longValues.size())
+            csv.write({QString(), u"long value"_qs,
+                       u"and %1 more rows"_qs.arg(m_report.longValueRows - m_report.longValues.size())});
         csv.finish();
     } else {
         QString text;
