@@ -14,6 +14,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace corvella::exchange {
 
 namespace {
@@ -77,6 +79,7 @@ ColumnMappingDialog::ColumnMappingDialog(const QString& fileName, const QStringL
         grid->addWidget(sample, i + 1, 2);
     }
     grid->setColumnStretch(2, 1);
+    grid->setRowStretch(int(heading.size()) + 1, 1); // few columns sit at the top, not spread over the area
     auto* scroll = new QScrollArea(this);
     scroll->setWidget(columns);
     scroll->setWidgetResizable(true);
@@ -84,6 +87,7 @@ ColumnMappingDialog::ColumnMappingDialog(const QString& fileName, const QStringL
     m_preview->setObjectName(u"preview"_qs);
     m_preview->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_preview->verticalHeader()->hide();
+    m_preview->verticalHeader()->setDefaultSectionSize(m_preview->fontMetrics().height() + 6);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
     m_importButton = buttons->addButton(u"&Import"_qs, QDialogButtonBox::AcceptRole);
@@ -157,6 +161,9 @@ void ColumnMappingDialog::updatePreview()
             m_preview->setItem(row, i, cell);
         }
     }
+    m_preview->resizeColumnsToContents();
+    for (int i = 0; i < m_preview->columnCount(); ++i)
+        m_preview->setColumnWidth(i, std::min(m_preview->columnWidth(i), 240));
 }
 
 } // namespace corvella::exchange

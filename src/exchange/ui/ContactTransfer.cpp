@@ -15,6 +15,7 @@
 #include <QSaveFile>
 #include <QSqlQuery>
 
+#include <algorithm>
 #include <memory>
 
 namespace corvella::exchange {

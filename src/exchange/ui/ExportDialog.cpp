@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -55,7 +56,9 @@ ExportDialog::ExportDialog(const QString& title, std::optional<ExportFormat> fix
     m_exportButton->setObjectName(u"exportButton"_qs);
 
     auto* form = new QFormLayout(this);
-    form->addRow(u"&File:"_qs, fileRow);
+    auto* fileLabel = new QLabel(u"&File:"_qs, this);
+    fileLabel->setBuddy(m_file);
+    form->addRow(fileLabel, fileRow);
     if (!fixedFormat) {
         form->addRow(u"Format:"_qs, m_csv);
         form->addRow(QString(), m_vCard);

@@ -24,6 +24,7 @@ ImportReportDialog::ImportReportDialog(const ImportReport& report, QWidget* pare
     setWindowTitle(u"Import Contacts"_qs);
     m_summary->setObjectName(u"summary"_qs);
     m_summary->setWordWrap(true);
+    m_summary->setMinimumWidth(480);
 
     const QStringList lines = report.details();
     m_details->setObjectName(u"details"_qs);
