@@ -1,5 +1,6 @@
 #include "Startup.h"
 #include "Tfrmkayit.h"
+#include "cli/CommandLine.h"
 #include "ui/Dialogs.h"
 
 #include <QApplication>
@@ -34,9 +35,14 @@ int main(int argc, char* argv[])
 {
     QElapsedTimer sinceStart; // for the benchmark hook below
     sinceStart.start();
+    QCoreApplication::setApplicationName(u"Corvella"_qs);
+    QCoreApplication::setApplicationVersion(u"5.0"_qs);
+    // A command or a global option first runs the command line: no windows, so no display is needed.
+    if (argc > 1 && corvella::cli::isCommandLine(QString::fromLocal8Bit(argv[1]))) {
+        QCoreApplication application(argc, argv);
+        return corvella::cli::run(QCoreApplication::arguments());
+    }
     Application application(argc, argv);
-    QApplication::setApplicationName(u"Corvella"_qs);
-    QApplication::setApplicationVersion(u"5.0"_qs);
     QApplication::setQuitOnLastWindowClosed(false);
 
     corvella::app::installHandlerErrorDisplay();

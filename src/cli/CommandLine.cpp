@@ -1,0 +1,392 @@
+#include "CommandLine.h"
+
+#include "Commands.h"
+#include "ContactFields.h"
+#include "store/Columns.h"
+#include "store/ConnectionString.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <cstring>
+
+namespace corvella::cli {
+
+namespace {
+
+using search::CriterionRowCount;
+
+const QString FileOptionName = u"file"_qs;
+const QString HelpOptionName = u"help"_qs;
+
+QString defaultContactFile()
+{
+    return store::dataSourceOf(store::ContactConnectionString());
+}
+
+QCommandLineOption fileOption()
+{
+    return {FileOptionName, u"The contact file (default: %1)."_qs.arg(defaultContactFile()), u"PATH"_qs};
+}
+
+QCommandLineOption helpOption()
+{
+    return {{u"h"_qs, HelpOptionName}, u"Show this help."_qs};
+}
+
+struct Command {
+    QString name;
+    QString synopsis;
+    QString summary;
+    void (*addOptions)(QCommandLineParser& parser);
+    void (*run)(const QCommandLineParser& parser, const QString& contactFile);
+    QString (*moreHelp)();
+};
+
+FileFormat formatOption(const QCommandLineParser& parser, FileFormat fallback)
+{
+    if (!parser.isSet(u"format"_qs))
+        return fallback;
+    const QString value = parser.value(u"format"_qs).toLower();
+    if (value == u"csv"_qs)
+        return FileFormat::Csv;
+    if (value == u"vcard"_qs)
+        return FileFormat::VCard;
+    throw UsageError(u"--format: '%1' is neither csv nor vcard"_qs.arg(parser.value(u"format"_qs)));
+}
+
+void expectArguments(const QCommandLineParser& parser, qsizetype count)
+{
+    const QStringList arguments = parser.positionalArguments();
+    if (arguments.size() > count)
+        throw UsageError(u"unexpected argument '%1'"_qs.arg(arguments.at(count)));
+    if (arguments.size() < count)
+        throw UsageError(u"a FILE to import is missing"_qs);
+}
+
+QString fieldTable()
+{
+    QString text = u"\nFields (FIELD may also be the column's own name, e.g. \"Firma Adi\"):\n"_qs;
+    for (const ContactField& field : contactFields())
+        text += u"  "_qs + field.name.leftJustified(20) + field.column + u'\n';
+    return text;
+}
+
+QString exitStatusHelp()
+{
+    return u"\nExit status: 0 done, 1 failed (the message names the file), 2 wrong usage.\n"_qs;
+}
+
+// import
+
+void addImportOptions(QCommandLineParser& parser)
+{
+    parser.addPositionalArgument(u"FILE"_qs, u"The CSV or vCard file to import."_qs);
+    parser.addOption(
+        {u"format"_qs, u"The file's format (default: vcard for .vcf and .vcard, csv otherwise)."_qs, u"csv|vcard"_qs});
+    parser.addOption({u"on-duplicate"_qs,
+                      u"A contact whose e-mail, or name, surname and company, is already in the file is skipped, "
+                      "updated with the file's non-empty values, or added anyway (default: skip)."_qs,
+                      u"skip|update|add"_qs});
+    parser.addOption({u"map"_qs,
+                      u"Fill FIELD from the CSV column headed HEADING; once per field. With any --map only the "
+                      "mapped columns are imported."_qs,
+                      u"FIELD=HEADING"_qs});
+}
+
+exchange::DuplicatePolicy duplicatePolicy(const QCommandLineParser& parser)
+{
+    const QString value = parser.value(u"on-duplicate"_qs).toLower();
+    if (value.isEmpty() || value == u"skip"_qs)
+        return exchange::DuplicatePolicy::Skip;
+    if (value == u"update"_qs)
+        return exchange::DuplicatePolicy::Update;
+    if (value == u"add"_qs)
+        return exchange::DuplicatePolicy::Add;
+    throw UsageError(u"--on-duplicate: '%1' is not skip, update or add"_qs.arg(parser.value(u"on-duplicate"_qs)));
+}
+
+QHash<QString, QString> columnChoices(const QStringList& maps)
+{
+    QHash<QString, QString> headingOf;
+    for (const QString& map : maps) {
+        const qsizetype equals = map.indexOf(u'=');
+        if (equals <= 0 || equals == map.size() - 1)
+            throw UsageError(u"--map: '%1' is not FIELD=HEADING"_qs.arg(map));
+        const QString column = columnOfField(map.left(equals));
+        if (column.isEmpty())
+            throw UsageError(u"--map: no field is called '%1'"_qs.arg(map.left(equals)));
+        if (headingOf.contains(column))
+            throw UsageError(u"--map: %1 is mapped twice"_qs.arg(column));
+        headingOf.insert(column, map.mid(equals + 1));
+    }
+    return headingOf;
+}
+
+void importCommand(const QCommandLineParser& parser, const QString& contactFile)
+{
+    expectArguments(parser, 1);
+    ImportOptions options;
+    options.inputFile = parser.positionalArguments().first();
+    options.format = formatOption(parser, formatOfFileName(options.inputFile));
+    options.policy = duplicatePolicy(parser);
+    options.headingOf = columnChoices(parser.values(u"map"_qs));
+    if (options.format == FileFormat::VCard && !options.headingOf.isEmpty())
+        throw UsageError(u"--map applies to CSV files only"_qs);
+    runImport(contactFile, options);
+}
+
+QString importHelp()
+{
+    return u"\nPrints how many contacts were read, added, updated and skipped, then one line per row\n"
+           "not imported or imported with a value longer than its column. Exits with 0 when the\n"
+           "import was stored, rejected rows included; with 1 when an error stopped it, and then\n"
+           "the contact file is as it was.\n"_qs +
+           fieldTable();
+}
+
+// export and search
+
+void addOutputOptions(QCommandLineParser& parser)
+{
+    parser.addOption({u"format"_qs, u"Write CSV or vCard 3.0 (default: vcard when --out ends in .vcf or .vcard)."_qs,
+                      u"csv|vcard"_qs});
+    parser.addOption(
+        {u"out"_qs, u"Write to FILE instead of standard output; FILE is replaced only once complete."_qs, u"FILE"_qs});
+    parser.addOption({u"bom"_qs, u"Begin the CSV with a UTF-8 byte-order mark (for spreadsheets)."_qs});
+}
+
+OutputOptions outputOptions(const QCommandLineParser& parser)
+{
+    OutputOptions output;
+    output.outFile = parser.value(u"out"_qs);
+    output.format = formatOption(parser, output.outFile.isEmpty() ? FileFormat::Csv : formatOfFileName(output.outFile));
+    output.byteOrderMark = parser.isSet(u"bom"_qs);
+    if (output.byteOrderMark && output.format != FileFormat::Csv)
+        throw UsageError(u"--bom applies to CSV only"_qs);
+    return output;
+}
+
+void exportCommand(const QCommandLineParser& parser, const QString& contactFile)
+{
+    expectArguments(parser, 0);
+    runExport(contactFile, outputOptions(parser));
+}
+
+void addSearchOptions(QCommandLineParser& parser)
+{
+    for (const ContactField& field : contactFields())
+        parser.addOption({field.name, u"%1 is VALUE, or in the range FIRST..LAST."_qs.arg(field.column), u"VALUE"_qs});
+    parser.addOption({u"order"_qs, u"Sort by this field or column (default: No, the record number)."_qs, u"FIELD"_qs});
+    addOutputOptions(parser);
+}
+
+search::CriterionRow criterion(const ContactField& field, const QString& value)
+{
+    search::CriterionRow row;
+    row.ticked = true;
+    row.shown = true;
+    row.column = field.column;
+    row.type = u"Dizi"_qs;
+    const qsizetype dots = value.indexOf(u".."_qs);
+    if (dots < 0) {
+        row.kind = u"Tek"_qs;
+        row.first = value;
+        return row;
+    }
+    row.kind = u"Aralık"_qs;
+    row.first = value.left(dots);
+    row.second = value.mid(dots + 2);
+    if (row.first.isEmpty() || row.second.isEmpty())
+        throw UsageError(u"--%1 %2: a range needs both ends, as FIRST..LAST"_qs.arg(field.name, value));
+    return row;
+}
+
+void searchCommand(const QCommandLineParser& parser, const QString& contactFile)
+{
+    expectArguments(parser, 0);
+    CriterionRows rows;
+    int used = 0;
+    for (const ContactField& field : contactFields()) {
+        for (const QString& value : parser.values(field.name)) {
+            if (used == CriterionRowCount)
+                throw UsageError(u"at most %1 criteria can be given"_qs.arg(CriterionRowCount));
+            rows[used++] = criterion(field, value);
+        }
+    }
+    QString order = store::contact::RecordNumber;
+    if (parser.isSet(u"order"_qs)) {
+        const QString wanted = parser.value(u"order"_qs);
+        order = wanted.compare(store::contact::RecordNumber, Qt::CaseInsensitive) == 0 ? store::contact::RecordNumber
+                                                                                       : columnOfField(wanted);
+        if (order.isEmpty())
+            throw UsageError(u"--order: no field is called '%1'"_qs.arg(wanted));
+    }
+    runSearch(contactFile, rows, order, outputOptions(parser));
+}
+
+QString searchHelp()
+{
+    return u"\nEach field option is one criterion (at most %1, all must hold); a field may be given\n"
+           "more than once. Without criteria every contact is written. Values compare as in the\n"
+           "search window.\n"_qs.arg(CriterionRowCount);
+}
+
+// count
+
+void addNoOptions(QCommandLineParser&) {}
+
+void countCommand(const QCommandLineParser& parser, const QString& contactFile)
+{
+    expectArguments(parser, 0);
+    runCount(contactFile);
+}
+
+const QList<Command>& commands()
+{
+    static const QList<Command> list = {
+        {u"import"_qs,
+         u"import FILE [--format csv|vcard] [--on-duplicate skip|update|add] [--map FIELD=HEADING ...]"_qs,
+         u"Bring the contacts of a CSV or vCard file into the contact file, in one go."_qs, addImportOptions,
+         importCommand, importHelp},
+        {u"export"_qs, u"export [--format csv|vcard] [--out FILE] [--bom]"_qs,
+         u"Write every contact, in record-number order, as CSV or vCard."_qs, addOutputOptions, exportCommand, nullptr},
+        {u"count"_qs, u"count"_qs, u"Print the number of contacts."_qs, addNoOptions, countCommand, nullptr},
+        {u"search"_qs, u"search [--FIELD VALUE ...] [--order FIELD] [--format csv|vcard] [--out FILE] [--bom]"_qs,
+         u"Write the contacts that meet every criterion, with all their columns."_qs, addSearchOptions, searchCommand,
+         searchHelp},
+    };
+    return list;
+}
+
+const Command* commandNamed(const QString& name)
+{
+    for (const Command& command : commands())
+        if (command.name == name)
+            return &command;
+    return nullptr;
+}
+
+/// The options part of a parser's help, under a usage line of our own: the parser's own line would show the
+/// command's arguments without the command.
+QString optionsHelp(const QCommandLineParser& parser)
+{
+    const QString text = parser.helpText();
+    const qsizetype options = text.indexOf(u"Options:"_qs);
+    return options < 0 ? text : text.mid(options);
+}
+
+QString generalHelp(const QCommandLineParser& parser)
+{
+    QString text = u"Usage: corvella [--file PATH] COMMAND [options]\n"
+                   "Without a command or option, corvella opens its windows.\n\nCommands:\n"_qs;
+    for (const Command& command : commands())
+        text += u"  corvella %1\n      %2\n"_qs.arg(command.synopsis, command.summary);
+    text += u'\n' + optionsHelp(parser);
+    text += u"\nRun 'corvella COMMAND --help' for a command's options and the field names.\n"_qs + exitStatusHelp();
+    return text;
+}
+
+QString commandHelp(const QCommandLineParser& parser, const Command& command)
+{
+    QString text = u"Usage: corvella [--file PATH] %1\n\n%2\n\n"_qs.arg(command.synopsis, command.summary);
+    text += optionsHelp(parser);
+    if (command.moreHelp)
+        text += command.moreHelp();
+    return text + exitStatusHelp();
+}
+
+QString usageMessage(QString error, const QString& helpCommand)
+{
+    if (error.endsWith(u'.'))
+        error.chop(1);
+    return u"%1 (see 'corvella %2--help')"_qs.arg(error, helpCommand.isEmpty() ? QString() : helpCommand + u' ');
+}
+
+int dispatch(const QStringList& arguments)
+{
+    QCommandLineParser global;
+    // Everything after the command is the command's, options included.
+    global.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    global.addOption(fileOption());
+    global.addOption(helpOption());
+    const QCommandLineOption version(u"version"_qs, u"Show the program's version."_qs);
+    global.addOption(version);
+    global.addPositionalArgument(u"COMMAND"_qs, u"import, export, count or search."_qs);
+    if (!global.parse(arguments))
+        throw UsageError(usageMessage(global.errorText(), {}));
+    if (global.isSet(version)) {
+        printOut(QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion() + u'\n');
+        return 0;
+    }
+    if (global.isSet(HelpOptionName)) {
+        printOut(generalHelp(global));
+        return 0;
+    }
+    const QStringList positional = global.positionalArguments();
+    if (positional.isEmpty())
+        throw UsageError(usageMessage(u"no command given"_qs, {}));
+    const Command* command = commandNamed(positional.first());
+    if (!command)
+        throw UsageError(usageMessage(
+            u"unknown command '%1'; the commands are import, export, count and search"_qs.arg(positional.first()), {}));
+
+    QCommandLineParser parser;
+    parser.addOption(fileOption());
+    parser.addOption(helpOption());
+    command->addOptions(parser);
+    if (!parser.parse(QStringList{arguments.first()} + positional.mid(1)))
+        throw UsageError(usageMessage(parser.errorText(), command->name));
+    if (parser.isSet(HelpOptionName)) {
+        printOut(commandHelp(parser, *command));
+        return 0;
+    }
+    QString contactFile = defaultContactFile();
+    if (parser.isSet(FileOptionName))
+        contactFile = parser.value(FileOptionName);
+    else if (global.isSet(FileOptionName))
+        contactFile = global.value(FileOptionName);
+    try {
+        command->run(parser, contactFile);
+    } catch (const UsageError& error) {
+        throw UsageError(usageMessage(error.message(), command->name));
+    }
+    return 0;
+}
+
+} // namespace
+
+bool isCommandLine(const QString& firstArgument)
+{
+    static const QStringList globalOptions = {u"--file"_qs, u"-h"_qs, u"--help"_qs, u"--version"_qs};
+    // A word that is no option is a command, a misspelt one included: it gets "unknown command", not a window.
+    // Options of Qt's own (-platform, -style) still open the windows.
+    return !firstArgument.startsWith(u'-') || globalOptions.contains(firstArgument) ||
+           firstArgument.startsWith(u"--file="_qs);
+}
+
+int run(const QStringList& arguments)
+{
+    int status = 0;
+    try {
+        status = dispatch(arguments);
+    } catch (const UsageError& error) {
+        printError(error.message());
+        return 2;
+    } catch (const Error& error) {
+        printError(error.message());
+        return 1;
+    } catch (const std::exception& error) {
+        printError(QString::fromLocal8Bit(error.what()));
+        return 1;
+    }
+    // A result that did not reach its reader (a full disk, a closed pipe) is a failure, not a success.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        printError(u"Cannot write to standard output: %1"_qs.arg(QString::fromLocal8Bit(std::strerror(errno))));
+        return 1;
+    }
+    return status;
+}
+
+} // namespace corvella::cli

@@ -1,0 +1,218 @@
+#include "Commands.h"
+
+#include "core/ScopeGuard.h"
+#include "store/Columns.h"
+#include "store/Connection.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QSqlQuery>
+
+#include <cstdio>
+#include <memory>
+#include <unistd.h>
+
+namespace corvella::cli {
+
+namespace {
+
+QString shown(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+/// Runs `action` on the contact file; an engine error, which says what failed but not where, gets the file's
+/// name in front.
+template <class Action> auto onContactFile(const QString& contactFile, Action action)
+{
+    try {
+        return action();
+    } catch (const DatabaseError& error) {
+        if (error.message().contains(shown(contactFile)))
+            throw;
+        throw DatabaseError(shown(contactFile) + u": "_qs + error.message());
+    }
+}
+
+std::unique_ptr<store::Connection> openContactFile(const QString& path)
+{
+    auto connection = store::Connection::openFile(path, false);
+    if (!connection->database().tables().contains(store::tables::Contacts, Qt::CaseInsensitive))
+        throw DatabaseError(u"The file '%1' is not a Corvella contact file: it has no table %2."_qs.arg(
+            shown(path), store::tables::Contacts));
+    return connection;
+}
+
+bool stderrIsTerminal()
+{
+    return isatty(STDERR_FILENO) == 1;
+}
+
+/// A running count on standard error, a few times a second, only for a person watching a terminal: scripts and
+/// tests see nothing. Clears its line when done.
+class TerminalProgress {
+public:
+    explicit TerminalProgress(QString verb)
+        : m_verb(std::move(verb))
+    {
+        m_sinceShown.start();
+    }
+    ~TerminalProgress()
+    {
+        if (m_shownAny)
+            std::fputs("\r\033[K", stderr);
+    }
+    TerminalProgress(const TerminalProgress&) = delete;
+    TerminalProgress& operator=(const TerminalProgress&) = delete;
+
+    exchange::ImportProgress callback()
+    {
+        if (!stderrIsTerminal())
+            return {};
+        return [this](qint64 rows, double fraction) {
+            if (m_sinceShown.elapsed() < 250)
+                return true;
+            m_sinceShown.restart();
+            m_shownAny = true;
+            QString text = u"\r%1: %2 rows"_qs.arg(m_verb).arg(rows);
+            if (fraction > 0)
+                text += u" (%1 %)"_qs.arg(qRound(fraction * 100));
+            std::fputs(text.toLocal8Bit().constData(), stderr);
+            return true;
+        };
+    }
+
+private:
+    QString m_verb;
+    QElapsedTimer m_sinceShown;
+    bool m_shownAny = false;
+};
+
+/// Writes what `sql` selects to the output file, or standard output. A file is written beside its place and
+/// renamed over it only when complete, so a failure leaves any earlier file as it was.
+void writeContacts(const QSqlDatabase& db, const QString& sql, const OutputOptions& output)
+{
+    TerminalProgress progress(u"Writing"_qs);
+    const auto write = [&](QIODevice& device, const QString& name) {
+        if (output.format == FileFormat::VCard)
+            exchange::exportVCards(db, sql, device, name, progress.callback());
+        else
+            exchange::exportCsv(db, sql, device, name, output.byteOrderMark, progress.callback());
+    };
+    if (output.outFile.isEmpty()) {
+        QFile out;
+        if (!out.open(stdout, QIODevice::WriteOnly, QFileDevice::DontCloseHandle))
+            throw Error(u"Cannot write to standard output: %1"_qs.arg(out.errorString()));
+        write(out, u"standard output"_qs);
+        if (!out.flush())
+            throw Error(u"Cannot write to standard output: %1"_qs.arg(out.errorString()));
+        return;
+    }
+    QSaveFile file(output.outFile);
+    if (!file.open(QIODevice::WriteOnly))
+        throw Error(u"Cannot write '%1': %2"_qs.arg(shown(output.outFile), file.errorString()));
+    write(file, output.outFile);
+    if (!file.commit())
+        throw Error(u"Cannot write '%1': %2"_qs.arg(shown(output.outFile), file.errorString()));
+}
+
+QString unrecognisedColumnsMessage(const QString& fileName, const QStringList& heading)
+{
+    QStringList quoted;
+    for (const QString& column : heading)
+        quoted << u'"' + column + u'"';
+    const QString example = heading.isEmpty() ? u"Name"_qs : heading.first();
+    return u"The columns of '%1' are not recognised: %2. Map them with --map FIELD=HEADING, e.g. --map "
+           "name=\"%3\" (corvella import --help lists the fields)."_qs.arg(shown(fileName), quoted.join(u", "_qs),
+                                                                           example);
+}
+
+std::unique_ptr<exchange::ContactSource> contactSource(QFile& input, const ImportOptions& options)
+{
+    if (options.format == FileFormat::VCard)
+        return std::make_unique<exchange::VCardContactSource>(input, options.inputFile);
+    auto csv = std::make_unique<exchange::CsvContactSource>(input, options.inputFile);
+    if (!options.headingOf.isEmpty()) {
+        try {
+            csv->setColumnMap(exchange::columnMapFromChoices(csv->heading(), options.headingOf));
+        } catch (const Error& error) {
+            throw Error(shown(options.inputFile) + u": "_qs + error.message());
+        }
+    } else if (csv->columnMap().layout == exchange::CsvLayout::Unknown) {
+        throw Error(unrecognisedColumnsMessage(options.inputFile, csv->heading()));
+    }
+    return csv;
+}
+
+} // namespace
+
+FileFormat formatOfFileName(const QString& fileName)
+{
+    const QString suffix = QFileInfo(fileName).suffix().toLower();
+    return suffix == u"vcf"_qs || suffix == u"vcard"_qs ? FileFormat::VCard : FileFormat::Csv;
+}
+
+void runImport(const QString& contactFile, const ImportOptions& options)
+{
+    const auto connection = openContactFile(contactFile);
+    QFile input(options.inputFile);
+    if (!input.open(QIODevice::ReadOnly))
+        throw Error(u"Cannot open '%1': %2"_qs.arg(shown(options.inputFile), input.errorString()));
+    const auto source = contactSource(input, options);
+    TerminalProgress progress(u"Importing"_qs);
+    const exchange::ImportReport report = onContactFile(contactFile, [&] {
+        return exchange::importContacts(connection->database(), *source, options.policy, progress.callback());
+    });
+    printOut(report.summary() + u'\n');
+    for (const QString& line : report.details())
+        printOut(line + u'\n');
+}
+
+void runExport(const QString& contactFile, const OutputOptions& output)
+{
+    const auto connection = openContactFile(contactFile);
+    onContactFile(contactFile, [&] { writeContacts(connection->database(), exchange::allContactsSql(), output); });
+}
+
+void runCount(const QString& contactFile)
+{
+    const auto connection = openContactFile(contactFile);
+    const qint64 count = onContactFile(contactFile, [&] {
+        QSqlQuery query = store::runQuery(connection->database(), u"select count(*) from "_qs +
+                                                                      store::quotedIdentifier(store::tables::Contacts));
+        return query.next() ? query.value(0).toLongLong() : 0;
+    });
+    printOut(QString::number(count) + u'\n');
+}
+
+void runSearch(const QString& contactFile, const CriterionRows& rows, const QString& orderColumn,
+               const OutputOptions& output)
+{
+    search::SearchConfiguration configuration;
+    configuration.table = store::tables::Contacts;
+    configuration.listedColumns[0] = u"*"_qs;
+    configuration.orderColumn = orderColumn;
+    configuration.orderFlag = search::SortedOrderFlag;
+    const QString sql = search::buildSearchSql(configuration, rows).join(u'\n');
+
+    const auto connection = openContactFile(contactFile);
+    onContactFile(contactFile, [&] { writeContacts(connection->database(), sql, output); });
+}
+
+void printOut(const QString& text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+}
+
+void printError(const QString& message)
+{
+    const QByteArray bytes = (u"corvella: "_qs + message + u'\n').toUtf8();
+    std::fflush(stdout);
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
+}
+
+} // namespace corvella::cli

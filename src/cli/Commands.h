@@ -1,0 +1,60 @@
+#pragma once
+
+#include "core/Error.h"
+#include "exchange/ContactImport.h"
+#include "search/QueryBuilder.h"
+
+#include <QHash>
+#include <QString>
+
+#include <array>
+
+namespace corvella::cli {
+
+/// A mistake in the command line itself (unknown command or option, a bad value): exit status 2.
+class UsageError : public Error {
+public:
+    using Error::Error;
+};
+
+enum class FileFormat { Csv, VCard };
+
+/// The format a file's name suggests: vCard for `.vcf` and `.vcard`, CSV for anything else.
+FileFormat formatOfFileName(const QString& fileName);
+
+struct ImportOptions {
+    QString inputFile;
+    FileFormat format = FileFormat::Csv;
+    exchange::DuplicatePolicy policy = exchange::DuplicatePolicy::Skip;
+    /// Per contact column, the heading of the CSV column that fills it; empty to take the recognised columns.
+    QHash<QString, QString> headingOf;
+};
+
+struct OutputOptions {
+    FileFormat format = FileFormat::Csv;
+    /// Empty for standard output.
+    QString outFile;
+    bool byteOrderMark = false;
+};
+
+using CriterionRows = std::array<search::CriterionRow, search::CriterionRowCount>;
+
+// The commands work on the contact file at `contactFile`, which must exist, print their result on standard output
+// and throw an Error naming the file when they fail.
+
+/// Imports a file's contacts and prints the import's report.
+void runImport(const QString& contactFile, const ImportOptions& options);
+/// Writes every contact.
+void runExport(const QString& contactFile, const OutputOptions& output);
+/// Prints the number of contacts.
+void runCount(const QString& contactFile);
+/// Writes every contact (all columns) the ticked rows select, sorted by `orderColumn`.
+void runSearch(const QString& contactFile, const CriterionRows& rows, const QString& orderColumn,
+               const OutputOptions& output);
+
+/// Text on standard output, in UTF-8.
+void printOut(const QString& text);
+/// One error line, "corvella: <message>", on standard error.
+void printError(const QString& message);
+
+} // namespace corvella::cli
