@@ -67,14 +67,10 @@ int primaryCode(const QSqlError& error)
     return error.nativeErrorCode().toInt() & 0xff;
 }
 
-QString shownPath(const QSqlDatabase& db)
+QString inUseMessage(const QString& filePath, const QString& engine)
 {
-    return QDir::toNativeSeparators(db.databaseName());
-}
-
-QString inUseMessage(const QSqlDatabase& db, const QSqlError& error)
-{
-    return u"The contact file '%1' is in use by another program (%2)."_qs.arg(shownPath(db), engineMessage(error));
+    return u"The contact file '%1' is in use by another program (%2)."_qs.arg(QDir::toNativeSeparators(filePath),
+                                                                              engine);
 }
 
 /// After a statement failed: true when it met another program's lock and the user wants to wait for it again.
@@ -84,7 +80,7 @@ bool retryWhenBusy(const QSqlDatabase& db, const QSqlError& error)
         return false;
     if (busyHandler()(db.databaseName()))
         return true;
-    throw CancelledError(inUseMessage(db, error));
+    throw CancelledError(inUseMessage(db.databaseName(), engineMessage(error)));
 }
 
 } // namespace
@@ -152,13 +148,12 @@ QString cdate(const QString& input)
     return {};
 }
 
-void throwStatementError(const QSqlDatabase& db, const QSqlError& error)
+void throwEngineError(const QString& filePath, int code, const QString& engine)
 {
-    const QString engine = engineMessage(error);
-    const QString file = shownPath(db);
-    switch (primaryCode(error)) {
+    const QString file = QDir::toNativeSeparators(filePath);
+    switch (code & 0xff) {
     case SQLITE_BUSY:
-        throw FileInUseError(inUseMessage(db, error));
+        throw FileInUseError(inUseMessage(filePath, engine));
     case SQLITE_FULL:
         throw DatabaseError(u"Cannot write to the contact file '%1': the disk is full (%2)."_qs.arg(file, engine));
     case SQLITE_READONLY:
@@ -175,16 +170,19 @@ void throwStatementError(const QSqlDatabase& db, const QSqlError& error)
     case SQLITE_CORRUPT:
     case SQLITE_NOTADB:
         throw DatabaseError(u"The contact file '%1' is damaged (%2)."_qs.arg(file, engine));
-    case SQLITE_CONSTRAINT: {
-        const int extended = error.nativeErrorCode().toInt();
-        if (extended == SQLITE_CONSTRAINT_PRIMARYKEY || extended == SQLITE_CONSTRAINT_UNIQUE)
+    case SQLITE_CONSTRAINT:
+        if (code == SQLITE_CONSTRAINT_PRIMARYKEY || code == SQLITE_CONSTRAINT_UNIQUE)
             throw KeyClashError(engine);
         break;
-    }
     default:
         break;
     }
     throw DatabaseError(engine);
+}
+
+void throwStatementError(const QSqlDatabase& db, const QSqlError& error)
+{
+    throwEngineError(db.databaseName(), error.nativeErrorCode().toInt(), engineMessage(error));
 }
 
 void execOrThrow(const QSqlDatabase& db, const QString& sql)

@@ -75,6 +75,8 @@ QString engineMessage(const QSqlError& error);
 /// Raises the error of a failed statement on the file: what the user can act on (in use, disk full, no permission, a
 /// disk error, damage) names the file and says why; anything else keeps the engine's own message.
 [[noreturn]] void throwStatementError(const QSqlDatabase& db, const QSqlError& error);
+/// The same for an error the engine gave directly: its (extended) result code and message.
+[[noreturn]] void throwEngineError(const QString& filePath, int code, const QString& engineMessage);
 
 /// Runs one statement on a connection and throws `throwStatementError`'s error when it fails.
 void execOrThrow(const QSqlDatabase& db, const QString& sql);
