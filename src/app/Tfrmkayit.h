@@ -43,6 +43,13 @@ public:
     void Button1Click();
     void SpeedButton2Click();
 
+    /// Brings contacts in from a CSV or vCard file and shows the table again with them.
+    void importFromFile();
+    /// Writes every contact to a CSV or vCard file.
+    void exportToFile();
+    /// Writes a copy of the contact file where the user chooses, while the program goes on.
+    void backupToFile();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -61,6 +68,9 @@ private:
     QPushButton* m_reportButton = nullptr;
     QPushButton* m_exitButton = nullptr;
     QTabWidget* m_pages = nullptr;
+    QToolButton* m_importButton = nullptr; // beside the page tabs, where the bar has room
+    QToolButton* m_exportButton = nullptr;
+    QToolButton* m_backupButton = nullptr;
     std::function<void()> m_reportAction;
     std::function<void()> m_printSettingsAction;
     std::function<void()> m_aboutAction;

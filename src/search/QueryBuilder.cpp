@@ -105,4 +105,13 @@ QStringList buildSearchSql(const SearchConfiguration& configuration,
     return lines;
 }
 
+QStringList withAllColumns(const QStringList& searchSql)
+{
+    // The select list is the lines between " select " and " from "; no other line of a built search is " from ".
+    const qsizetype from = searchSql.indexOf(u" from "_qs);
+    if (searchSql.value(0) != u" select "_qs || from < 0)
+        throw Error(u"The list's statement does not have the shape of a search."_qs);
+    return QStringList{searchSql.first(), u" * "_qs} + searchSql.mid(from);
+}
+
 } // namespace corvella::search

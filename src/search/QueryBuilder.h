@@ -47,4 +47,8 @@ QStringList conditionSlots(const CriterionRow& row);
 QStringList buildSearchSql(const SearchConfiguration& configuration,
                            const std::array<CriterionRow, CriterionRowCount>& rows);
 
+/// A built search with every column of its table: the select list becomes " * ", while the table, the conditions
+/// and the order stay, so the rows and their order are those the search listed.
+QStringList withAllColumns(const QStringList& searchSql);
+
 } // namespace corvella::search

@@ -1,9 +1,11 @@
 #include "Tfrm_liste.h"
 
 #include "MailList.h"
+#include "QueryBuilder.h"
 #include "Tfrm_arama.h"
 #include "core/Error.h"
 #include "core/ScopeGuard.h"
+#include "exchange/ui/ContactTransfer.h"
 #include "mail/ui/Tfrm_automail.h"
 #include "print/LabelLayout.h"
 #include "print/PrinterSurface.h"
@@ -93,14 +95,21 @@ void Tfrm_liste::buildUi()
     found->setText(u"Records found :"_qs);
     m_count = form.add<QLineEdit>(u"Edit1"_qs);
     m_count->setFixedWidth(80);
+    m_exportCsvButton = form.onClick(form.button(u"exportCsvButton"_qs, u"Export CSV..."_qs, {},
+                                                 u"Write the listed contacts with all their fields to a CSV file"_qs),
+                                     [this] { exportCsvClick(); });
+    m_exportVCardButton =
+        form.onClick(form.button(u"exportVCardButton"_qs, u"Export vCard..."_qs, {},
+                                 u"Write the listed contacts with all their fields to a vCard file"_qs),
+                     [this] { exportVCardClick(); });
     m_closeButton = form.onClick(form.button(u"BitBtn2"_qs, u"&Close"_qs, {}), [this] { BitBtn2Click(); });
     m_returnCode = form.hidden<ui::TaggedLabel>(u"donusformu"_qs);
     m_title = form.hidden<ui::TaggedLabel>(u"baslik"_qs);
 
     auto* bar = new QHBoxLayout(topBar);
     bar->setContentsMargins(2, 2, 2, 2);
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{m_reportButton, m_labelButton, m_mailButton, found, m_count})
+    for (QWidget* control : std::initializer_list<QWidget*>{m_reportButton, m_labelButton, m_mailButton, found, m_count,
+                                                            m_exportCsvButton, m_exportVCardButton})
         bar->addWidget(control);
     bar->addStretch();
     bar->addWidget(m_closeButton);
@@ -277,6 +286,27 @@ void Tfrm_liste::BitBtn3Click()
     m_labelButton->setText(u"&Etiket Dökümü"_qs);
     if (!savedTo.isEmpty())
         ui::showMessage(this, print::savedPrintoutMessage(savedTo));
+}
+
+void Tfrm_liste::exportCsvClick()
+{
+    exportListed(exchange::ExportFormat::Csv);
+}
+
+void Tfrm_liste::exportVCardClick()
+{
+    exportListed(exchange::ExportFormat::VCard);
+}
+
+void Tfrm_liste::exportListed(exchange::ExportFormat format)
+{
+    if (!m_result->isActive())
+        throw Error(u"The list is empty."_qs);
+    // The list's own statement widened to every column (not the search window's criteria, which the user may have
+    // changed since): the same rows in the same order, read afresh.
+    const QString sql = withAllColumns(m_result->sql()).join(u"\r\n"_qs);
+    const QString title = format == exchange::ExportFormat::Csv ? u"Export CSV"_qs : u"Export vCard"_qs;
+    exchange::exportContacts(this, m_result->connectionString(), sql, title, format);
 }
 
 void Tfrm_liste::BitBtn2Click()

@@ -8,6 +8,10 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
+namespace corvella::exchange {
+enum class ExportFormat;
+}
+
 namespace corvella::print {
 class TRaporV2;
 class Tgenel;
@@ -59,6 +63,9 @@ public:
     void BitBtn3Click();
     /// Copies the listed addresses into table maillist and opens a new auto-mail window on them.
     void BitBtn4Click();
+    /// Writes the listed contacts, in the list's order and with all their columns, to a CSV or vCard file.
+    void exportCsvClick();
+    void exportVCardClick();
 
     /// The label engine; it keeps the last run's geometry, elements and statement.
     print::TRaporV2* labelEngine() const { return m_labelEngine; }
@@ -69,6 +76,7 @@ protected:
 
 private:
     void buildUi();
+    void exportListed(exchange::ExportFormat format);
     void FormCreate();
     void FormClose();
 
@@ -81,6 +89,8 @@ private:
     QPushButton* m_labelButton = nullptr;  // "BitBtn3"
     QPushButton* m_mailButton = nullptr;   // "BitBtn4"
     QLineEdit* m_count = nullptr;          // "Edit1": how many rows the search found
+    QPushButton* m_exportCsvButton = nullptr;
+    QPushButton* m_exportVCardButton = nullptr;
     ui::TaggedLabel* m_returnCode = nullptr;
     ui::TaggedLabel* m_title = nullptr;
     Tfrm_arama* m_search = nullptr;

@@ -42,10 +42,14 @@ struct FontAnswer {
     int colour = 0;
 };
 
-/// A file chooser for a file to open.
+/// A file chooser for a file to open or to save.
 struct FileRequest {
     QWidget* parent = nullptr;
     QString caption;
+    /// Name filters as QFileDialog takes them ("CSV files (*.csv);;All files (*)").
+    QString filter;
+    /// A file to save: the name offered first.
+    QString suggestedName;
 };
 
 /// The one seam through which tests answer every dialog the program shows. A hook that is not set lets the real
@@ -57,6 +61,7 @@ struct DialogHooks {
     std::function<int(QDialog&)> modal;
     std::function<std::optional<FontAnswer>(const FontRequest&)> font;
     std::function<std::optional<QString>(const FileRequest&)> openFile;
+    std::function<std::optional<QString>(const FileRequest&)> saveFile;
 };
 
 /// Replaces every hook at once and returns the previous set.

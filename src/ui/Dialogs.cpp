@@ -22,11 +22,18 @@ QMessageBox::StandardButton showMessage(QWidget* parent, const QString& text, QM
     return showMessage(MessageRequest{parent, text, icon, buttons, QMessageBox::NoButton});
 }
 
-QString chooseFileToOpen(QWidget* parent, const QString& caption)
+QString chooseFileToOpen(QWidget* parent, const QString& caption, const QString& filter)
 {
     if (const auto& hook = dialogHooks().openFile)
-        return hook(FileRequest{parent, caption}).value_or(QString());
-    return QFileDialog::getOpenFileName(parent, caption);
+        return hook(FileRequest{parent, caption, filter, {}}).value_or(QString());
+    return QFileDialog::getOpenFileName(parent, caption, {}, filter);
+}
+
+QString chooseFileToSave(QWidget* parent, const QString& caption, const QString& filter, const QString& suggestedName)
+{
+    if (const auto& hook = dialogHooks().saveFile)
+        return hook(FileRequest{parent, caption, filter, suggestedName}).value_or(QString());
+    return QFileDialog::getSaveFileName(parent, caption, suggestedName, filter);
 }
 
 void showError(QWidget* parent, const QString& message)

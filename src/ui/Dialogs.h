@@ -17,16 +17,21 @@ QMessageBox::StandardButton showMessage(QWidget* parent, const QString& text,
                                         QMessageBox::Icon icon = QMessageBox::Information);
 
 /// Asks for a file to open; returns its path, or an empty text when the user cancels.
-QString chooseFileToOpen(QWidget* parent, const QString& caption = {});
+QString chooseFileToOpen(QWidget* parent, const QString& caption = {}, const QString& filter = {});
+/// Asks where to save a file (the chooser itself asks before replacing one); an empty text when the user cancels.
+QString chooseFileToSave(QWidget* parent, const QString& caption, const QString& filter = {},
+                         const QString& suggestedName = {});
 
 /// The general error display: the message in a box, and the program goes on.
 void showError(QWidget* parent, const QString& message);
 
-/// Runs an event handler so that no exception leaves it: an error is shown and the handler ends there.
+/// Runs an event handler so that no exception leaves it: an error is shown (unless the user already answered it) and
+/// the handler ends there.
 template <class Handler> void guard(QWidget* parent, Handler&& handler)
 {
     try {
         handler();
+    } catch (const CancelledError&) {
     } catch (const Error& error) {
         showError(parent, error.message());
     } catch (const std::exception& error) {

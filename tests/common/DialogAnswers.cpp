@@ -32,6 +32,8 @@ DialogAnswers::DialogAnswers(Kinds kinds)
         hooks.message = [this](const ui::MessageRequest& request) {
             asked << request.text;
             transcript << request.text;
+            if (onMessage)
+                onMessage(request.text);
             return buttons.isEmpty() ? QMessageBox::Ok : buttons.takeFirst();
         };
     if (kinds & Inputs)
@@ -47,13 +49,15 @@ DialogAnswers::DialogAnswers(Kinds kinds)
             fontsAsked << request;
             return next(fonts);
         };
-    if (kinds & Files)
+    if (kinds & Files) {
         hooks.openFile = [this](const ui::FileRequest& request) -> std::optional<QString> {
             filesAsked << request;
             if (files.isEmpty())
                 return std::nullopt;
             return files.takeFirst();
         };
+        hooks.saveFile = hooks.openFile;
+    }
     m_previous = ui::setDialogHooks(std::move(hooks));
 }
 

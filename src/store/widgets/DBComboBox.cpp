@@ -44,7 +44,9 @@ void DBComboBox::refresh()
     const auto field = m_link->field();
     const QString shown = field ? field->asString() : QString();
     m_refreshing = true;
-    lineEdit()->setMaxLength(field && field->size() > 0 ? field->size() : 32767);
+    // As in DBEdit: a stored value longer than its column is shown, and kept, whole.
+    const int size = field && field->size() > 0 ? field->size() : 32767;
+    lineEdit()->setMaxLength(std::max(size, int(shown.size())));
     lineEdit()->setReadOnly(!m_link->canModify());
     if (currentText() != shown)
         setEditText(shown);

@@ -84,7 +84,10 @@ void DBEdit::refresh()
     const auto field = m_link->field();
     const QString shown = shownText();
     m_refreshing = true;
-    setMaxLength(field && field->size() > 0 ? field->size() : 32767);
+    // A stored value may be longer than its column (an import keeps values whole). Shown cut, it would mislead, and
+    // an edit of it would store the cut text; so the box takes it whole, and holds typing to the column otherwise.
+    const int size = field && field->size() > 0 ? field->size() : 32767;
+    setMaxLength(std::max(size, int(shown.size())));
     setReadOnly(m_alwaysReadOnly || !m_link->canModify());
     if (text() != shown)
         setText(shown);

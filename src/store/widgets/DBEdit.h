@@ -11,8 +11,8 @@ namespace corvella::ui {
 class FieldLink;
 
 /// An entry field bound to one field of the current record. Typing changes the record (entering edit mode);
-/// input is limited to the column's size. A number field takes its text when the user leaves the box and
-/// refuses text that is not a number.
+/// input is limited to the column's size (a longer stored value is shown and kept whole). A number field takes its text
+/// when the user leaves the box and refuses text that is not a number.
 class DBEdit : public QLineEdit {
     Q_OBJECT
 public:
