@@ -10,6 +10,8 @@
 #include "store/Columns.h"
 #include "store/Connection.h"
 #include "store/ConnectionString.h"
+#include "store/ContactFile.h"
+#include "store/ContactFileLock.h"
 #include "store/DataSet.h"
 
 #include <QDir>
@@ -247,6 +249,10 @@ FileFormat formatOfFileName(const QString& fileName)
 void runImport(const QString& contactFile, const ImportOptions& options)
 {
     const auto connection = openContactFile(contactFile);
+    // Corvella numbers new records as the import does: the two at once would give out the same numbers.
+    store::ContactFileLock lock(contactFile);
+    if (lock.tryLock() == store::ContactFileLock::Outcome::HeldByOther)
+        throw Error(lock.heldMessage() + u" Close it there, then import again; the contact file is unchanged."_qs);
     QFile input(options.inputFile);
     if (!input.open(QIODevice::ReadOnly))
         throw Error(u"Cannot open '%1': %2"_qs.arg(shown(options.inputFile), input.errorString()));
@@ -347,19 +353,22 @@ void runReport(const QString& contactFile, const CriterionRows& rows, const QStr
     PdfJob job(options.pdfFile, QPageSize(QPageSize::A4));
     onContactFile(contactFile, [&] { print::printReport(job.printer(), input, reportRows); });
     job.commit();
-}
+    void runBackup(const QString& contactFile, const QString& destination)
+    {
+        onContactFile(contactFile, [&] { store::backupContactFile(contactFile, destination); });
+    }
 
-void printOut(const QString& text)
-{
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
-}
+    void printOut(const QString& text)
+    {
+        const QByteArray bytes = text.toUtf8();
+        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+    }
 
-void printError(const QString& message)
-{
-    const QByteArray bytes = (u"corvella: "_qs + message + u'\n').toUtf8();
-    std::fflush(stdout);
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
-}
+    void printError(const QString& message)
+    {
+        const QByteArray bytes = (u"corvella: "_qs + message + u'\n').toUtf8();
+        std::fflush(stdout);
+        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
+    }
 
 } // namespace corvella::cli
