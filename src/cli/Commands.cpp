@@ -353,22 +353,24 @@ void runReport(const QString& contactFile, const CriterionRows& rows, const QStr
     PdfJob job(options.pdfFile, QPageSize(QPageSize::A4));
     onContactFile(contactFile, [&] { print::printReport(job.printer(), input, reportRows); });
     job.commit();
-    void runBackup(const QString& contactFile, const QString& destination)
-    {
-        onContactFile(contactFile, [&] { store::backupContactFile(contactFile, destination); });
-    }
+}
 
-    void printOut(const QString& text)
-    {
-        const QByteArray bytes = text.toUtf8();
-        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
-    }
+void runBackup(const QString& contactFile, const QString& destination)
+{
+    onContactFile(contactFile, [&] { store::backupContactFile(contactFile, destination); });
+}
 
-    void printError(const QString& message)
-    {
-        const QByteArray bytes = (u"corvella: "_qs + message + u'\n').toUtf8();
-        std::fflush(stdout);
-        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
-    }
+void printOut(const QString& text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+}
+
+void printError(const QString& message)
+{
+    const QByteArray bytes = (u"corvella: "_qs + message + u'\n').toUtf8();
+    std::fflush(stdout);
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
+}
 
 } // namespace corvella::cli
