@@ -1,6 +1,7 @@
 #include "ContactWriter.h"
 
 #include "Columns.h"
+#include "Connection.h"
 #include "ContactSchema.h"
 #include "core/Error.h"
 
@@ -151,7 +152,8 @@ void ContactWriter::step(sqlite3_stmt* statement)
 
 void ContactWriter::fail()
 {
-    throw DatabaseError(QString::fromUtf8(sqlite3_errmsg(m_db)));
+    throwEngineError(QString::fromUtf8(sqlite3_db_filename(m_db, "main")), sqlite3_extended_errcode(m_db),
+                     QString::fromUtf8(sqlite3_errmsg(m_db)));
 }
 
 RowReader::RowReader(const QSqlDatabase& db, const QString& sql)

@@ -33,6 +33,8 @@ DialogAnswers::DialogAnswers(Kinds kinds)
             asked << request.text;
             messagesAsked << request;
             transcript << request.text;
+            if (onMessage)
+                onMessage(request.text);
             return buttons.isEmpty() ? QMessageBox::Ok : buttons.takeFirst();
         };
     if (kinds & Inputs)
