@@ -3,13 +3,13 @@
 #include "Columns.h"
 #include "Connection.h"
 #include "DataSet.h"
-#include "TurkishCollation.h"
 #include "core/Error.h"
 #include "core/ScopeGuard.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
@@ -76,7 +76,9 @@ QString bracketed(const QString& name)
 
 QStringList contactFileSchema()
 {
-    const QString collate = u" COLLATE "_qs + QString::fromLatin1(TurkishCollationName);
+    // A collation every SQLite tool knows, so the file can be queried outside the program; the program itself
+    // compares these columns the Turkish way by naming its collation in each statement (withTurkishComparisons).
+    const QString collate = u" COLLATE NOCASE"_qs;
     QStringList contactSql = {bracketed(contact::RecordNumber) + u" INTEGER PRIMARY KEY"_qs};
     for (const ContactColumn& column : contactColumns())
         contactSql << bracketed(column.name) + u" VARCHAR("_qs + QString::number(column.size) + u')' + collate;
@@ -153,23 +155,37 @@ void createContactFile(const QString& filePath)
     // A file left half made would be refused next time as existing: take it away again.
     OnFailure removeFile([&filePath] { QFile::remove(filePath); });
     auto connection = Connection::openFile(filePath, true);
-    const QSqlDatabase db = connection->database();
-    execOrThrow(db, u"BEGIN"_qs);
-    for (const QString& statement : contactFileSchema())
+    createContactTables(connection->database());
+}
+
+void createContactTables(const QSqlDatabase& db)
+{
+    const QStringList existing = db.tables();
+    static const QRegularExpression createTable(u"^CREATE TABLE (\\S+) "_qs);
+    execOrThrow(db, u"BEGIN IMMEDIATE"_qs);
+    OnFailure rollback([&db] { QSqlQuery(db).exec(u"ROLLBACK"_qs); });
+    bool settingsCreated = false;
+    for (const QString& statement : contactFileSchema()) {
+        const QString table = createTable.match(statement).captured(1);
+        if (existing.contains(table, Qt::CaseInsensitive))
+            continue;
         execOrThrow(db, statement);
-    const auto settings = defaultPrintSettings();
-    QStringList columns, marks;
-    for (const auto& [name, value] : settings) {
-        columns << bracketed(name);
-        marks << u"?"_qs;
+        settingsCreated = settingsCreated || table.compare(tables::Settings, Qt::CaseInsensitive) == 0;
     }
-    QSqlQuery insert(db);
-    insert.prepare(u"INSERT INTO "_qs + tables::Settings + u" ("_qs + columns.join(u", "_qs) + u") VALUES ("_qs +
-                   marks.join(u", "_qs) + u')');
-    for (const auto& [name, value] : settings)
-        insert.addBindValue(value);
-    if (!insert.exec())
-        throw DatabaseError(engineMessage(insert.lastError()));
+    if (settingsCreated) {
+        const auto settings = defaultPrintSettings();
+        QStringList columns, marks;
+        QVariantList values;
+        for (const auto& [name, value] : settings) {
+            columns << bracketed(name);
+            marks << u"?"_qs;
+            values << value;
+        }
+        runQuery(db,
+                 u"INSERT INTO "_qs + tables::Settings + u" ("_qs + columns.join(u", "_qs) + u") VALUES ("_qs +
+                     marks.join(u", "_qs) + u')',
+                 values);
+    }
     execOrThrow(db, u"COMMIT"_qs);
 }
 

@@ -1,7 +1,9 @@
 #include "ContactWriter.h"
 
 #include "Columns.h"
+#include "Connection.h"
 #include "ContactSchema.h"
+#include "StatementCollation.h"
 #include "core/Error.h"
 
 #include <QSqlDriver>
@@ -151,13 +153,14 @@ void ContactWriter::step(sqlite3_stmt* statement)
 
 void ContactWriter::fail()
 {
-    throw DatabaseError(QString::fromUtf8(sqlite3_errmsg(m_db)));
+    throwEngineError(QString::fromUtf8(sqlite3_db_filename(m_db, "main")), sqlite3_extended_errcode(m_db),
+                     QString::fromUtf8(sqlite3_errmsg(m_db)));
 }
 
 RowReader::RowReader(const QSqlDatabase& db, const QString& sql)
     : m_db(sqliteHandle(db))
 {
-    const QByteArray text = sql.toUtf8();
+    const QByteArray text = withTurkishComparisons(sql).toUtf8();
     if (sqlite3_prepare_v2(m_db, text.constData(), int(text.size()), &m_statement, nullptr) != SQLITE_OK)
         throw DatabaseError(QString::fromUtf8(sqlite3_errmsg(m_db)));
     if (!m_statement)
