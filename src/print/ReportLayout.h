@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SettingsRange.h"
 #include "store/FieldDef.h"
 
 #include <QList>
@@ -98,6 +99,10 @@ struct ReportPage {
 /// The page that begins with row `firstRow` of a list of `rowCount` rows, on a page `pageHeightMm` high with lines
 /// `linePitchMm` apart. A list without rows still prints one empty first row.
 ReportPage reportPage(const ReportTable& table, int linePitchMm, int pageHeightMm, qint64 firstRow, qint64 rowCount);
+
+/// The line pitch and the two fonts stored in the settings row (title and columns left empty). A size out of its
+/// range raises a message naming the field, before any job starts.
+ReportInput reportSettingsFromSettings(const SettingsReader& settings);
 
 /// Prints the ruled list page by page as `reportPage` lays it out. On an error part-way the job is dropped and the
 /// printer turned back to portrait before the error goes on. Returns the file the job was saved to, if any.

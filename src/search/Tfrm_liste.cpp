@@ -172,12 +172,8 @@ void Tfrm_liste::BitBtn1Click()
     if (!m_printer || !m_printSettings)
         throw Error(u"Printing is not available."_qs);
     store::DataSet& settings = *m_printSettings;
-    print::ReportInput input;
-    input.linePitchMm = int(settings.fieldByName(store::settings::ListLinePitch).asInteger());
-    input.titleFont = {settings.fieldByName(store::settings::TitleFontName).asString(),
-                       int(settings.fieldByName(store::settings::TitleFontSize).asInteger())};
-    input.listFont = {settings.fieldByName(store::settings::ListFontName).asString(),
-                      int(settings.fieldByName(store::settings::ListFontSize).asInteger())};
+    print::ReportInput input = print::reportSettingsFromSettings(
+        [&settings](const QString& column) { return settings.fieldByName(column).value(); });
     input.title = m_title->text();
     QList<int> fields;
     for (int column = 0; column < m_grid->visibleColumnCount(); ++column) {
@@ -235,12 +231,14 @@ void Tfrm_liste::BitBtn3Click()
         throw Error(u"Printing is not available."_qs);
     print::LabelNameChoice nameChoice;
     print::LabelCompanyChoice companyChoice;
+    int firstLabel = 1;
     {
         print::Tfrmetiketdm dialog(this);
         if (ui::execModal(dialog) != QDialog::Accepted)
             return;
         nameChoice = dialog.nameChoice();
         companyChoice = dialog.companyChoice();
+        firstLabel = dialog.firstLabel();
     }
     // The stored row, not what the print settings window holds unsaved.
     m_settings->close();
@@ -268,6 +266,7 @@ void Tfrm_liste::BitBtn3Click()
             return m_settings->fieldByName(column).value();
         };
         m_labelEngine->setSheet(print::labelSheetFromSettings(settings));
+        m_labelEngine->setFirstLabel(firstLabel);
         const print::LabelElements elements = print::labelElementsFromSettings(settings, nameChoice, companyChoice);
         m_labelEngine->clearFieldElements();
         for (const print::LabelElement& e : elements.fields)
