@@ -101,6 +101,24 @@ void drawElement(Tgenel& printer, QPoint corner, const LabelElement& element, co
     printer.PrintText(corner.x() + element.xMm, corner.y() + element.yMm, text);
 }
 
+/// One label: its field elements with the contact's texts, then its text elements.
+void drawLabel(Tgenel& printer, QPoint corner, const QList<LabelElement>& fields, const QList<ContactColumn>& columns,
+               const QList<LabelElement>& texts, const LabelContact& contact)
+{
+    for (qsizetype i = 0; i < fields.size(); ++i)
+        drawElement(printer, corner, fields.at(i), contactText(contact, columns.at(i)));
+    for (const LabelElement& text : texts)
+        drawElement(printer, corner, text, text.text);
+}
+
+QList<ContactColumn> contactColumns(const QList<LabelElement>& fields)
+{
+    QList<ContactColumn> columns;
+    for (const LabelElement& field : fields)
+        columns << contactColumn(field.text);
+    return columns;
+}
+
 } // namespace
 
 LabelGrid labelGrid(const LabelSheet& sheet)
@@ -200,9 +218,7 @@ QString printLabels(Tgenel& printer, const LabelSheet& sheet, const QList<LabelE
                     const QList<LabelElement>& texts, LabelRows& rows)
 {
     const LabelGrid grid = requireLabelGrid(sheet);
-    QList<ContactColumn> columns;
-    for (const LabelElement& field : fields)
-        columns << contactColumn(field.text);
+    const QList<ContactColumn> columns = contactColumns(fields);
 
     printer.BeginDocument(u"Labels"_qs);
     const OnFailure dropJob([&printer] { printer.AbortDocument(); });
@@ -211,12 +227,48 @@ QString printLabels(Tgenel& printer, const LabelSheet& sheet, const QList<LabelE
         const LabelSlot slot = labelSlot(sheet, grid, index);
         if (slot.slot == 0 && index > 0)
             printer.NewPage();
-        for (qsizetype i = 0; i < fields.size(); ++i)
-            drawElement(printer, slot.cornerMm, fields.at(i), contactText(contact, columns.at(i)));
-        for (const LabelElement& text : texts)
-            drawElement(printer, slot.cornerMm, text, text.text);
+        drawLabel(printer, slot.cornerMm, fields, columns, texts, contact);
     }
     return printer.EndDocument();
+}
+
+LabelPrintout::LabelPrintout(const LabelSheet& sheet, QList<LabelElement> fields, QList<LabelElement> texts,
+                             LabelRowsAt& rows)
+    : m_sheet(sheet)
+    , m_grid(requireLabelGrid(sheet))
+    , m_fields(std::move(fields))
+    , m_texts(std::move(texts))
+    , m_rows(rows)
+{
+    for (ContactColumn column : contactColumns(m_fields))
+        m_columns << int(column);
+}
+
+QString LabelPrintout::jobName() const
+{
+    return u"Labels"_qs;
+}
+
+std::optional<Orientation> LabelPrintout::orientation() const
+{
+    return std::nullopt;
+}
+
+qint64 LabelPrintout::pageCount(const Tgenel&)
+{
+    const qint64 perPage = m_grid.perPage();
+    return std::max<qint64>(1, (m_rows.count() + perPage - 1) / perPage);
+}
+
+void LabelPrintout::drawPage(Tgenel& printer, qint64 page)
+{
+    QList<ContactColumn> columns;
+    for (int column : std::as_const(m_columns))
+        columns << ContactColumn(column);
+    const qint64 first = page * m_grid.perPage();
+    const QList<LabelContact> contacts = m_rows.read(first, m_grid.perPage());
+    for (qsizetype i = 0; i < contacts.size(); ++i)
+        drawLabel(printer, labelSlot(m_sheet, m_grid, first + i).cornerMm, m_fields, columns, m_texts, contacts.at(i));
 }
 
 } // namespace corvella::print

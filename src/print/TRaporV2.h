@@ -3,6 +3,8 @@
 #include "LabelLayout.h"
 #include "store/DataSet.h"
 
+#include <memory>
+
 namespace corvella::print {
 
 class Tgenel;
@@ -35,6 +37,10 @@ public:
     /// through which the label's contact columns are read, in the statement's order. Settings that fit no label
     /// stop the run before the statement runs. Returns the file the job was saved to, if any.
     QString PrintLabels();
+
+    /// Runs the statement and keeps its rows open, to be read a page at a time (as a preview does) until the engine
+    /// closes. Checks what `PrintLabels` checks before it runs.
+    std::unique_ptr<LabelRowsAt> openPages();
 
 protected:
     QString openSource(QSqlDatabase db) override;
