@@ -8,13 +8,18 @@
 #include "print/ui/Tfrmyazdirmaayarlari.h"
 #include "search/Tfrm_arama.h"
 #include "search/Tfrm_liste.h"
+#include "store/Connection.h"
 #include "store/ConnectionString.h"
+#include "store/ContactFile.h"
+#include "store/ContactFileLock.h"
 #include "store/ContactSchema.h"
 #include "ui/Dialogs.h"
 #include "ui/ModalDialog.h"
 
 #include <QDir>
 #include <QFileInfo>
+
+#include <optional>
 
 namespace corvella::app {
 
@@ -23,24 +28,104 @@ Windows::~Windows() = default;
 Windows::Windows(Windows&&) noexcept = default;
 Windows& Windows::operator=(Windows&&) noexcept = default;
 
-bool offerNewContactFile()
+namespace {
+
+QString shown(const QString& path)
 {
-    const QString path = store::programFolder() + QString::fromLatin1(store::ContactFileName);
-    if (QFileInfo::exists(path))
+    return QDir::toNativeSeparators(path);
+}
+
+bool offerTables(const QString& path, store::ContactFileState state)
+{
+    QString question;
+    switch (state) {
+    case store::ContactFileState::Ready:
         return true;
+    case store::ContactFileState::Missing:
+        question = u"The contact file '%1' does not exist.\nCreate a new, empty contact file there?"_qs;
+        break;
+    case store::ContactFileState::Empty:
+        question = u"The contact file '%1' is empty.\nCreate the tables of a new, empty contact file in it?"_qs;
+        break;
+    case store::ContactFileState::WithoutContactTable:
+        question = u"The file '%1' is an SQLite database without the contact table kayit.\nAdd the tables of a new, "
+                   "empty contact file to it?"_qs;
+        break;
+    }
     const auto answer =
-        ui::showMessage(nullptr,
-                        u"The contact file '%1' does not exist.\nCreate a new, empty contact file there?"_qs.arg(
-                            QDir::toNativeSeparators(path)),
-                        QMessageBox::Yes | QMessageBox::No, QMessageBox::Question);
+        ui::showMessage(nullptr, question.arg(shown(path)), QMessageBox::Yes | QMessageBox::No, QMessageBox::Question);
     if (answer != QMessageBox::Yes)
-        return false;
+        return state != store::ContactFileState::Missing;
     bool created = false;
     ui::guard(nullptr, [&] {
-        store::createContactFile(path);
+        if (state == store::ContactFileState::Missing)
+            store::createContactFile(path);
+        else
+            store::addContactTables(path);
         created = true;
     });
-    return created;
+    return created || state != store::ContactFileState::Missing;
+}
+
+} // namespace
+
+QString contactFilePath()
+{
+    return store::programFolder() + QString::fromLatin1(store::ContactFileName);
+}
+
+bool offerNewContactFile()
+{
+    const QString path = contactFilePath();
+    try {
+        return offerTables(path, store::inspectContactFile(path));
+    } catch (const Error&) {
+        return true; // a file that is there but cannot be used: the windows say why
+    }
+}
+
+bool prepareContactFile(store::ContactFileLock& lock)
+{
+    const QString path = contactFilePath();
+    const auto outcome = lock.tryLock();
+    if (outcome == store::ContactFileLock::Outcome::HeldByOther) {
+        ui::showError(nullptr, lock.heldMessage() + u"\nGo on working in that window; this one closes."_qs);
+        return false;
+    }
+    // One look at the file before the windows open it, so that a lock held by another program is met once here
+    // rather than once per window.
+    std::optional<store::ContactFileState> state;
+    while (!state) {
+        try {
+            state = store::inspectContactFile(path);
+        } catch (const store::FileInUseError& error) {
+            const auto answer = ui::showMessage(ui::MessageRequest{
+                nullptr,
+                error.message() + u"\nRetry when that program has finished with it, or Cancel to close Corvella."_qs,
+                QMessageBox::Warning, QMessageBox::Retry | QMessageBox::Cancel, QMessageBox::Retry});
+            if (answer != QMessageBox::Retry)
+                return false;
+        } catch (const Error&) {
+            return true; // not a contact file, or unreadable: the windows say why
+        }
+    }
+    offerTables(path, *state);
+    // Without its folder there was no place for the lock file: the folder is there once the file has been made.
+    if (outcome == store::ContactFileLock::Outcome::Unavailable && QFileInfo::exists(path))
+        lock.tryLock();
+    return true;
+}
+
+void installBusyPrompt()
+{
+    store::setBusyHandler([](const QString& filePath) {
+        const auto answer = ui::showMessage(ui::MessageRequest{
+            nullptr,
+            u"The contact file '%1' is in use by another program.\nRetry when that program has finished with it, or "
+            "Cancel."_qs.arg(shown(filePath)),
+            QMessageBox::Warning, QMessageBox::Retry | QMessageBox::Cancel, QMessageBox::Retry});
+        return answer == QMessageBox::Retry;
+    });
 }
 
 void installHandlerErrorDisplay()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <memory>
 
 namespace corvella::search {
@@ -11,6 +13,10 @@ namespace corvella::print {
 class Tfrmyazdirmaayarlari;
 class Tgenel;
 } // namespace corvella::print
+
+namespace corvella::store {
+class ContactFileLock;
+}
 
 namespace corvella::app {
 
@@ -32,9 +38,20 @@ struct Windows {
     Windows& operator=(Windows&&) noexcept;
 };
 
-/// When the contact file is missing, offers to create a new, empty one in its place. Returns whether the file
-/// exists afterwards.
+/// The contact file beside the program.
+QString contactFilePath();
+
+/// When the contact file is missing, offers to create a new, empty one in its place; when it is empty, or an SQLite
+/// database without the contact table, offers to add the tables to it. Returns whether the file exists afterwards.
 bool offerNewContactFile();
+
+/// Before the windows exist: stops when another Corvella has the contact file open (`lock` holds it for this run
+/// otherwise), asks Retry or Cancel while another program holds the file locked, and makes the offers of
+/// `offerNewContactFile`. Returns false when the program is to end, having said why.
+bool prepareContactFile(store::ContactFileLock& lock);
+
+/// From here on a statement that meets another program's lock asks the user to retry or cancel.
+void installBusyPrompt();
 
 /// Routes errors that the mail component meets in its timer and socket handlers, where no caller can catch them,
 /// to the general error display.

@@ -6,6 +6,8 @@
 #include "exchange/ui/ContactTransfer.h"
 #include "store/Columns.h"
 #include "store/ConnectDataSets.h"
+#include "store/ConnectionString.h"
+#include "store/ContactFile.h"
 #include "store/ContactSchema.h"
 #include "store/DataSet.h"
 #include "store/widgets/DBComboBox.h"
@@ -18,6 +20,9 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDate>
+#include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -161,10 +166,13 @@ void Tfrmkayit::buildUi()
     m_exportButton = form.onClick(
         form.toolButton(u"exportButton"_qs, u"Export..."_qs, {}, u"Write all contacts to a CSV or vCard file"_qs),
         [this] { exportToFile(); });
+    m_backupButton =
+        form.onClick(form.toolButton(u"backupButton"_qs, u"Backup..."_qs, {}, u"Write a copy of the contact file"_qs),
+                     [this] { backupToFile(); });
     auto* transferLayout = new QHBoxLayout(transfer);
     transferLayout->setContentsMargins(0, 0, 4, 0);
     transferLayout->setSpacing(2);
-    for (QToolButton* button : {m_importButton, m_exportButton}) {
+    for (QToolButton* button : {m_importButton, m_exportButton, m_backupButton}) {
         button->setAutoRaise(true);
         transferLayout->addWidget(button);
     }
@@ -286,6 +294,24 @@ void Tfrmkayit::importFromFile()
 void Tfrmkayit::exportToFile()
 {
     exchange::exportContacts(this, m_contacts->connectionString(), exchange::allContactsSql(), u"Export Contacts"_qs);
+}
+
+void Tfrmkayit::backupToFile()
+{
+    const QString contactFile = store::dataSourceOf(m_contacts->connectionString());
+    const QFileInfo info(contactFile);
+    const QString suggested = info.absolutePath() + u'/' + info.completeBaseName() + u'-' +
+                              QDate::currentDate().toString(Qt::ISODate) + u'.' + info.suffix();
+    const QString destination = ui::chooseFileToSave(this, u"Backup of the Contact File"_qs,
+                                                     u"Contact files (*.mdb);;All files (*)"_qs, suggested);
+    if (destination.isEmpty())
+        return;
+    // The copy holds what is stored: a changed record goes in first, as a move would store it.
+    if (m_contacts->isActive())
+        m_contacts->checkBrowseMode();
+    store::backupContactFile(contactFile, destination);
+    ui::showMessage(this, u"A copy of the contact file '%1' was written to '%2'."_qs.arg(
+                              QDir::toNativeSeparators(contactFile), QDir::toNativeSeparators(destination)));
 }
 
 void Tfrmkayit::closeEvent(QCloseEvent* event)

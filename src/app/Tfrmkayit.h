@@ -47,6 +47,8 @@ public:
     void importFromFile();
     /// Writes every contact to a CSV or vCard file.
     void exportToFile();
+    /// Writes a copy of the contact file where the user chooses, while the program goes on.
+    void backupToFile();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -68,6 +70,7 @@ private:
     QTabWidget* m_pages = nullptr;
     QToolButton* m_importButton = nullptr; // beside the page tabs, where the bar has room
     QToolButton* m_exportButton = nullptr;
+    QToolButton* m_backupButton = nullptr;
     std::function<void()> m_reportAction;
     std::function<void()> m_printSettingsAction;
     std::function<void()> m_aboutAction;

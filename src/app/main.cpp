@@ -1,6 +1,7 @@
 #include "Startup.h"
 #include "Tfrmkayit.h"
 #include "cli/CommandLine.h"
+#include "store/ContactFileLock.h"
 #include "ui/Dialogs.h"
 
 #include <QApplication>
@@ -20,6 +21,7 @@ public:
     {
         try {
             return QApplication::notify(receiver, event);
+        } catch (const corvella::CancelledError&) {
         } catch (const corvella::Error& error) {
             corvella::ui::showError(nullptr, error.message());
         } catch (const std::exception& error) {
@@ -46,7 +48,10 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
 
     corvella::app::installHandlerErrorDisplay();
-    corvella::app::offerNewContactFile();
+    corvella::store::ContactFileLock lock(corvella::app::contactFilePath());
+    if (!corvella::app::prepareContactFile(lock))
+        return 1;
+    corvella::app::installBusyPrompt();
     corvella::app::Windows windows = corvella::app::createWindows();
     windows.main->show();
     // Benchmark hook for bench/startup.sh: once the shown window has been through the event loop, report the time

@@ -56,13 +56,13 @@ FileFormat formatOption(const QCommandLineParser& parser, FileFormat fallback)
     throw UsageError(u"--format: '%1' is neither csv nor vcard"_qs.arg(parser.value(u"format"_qs)));
 }
 
-void expectArguments(const QCommandLineParser& parser, qsizetype count)
+void expectArguments(const QCommandLineParser& parser, qsizetype count, const QString& missing = {})
 {
     const QStringList arguments = parser.positionalArguments();
     if (arguments.size() > count)
         throw UsageError(u"unexpected argument '%1'"_qs.arg(arguments.at(count)));
     if (arguments.size() < count)
-        throw UsageError(u"a FILE to import is missing"_qs);
+        throw UsageError(missing + u" is missing"_qs);
 }
 
 QString fieldTable()
@@ -126,7 +126,7 @@ QHash<QString, QString> columnChoices(const QStringList& maps)
 
 void importCommand(const QCommandLineParser& parser, const QString& contactFile)
 {
-    expectArguments(parser, 1);
+    expectArguments(parser, 1, u"a FILE to import"_qs);
     ImportOptions options;
     options.inputFile = parser.positionalArguments().first();
     options.format = formatOption(parser, formatOfFileName(options.inputFile));
@@ -243,6 +243,28 @@ void countCommand(const QCommandLineParser& parser, const QString& contactFile)
     runCount(contactFile);
 }
 
+// backup
+
+void addBackupOptions(QCommandLineParser& parser)
+{
+    parser.addPositionalArgument(u"DEST"_qs, u"The file to write the copy to."_qs);
+}
+
+void backupCommand(const QCommandLineParser& parser, const QString& contactFile)
+{
+    expectArguments(parser, 1, u"the DEST to write the copy to"_qs);
+    runBackup(contactFile, parser.positionalArguments().first());
+}
+
+QString backupHelp()
+{
+    return u"\nThe copy is an SQLite file like the contact file: Corvella opens it with --file DEST,\n"
+           "and the standard SQLite tools read it. It shows the file as it stood at one moment, also\n"
+           "while Corvella or another program writes to it. It is written under a temporary name\n"
+           "beside DEST and renamed to DEST only when complete, so a failed backup leaves any earlier\n"
+           "DEST as it was. DEST may not be the contact file itself.\n"_qs;
+}
+
 const QList<Command>& commands()
 {
     static const QList<Command> list = {
@@ -256,6 +278,8 @@ const QList<Command>& commands()
         {u"search"_qs, u"search [--FIELD VALUE ...] [--order FIELD] [--format csv|vcard] [--out FILE] [--bom]"_qs,
          u"Write the contacts that meet every criterion, with all their columns."_qs, addSearchOptions, searchCommand,
          searchHelp},
+        {u"backup"_qs, u"backup DEST"_qs, u"Write a copy of the contact file to DEST, also while it is in use."_qs,
+         addBackupOptions, backupCommand, backupHelp},
     };
     return list;
 }
@@ -313,7 +337,7 @@ int dispatch(const QStringList& arguments)
     global.addOption(helpOption());
     const QCommandLineOption version(u"version"_qs, u"Show the program's version."_qs);
     global.addOption(version);
-    global.addPositionalArgument(u"COMMAND"_qs, u"import, export, count or search."_qs);
+    global.addPositionalArgument(u"COMMAND"_qs, u"import, export, count, search or backup."_qs);
     if (!global.parse(arguments))
         throw UsageError(usageMessage(global.errorText(), {}));
     if (global.isSet(version)) {
@@ -329,8 +353,10 @@ int dispatch(const QStringList& arguments)
         throw UsageError(usageMessage(u"no command given"_qs, {}));
     const Command* command = commandNamed(positional.first());
     if (!command)
-        throw UsageError(usageMessage(
-            u"unknown command '%1'; the commands are import, export, count and search"_qs.arg(positional.first()), {}));
+        throw UsageError(
+            usageMessage(u"unknown command '%1'; the commands are import, export, count, search and backup"_qs.arg(
+                             positional.first()),
+                         {}));
 
     QCommandLineParser parser;
     parser.addOption(fileOption());

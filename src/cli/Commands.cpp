@@ -3,6 +3,8 @@
 #include "core/ScopeGuard.h"
 #include "store/Columns.h"
 #include "store/Connection.h"
+#include "store/ContactFile.h"
+#include "store/ContactFileLock.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -158,6 +160,10 @@ FileFormat formatOfFileName(const QString& fileName)
 void runImport(const QString& contactFile, const ImportOptions& options)
 {
     const auto connection = openContactFile(contactFile);
+    // Corvella numbers new records as the import does: the two at once would give out the same numbers.
+    store::ContactFileLock lock(contactFile);
+    if (lock.tryLock() == store::ContactFileLock::Outcome::HeldByOther)
+        throw Error(lock.heldMessage() + u" Close it there, then import again; the contact file is unchanged."_qs);
     QFile input(options.inputFile);
     if (!input.open(QIODevice::ReadOnly))
         throw Error(u"Cannot open '%1': %2"_qs.arg(shown(options.inputFile), input.errorString()));
@@ -200,6 +206,11 @@ void runSearch(const QString& contactFile, const CriterionRows& rows, const QStr
 
     const auto connection = openContactFile(contactFile);
     onContactFile(contactFile, [&] { writeContacts(connection->database(), sql, output); });
+}
+
+void runBackup(const QString& contactFile, const QString& destination)
+{
+    onContactFile(contactFile, [&] { store::backupContactFile(contactFile, destination); });
 }
 
 void printOut(const QString& text)

@@ -42,7 +42,7 @@ using CriterionRows = std::array<search::CriterionRow, search::CriterionRowCount
 // The commands work on the contact file at `contactFile`, which must exist, print their result on standard output
 // and throw an Error naming the file when they fail.
 
-/// Imports a file's contacts and prints the import's report.
+/// Imports a file's contacts and prints the import's report. Refused while a Corvella has the contact file open.
 void runImport(const QString& contactFile, const ImportOptions& options);
 /// Writes every contact.
 void runExport(const QString& contactFile, const OutputOptions& output);
@@ -51,6 +51,9 @@ void runCount(const QString& contactFile);
 /// Writes every contact (all columns) the ticked rows select, sorted by `orderColumn`.
 void runSearch(const QString& contactFile, const CriterionRows& rows, const QString& orderColumn,
                const OutputOptions& output);
+
+/// Writes a consistent copy of the contact file to `destination`.
+void runBackup(const QString& contactFile, const QString& destination);
 
 /// Text on standard output, in UTF-8.
 void printOut(const QString& text);

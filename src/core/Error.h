@@ -28,4 +28,10 @@ public:
     using Error::Error;
 };
 
+/// The user was told why an action cannot go on and chose to stop it: the handler ends without a second message.
+class CancelledError : public Error {
+public:
+    using Error::Error;
+};
+
 } // namespace corvella

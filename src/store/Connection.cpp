@@ -3,6 +3,7 @@
 #include "ConnectionString.h"
 #include "TurkishCollation.h"
 #include "core/Error.h"
+#include "core/ScopeGuard.h"
 
 #include <QAtomicInteger>
 #include <QDate>
@@ -48,7 +49,56 @@ void cdateFunction(sqlite3_context* context, int argc, sqlite3_value** argv)
     sqlite3_result_text(context, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
 }
 
+BusyHandler& busyHandler()
+{
+    static BusyHandler handler;
+    return handler;
+}
+
+int& busyTimeoutSetting()
+{
+    static int milliseconds = 5000;
+    return milliseconds;
+}
+
+/// The engine's result code without its extended part (SQLITE_IOERR for every kind of I/O error).
+int primaryCode(const QSqlError& error)
+{
+    return error.nativeErrorCode().toInt() & 0xff;
+}
+
+QString inUseMessage(const QString& filePath, const QString& engine)
+{
+    return u"The contact file '%1' is in use by another program (%2)."_qs.arg(QDir::toNativeSeparators(filePath),
+                                                                              engine);
+}
+
+/// After a statement failed: true when it met another program's lock and the user wants to wait for it again.
+bool retryWhenBusy(const QSqlDatabase& db, const QSqlError& error)
+{
+    if (primaryCode(error) != SQLITE_BUSY || !busyHandler())
+        return false;
+    if (busyHandler()(db.databaseName()))
+        return true;
+    throw CancelledError(inUseMessage(db.databaseName(), engineMessage(error)));
+}
+
 } // namespace
+
+void setBusyHandler(BusyHandler handler)
+{
+    busyHandler() = std::move(handler);
+}
+
+void setBusyTimeout(int milliseconds)
+{
+    busyTimeoutSetting() = milliseconds;
+}
+
+int busyTimeout()
+{
+    return busyTimeoutSetting();
+}
 
 QString engineMessage(const QSqlError& error)
 {
@@ -98,23 +148,67 @@ QString cdate(const QString& input)
     return {};
 }
 
+void throwEngineError(const QString& filePath, int code, const QString& engine)
+{
+    const QString file = QDir::toNativeSeparators(filePath);
+    switch (code & 0xff) {
+    case SQLITE_BUSY:
+        throw FileInUseError(inUseMessage(filePath, engine));
+    case SQLITE_FULL:
+        throw DatabaseError(u"Cannot write to the contact file '%1': the disk is full (%2)."_qs.arg(file, engine));
+    case SQLITE_READONLY:
+    case SQLITE_PERM:
+        throw DatabaseError(
+            u"Cannot write to the contact file '%1': there is no permission to change it or its folder (%2)."_qs.arg(
+                file, engine));
+    case SQLITE_CANTOPEN:
+        throw DatabaseError(
+            u"Cannot open the contact file '%1' or the journal SQLite keeps beside it (%2)."_qs.arg(file, engine));
+    case SQLITE_IOERR:
+        throw DatabaseError(
+            u"Cannot read or write the contact file '%1': the disk reported an error (%2)."_qs.arg(file, engine));
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+        throw DatabaseError(u"The contact file '%1' is damaged (%2)."_qs.arg(file, engine));
+    case SQLITE_CONSTRAINT:
+        if (code == SQLITE_CONSTRAINT_PRIMARYKEY || code == SQLITE_CONSTRAINT_UNIQUE)
+            throw KeyClashError(engine);
+        break;
+    default:
+        break;
+    }
+    throw DatabaseError(engine);
+}
+
+void throwStatementError(const QSqlDatabase& db, const QSqlError& error)
+{
+    throwEngineError(db.databaseName(), error.nativeErrorCode().toInt(), engineMessage(error));
+}
+
 void execOrThrow(const QSqlDatabase& db, const QString& sql)
 {
     QSqlQuery query(db);
-    if (!query.exec(sql))
-        throw DatabaseError(engineMessage(query.lastError()));
+    while (!query.exec(sql)) {
+        if (!retryWhenBusy(db, query.lastError()))
+            throwStatementError(db, query.lastError());
+    }
 }
 
 QSqlQuery runQuery(const QSqlDatabase& db, const QString& sql, const QVariantList& values)
 {
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    if (!query.prepare(sql))
-        throw DatabaseError(engineMessage(query.lastError()));
+    // Preparing reads the schema, so it can meet a lock as well.
+    while (!query.prepare(sql)) {
+        if (!retryWhenBusy(db, query.lastError()))
+            throwStatementError(db, query.lastError());
+    }
     for (const QVariant& value : values)
         query.addBindValue(value);
-    if (!query.exec())
-        throw DatabaseError(engineMessage(query.lastError()));
+    while (!query.exec()) {
+        if (!retryWhenBusy(db, query.lastError()))
+            throwStatementError(db, query.lastError());
+    }
     return query;
 }
 
@@ -156,28 +250,34 @@ void Connection::open(bool create)
         throw DatabaseError(u"Could not find file '%1'."_qs.arg(shownPath));
 
     QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_qs, m_name);
-    db.setDatabaseName(m_filePath);
-    // A second instance's brief write lock is waited for rather than failed.
-    db.setConnectOptions(u"QSQLITE_BUSY_TIMEOUT=5000"_qs);
-    if (!db.open()) {
-        const QString message = engineMessage(db.lastError());
-        db = QSqlDatabase();
-        QSqlDatabase::removeDatabase(m_name);
-        throw DatabaseError(u"Cannot open the contact file '%1': %2"_qs.arg(shownPath, message));
-    }
-    const QVariant handle = db.driver()->handle();
-    if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0)
-        registerSqlExtensions(*static_cast<sqlite3* const*>(handle.constData()));
-
-    QSqlQuery probe(db);
-    if (!probe.exec(u"PRAGMA schema_version"_qs)) {
-        const QString message = engineMessage(probe.lastError());
-        probe = QSqlQuery();
+    OnFailure removeAgain([&] {
         db.close();
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(m_name);
-        throw DatabaseError(
-            u"The file '%1' is not a Corvella contact file (an SQLite database): %2"_qs.arg(shownPath, message));
+    });
+    db.setDatabaseName(m_filePath);
+    // Another program's brief write lock is waited for rather than failed.
+    db.setConnectOptions(u"QSQLITE_BUSY_TIMEOUT=%1"_qs.arg(busyTimeout()));
+    if (!db.open())
+        throw DatabaseError(u"Cannot open the contact file '%1': %2"_qs.arg(shownPath, engineMessage(db.lastError())));
+    const QVariant handle = db.driver()->handle();
+    if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0) {
+        sqlite3* engine = *static_cast<sqlite3* const*>(handle.constData());
+        registerSqlExtensions(engine);
+        // Tells a clash of keys and the kinds of I/O error apart.
+        sqlite3_extended_result_codes(engine, 1);
+    }
+
+    // The first read of the file: a file locked by another program is in use, not foreign.
+    QSqlQuery probe(db);
+    while (!probe.exec(u"PRAGMA schema_version"_qs)) {
+        const QSqlError error = probe.lastError();
+        if (retryWhenBusy(db, error))
+            continue;
+        if (primaryCode(error) == SQLITE_NOTADB)
+            throw DatabaseError(u"The file '%1' is not a Corvella contact file (an SQLite database): %2"_qs.arg(
+                shownPath, engineMessage(error)));
+        throwStatementError(db, error);
     }
     probe.exec(u"PRAGMA synchronous=FULL"_qs);
     // Query snapshots live in temporary tables; keep them on disk so a large result costs no memory.

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "core/Error.h"
+
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
 #include <QVariantList>
 
+#include <functional>
 #include <memory>
 
 class QSqlError;
@@ -12,6 +15,28 @@ class QSqlError;
 struct sqlite3;
 
 namespace corvella::store {
+
+/// Another program holds the contact file locked past the busy time-out. The file is fine; a later try may succeed.
+class FileInUseError : public DatabaseError {
+public:
+    using DatabaseError::DatabaseError;
+};
+
+/// A new row's key is taken already: another program stored a row with the same record number first.
+class KeyClashError : public DatabaseError {
+public:
+    using DatabaseError::DatabaseError;
+};
+
+/// Asked, with the file's path, each time a statement gives up waiting for another program's lock. Returns true to
+/// run the statement again (waiting once more), false to stop it with a `CancelledError`. Without a handler the
+/// statement fails with a `FileInUseError`.
+using BusyHandler = std::function<bool(const QString& filePath)>;
+void setBusyHandler(BusyHandler handler);
+
+/// How long a statement waits for another program's lock before it gives up (5 s; tests make it shorter).
+void setBusyTimeout(int milliseconds);
+int busyTimeout();
 
 /// One open connection to the contact file named by a connection string. Every data set owns one.
 /// Opening checks that the file exists and is an SQLite database, and registers the Turkish collation
@@ -47,11 +72,18 @@ QString cdate(const QString& text);
 /// The engine's own text of an error.
 QString engineMessage(const QSqlError& error);
 
-/// Runs one statement on a connection and throws the engine's message when it fails.
+/// Raises the error of a failed statement on the file: what the user can act on (in use, disk full, no permission, a
+/// disk error, damage) names the file and says why; anything else keeps the engine's own message.
+[[noreturn]] void throwStatementError(const QSqlDatabase& db, const QSqlError& error);
+/// The same for an error the engine gave directly: its (extended) result code and message.
+[[noreturn]] void throwEngineError(const QString& filePath, int code, const QString& engineMessage);
+
+/// Runs one statement on a connection and throws `throwStatementError`'s error when it fails.
 void execOrThrow(const QSqlDatabase& db, const QString& sql);
 
-/// Prepares one statement, binds `values` to its "?" marks in order and runs it, reading forward only; throws the
-/// engine's message when it fails.
+/// Prepares one statement, binds `values` to its "?" marks in order and runs it, reading forward only; throws
+/// `throwStatementError`'s error when it fails. A statement that meets another program's lock goes to the busy
+/// handler.
 QSqlQuery runQuery(const QSqlDatabase& db, const QString& sql, const QVariantList& values = {});
 
 /// An identifier in the engine's own quotes ("a""b"), whatever characters it holds.

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
@@ -153,23 +154,37 @@ void createContactFile(const QString& filePath)
     // A file left half made would be refused next time as existing: take it away again.
     OnFailure removeFile([&filePath] { QFile::remove(filePath); });
     auto connection = Connection::openFile(filePath, true);
-    const QSqlDatabase db = connection->database();
-    execOrThrow(db, u"BEGIN"_qs);
-    for (const QString& statement : contactFileSchema())
+    createContactTables(connection->database());
+}
+
+void createContactTables(const QSqlDatabase& db)
+{
+    const QStringList existing = db.tables();
+    static const QRegularExpression createTable(u"^CREATE TABLE (\\S+) "_qs);
+    execOrThrow(db, u"BEGIN IMMEDIATE"_qs);
+    OnFailure rollback([&db] { QSqlQuery(db).exec(u"ROLLBACK"_qs); });
+    bool settingsCreated = false;
+    for (const QString& statement : contactFileSchema()) {
+        const QString table = createTable.match(statement).captured(1);
+        if (existing.contains(table, Qt::CaseInsensitive))
+            continue;
         execOrThrow(db, statement);
-    const auto settings = defaultPrintSettings();
-    QStringList columns, marks;
-    for (const auto& [name, value] : settings) {
-        columns << bracketed(name);
-        marks << u"?"_qs;
+        settingsCreated = settingsCreated || table.compare(tables::Settings, Qt::CaseInsensitive) == 0;
     }
-    QSqlQuery insert(db);
-    insert.prepare(u"INSERT INTO "_qs + tables::Settings + u" ("_qs + columns.join(u", "_qs) + u") VALUES ("_qs +
-                   marks.join(u", "_qs) + u')');
-    for (const auto& [name, value] : settings)
-        insert.addBindValue(value);
-    if (!insert.exec())
-        throw DatabaseError(engineMessage(insert.lastError()));
+    if (settingsCreated) {
+        const auto settings = defaultPrintSettings();
+        QStringList columns, marks;
+        QVariantList values;
+        for (const auto& [name, value] : settings) {
+            columns << bracketed(name);
+            marks << u"?"_qs;
+            values << value;
+        }
+        runQuery(db,
+                 u"INSERT INTO "_qs + tables::Settings + u" ("_qs + columns.join(u", "_qs) + u") VALUES ("_qs +
+                     marks.join(u", "_qs) + u')',
+                 values);
+    }
     execOrThrow(db, u"COMMIT"_qs);
 }
 

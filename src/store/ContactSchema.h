@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QSqlDatabase>
 #include <QString>
 
 namespace corvella::store {
@@ -26,6 +27,10 @@ QList<QPair<QString, QVariant>> defaultPrintSettings();
 /// Creates a new, empty contact file at `filePath` (its folder included) with one settings row.
 /// Refuses to touch a file that already exists.
 void createContactFile(const QString& filePath);
+
+/// Adds the tables of a new contact file that the database lacks, and the settings row when it adds the settings
+/// table, in one transaction.
+void createContactTables(const QSqlDatabase& db);
 
 /// Record numbering for a new contact: the highest `No` plus 1, or 11 in an empty table. `maxQuery` holds
 /// "select max([No]) from kayit" and is closed, opened and closed again.

@@ -1,6 +1,7 @@
 #include "ContactWriter.h"
 
 #include "Columns.h"
+#include "Connection.h"
 #include "ContactSchema.h"
 #include "core/Error.h"
 
@@ -151,7 +152,8 @@ void ContactWriter::step(sqlite3_stmt* statement)
 
 void ContactWriter::fail()
 {
-    throw DatabaseError(QString::fromUtf8(sqlite3_errmsg(m_db)));
+    throwEngineError(QString::fromUtf8(sqlite3_db_filename(m_db, "main")), sqlite3_extended_errcode(m_db),
+                     QString::fromUtf8(sqlite3_errmsg(m_db)));
 }
 
 RowReader::RowReader(const QSqlDatabase& db, const QString& sql)
@@ -177,13 +179,18 @@ QStringList RowReader::columnNames() const
     return names;
 }
 
-bool RowReader::next(QStringList& values)
+bool RowReader::step()
 {
     const int result = sqlite3_step(m_statement);
-    if (result == SQLITE_DONE)
-        return false;
-    if (result != SQLITE_ROW)
+    if (result != SQLITE_ROW && result != SQLITE_DONE)
         throw DatabaseError(QString::fromUtf8(sqlite3_errmsg(m_db)));
+    return result == SQLITE_ROW;
+}
+
+bool RowReader::next(QStringList& values)
+{
+    if (!step())
+        return false;
     const int count = sqlite3_column_count(m_statement);
     values.resize(count);
     for (int i = 0; i < count; ++i)
@@ -193,11 +200,8 @@ bool RowReader::next(QStringList& values)
 
 bool RowReader::next(QList<QByteArrayView>& values)
 {
-    const int result = sqlite3_step(m_statement);
-    if (result == SQLITE_DONE)
+    if (!step())
         return false;
-    if (result != SQLITE_ROW)
-        throw DatabaseError(QString::fromUtf8(sqlite3_errmsg(m_db)));
     const int count = sqlite3_column_count(m_statement);
     values.resize(count);
     for (int i = 0; i < count; ++i) {

@@ -61,6 +61,9 @@ public:
     bool next(QList<QByteArrayView>& values);
 
 private:
+    /// Moves to the next row; false after the last.
+    bool step();
+
     sqlite3* m_db = nullptr;
     sqlite3_stmt* m_statement = nullptr;
 };

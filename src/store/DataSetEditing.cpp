@@ -1,9 +1,16 @@
 // The data set's editing half: changing fields, storing, discarding and deleting records.
+#include "Connection.h"
 #include "DataSet.h"
 
 #include "core/Error.h"
 
 namespace corvella::store {
+
+namespace {
+
+constexpr int MaxInsertTries = 3;
+
+} // namespace
 
 void DataSet::requireModifiable() const
 {
@@ -68,7 +75,17 @@ void DataSet::post()
     const RowSource& source = m_rows->source();
     qint64 rowid = m_current.rowid;
     if (m_state == DataSetState::Insert) {
-        rowid = source.insert(m_current.values);
+        // Another program may store a row under the number just given; the before-post handler gives the next one.
+        for (int tries = 1;; ++tries) {
+            try {
+                rowid = source.insert(m_current.values);
+                break;
+            } catch (const KeyClashError&) {
+                if (!m_beforePost || tries == MaxInsertTries)
+                    throw;
+                m_beforePost(*this);
+            }
+        }
         if (m_count)
             ++*m_count;
     } else if (source.update(m_current.rowid, m_original.values, m_current.values)) {

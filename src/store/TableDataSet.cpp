@@ -2,6 +2,8 @@
 #include "DataSet.h"
 #include "core/Error.h"
 
+#include <QDir>
+
 namespace corvella::store {
 
 TableDataSet::TableDataSet(QObject* parent)
@@ -26,7 +28,8 @@ QString TableDataSet::openSource(QSqlDatabase db)
         fields.append(fieldDefFromDeclaredType(name, type));
     }
     if (fields.isEmpty())
-        throw DatabaseError(u"no such table: %1"_qs.arg(m_tableName));
+        throw DatabaseError(
+            u"The contact file '%1' has no table %2."_qs.arg(QDir::toNativeSeparators(db.databaseName()), m_tableName));
     // A single INTEGER primary key is the rowid itself.
     const int alias = primaryKeys == 1 ? integerKey : -1;
     if (alias >= 0)

@@ -25,11 +25,13 @@ QString chooseFileToSave(QWidget* parent, const QString& caption, const QString&
 /// The general error display: the message in a box, and the program goes on.
 void showError(QWidget* parent, const QString& message);
 
-/// Runs an event handler so that no exception leaves it: an error is shown and the handler ends there.
+/// Runs an event handler so that no exception leaves it: an error is shown (unless the user already answered it) and
+/// the handler ends there.
 template <class Handler> void guard(QWidget* parent, Handler&& handler)
 {
     try {
         handler();
+    } catch (const CancelledError&) {
     } catch (const Error& error) {
         showError(parent, error.message());
     } catch (const std::exception& error) {

@@ -7,6 +7,8 @@
 #include "mail/HandlerError.h"
 #include "search/Tfrm_arama.h"
 #include "search/Tfrm_liste.h"
+#include "store/Connection.h"
+#include "store/ContactFileLock.h"
 #include "store/DataSet.h"
 #include "store/widgets/DBComboBox.h"
 #include "store/widgets/DBEdit.h"
@@ -16,15 +18,21 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
+#include <QLockFile>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QSqlQuery>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace corvella;
 
@@ -47,6 +55,29 @@ void typeInto(QWidget* widget, const QString& text)
     }
 }
 
+QByteArray contentOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+/// Another program holding the contact file locked, briefly waited for, until `release`.
+struct OtherProgram {
+    std::unique_ptr<store::Connection> connection;
+    OtherProgram(const QString& path, const QString& begin)
+        : connection(store::Connection::openFile(path, false))
+    {
+        store::setBusyTimeout(100);
+        store::execOrThrow(connection->database(), begin);
+    }
+    ~OtherProgram()
+    {
+        store::setBusyTimeout(5000);
+        store::setBusyHandler(nullptr);
+    }
+    void release() { store::execOrThrow(connection->database(), u"ROLLBACK"_qs); }
+};
+
 } // namespace
 
 class MainWindowTest : public QObject {
@@ -67,6 +98,12 @@ private slots:
     void missingFileCanBeCreated();
     void missingFileDeclinedLeavesWindowWithoutData();
     void foreignFileIsNamedAndUntouched();
+    void emptyOrTablelessFileIsOfferedTheTables_data();
+    void emptyOrTablelessFileIsOfferedTheTables();
+    void startupMeetsALockedFileOnce();
+    void secondCorvellaIsStopped();
+    void postMeetingALockAsksToRetry();
+    void backupButtonWritesACopy();
     void aboutBoxNamesProgramAndVersion();
 };
 
@@ -346,6 +383,159 @@ void MainWindowTest::foreignFileIsNamedAndUntouched()
     QVERIFY(hook.asked.first().contains(fixture.filePath()));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), content);
+}
+
+void MainWindowTest::emptyOrTablelessFileIsOfferedTheTables_data()
+{
+    QTest::addColumn<bool>("empty"); // or an SQLite database of another program's
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("empty file, tables made") << true << true;
+    QTest::newRow("empty file, declined") << true << false;
+    QTest::newRow("other database, tables added") << false << true;
+    QTest::newRow("other database, declined") << false << false;
+}
+
+void MainWindowTest::emptyOrTablelessFileIsOfferedTheTables()
+{
+    QFETCH(bool, empty);
+    QFETCH(bool, accepted);
+    test::ContactFileFixture fixture(false);
+    QDir().mkpath(fixture.folder() + u"VT"_qs);
+    if (empty)
+        QVERIFY(QFile(fixture.filePath()).open(QIODevice::WriteOnly));
+    else
+        store::execOrThrow(store::Connection::openFile(fixture.filePath(), true)->database(),
+                           u"create table notes (x)"_qs);
+    const QByteArray before = contentOf(fixture.filePath());
+
+    test::DialogAnswers hook({accepted ? QMessageBox::Yes : QMessageBox::No});
+    QVERIFY(app::offerNewContactFile());
+    QCOMPARE(hook.asked.size(), 1);
+    QVERIFY2(hook.asked.first().contains(fixture.filePath()), qPrintable(hook.asked.first()));
+    app::Tfrmkayit window;
+    if (accepted) {
+        QCOMPARE(hook.asked.size(), 1);
+        QVERIFY(window.table()->isActive());
+        QCOMPARE(fixture.scalar(u"select count(*) from sqlite_master where name = 'notes'"_qs).toInt(), empty ? 0 : 1);
+    } else {
+        QCOMPARE(hook.asked.value(1), u"The contact file '%1' has no table kayit."_qs.arg(fixture.filePath()));
+        QCOMPARE(contentOf(fixture.filePath()), before);
+    }
+}
+
+void MainWindowTest::startupMeetsALockedFileOnce()
+{
+    test::ContactFileFixture fixture;
+    OtherProgram other(fixture.filePath(), u"BEGIN EXCLUSIVE"_qs);
+    const QString inUse = u"The contact file '%1' is in use by another program (database is locked).\nRetry when that "
+                          "program has finished with it, or Cancel to close Corvella."_qs.arg(fixture.filePath());
+    {
+        test::DialogAnswers hook({QMessageBox::Cancel});
+        store::ContactFileLock lock(fixture.filePath());
+        QElapsedTimer waited;
+        waited.start();
+        QVERIFY(!app::prepareContactFile(lock));
+        QCOMPARE(hook.asked, QStringList{inUse});
+        QVERIFY(waited.elapsed() < 2000);
+    }
+    // The other program finishes while the user reads the message: Retry goes on, and the windows open the file.
+    test::DialogAnswers hook({QMessageBox::Retry});
+    hook.onMessage = [&](const QString&) { other.release(); };
+    store::ContactFileLock lock(fixture.filePath());
+    QVERIFY(app::prepareContactFile(lock));
+    QVERIFY(lock.isLocked());
+    app::Windows windows = app::createWindows();
+    QVERIFY(windows.main->table()->isActive());
+    QCOMPARE(hook.asked, QStringList{inUse});
+}
+
+void MainWindowTest::secondCorvellaIsStopped()
+{
+    test::ContactFileFixture fixture;
+    const QString lockFile = store::ContactFileLock::lockFilePath(fixture.filePath());
+    {
+        store::ContactFileLock first(fixture.filePath());
+        QCOMPARE(first.tryLock(), store::ContactFileLock::Outcome::Taken);
+        test::DialogAnswers hook;
+        store::ContactFileLock second(fixture.filePath());
+        QVERIFY(!app::prepareContactFile(second));
+        QCOMPARE(hook.asked, QStringList{u"The contact file '%1' is already open in another Corvella (process %2).\n"
+                                         "Go on working in that window; this one closes."_qs.arg(fixture.filePath())
+                                             .arg(QCoreApplication::applicationPid())});
+    }
+    QVERIFY(!QFile::exists(lockFile));
+
+    // A Corvella that ended without cleaning up leaves its lock behind; the next one takes it over.
+    const pid_t child = fork();
+    if (child == 0) {
+        QLockFile left(lockFile);
+        _exit(left.tryLock(0) ? 0 : 1);
+    }
+    int status = -1;
+    QCOMPARE(waitpid(child, &status, 0), child);
+    QCOMPARE(status, 0);
+    QVERIFY(QFile::exists(lockFile));
+    test::DialogAnswers hook;
+    store::ContactFileLock next(fixture.filePath());
+    QVERIFY(app::prepareContactFile(next));
+    QVERIFY(next.isLocked());
+    QVERIFY(hook.asked.isEmpty());
+}
+
+void MainWindowTest::postMeetingALockAsksToRetry()
+{
+    test::ContactFileFixture fixture;
+    fixture.addContact(11, {{u"Ad"_qs, u"Eski"_qs}});
+    OtherProgram other(fixture.filePath(), u"BEGIN IMMEDIATE"_qs); // it writes; reading goes on
+    app::Tfrmkayit window;
+    app::installBusyPrompt();
+    window.table()->fieldByName(u"Ad"_qs).setAsString(u"Yeni"_qs);
+    auto* navigator = window.findChild<ui::DBNavigator*>(u"DBNavigator"_qs);
+    const QStringList question{u"The contact file '%1' is in use by another program.\nRetry when that program has "
+                               "finished with it, or Cancel."_qs.arg(fixture.filePath())};
+    {
+        test::DialogAnswers hook({QMessageBox::Cancel});
+        navigator->click(ui::DBNavigator::Post);
+        QCOMPARE(hook.asked, question); // Cancel shows nothing more
+        QCOMPARE(window.table()->state(), store::DataSetState::Edit);
+        QCOMPARE(editFor(window, u"Ad"_qs)->text(), u"Yeni"_qs);
+    }
+    test::DialogAnswers hook({QMessageBox::Retry});
+    hook.onMessage = [&](const QString&) { other.release(); };
+    navigator->click(ui::DBNavigator::Post);
+    QCOMPARE(hook.asked, question);
+    QCOMPARE(window.table()->state(), store::DataSetState::Browse);
+    QCOMPARE(fixture.scalar(u"select [Ad] from kayit"_qs).toString(), u"Yeni"_qs);
+}
+
+void MainWindowTest::backupButtonWritesACopy()
+{
+    test::ContactFileFixture fixture;
+    fixture.addContacts({11, 12, 13});
+    app::Tfrmkayit window;
+    auto* backup = window.findChild<QToolButton*>(u"backupButton"_qs);
+    const QString copy = fixture.folder() + u"copy.mdb"_qs;
+    {
+        test::DialogAnswers hook;
+        hook.files = {copy};
+        backup->click();
+        QCOMPARE(hook.filesAsked.size(), 1);
+        QVERIFY(hook.filesAsked.first().suggestedName.startsWith(fixture.folder() + u"VT/Dorlune-"_qs));
+        QCOMPARE(hook.asked,
+                 QStringList{u"A copy of the contact file '%1' was written to '%2'."_qs.arg(fixture.filePath(), copy)});
+    }
+    {
+        const auto copied = store::Connection::openFile(copy, false);
+        QSqlQuery count = store::runQuery(copied->database(), u"select count(*) from kayit"_qs);
+        QVERIFY(count.next());
+        QCOMPARE(count.value(0).toInt(), 3);
+    }
+
+    test::DialogAnswers hook;
+    hook.files = {fixture.filePath()};
+    backup->click();
+    QCOMPARE(hook.asked,
+             QStringList{u"A backup cannot be written over the contact file '%1' itself."_qs.arg(fixture.filePath())});
 }
 
 void MainWindowTest::aboutBoxNamesProgramAndVersion()

@@ -2,7 +2,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QStringDecoder>
 #include <QTest>
 
@@ -63,6 +65,9 @@ private slots:
     void commands();
     void exportReplacesItsFileOnlyWhenDone();
     void contactFileBesideTheProgramByDefault();
+    void backupIsReadAsAContactFile();
+    void importWaitsForTheOtherCorvella();
+    void writeWithoutPermissionSaysWhy();
 
 private:
     QString path(const QString& name) const { return m_file->folder() + name; }
@@ -189,6 +194,12 @@ void CommandLineTest::commands_data()
     row("mark on a vCard", {u"export"_qs, u"--format"_qs, u"vcard"_qs, u"--bom"_qs}, 2, {}, u"--bom"_qs, {}, Unchanged);
     row("open range", {u"search"_qs, u"--name"_qs, u"A.."_qs}, 2, {}, u"A.."_qs, {}, Unchanged);
     row("unknown sort", {u"search"_qs, u"--order"_qs, u"age"_qs}, 2, {}, u"age"_qs, {}, Unchanged);
+    row("backup", {u"backup"_qs, u"@/copy.mdb"_qs}, 0, {}, {}, {}, Unchanged);
+    row("backup without DEST", {u"backup"_qs}, 2, {}, u"DEST"_qs, {}, Unchanged);
+    row("backup onto the contact file", {u"backup"_qs, u"@db"_qs}, 1, {}, u"cannot be written over the contact file"_qs,
+        {}, Unchanged);
+    row("backup into a missing folder", {u"backup"_qs, u"@/none/copy.mdb"_qs}, 1, {}, u"does not exist"_qs, {},
+        Unchanged);
     QStringList eleven{u"search"_qs};
     for (int i = 0; i < 11; ++i)
         eleven << u"--notes"_qs << u"x"_qs;
@@ -286,6 +297,53 @@ void CommandLineTest::contactFileBesideTheProgramByDefault()
     const Run run = runProgram({u"count"_qs}, program);
     QCOMPARE(run.err, QString());
     QCOMPARE(run.out, u"3\n"_qs);
+}
+
+void CommandLineTest::backupIsReadAsAContactFile()
+{
+    const QStringList before = QDir(m_file->folder()).entryList(QDir::Files);
+    QCOMPARE(runProgram({u"--file"_qs, m_file->filePath(), u"backup"_qs, path(u"copy.mdb"_qs)}).status, 0);
+    const Run count = runProgram({u"--file"_qs, path(u"copy.mdb"_qs), u"count"_qs});
+    QCOMPARE(count.out, u"3\n"_qs);
+    QCOMPARE(QDir(m_file->folder()).entryList(QDir::Files).size(), before.size() + 1); // no temporary file left
+}
+
+void CommandLineTest::importWaitsForTheOtherCorvella()
+{
+    QLockFile corvella(m_file->filePath() + u".lock"_qs); // as the windows hold it
+    corvella.setStaleLockTime(0);
+    QVERIFY(corvella.tryLock(0));
+    const QStringList import{u"--file"_qs, m_file->filePath(), u"import"_qs, path(u"new.csv"_qs)};
+    Run run = runProgram(import);
+    QCOMPARE(run.status, 1);
+    QVERIFY2(run.err.contains(u"'%1' is already open in another Corvella"_qs.arg(m_file->filePath())),
+             qPrintable(run.err));
+    QCOMPARE(contacts(), Unchanged);
+    corvella.unlock();
+    QCOMPARE(runProgram(import).status, 0);
+}
+
+void CommandLineTest::writeWithoutPermissionSaysWhy()
+{
+    // Root may write to any file: the import then runs as nobody, who may read the file but not change it.
+    const bool root = geteuid() == 0;
+    const auto readable =
+        QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
+    const QString folder = m_file->folder() + u"VT"_qs;
+    QVERIFY(QFile::setPermissions(m_file->folder(), readable | QFile::WriteOwner));
+    QVERIFY(QFile::setPermissions(folder, root ? readable | QFile::WriteOwner : readable));
+    if (!root)
+        QVERIFY(QFile::setPermissions(m_file->filePath(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    const QStringList import{u"--file"_qs, m_file->filePath(), u"import"_qs, path(u"new.csv"_qs)};
+    const Run run =
+        root
+            ? runProgram(QStringList{u"-u"_qs, u"nobody"_qs, u"--"_qs, QString::fromUtf8(CORVELLA_EXECUTABLE)} + import,
+                         QStandardPaths::findExecutable(u"runuser"_qs, {u"/usr/sbin"_qs, u"/sbin"_qs}))
+            : runProgram(import);
+    QFile::setPermissions(folder, readable | QFile::WriteOwner);
+    QCOMPARE(run.status, 1);
+    QVERIFY2(run.err.contains(m_file->filePath()) && run.err.contains(u"no permission"_qs), qPrintable(run.err));
+    QCOMPARE(contacts(), Unchanged);
 }
 
 QTEST_GUILESS_MAIN(CommandLineTest)

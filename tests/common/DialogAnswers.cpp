@@ -32,6 +32,8 @@ DialogAnswers::DialogAnswers(Kinds kinds)
         hooks.message = [this](const ui::MessageRequest& request) {
             asked << request.text;
             transcript << request.text;
+            if (onMessage)
+                onMessage(request.text);
             return buttons.isEmpty() ? QMessageBox::Ok : buttons.takeFirst();
         };
     if (kinds & Inputs)

@@ -32,6 +32,8 @@ public:
     QList<std::optional<ui::FontAnswer>> fonts;
     /// Answers to file choosers, to open and to save alike.
     QStringList files;
+    /// Runs as each message box is asked, before it is answered: what happens while the user reads it.
+    std::function<void(const QString& text)> onMessage;
     /// Plays the user in one of the program's own modal dialogs; returns its result as `exec` would.
     std::function<int(QDialog&)> modal;
 

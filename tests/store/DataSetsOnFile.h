@@ -14,6 +14,8 @@ public:
         setTableName(tableName);
         setConnectionString(store::ContactConnectionString());
     }
+    /// The data set's own connection, where a test can break what it writes with.
+    QSqlDatabase db() const { return database(); }
 };
 
 class QueryOnFile : public store::QueryDataSet {

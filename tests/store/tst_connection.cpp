@@ -1,20 +1,64 @@
 #include "ContactFileFixture.h"
 #include "DataSetsOnFile.h"
+#include "ErrorOf.h"
 
 #include "core/Error.h"
 #include "store/Connection.h"
 #include "store/ConnectionString.h"
+#include "store/ContactFile.h"
 #include "store/ContactSchema.h"
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLocale>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <optional>
+
 using namespace corvella;
+
+namespace {
+
+QByteArray contentOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& content)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+}
+
+/// Waits for another program's lock only briefly, and forgets any busy handler, for one test.
+struct ShortBusyWait {
+    ShortBusyWait() { store::setBusyTimeout(100); }
+    ~ShortBusyWait()
+    {
+        store::setBusyTimeout(5000);
+        store::setBusyHandler(nullptr);
+    }
+};
+
+/// Another program with the contact file open, holding a lock while the test lets it.
+struct OtherProgram {
+    std::unique_ptr<store::Connection> connection;
+    explicit OtherProgram(const QString& path, const QString& begin = u"BEGIN EXCLUSIVE"_qs)
+        : connection(store::Connection::openFile(path, false))
+    {
+        run(begin);
+    }
+    void run(const QString& sql) { store::execOrThrow(connection->database(), sql); }
+};
+
+} // namespace
 
 class ConnectionTest : public QObject {
     Q_OBJECT
@@ -26,6 +70,12 @@ private slots:
     void foreignFileIsRefusedAndLeftUntouched();
     void newFileHasTablesAndOneSettingsRow();
     void newFileRefusesToOverwrite();
+    void fileIsLookedAtWithoutChange_data();
+    void fileIsLookedAtWithoutChange();
+    void lockedFileIsInUseAndCanBeWaitedFor();
+    void backupIsACopyOfOneMoment();
+    void backupRefusals_data();
+    void backupRefusals();
     void cdate_data();
     void cdate();
     void cdateInSql();
@@ -133,6 +183,153 @@ void ConnectionTest::newFileRefusesToOverwrite()
     fixture.addContact(11, {{u"Ad"_qs, u"Kept"_qs}});
     QVERIFY_THROWS_EXCEPTION(DatabaseError, store::createContactFile(fixture.filePath()));
     QCOMPARE(fixture.scalar(u"select [Ad] from kayit"_qs).toString(), u"Kept"_qs);
+}
+
+void ConnectionTest::fileIsLookedAtWithoutChange_data()
+{
+    using State = store::ContactFileState;
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("state"); // -1: refused as foreign
+    QTest::newRow("missing") << u"missing"_qs << int(State::Missing);
+    QTest::newRow("empty") << u"empty"_qs << int(State::Empty);
+    QTest::newRow("SQLite without the contact table") << u"other database"_qs << int(State::WithoutContactTable);
+    QTest::newRow("contact file") << u"contact file"_qs << int(State::Ready);
+    QTest::newRow("not SQLite") << u"foreign"_qs << -1;
+}
+
+void ConnectionTest::fileIsLookedAtWithoutChange()
+{
+    using State = store::ContactFileState;
+    QFETCH(QString, kind);
+    QFETCH(int, state);
+    test::ContactFileFixture fixture(kind == u"contact file"_qs);
+    const QString path = fixture.filePath();
+    if (kind == u"empty"_qs)
+        writeFile(path, {});
+    if (kind == u"foreign"_qs)
+        writeFile(path, QByteArray("Standard Jet DB\0 an old database of another engine", 50) + QByteArray(4096, 'Z'));
+    if (kind == u"other database"_qs) {
+        QDir().mkpath(fixture.folder() + u"VT"_qs);
+        store::execOrThrow(store::Connection::openFile(path, true)->database(), u"create table notes (x)"_qs);
+    }
+    const QByteArray before = contentOf(path);
+    const bool existed = QFile::exists(path);
+    const auto look = [&] { return int(store::inspectContactFile(path)); };
+
+    if (state < 0)
+        QVERIFY(test::errorOf([&] { look(); }).contains(u"not a Corvella contact file"_qs));
+    else
+        QCOMPARE(look(), state);
+    QCOMPARE(contentOf(path), before);
+    QCOMPARE(QFile::exists(path), existed);
+
+    // The tables are added to an empty file and to another SQLite database only; anything else is left alone.
+    const QString refused = test::errorOf([&] { store::addContactTables(path); });
+    if (state == int(State::Empty) || state == int(State::WithoutContactTable)) {
+        QCOMPARE(refused, QString());
+        QCOMPARE(look(), int(State::Ready));
+        QCOMPARE(fixture.scalar(u"select count(*) from YAYAR"_qs).toInt(), 1);
+        QCOMPARE(fixture.scalar(u"select count(*) from sqlite_master where name = 'notes'"_qs).toInt(),
+                 kind == u"other database"_qs ? 1 : 0);
+    } else {
+        QVERIFY(!refused.isEmpty());
+        QCOMPARE(contentOf(path), before);
+        QCOMPARE(QFile::exists(path), existed);
+    }
+}
+
+void ConnectionTest::lockedFileIsInUseAndCanBeWaitedFor()
+{
+    test::ContactFileFixture fixture;
+    ShortBusyWait shortWait;
+    OtherProgram other(fixture.filePath());
+    test::TableOnFile table(u"kayit"_qs);
+    QElapsedTimer waited;
+    waited.start();
+    QCOMPARE(test::errorOf([&] { table.open(); }),
+             u"The contact file '%1' is in use by another program (database is locked)."_qs.arg(fixture.filePath()));
+    QVERIFY(waited.elapsed() < 2000);
+
+    // Each Retry waits once more; here the other program finishes while the second question is read.
+    QStringList asked;
+    store::setBusyHandler([&](const QString& file) {
+        asked << file;
+        if (asked.size() == 2)
+            other.run(u"ROLLBACK"_qs);
+        return true;
+    });
+    table.open();
+    QVERIFY(table.isActive());
+    QCOMPARE(asked, QStringList(2, fixture.filePath()));
+
+    table.close();
+    other.run(u"BEGIN EXCLUSIVE"_qs);
+    store::setBusyHandler([](const QString&) { return false; });
+    QVERIFY_THROWS_EXCEPTION(CancelledError, table.open());
+    QVERIFY(!table.isActive());
+}
+
+void ConnectionTest::backupIsACopyOfOneMoment()
+{
+    test::ContactFileFixture fixture;
+    fixture.addContacts(fixture.numbers(11, 510), [](int no) {
+        return QVariantMap{{u"Ad"_qs, u"Kişi %1"_qs.arg(no)}};
+    });
+    const QString copy = fixture.folder() + u"copy.mdb"_qs;
+    writeFile(copy, "an older backup");
+    // Another program is half-way through a change: the copy has none of it.
+    OtherProgram other(fixture.filePath(), u"BEGIN IMMEDIATE"_qs);
+    other.run(u"delete from kayit where [No] > 100"_qs);
+    store::backupContactFile(fixture.filePath(), copy);
+    other.run(u"COMMIT"_qs);
+
+    const auto copied = store::Connection::openFile(copy, false);
+    const auto value = [&](const QString& sql) {
+        QSqlQuery query = store::runQuery(copied->database(), sql);
+        return query.next() ? query.value(0) : QVariant();
+    };
+    QCOMPARE(value(u"select count(*) from kayit"_qs).toInt(), 500);
+    QCOMPARE(value(u"select [Ad] from kayit where [No] = 510"_qs).toString(), u"Kişi 510"_qs);
+    QCOMPARE(value(u"PRAGMA integrity_check"_qs).toString(), u"ok"_qs);
+    QCOMPARE(QDir(fixture.folder()).entryList(QDir::Files), QStringList{u"copy.mdb"_qs});
+}
+
+void ConnectionTest::backupRefusals_data()
+{
+    QTest::addColumn<QString>("destination"); // "@/" is the fixture's folder
+    QTest::addColumn<bool>("locked");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("onto the contact file")
+        << u"@/VT/Dorlune.mdb"_qs << false << u"cannot be written over the contact file"_qs;
+    QTest::newRow("onto the contact file by another name")
+        << u"@/VT/../VT/Dorlune.mdb"_qs << false << u"cannot be written over the contact file"_qs;
+    QTest::newRow("into a missing folder") << u"@/none/copy.mdb"_qs << false << u"does not exist"_qs;
+    QTest::newRow("onto a folder") << u"@/VT"_qs << false << u"is a folder"_qs;
+    QTest::newRow("from a locked file") << u"@/copy.mdb"_qs << true << u"in use by another program"_qs;
+}
+
+void ConnectionTest::backupRefusals()
+{
+    QFETCH(QString, destination);
+    QFETCH(bool, locked);
+    QFETCH(QString, why);
+    test::ContactFileFixture fixture;
+    fixture.addContacts({11, 12});
+    destination.replace(u"@/"_qs, fixture.folder());
+    const QString older = fixture.folder() + u"copy.mdb"_qs;
+    writeFile(older, "an older backup");
+    const QByteArray before = contentOf(fixture.filePath());
+    ShortBusyWait shortWait;
+    std::optional<OtherProgram> other;
+    if (locked)
+        other.emplace(fixture.filePath());
+
+    const QString error = test::errorOf([&] { store::backupContactFile(fixture.filePath(), destination); });
+    QVERIFY2(error.contains(why), qPrintable(error));
+    other.reset();
+    QCOMPARE(contentOf(fixture.filePath()), before);
+    QCOMPARE(contentOf(older), QByteArray("an older backup"));
+    QCOMPARE(QDir(fixture.folder()).entryList(QDir::Files), QStringList{u"copy.mdb"_qs});
 }
 
 void ConnectionTest::cdate_data()

@@ -1,10 +1,13 @@
 #include "ContactFileFixture.h"
 #include "DataSetsOnFile.h"
 
+#include "ErrorOf.h"
+
 #include "core/Error.h"
 #include "store/ContactSchema.h"
 
 #include <QSignalSpy>
+#include <QSqlQuery>
 #include <QTest>
 
 using namespace corvella;
@@ -54,6 +57,10 @@ private slots:
     void movingStoresAChangedRecordAndDropsAnUntouchedOne();
     void typingIntoEmptyTableInserts();
     void refusedStoreStaysInEditMode();
+    void failedWriteSaysWhyAndCanBeTriedAgain_data();
+    void failedWriteSaysWhyAndCanBeTriedAgain();
+    void numberTakenMeanwhileGivesTheNext_data();
+    void numberTakenMeanwhileGivesTheNext();
     void walkingSeesEveryRowOnceInBothDirections();
     void fieldLookupIgnoresCase();
     void locateFindsByKeyOrStays();
@@ -184,6 +191,84 @@ void DataSetTest::refusedStoreStaysInEditMode()
     QCOMPARE(contacts.table.fieldByName(u"Ad"_qs).asString(), u"Nope"_qs);
     contacts.table.cancel();
     QCOMPARE(contacts.table.fieldByName(u"Ad"_qs).asString(), QString());
+}
+
+void DataSetTest::failedWriteSaysWhyAndCanBeTriedAgain_data()
+{
+    QTest::addColumn<QString>("breaking");
+    QTest::addColumn<QString>("mending");
+    QTest::addColumn<bool>("inserting");
+    QTest::addColumn<QString>("why");
+    // The page limit stands for a full disk; a connection that may only read for a file the user cannot write.
+    const QString full = u"PRAGMA max_page_count = 1"_qs, roomy = u"PRAGMA max_page_count = 1000000"_qs;
+    const QString readOnly = u"PRAGMA query_only = 1"_qs, writable = u"PRAGMA query_only = 0"_qs;
+    QTest::newRow("disk full, new record") << full << roomy << true << u"the disk is full"_qs;
+    QTest::newRow("disk full, edited record") << full << roomy << false << u"the disk is full"_qs;
+    QTest::newRow("no permission, new record") << readOnly << writable << true << u"no permission"_qs;
+    QTest::newRow("no permission, edited record") << readOnly << writable << false << u"no permission"_qs;
+}
+
+void DataSetTest::failedWriteSaysWhyAndCanBeTriedAgain()
+{
+    QFETCH(QString, breaking);
+    QFETCH(QString, mending);
+    QFETCH(bool, inserting);
+    QFETCH(QString, why);
+    test::ContactFileFixture fixture;
+    fixture.addContact(11);
+    Contacts contacts;
+    const QString typed(20000, u'ş'); // more than the pages the file has can take
+    if (inserting)
+        contacts.table.insert();
+    contacts.table.setValue(contacts.table.findField(u"Ek Bilgi"_qs), typed);
+    QVERIFY(QSqlQuery(contacts.table.db()).exec(breaking));
+
+    const QString error = test::errorOf([&] { contacts.table.post(); });
+    QVERIFY2(error.contains(fixture.filePath()) && error.contains(why), qPrintable(error));
+    QCOMPARE(contacts.table.state(), inserting ? store::DataSetState::Insert : store::DataSetState::Edit);
+    QCOMPARE(contacts.table.fieldByName(u"Ek Bilgi"_qs).asString(), typed);
+    QCOMPARE(fixture.scalar(u"select count(*) from kayit where [Ek Bilgi] is not null"_qs).toInt(), 0);
+
+    QVERIFY(QSqlQuery(contacts.table.db()).exec(mending));
+    contacts.table.post();
+    QCOMPARE(contacts.table.state(), store::DataSetState::Browse);
+    QCOMPARE(fixture.scalar(u"select [No] from kayit where length([Ek Bilgi]) = 20000"_qs).toInt(),
+             inserting ? 12 : 11);
+}
+
+void DataSetTest::numberTakenMeanwhileGivesTheNext_data()
+{
+    QTest::addColumn<int>("clashes");
+    QTest::addColumn<int>("stored"); // 0: refused
+    QTest::newRow("taken once") << 1 << 13;
+    QTest::newRow("taken at every try") << 3 << 0;
+}
+
+void DataSetTest::numberTakenMeanwhileGivesTheNext()
+{
+    QFETCH(int, clashes);
+    QFETCH(int, stored);
+    test::ContactFileFixture fixture;
+    fixture.addContact(11);
+    Contacts contacts;
+    int numberings = 0;
+    contacts.table.setBeforePost([&](store::DataSet& ds) {
+        const int number = store::nextRecordNumber(contacts.maxQuery);
+        ds.fieldByName(u"No"_qs).setValue(number);
+        if (++numberings <= clashes) // another program stores a contact between the numbering and the store
+            fixture.addContact(number, {{u"Ad"_qs, u"other"_qs}});
+    });
+    contacts.table.insert();
+    contacts.table.fieldByName(u"Ad"_qs).setAsString(u"ours"_qs);
+    const QString error = test::errorOf([&] { contacts.table.post(); });
+    if (stored) {
+        QCOMPARE(error, QString());
+        QCOMPARE(fixture.scalar(u"select [No] from kayit where [Ad] = 'ours'"_qs).toInt(), stored);
+    } else {
+        QCOMPARE(error, u"UNIQUE constraint failed: kayit.No"_qs);
+        QCOMPARE(contacts.table.state(), store::DataSetState::Insert);
+    }
+    QCOMPARE(numberings, std::min(clashes + 1, 3));
 }
 
 void DataSetTest::walkingSeesEveryRowOnceInBothDirections()
