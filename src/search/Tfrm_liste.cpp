@@ -32,6 +32,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace corvella::search {
@@ -162,18 +163,23 @@ void Tfrm_liste::buildUi()
         form.onClick(form.button(u"exportVCardButton"_qs, u"Export vCard..."_qs, {},
                                  u"Write the listed contacts with all their fields to a vCard file"_qs),
                      [this] { exportVCardClick(); });
-    m_previewButton = form.button(u"previewButton"_qs, u"Pre&view"_qs, {},
-                                  u"Look at the report or the labels page by page before printing"_qs);
+    // A tool button, its menu shown on a click, keeps the bar within the window's design width.
+    m_previewButton = form.toolButton(u"previewButton"_qs, u"Pre&view"_qs, {},
+                                      u"Look at the report or the labels page by page before printing"_qs);
+    m_previewButton->setFixedWidth(m_previewButton->fontMetrics().horizontalAdvance(u"Preview"_qs) + 8);
     auto* previewMenu = new QMenu(m_previewButton);
     form.onSignal(previewMenu->addAction(u"&Report"_qs), &QAction::triggered, [this](bool) { previewReportClick(); });
     form.onSignal(previewMenu->addAction(u"&Labels"_qs), &QAction::triggered, [this](bool) { previewLabelsClick(); });
-    m_previewButton->setMenu(previewMenu);
+    connect(m_previewButton, &QToolButton::clicked, previewMenu, [this, previewMenu] {
+        previewMenu->popup(m_previewButton->mapToGlobal(QPoint(0, m_previewButton->height())));
+    });
     m_closeButton = form.onClick(form.button(u"BitBtn2"_qs, u"&Close"_qs, {}), [this] { BitBtn2Click(); });
     m_returnCode = form.hidden<ui::TaggedLabel>(u"donusformu"_qs);
     m_title = form.hidden<ui::TaggedLabel>(u"baslik"_qs);
 
     auto* bar = new QHBoxLayout(topBar);
     bar->setContentsMargins(2, 2, 2, 2);
+    bar->setSpacing(1); // room for the preview within the window's width
     for (QWidget* control : std::initializer_list<QWidget*>{m_reportButton, m_labelButton, m_mailButton, found, m_count,
                                                             m_exportCsvButton, m_exportVCardButton, m_previewButton})
         bar->addWidget(control);

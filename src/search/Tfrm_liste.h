@@ -7,6 +7,7 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QToolButton;
 
 namespace corvella::exchange {
 enum class ExportFormat;
@@ -73,7 +74,7 @@ public:
     /// the print buttons would print them.
     void previewReportClick();
     void previewLabelsClick();
-    QPushButton* previewButton() const { return m_previewButton; }
+    QToolButton* previewButton() const { return m_previewButton; }
 
     /// The label engine; it keeps the last run's geometry, elements and statement.
     print::TRaporV2* labelEngine() const { return m_labelEngine; }
@@ -101,7 +102,7 @@ private:
     QLineEdit* m_count = nullptr;          // "Edit1": how many rows the search found
     QPushButton* m_exportCsvButton = nullptr;
     QPushButton* m_exportVCardButton = nullptr;
-    QPushButton* m_previewButton = nullptr;
+    QToolButton* m_previewButton = nullptr;
     ui::TaggedLabel* m_returnCode = nullptr;
     ui::TaggedLabel* m_title = nullptr;
     Tfrm_arama* m_search = nullptr;
