@@ -44,7 +44,9 @@ int main(int argc, char** argv)
         QSqlQuery insert(db);
         insert.prepare(u"insert into maillist values (?)"_qs);
         for (int i = 0; i < count; ++i) {
-            insert.bindValue(0, u"r%1@example.com"_qs.arg(i));
+            // Every hundredth is refused by bench/refusing_smtp.py.
+            insert.bindValue(0,
+                             (i % 100 == 99 ? u"refused%1@example.com"_qs : u"%1recipient@example.com"_qs).arg(i + 1));
             insert.exec();
         }
         insert.finish();
@@ -88,6 +90,10 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "the server did not announce PIPELINING\n");
         return 1;
     }
+    const mail::RunCounts& counts = window.listMailer().counts();
     std::fprintf(stderr, "run %lld ms\n", static_cast<long long>(ms));
+    std::fprintf(stderr, "logged: %lld accepted, %lld refused, %lld skipped, %lld not sent\n",
+                 static_cast<long long>(counts.accepted), static_cast<long long>(counts.refused),
+                 static_cast<long long>(counts.skipped), static_cast<long long>(counts.notSent));
     return 0;
 }

@@ -32,19 +32,19 @@ long peakKilobytes()
     return usage.ru_maxrss;
 }
 
-/// The value at a fraction of the way through the column's Turkish order.
+/// The value at a fraction of the way through the column's Turkish order (the data layer's order, whatever
+/// collation the file declares).
 QString quantile(const QString& column, double fraction)
 {
     auto connection = store::Connection::openFile(store::programFolder() + u"VT/Dorlune.mdb"_qs, false);
-    QSqlQuery query(connection->database());
-    query.setForwardOnly(true);
-    query.exec(u"select count(*) from kayit"_qs);
-    query.next();
-    const qint64 rows = query.value(0).toLongLong();
-    query.exec(u"select [%1] from kayit where [%1] is not null order by [%1] limit 1 offset %2"_qs.arg(
-        column, QString::number(qint64(rows * fraction))));
-    query.next();
-    return query.value(0).toString();
+    QSqlQuery count = store::runQuery(connection->database(), u"select count(*) from kayit"_qs);
+    count.next();
+    const qint64 rows = count.value(0).toLongLong();
+    QSqlQuery value = store::runQuery(
+        connection->database(), u"select [%1] from kayit where [%1] is not null order by [%1] limit 1 offset %2"_qs.arg(
+                                    column, QString::number(qint64(rows * fraction))));
+    value.next();
+    return value.value(0).toString();
 }
 
 } // namespace

@@ -10,6 +10,7 @@ packages=(
     xvfb xauth x11vnc poppler-utils imagemagick
     python3-aiosmtpd openssl postfix clang-format
     fonts-dejavu-core fonts-liberation
+    glabels-data
 )
 
 missing=()

@@ -41,6 +41,27 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationVersion(u"5.0"_qs);
     // A command or a global option first runs the command line: no windows, so no display is needed.
     if (argc > 1 && corvella::cli::isCommandLine(QString::fromLocal8Bit(argv[1]))) {
+        QStringList arguments;
+        for (int i = 0; i < argc; ++i)
+            arguments << QString::fromLocal8Bit(argv[i]);
+        if (corvella::cli::drawsPages(arguments)) {
+            // Fonts need a GUI application; no window is shown, so none needs a display.
+            if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+                qputenv("QT_QPA_PLATFORM", "offscreen");
+            // A script reads standard error for the command's own message; Qt's note that a session has no
+            // runtime folder (it makes one) is no news there.
+            static const QtMessageHandler qtHandler = qInstallMessageHandler(nullptr);
+            qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+                if (type == QtWarningMsg && message.startsWith(u"QStandardPaths: XDG_RUNTIME_DIR not set"_qs))
+                    return;
+                if (qtHandler)
+                    qtHandler(type, context, message);
+                else
+                    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+            });
+            QGuiApplication application(argc, argv);
+            return corvella::cli::run(QCoreApplication::arguments());
+        }
         QCoreApplication application(argc, argv);
         return corvella::cli::run(QCoreApplication::arguments());
     }

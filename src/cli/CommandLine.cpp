@@ -174,11 +174,16 @@ void exportCommand(const QCommandLineParser& parser, const QString& contactFile)
     runExport(contactFile, outputOptions(parser));
 }
 
-void addSearchOptions(QCommandLineParser& parser)
+void addCriterionOptions(QCommandLineParser& parser, const QString& defaultOrder)
 {
     for (const ContactField& field : contactFields())
         parser.addOption({field.name, u"%1 is VALUE, or in the range FIRST..LAST."_qs.arg(field.column), u"VALUE"_qs});
-    parser.addOption({u"order"_qs, u"Sort by this field or column (default: No, the record number)."_qs, u"FIELD"_qs});
+    parser.addOption({u"order"_qs, u"Sort by this field or column (default: %1)."_qs.arg(defaultOrder), u"FIELD"_qs});
+}
+
+void addSearchOptions(QCommandLineParser& parser)
+{
+    addCriterionOptions(parser, u"No, the record number"_qs);
     addOutputOptions(parser);
 }
 
@@ -203,9 +208,8 @@ search::CriterionRow criterion(const ContactField& field, const QString& value)
     return row;
 }
 
-void searchCommand(const QCommandLineParser& parser, const QString& contactFile)
+CriterionRows criterionRows(const QCommandLineParser& parser)
 {
-    expectArguments(parser, 0);
     CriterionRows rows;
     int used = 0;
     for (const ContactField& field : contactFields()) {
@@ -215,15 +219,27 @@ void searchCommand(const QCommandLineParser& parser, const QString& contactFile)
             rows[used++] = criterion(field, value);
         }
     }
-    QString order = store::contact::RecordNumber;
-    if (parser.isSet(u"order"_qs)) {
-        const QString wanted = parser.value(u"order"_qs);
-        order = wanted.compare(store::contact::RecordNumber, Qt::CaseInsensitive) == 0 ? store::contact::RecordNumber
-                                                                                       : columnOfField(wanted);
-        if (order.isEmpty())
-            throw UsageError(u"--order: no field is called '%1'"_qs.arg(wanted));
-    }
-    runSearch(contactFile, rows, order, outputOptions(parser));
+    return rows;
+}
+
+QString orderColumn(const QCommandLineParser& parser, const QString& fallback)
+{
+    if (!parser.isSet(u"order"_qs))
+        return fallback;
+    const QString wanted = parser.value(u"order"_qs);
+    const QString order = wanted.compare(store::contact::RecordNumber, Qt::CaseInsensitive) == 0
+                              ? store::contact::RecordNumber
+                              : columnOfField(wanted);
+    if (order.isEmpty())
+        throw UsageError(u"--order: no field is called '%1'"_qs.arg(wanted));
+    return order;
+}
+
+void searchCommand(const QCommandLineParser& parser, const QString& contactFile)
+{
+    expectArguments(parser, 0);
+    const CriterionRows rows = criterionRows(parser);
+    runSearch(contactFile, rows, orderColumn(parser, store::contact::RecordNumber), outputOptions(parser));
 }
 
 QString searchHelp()
@@ -231,6 +247,76 @@ QString searchHelp()
     return u"\nEach field option is one criterion (at most %1, all must hold); a field may be given\n"
            "more than once. Without criteria every contact is written. Values compare as in the\n"
            "search window.\n"_qs.arg(CriterionRowCount);
+}
+
+// labels and report
+
+void addPdfOption(QCommandLineParser& parser)
+{
+    parser.addOption(
+        {u"pdf"_qs, u"Write the pages to FILE (required); it is replaced only once complete."_qs, u"FILE"_qs});
+}
+
+void addLabelOptions(QCommandLineParser& parser)
+{
+    addCriterionOptions(parser, u"Company, as the list window"_qs);
+    parser.addOption({u"sheet"_qs,
+                      u"Print on this label sheet, named by brand and product code (e.g. \"Avery L7160\"), "
+                      "instead of the sheet in the print settings."_qs,
+                      u"\"BRAND PART\""_qs});
+    parser.addOption({u"start"_qs,
+                      u"The first label to use on the first sheet: 1 is the top left, counting across (default 1)."_qs,
+                      u"N"_qs});
+    addPdfOption(parser);
+}
+
+void addReportOptions(QCommandLineParser& parser)
+{
+    addCriterionOptions(parser, u"Company, as the list window"_qs);
+    parser.addOption({u"title"_qs, u"The title over the list (default: List/Report)."_qs, u"TEXT"_qs});
+    addPdfOption(parser);
+}
+
+PrintOptions printOptions(const QCommandLineParser& parser)
+{
+    PrintOptions options;
+    options.pdfFile = parser.value(u"pdf"_qs);
+    if (options.pdfFile.isEmpty())
+        throw UsageError(u"--pdf FILE is required"_qs);
+    return options;
+}
+
+void labelsCommand(const QCommandLineParser& parser, const QString& contactFile)
+{
+    expectArguments(parser, 0);
+    const CriterionRows rows = criterionRows(parser);
+    PrintOptions options = printOptions(parser);
+    options.sheet = parser.value(u"sheet"_qs);
+    if (parser.isSet(u"sheet"_qs) && options.sheet.trimmed().isEmpty())
+        throw UsageError(u"--sheet: give the brand and the product code, e.g. \"Avery L7160\""_qs);
+    if (parser.isSet(u"start"_qs)) {
+        bool ok = false;
+        options.firstLabel = parser.value(u"start"_qs).toInt(&ok);
+        if (!ok || options.firstLabel < 1)
+            throw UsageError(u"--start: '%1' is not a label number from 1"_qs.arg(parser.value(u"start"_qs)));
+    }
+    runLabels(contactFile, rows, orderColumn(parser, store::contact::Company), options);
+}
+
+void reportCommand(const QCommandLineParser& parser, const QString& contactFile)
+{
+    expectArguments(parser, 0);
+    const CriterionRows rows = criterionRows(parser);
+    PrintOptions options = printOptions(parser);
+    options.title = parser.value(u"title"_qs);
+    runReport(contactFile, rows, orderColumn(parser, store::contact::Company), options);
+}
+
+QString printHelp()
+{
+    return u"\nThe field options select contacts as 'corvella search' does. The fonts, the line height and the\n"
+           "label layout come from the print settings in the contact file, and the pages are drawn as the\n"
+           "list window prints them. No window is shown and no display is needed.\n"_qs;
 }
 
 // count
@@ -280,6 +366,12 @@ const QList<Command>& commands()
          searchHelp},
         {u"backup"_qs, u"backup DEST"_qs, u"Write a copy of the contact file to DEST, also while it is in use."_qs,
          addBackupOptions, backupCommand, backupHelp},
+        {u"labels"_qs, u"labels [--FIELD VALUE ...] [--order FIELD] [--sheet \"BRAND PART\"] [--start N] --pdf FILE"_qs,
+         u"Print one address label per selected contact into a PDF file."_qs, addLabelOptions, labelsCommand,
+         printHelp},
+        {u"report"_qs, u"report [--FIELD VALUE ...] [--order FIELD] [--title TEXT] --pdf FILE"_qs,
+         u"Print the list report of the selected contacts into a PDF file."_qs, addReportOptions, reportCommand,
+         printHelp},
     };
     return list;
 }
@@ -337,7 +429,7 @@ int dispatch(const QStringList& arguments)
     global.addOption(helpOption());
     const QCommandLineOption version(u"version"_qs, u"Show the program's version."_qs);
     global.addOption(version);
-    global.addPositionalArgument(u"COMMAND"_qs, u"import, export, count, search or backup."_qs);
+    global.addPositionalArgument(u"COMMAND"_qs, u"import, export, count, search, backup, labels or report."_qs);
     if (!global.parse(arguments))
         throw UsageError(usageMessage(global.errorText(), {}));
     if (global.isSet(version)) {
@@ -353,10 +445,10 @@ int dispatch(const QStringList& arguments)
         throw UsageError(usageMessage(u"no command given"_qs, {}));
     const Command* command = commandNamed(positional.first());
     if (!command)
-        throw UsageError(
-            usageMessage(u"unknown command '%1'; the commands are import, export, count, search and backup"_qs.arg(
-                             positional.first()),
-                         {}));
+        throw UsageError(usageMessage(
+            u"unknown command '%1'; the commands are import, export, count, search, backup, labels and report"_qs.arg(
+                positional.first()),
+            {}));
 
     QCommandLineParser parser;
     parser.addOption(fileOption());
@@ -382,6 +474,22 @@ int dispatch(const QStringList& arguments)
 }
 
 } // namespace
+
+bool drawsPages(const QStringList& arguments)
+{
+    // The command is the first word after the global options; --file takes the word after it.
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments.at(i);
+        if (argument == u"--file"_qs) {
+            ++i;
+            continue;
+        }
+        if (argument.startsWith(u'-'))
+            continue;
+        return argument == u"labels"_qs || argument == u"report"_qs;
+    }
+    return false;
+}
 
 bool isCommandLine(const QString& firstArgument)
 {

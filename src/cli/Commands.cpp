@@ -1,10 +1,18 @@
 #include "Commands.h"
 
 #include "core/ScopeGuard.h"
+#include "print/LabelLayout.h"
+#include "print/PdfSurface.h"
+#include "print/ReportLayout.h"
+#include "print/SheetCatalogue.h"
+#include "print/TRaporV2.h"
+#include "print/Tgenel.h"
 #include "store/Columns.h"
 #include "store/Connection.h"
+#include "store/ConnectionString.h"
 #include "store/ContactFile.h"
 #include "store/ContactFileLock.h"
+#include "store/DataSet.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -12,6 +20,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QSqlQuery>
+#include <QSqlRecord>
 
 #include <cstdio>
 #include <memory>
@@ -149,6 +158,86 @@ std::unique_ptr<exchange::ContactSource> contactSource(QFile& input, const Impor
     return csv;
 }
 
+/// The statement of a search, listing `listed` (every column when it is "*"), sorted by `orderColumn`.
+QString searchSql(const CriterionRows& rows, const QStringList& listed, const QString& orderColumn)
+{
+    search::SearchConfiguration configuration;
+    configuration.table = store::tables::Contacts;
+    for (qsizetype i = 0; i < listed.size(); ++i)
+        configuration.listedColumns[size_t(i)] = listed.at(i);
+    configuration.fieldCount = int(listed.size());
+    configuration.returnCode = u"1"_qs; // the list's own search: the record number comes first
+    configuration.orderColumn = orderColumn;
+    configuration.orderFlag = search::SortedOrderFlag;
+    return search::buildSearchSql(configuration, rows).join(u'\n');
+}
+
+/// The print settings row of the contact file; an absent row reads as empty, as in the windows.
+print::SettingsReader storedSettings(const QSqlDatabase& db)
+{
+    QSqlQuery query = store::runQuery(db, u"select * from "_qs + store::quotedIdentifier(store::tables::Settings));
+    const QSqlRecord row = query.next() ? query.record() : QSqlRecord();
+    return [row](const QString& column) {
+        const int index = row.indexOf(column);
+        return index < 0 ? QVariant() : row.value(index);
+    };
+}
+
+/// A PDF printer whose file takes the place of `pdfFile` only when the job completed.
+class PdfJob {
+public:
+    PdfJob(const QString& pdfFile, const QPageSize& pageSize)
+        : m_target(pdfFile)
+        , m_partial(pdfFile + u".part"_qs)
+        , m_printer(std::make_unique<print::PdfSurface>(m_partial, 1200, pageSize))
+    {}
+    ~PdfJob() { QFile::remove(m_partial); }
+    PdfJob(const PdfJob&) = delete;
+    PdfJob& operator=(const PdfJob&) = delete;
+
+    print::Tgenel& printer() { return m_printer; }
+
+    void commit()
+    {
+        QFile::remove(m_target);
+        if (!QFile::rename(m_partial, m_target))
+            throw Error(u"Cannot write '%1'."_qs.arg(shown(m_target)));
+        printOut(u"Written to %1\n"_qs.arg(shown(m_target)));
+    }
+
+private:
+    QString m_target;
+    QString m_partial;
+    print::Tgenel m_printer;
+};
+
+QPageSize pageOf(const print::LabelSheet& sheet)
+{
+    if (sheet.pageWidthMm <= 0 || sheet.pageHeightMm <= 0)
+        return QPageSize(QPageSize::A4);
+    return QPageSize(QSizeF(sheet.pageWidthMm, sheet.pageHeightMm), QPageSize::Millimeter);
+}
+
+/// The report's rows: the listed columns after the record number.
+class QueryRows : public print::ReportRows {
+public:
+    explicit QueryRows(store::QueryDataSet& query)
+        : m_query(query)
+    {}
+    qint64 count() const override { return m_query.recordCount(); }
+    void first() override { m_query.first(); }
+    void next() override { m_query.next(); }
+    QVariant value(int column) const override { return m_query.value(column + 1); }
+
+private:
+    store::QueryDataSet& m_query;
+};
+
+QString connectionStringOf(const QString& contactFile)
+{
+    return store::MakeConnectionString(QString(), QFileInfo(contactFile).absoluteFilePath());
+}
+
 } // namespace
 
 FileFormat formatOfFileName(const QString& fileName)
@@ -206,6 +295,64 @@ void runSearch(const QString& contactFile, const CriterionRows& rows, const QStr
 
     const auto connection = openContactFile(contactFile);
     onContactFile(contactFile, [&] { writeContacts(connection->database(), sql, output); });
+}
+
+void runLabels(const QString& contactFile, const CriterionRows& rows, const QString& orderColumn,
+               const PrintOptions& options)
+{
+    const auto connection = openContactFile(contactFile);
+    const print::SettingsReader settings =
+        onContactFile(contactFile, [&] { return storedSettings(connection->database()); });
+    // Every check comes before the PDF job: a bad sheet, first label or setting leaves no file behind.
+    print::LabelSheet sheet;
+    if (options.sheet.isEmpty())
+        sheet = print::labelSheetFromSettings(settings);
+    else
+        sheet = print::labelSheetOf(print::SheetCatalogue::load().require(options.sheet));
+    print::requireFirstLabel(print::requireLabelGrid(sheet), options.firstLabel);
+    const print::LabelElements elements = print::labelElementsFromSettings(
+        settings, print::LabelNameChoice::ContactPerson, print::LabelCompanyChoice::Print);
+
+    PdfJob job(options.pdfFile, pageOf(sheet));
+    print::TRaporV2 engine;
+    engine.setConnectionString(connectionStringOf(contactFile));
+    engine.setSheet(sheet);
+    engine.setFirstLabel(options.firstLabel);
+    for (const print::LabelElement& e : elements.fields)
+        engine.AddFieldElement(e.xMm, e.yMm, e.text, e.fontName, e.fontSize, e.colour);
+    for (const print::LabelElement& e : elements.texts)
+        engine.AddTextElement(e.xMm, e.yMm, e.text, e.fontName, e.fontSize, e.colour);
+    engine.setSql(searchSql(rows, {u"*"_qs}, orderColumn).split(u'\n'));
+    engine.setPrinter(&job.printer());
+    onContactFile(contactFile, [&] { engine.PrintLabels(); });
+    job.commit();
+}
+
+void runReport(const QString& contactFile, const CriterionRows& rows, const QString& orderColumn,
+               const PrintOptions& options)
+{
+    const auto connection = openContactFile(contactFile);
+    const print::SettingsReader settings =
+        onContactFile(contactFile, [&] { return storedSettings(connection->database()); });
+    print::ReportInput input = print::reportSettingsFromSettings(settings);
+    input.title = options.title.isEmpty() ? u"List/Report"_qs : options.title;
+
+    namespace contact = store::contact;
+    // The columns of the main window's list, as its report prints them.
+    const QStringList listed = {contact::Company,  contact::Sector, contact::SubSector, contact::FirstName,
+                                contact::LastName, contact::City,   u"e-mail"_qs};
+    store::QueryDataSet query;
+    query.setConnectionString(connectionStringOf(contactFile));
+    query.setSql(searchSql(rows, listed, orderColumn).split(u'\n'));
+    onContactFile(contactFile, [&] { query.open(); });
+    for (int field = 1; field < query.fieldCount(); ++field) {
+        const store::FieldDef& def = query.fieldDef(field);
+        input.columns << print::ReportColumn{def.name, def.kind, def.size};
+    }
+    QueryRows reportRows(query);
+    PdfJob job(options.pdfFile, QPageSize(QPageSize::A4));
+    onContactFile(contactFile, [&] { print::printReport(job.printer(), input, reportRows); });
+    job.commit();
 }
 
 void runBackup(const QString& contactFile, const QString& destination)

@@ -52,6 +52,25 @@ void runCount(const QString& contactFile);
 void runSearch(const QString& contactFile, const CriterionRows& rows, const QString& orderColumn,
                const OutputOptions& output);
 
+/// What a printing command draws and where it writes it.
+struct PrintOptions {
+    QString pdfFile;
+    /// "BRAND PART" of a catalogue sheet, instead of the sheet in the print settings.
+    QString sheet;
+    int firstLabel = 1;
+    /// The report's title; empty for the list window's.
+    QString title;
+};
+
+// The printing commands draw with the windows' code on the contact file's print settings into a PDF file, which is
+// replaced only once complete. They need a GUI application (fonts), but no display.
+
+/// Prints one label per contact the ticked rows select, sorted by `orderColumn`.
+void runLabels(const QString& contactFile, const CriterionRows& rows, const QString& orderColumn,
+               const PrintOptions& options);
+/// Prints the report of the list window's columns for the contacts the ticked rows select.
+void runReport(const QString& contactFile, const CriterionRows& rows, const QString& orderColumn,
+               const PrintOptions& options);
 /// Writes a consistent copy of the contact file to `destination`.
 void runBackup(const QString& contactFile, const QString& destination);
 

@@ -1,7 +1,13 @@
 #include "ListMailer.h"
 
+#include "AddressCheck.h"
 #include "HandlerError.h"
+#include "MimeText.h"
+#include "SmtpReply.h"
 #include "core/ScopeGuard.h"
+
+#include <QHash>
+#include <QSet>
 
 #include <algorithm>
 
@@ -26,6 +32,19 @@ private:
     const QStringList& m_rows;
     qsizetype m_next = 0;
 };
+
+/// A server's text as the user can read it: control characters as \xNN, and not too long to show.
+QString printable(const QString& text)
+{
+    QString shown;
+    for (QChar c : QStringView(text).left(80)) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            shown += u"\\x%1"_qs.arg(c.unicode(), 2, 16, QChar(u'0'));
+        else
+            shown += c;
+    }
+    return text.size() > 80 ? shown + u"..." : shown;
+}
 
 } // namespace
 
@@ -60,15 +79,82 @@ ListMailer::Outcome ListMailer::run(AddressSource& rows, const ListMessage& mess
 {
     if (batchSize <= 0)
         throw Error(u"The number of addresses per mail must be above zero"_qs);
+    m_results.clear();
+    m_lastBatch = 0;
+    QList<qsizetype> order;
+    while (const std::optional<QString> row = rows.nextRow()) {
+        AddressResult result;
+        result.row = m_results.size() + 1;
+        result.address = *row;
+        result.detail = addressProblem(*row);
+        result.outcome = result.detail.isEmpty() ? AddressOutcome::NotSent : AddressOutcome::Skipped;
+        if (result.outcome == AddressOutcome::Skipped && !row->trimmed().isEmpty() && contactOf)
+            result.contact = contactOf(*row);
+        order << m_results.size();
+        m_results << result;
+    }
+    countOutcomes();
+    if (log)
+        log->runStarted(message.subject, QDateTime::currentDateTime(), m_results);
+    return mailing([&] { return mailRows(order, order.size(), message, batchSize); });
+}
+
+ListMailer::Outcome ListMailer::resume(const ListMessage& message, int batchSize)
+{
+    if (batchSize <= 0)
+        throw Error(u"The number of addresses per mail must be above zero"_qs);
+    QList<qsizetype> order;
+    for (qsizetype i = 0; i < m_results.size(); ++i) {
+        const AddressOutcome outcome = m_results.at(i).outcome;
+        if (outcome == AddressOutcome::NotSent || outcome == AddressOutcome::Refused)
+            order << i;
+    }
+    return mailing([&] { return mailRows(order, order.size(), message, batchSize); });
+}
+
+bool ListMailer::canResume() const
+{
+    return m_counts.notSent > 0 || m_counts.refused > 0;
+}
+
+bool ListMailer::sendTest(const ListMessage& message)
+{
+    bool connected = true;
+    mailing([&] {
+        prepareMessage(message);
+        connectToServer();
+        connected = m_smtp.LinkOpen();
+        if (!connected)
+            return Outcome::NoConnection;
+        m_smtp.SendMail();
+        if (m_smtp.LinkOpen())
+            m_smtp.Disconnect();
+        return Outcome::Finished;
+    });
+    return connected;
+}
+
+template <class Mailing> ListMailer::Outcome ListMailer::mailing(Mailing&& mail)
+{
     m_running = true;
     m_stopRequested = false;
-    m_sentCount = 0;
     ScopeExit finish([this] {
         m_running = false;
         forgetCredentials();
     });
     OnFailure breakOff([this] { closeBrokenConnection(); });
-    const Outcome outcome = mailRows(rows, message, batchSize);
+    Outcome outcome;
+    try {
+        outcome = mail();
+    } catch (const Error& error) {
+        if (!m_stopRequested || !dynamic_cast<const EAbortError*>(&error)) {
+            const QString words = explained(error);
+            if (words.isEmpty())
+                throw;
+            throw Error(words);
+        }
+        outcome = Outcome::Stopped; // the user's own cancel: no error to show
+    }
     if (outcome != Outcome::Finished)
         closeBrokenConnection();
     return outcome;
@@ -77,29 +163,37 @@ ListMailer::Outcome ListMailer::run(AddressSource& rows, const ListMessage& mess
 void ListMailer::stop()
 {
     m_stopRequested = m_running;
+}
+
+void ListMailer::abort()
+{
+    m_stopRequested = m_running;
     m_smtp.Abort();
 }
 
-ListMailer::Outcome ListMailer::mailRows(AddressSource& rows, const ListMessage& message, int batchSize)
+ListMailer::Outcome ListMailer::mailRows(const QList<qsizetype>& rows, qint64 total, const ListMessage& message,
+                                         int batchSize)
 {
-    qint64 total = rows.rowCount();
     prepareMessage(message);
     qint64 listed = 0;
-    while (const std::optional<QString> row = rows.nextRow()) {
+    QList<qsizetype> batch;
+    for (const qsizetype index : rows) {
         if (m_stopRequested)
             return Outcome::Stopped;
-        const QString address = row->trimmed();
-        if (!address.isEmpty()) {
-            m_smtp.PostMessage().ToBlindCarbonCopy << address;
+        if (m_results.at(index).outcome != AddressOutcome::Skipped) {
+            batch << index;
             ++listed;
         } else if (total > 0) {
             --total;
         }
-        // A blank last row still ends the list: the shrunken total then triggers the batch, even an empty one.
-        if (((listed > 0 && listed % batchSize == 0) || listed >= total) && !sendBatch(message))
-            return Outcome::NoConnection;
+        // A skipped last row still ends the list: the shrunken total then triggers the batch, even an empty one.
+        if ((listed > 0 && listed % batchSize == 0) || listed >= total) {
+            if (!sendBatch(message, batch))
+                return Outcome::NoConnection;
+            batch.clear();
+        }
         if (progress)
-            progress(total > 0 ? int(listed * 100 / total) : 100); // every row blank: nothing left to do
+            progress(total > 0 ? int(listed * 100 / total) : 100); // every row skipped: nothing left to do
     }
     return Outcome::Finished;
 }
@@ -112,7 +206,11 @@ void ListMailer::prepareMessage(const ListMessage& message)
     post.FromAddress = message.senderAddress;
     post.FromName = message.senderName;
     post.Subject = message.subject;
-    post.Body = message.bodyLines;
+    post.ListUnsubscribe = message.unsubscribe;
+    // Typed text would run into one line as HTML; in a message with attachments it goes as plain text anyway.
+    const bool typedAsText = m_smtp.SubType() == TSubType::mtHtml && message.attachments.isEmpty() &&
+                             !mime::hasHtmlMarkup(message.bodyLines);
+    post.Body = typedAsText ? mime::textAsHtml(message.bodyLines) : message.bodyLines;
     restoreSharedParts(message);
 }
 
@@ -123,17 +221,22 @@ void ListMailer::restoreSharedParts(const ListMessage& message)
     post.Attachments = message.attachments;
 }
 
-bool ListMailer::sendBatch(const ListMessage& message)
+bool ListMailer::sendBatch(const ListMessage& message, const QList<qsizetype>& batch)
 {
     if (!m_smtp.LinkOpen())
         connectToServer();
     if (!m_smtp.LinkOpen())
         return false;
     TPostMessage& post = m_smtp.PostMessage();
-    if (!post.ToBlindCarbonCopy.isEmpty()) {
-        const qint64 batch = post.ToBlindCarbonCopy.size();
+    if (!batch.isEmpty()) {
+        ++m_lastBatch;
+        post.ToBlindCarbonCopy.clear();
+        for (const qsizetype index : batch) {
+            m_results[index].batch = m_lastBatch;
+            post.ToBlindCarbonCopy << m_results.at(index).address.trimmed();
+        }
         restoreSharedParts(message);
-        m_sentCount += batch - std::min(sendCountingRefusals(), batch);
+        sendRecordingOutcomes(batch);
     }
     if (m_smtp.LinkOpen())
         m_smtp.Disconnect();
@@ -141,18 +244,43 @@ bool ListMailer::sendBatch(const ListMessage& message)
     return true;
 }
 
-qint64 ListMailer::sendCountingRefusals()
+void ListMailer::sendRecordingOutcomes(const QList<qsizetype>& batch)
 {
-    qint64 refused = 0;
+    QHash<QString, QString> refused;
     RecipientEvent shown = m_smtp.OnRecipientNotFound;
     ScopeExit restore([&] { m_smtp.OnRecipientNotFound = std::move(shown); });
     m_smtp.OnRecipientNotFound = [&](TPowersock& sender, const QString& recipient) {
-        ++refused;
+        refused.insert(recipient, sender.ReplyText().trimmed());
         if (shown)
             shown(sender, recipient);
     };
-    m_smtp.SendMail();
-    return refused;
+    const auto record = [&] {
+        const QStringList& delivered = m_smtp.DeliveredRecipients();
+        const QSet<QString> accepted(delivered.begin(), delivered.end());
+        QList<AddressResult> rows;
+        for (const qsizetype index : batch) {
+            AddressResult& result = m_results[index];
+            const QString address = result.address.trimmed();
+            result.detail.clear();
+            if (const auto reply = refused.constFind(address); reply != refused.cend()) {
+                result.outcome = AddressOutcome::Refused;
+                result.detail = *reply;
+            } else {
+                result.outcome = accepted.contains(address) ? AddressOutcome::Accepted : AddressOutcome::NotSent;
+            }
+            rows << result;
+        }
+        countOutcomes();
+        if (log)
+            log->rowsChanged(rows);
+    };
+    try {
+        m_smtp.SendMail();
+    } catch (...) {
+        record();
+        throw;
+    }
+    record();
 }
 
 void ListMailer::connectToServer()
@@ -193,6 +321,40 @@ void ListMailer::forgetCredentials()
     // The password lives on in the caller's field only, and a trusted certificate is asked about again next run.
     m_smtp.SetPassword(QString());
     m_smtp.AcceptCertificate(QByteArray());
+}
+
+void ListMailer::countOutcomes()
+{
+    m_counts = {};
+    for (const AddressResult& result : std::as_const(m_results)) {
+        switch (result.outcome) {
+        case AddressOutcome::Accepted:
+            ++m_counts.accepted;
+            break;
+        case AddressOutcome::Refused:
+            ++m_counts.refused;
+            break;
+        case AddressOutcome::Skipped:
+            ++m_counts.skipped;
+            break;
+        case AddressOutcome::NotSent:
+            ++m_counts.notSent;
+            break;
+        }
+    }
+}
+
+QString ListMailer::explained(const Error& error) const
+{
+    const QString& text = error.message();
+    const bool cancelled = dynamic_cast<const EAbortError*>(&error) != nullptr;
+    if (cancelled && m_smtp.TimeoutFlag())
+        return u"The server did not answer within %1 s (%2)"_qs.arg(QString::number(m_smtp.TimeOut() / 1000.0), text);
+    if (m_smtp.Step() == SmtpStep::Data && !cancelled && dynamic_cast<const ESockError*>(&error))
+        return u"The server closed the connection during DATA (%1)"_qs.arg(text);
+    if (m_smtp.Step() == SmtpStep::Greeting && !dynamic_cast<const ESockError*>(&error) && !isReplyLine(text))
+        return u"The server's greeting is not SMTP: "_qs + printable(text.trimmed());
+    return {};
 }
 
 } // namespace corvella::mail

@@ -122,6 +122,9 @@ void MessageComposer::validate() const
         check(entry, u"ToBlindCarbonCopy");
     for (const QString& path : m.Attachments)
         check(QFileInfo(path).fileName(), u"Attachments");
+    if (!m.ListUnsubscribe.isEmpty() && !mime::isUnsubscribeAddress(m.ListUnsubscribe))
+        throw Error(u"The unsubscribe address must begin with mailto: or https:// and hold no blanks or angle "
+                    u"brackets: %1"_qs.arg(m.ListUnsubscribe.simplified()));
 }
 
 void MessageComposer::compose(TExStringList& header, QByteArray& body)
@@ -163,6 +166,12 @@ void MessageComposer::composeHeader(TExStringList& header)
     header.SetHeader(u"Date"_qs, m.Date.isEmpty() ? rfc5322Date(QDateTime::currentDateTime())
                                                   : mime::headerText(u"Date"_qs, m.Date));
     header.SetHeader(u"Message-ID"_qs, m.MessageId.isEmpty() ? newMessageId(m.FromAddress) : m.MessageId);
+    if (!m.ListUnsubscribe.isEmpty()) {
+        header.SetHeader(u"List-Unsubscribe"_qs, u'<' + m.ListUnsubscribe + u'>');
+        // One-click unsubscribing (RFC 8058) is a POST to the https address; a mailto: address has no such form.
+        if (m.ListUnsubscribe.startsWith(u"https:"_qs, Qt::CaseInsensitive))
+            header.SetHeader(u"List-Unsubscribe-Post"_qs, u"List-Unsubscribe=One-Click"_qs);
+    }
     header.append(u"Mime-Version: 1.0"_qs);
     if (!m.Attachments.isEmpty()) {
         m_boundary = newBoundary();

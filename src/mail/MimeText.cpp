@@ -1,5 +1,9 @@
 #include "MimeText.h"
 
+#include <QRegularExpression>
+
+#include <algorithm>
+
 namespace corvella::mail::mime {
 
 namespace {
@@ -175,6 +179,36 @@ QString fileNameParameter(const QString& key, const QString& fileName)
         }
     }
     return key + u"*=" + QString::fromLatin1(value);
+}
+
+bool hasHtmlMarkup(const QStringList& lines)
+{
+    static const QRegularExpression markup(
+        uR"(</?[A-Za-z][A-Za-z0-9]*(\s[^<>]*)?/?>|<!--|<!DOCTYPE|&(#[0-9]+|#[xX][0-9A-Fa-f]+|[A-Za-z]+);)"_qs);
+    return std::any_of(lines.begin(), lines.end(), [](const QString& line) { return line.contains(markup); });
+}
+
+QStringList textAsHtml(const QStringList& lines)
+{
+    QStringList html;
+    for (const QString& entry : lines)
+        html += splitLines(entry);
+    for (qsizetype i = 0; i < html.size(); ++i) {
+        html[i] = html.at(i).toHtmlEscaped();
+        if (i + 1 < html.size())
+            html[i] += u"<br>";
+    }
+    return html;
+}
+
+bool isUnsubscribeAddress(const QString& address)
+{
+    const bool scheme = address.startsWith(u"mailto:"_qs, Qt::CaseInsensitive) ||
+                        address.startsWith(u"https://"_qs, Qt::CaseInsensitive);
+    const bool fits = std::all_of(address.begin(), address.end(), [](QChar c) {
+        return c.unicode() > 0x20 && c.unicode() < 0x7F && c != u'<' && c != u'>';
+    });
+    return scheme && fits && address.size() > 8;
 }
 
 } // namespace corvella::mail::mime

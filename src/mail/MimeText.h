@@ -38,4 +38,12 @@ QByteArrayList quotedPrintable(const QString& line);
 /// A MIME parameter for a file name: `key="name"` quoted as needed, or RFC 2231 `key*=utf-8''...` when not ASCII.
 QString fileNameParameter(const QString& key, const QString& fileName);
 
+/// Whether a text holds HTML: a tag, a comment or a character reference.
+bool hasHtmlMarkup(const QStringList& lines);
+/// Typed text as HTML that reads as typed: "<", ">" and "&" escaped, a "<br>" at the end of every line but the last.
+QStringList textAsHtml(const QStringList& lines);
+
+/// A mailto: or https: address that fits between the angle brackets of a List-Unsubscribe header.
+bool isUnsubscribeAddress(const QString& address);
+
 } // namespace corvella::mail::mime

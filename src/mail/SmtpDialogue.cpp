@@ -39,16 +39,11 @@ void SmtpDialogue::readGreeting()
 
 bool SmtpDialogue::sayEhlo(const QString& userId)
 {
-    QString line = m_socket.Transaction(u"EHLO "_qs + userId);
-    ReplyReader::require(line);
+    const QStringList lines = m_replies.commandLines(u"EHLO "_qs + userId);
     const int code = m_replies.code();
-    const QString first = line;
-    QStringList lines{line};
-    while (line.size() > 3 && line.at(3) == u'-') {
-        line = m_socket.ReadLn();
+    const QString& first = lines.first();
+    for (const QString& line : lines)
         ReplyReader::require(line);
-        lines << line;
-    }
     if (code >= 500)
         return false; // an older server: HELO follows
     if (code >= 300)
@@ -143,6 +138,7 @@ SmtpDialogue::Envelope SmtpDialogue::sendEnvelope(const QString& from, const QSt
                 refused(recipients.at(i));
         } else {
             ++envelope.accepted;
+            envelope.acceptedEntries << recipients.at(i);
         }
     }
     return envelope;

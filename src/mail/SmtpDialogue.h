@@ -42,6 +42,8 @@ public:
 
     struct Envelope {
         qsizetype accepted = 0;
+        /// The recipient entries the server took, in order.
+        QStringList acceptedEntries;
         /// Recipients the server put off with 452 (too many recipients), and its line.
         QStringList deferred;
         QString deferredReply;

@@ -28,16 +28,41 @@ bool isReplyLine(const QString& line)
     return line.size() == 3 || line.at(3) == u' ' || line.at(3) == u'-' || line.at(3) == u'\r' || line.at(3) == u'\n';
 }
 
+ReplyReader::Deadline::Deadline(TPowersock& socket)
+    : m_socket(socket)
+    , m_outer(socket.m_replyDeadline.isForever())
+{
+    if (m_outer && socket.TimeOut() > 0)
+        socket.m_replyDeadline.setRemainingTime(socket.TimeOut());
+}
+
+ReplyReader::Deadline::~Deadline()
+{
+    if (m_outer)
+        m_socket.m_replyDeadline = QDeadlineTimer(QDeadlineTimer::Forever);
+}
+
 QString ReplyReader::command(const QString& command)
 {
+    Deadline deadline(m_socket);
     const QString reply = m_socket.Transaction(command);
     require(reply);
     skipContinuation(reply);
     return reply;
 }
 
+QStringList ReplyReader::commandLines(const QString& command)
+{
+    Deadline deadline(m_socket);
+    QStringList lines{m_socket.Transaction(command)};
+    require(lines.first());
+    readContinuation(lines);
+    return lines;
+}
+
 QString ReplyReader::next()
 {
+    Deadline deadline(m_socket);
     const QString reply = m_socket.ReadLn();
     m_socket.TakeReply(reply);
     require(reply);
@@ -60,9 +85,28 @@ void ReplyReader::require(const QString& reply)
 
 QString ReplyReader::skipContinuation(QString line)
 {
-    while (!line.isEmpty() && (line.startsWith(u' ') || (line.size() > 3 && line.at(3) == u'-')))
-        line = m_socket.ReadLn();
-    return line;
+    QStringList lines{std::move(line)};
+    readContinuation(lines);
+    return lines.last();
+}
+
+void ReplyReader::readContinuation(QStringList& lines)
+{
+    Deadline deadline(m_socket);
+    qint64 bytes = 0;
+    for (const QString& line : std::as_const(lines))
+        bytes += line.size();
+    for (;;) {
+        const QString& line = lines.last();
+        if (line.isEmpty() || !(line.startsWith(u' ') || (line.size() > 3 && line.at(3) == u'-')))
+            return;
+        if (lines.size() >= MaxReplyLines)
+            throw ESockError(u"The server's reply ran past %1 lines"_qs.arg(MaxReplyLines));
+        if (bytes >= MaxReplyBytes)
+            throw ESockError(u"The server's reply ran past %1 bytes"_qs.arg(MaxReplyBytes));
+        lines << m_socket.ReadLn();
+        bytes += lines.last().size();
+    }
 }
 
 } // namespace corvella::mail

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace corvella::mail {
 
@@ -11,6 +12,11 @@ int replyCode(const QString& line);
 
 /// A reply line begins with three digits followed by a blank, "-" or the line's end.
 bool isReplyLine(const QString& line);
+
+/// A reply may hold at most this many lines and bytes: a server that sends continuation lines without end must
+/// not hold the run nor fill the memory.
+constexpr int MaxReplyLines = 512;
+constexpr qint64 MaxReplyBytes = 64 * 1024;
 
 /// Reads SMTP replies through a socket client, which keeps the code and text of the first line of each. A reply may
 /// run over several lines; the lines after the first are read past, since left unread they would answer the next
@@ -32,8 +38,26 @@ public:
     static void require(const QString& reply);
     /// Reads the continuation lines that follow `line` and returns the last one read.
     QString skipContinuation(QString line);
+    /// Sends a command and returns every line of its reply, the first and its continuation lines.
+    QStringList commandLines(const QString& command);
+
+    /// One time-out for a whole reply, from the command to its last line, while it lives.
+    class Deadline {
+    public:
+        explicit Deadline(TPowersock& socket);
+        ~Deadline();
+        Deadline(const Deadline&) = delete;
+        Deadline& operator=(const Deadline&) = delete;
+
+    private:
+        TPowersock& m_socket;
+        bool m_outer;
+    };
 
 private:
+    /// Appends to `lines` the continuation lines that follow its last one, within the reply's limits.
+    void readContinuation(QStringList& lines);
+
     TPowersock& m_socket;
 };
 

@@ -66,6 +66,7 @@ void TNMSMTP::Connect()
     if (mime::hasLineBreak(m_userId))
         throw Error(u"Invalid character (CR, LF or NUL) in UserID"_qs);
     BusyScope busy(m_busy);
+    m_step = SmtpStep::Other;
     TPowersock::Connect();
     bool cancelled = false;
     corvella::OnFailure endSession([&] { EndFailedSession(cancelled); });
@@ -84,7 +85,9 @@ void TNMSMTP::Greet()
 {
     if (m_security == SmtpSecurity::ImplicitTls)
         StartEncryption(Host());
+    m_step = SmtpStep::Greeting;
     m_dialogue.readGreeting();
+    m_step = SmtpStep::Other;
     // With no security and no login the dialogue stays the plain HELO one that every server accepts.
     if (!ExtendedSession() || !m_dialogue.sayEhlo(m_userId))
         SayHelo();
@@ -157,6 +160,8 @@ void TNMSMTP::SendMail()
     if (m_busy)
         return;
     BusyScope busy(m_busy);
+    m_step = SmtpStep::Other;
+    m_delivered.clear();
 
     ComposeMessage();
     CheckConnection();
@@ -202,6 +207,7 @@ void TNMSMTP::SendMail()
         if (!envelope.deferred.isEmpty() && envelope.accepted == 0)
             throw Error(envelope.deferredReply); // not one taken: another round would fare no better
         SendData();
+        m_delivered += envelope.acceptedEntries;
         if (envelope.deferred.isEmpty())
             break;
         recipients = envelope.deferred;
@@ -220,6 +226,7 @@ void TNMSMTP::SendMail()
 
 void TNMSMTP::SendData()
 {
+    m_step = SmtpStep::Data;
     m_dialogue.sendData(m_finalHeader, m_bodyStream);
     try {
         m_dialogue.endData();
@@ -228,6 +235,7 @@ void TNMSMTP::SendData()
             OnFailure(*this);
         throw;
     }
+    m_step = SmtpStep::Other;
 }
 
 void TNMSMTP::ComposeMessage()

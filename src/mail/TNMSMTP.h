@@ -13,6 +13,9 @@ namespace corvella::mail {
 
 /// How the connection is protected: not at all, upgraded after the greeting (RFC 3207), or TLS from the first byte.
 enum class SmtpSecurity { None, StartTls, ImplicitTls };
+/// The part of the dialogue in progress, or where the last one failed.
+enum class SmtpStep { Other, Greeting, Data };
+
 /// The port a security choice uses unless another is given: 25, 587 for STARTTLS (submission), 465 for TLS.
 int defaultPort(SmtpSecurity security);
 
@@ -68,6 +71,9 @@ public:
     /// Everything the last message sends after its header block, as it goes on the wire.
     const QByteArray& MessageBody() const { return m_body; }
     bool Busy() const { return m_busy; }
+    SmtpStep Step() const { return m_step; }
+    /// The recipients of the last SendMail that the server took, with 250 to their RCPT and to the final ".".
+    const QStringList& DeliveredRecipients() const { return m_delivered; }
 
     HandledEvent OnAuthenticationFailed;
     /// `hiType` 1: no sender address; 2: no recipient.
@@ -116,6 +122,8 @@ private:
     QString m_charset = u"us-ascii"_qs;
 
     bool m_busy = false;
+    SmtpStep m_step = SmtpStep::Other;
+    QStringList m_delivered;
     QByteArray m_body;
     QBuffer m_bodyStream;
     SmtpDialogue m_dialogue;

@@ -25,6 +25,8 @@ struct TPostMessage {
     /// The "Message-ID" header with its angle brackets; when empty, a new unique one is made for every message.
     QString MessageId;
     QString ReplyTo;
+    /// A mailto: or https: address for the List-Unsubscribe header; empty for none.
+    QString ListUnsubscribe;
 };
 
 } // namespace corvella::mail

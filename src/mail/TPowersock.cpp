@@ -12,6 +12,7 @@
 #include <QHostAddress>
 #include <QIODevice>
 
+#include <algorithm>
 #include <utility>
 
 namespace corvella::mail {
@@ -133,7 +134,8 @@ void TPowersock::TimerOn()
     m_timeoutFlag = false;
     if (m_timeOut <= 0)
         return;
-    m_timer->SetInterval(quint32(m_timeOut));
+    const qint64 left = m_replyDeadline.isForever() ? m_timeOut : std::max<qint64>(1, m_replyDeadline.remainingTime());
+    m_timer->SetInterval(quint32(std::min<qint64>(left, m_timeOut)));
     m_timer->SetEnabled(true);
 }
 

@@ -2,6 +2,7 @@
 
 #include "ESockError.h"
 
+#include <QDeadlineTimer>
 #include <QObject>
 #include <QString>
 
@@ -166,6 +167,9 @@ private:
     qint64 m_sentBytes = 0;
     qint64 m_streamBytes = 0;
     QString m_statusText;
+    /// While set, every wait ends at this one moment rather than a whole `TimeOut` after it began: a reply of many
+    /// lines gets one time-out, not one a line.
+    QDeadlineTimer m_replyDeadline{QDeadlineTimer::Forever};
 };
 
 } // namespace corvella::mail

@@ -26,16 +26,33 @@ int fitting(int length, int start, int size, int gap)
     return int(std::clamp(count, 0.0, double(std::numeric_limits<int>::max())));
 }
 
-int wholeNumber(const QVariant& value)
+/// The caption of a part's row in the advanced label settings, by which the user knows its values.
+QString partCaption(store::settings::LabelPart part)
 {
-    if (value.isNull())
-        return 0;
-    const double number = value.toDouble();
-    if (!std::isfinite(number))
-        return 0;
-    const double limit = std::numeric_limits<int>::max();
-    return int(store::roundHalfEven(std::clamp(number, -limit, limit)));
+    using Part = store::settings::LabelPart;
+    switch (part) {
+    case Part::Name:
+        return u"Name"_qs;
+    case Part::Company:
+        return u"Company"_qs;
+    case Part::Address:
+        return u"Address"_qs;
+    case Part::Province:
+        return u"City"_qs;
+    case Part::District:
+        return u"District"_qs;
+    case Part::PostalCode:
+        return u"Postal Code"_qs;
+    case Part::Country:
+        break;
+    }
+    return u"Country"_qs;
 }
+
+// A label's text may end this close before the edge: what the measure and the drawn font may differ by.
+constexpr double EdgeAllowanceMm = 0.25;
+// A text whose characters' own advances stay this far inside its room is drawn without being measured whole.
+constexpr double PlainlyFits = 0.95;
 
 QString text(const QVariant& value)
 {
@@ -92,23 +109,55 @@ const QString& contactText(const LabelContact& contact, ContactColumn column)
     return nothing;
 }
 
-void drawElement(Tgenel& printer, QPoint corner, const LabelElement& element, const QString& text)
+/// Fits the texts of a run to their labels' right edges.
+class LabelTextFit {
+public:
+    LabelTextFit(int labelWidthMm, const TextWidthMm& width)
+        : m_labelWidthMm(labelWidthMm)
+        , m_width(width)
+    {
+        if (!m_width)
+            m_width = [this](const QString& text, const QString& font, int points) {
+                return m_fonts(text, font, points);
+            };
+    }
+
+    FittedText operator()(const LabelElement& element, const QString& text)
+    {
+        const double room = m_labelWidthMm - element.xMm - EdgeAllowanceMm;
+        const int size = element.fontSize > 0 ? element.fontSize : DrawState().fontSize;
+        if (room > 0 && m_ownMeasure && m_fonts.estimate(text, element.fontName, size) <= room * PlainlyFits)
+            return {text, element.fontSize};
+        return fitText(text, element.fontName, element.fontSize, room, m_width);
+    }
+
+private:
+    int m_labelWidthMm;
+    FontTextWidth m_fonts;
+    TextWidthMm m_width;
+    bool m_ownMeasure = !m_width;
+};
+
+void drawElement(Tgenel& printer, QPoint corner, const LabelElement& element, const QString& text, LabelTextFit& fit)
 {
     if (text.isEmpty())
         return;
+    const FittedText fitted = fit(element, text);
+    if (fitted.text.isEmpty())
+        return;
     printer.SetFontColor(element.colour);
-    printer.SetFont(element.fontName, element.fontSize);
-    printer.PrintText(corner.x() + element.xMm, corner.y() + element.yMm, text);
+    printer.SetFont(element.fontName, fitted.fontSize);
+    printer.PrintText(corner.x() + element.xMm, corner.y() + element.yMm, fitted.text);
 }
 
 /// One label: its field elements with the contact's texts, then its text elements.
 void drawLabel(Tgenel& printer, QPoint corner, const QList<LabelElement>& fields, const QList<ContactColumn>& columns,
-               const QList<LabelElement>& texts, const LabelContact& contact)
+               const QList<LabelElement>& texts, const LabelContact& contact, LabelTextFit& fit)
 {
     for (qsizetype i = 0; i < fields.size(); ++i)
-        drawElement(printer, corner, fields.at(i), contactText(contact, columns.at(i)));
+        drawElement(printer, corner, fields.at(i), contactText(contact, columns.at(i)), fit);
     for (const LabelElement& text : texts)
-        drawElement(printer, corner, text, text.text);
+        drawElement(printer, corner, text, text.text, fit);
 }
 
 QList<ContactColumn> contactColumns(const QList<LabelElement>& fields)
@@ -139,9 +188,20 @@ LabelGrid requireLabelGrid(const LabelSheet& sheet)
     return grid;
 }
 
-LabelSlot labelSlot(const LabelSheet& sheet, const LabelGrid& grid, qint64 index)
+void requireFirstLabel(const LabelGrid& grid, int firstLabel)
+{
+    if (firstLabel < 1 || firstLabel > grid.perPage())
+        throw Error(u"Label %1 is not on the sheet: it holds %2 labels, %3 across and %4 down, numbered from 1 at "
+                    u"the top left."_qs.arg(firstLabel)
+                        .arg(grid.perPage())
+                        .arg(grid.columns)
+                        .arg(grid.rows));
+}
+
+LabelSlot labelSlot(const LabelSheet& sheet, const LabelGrid& grid, qint64 index, int firstLabel)
 {
     const qint64 perPage = grid.perPage();
+    index += firstLabel - 1;
     LabelSlot slot;
     slot.page = index / perPage;
     slot.slot = index % perPage;
@@ -155,16 +215,21 @@ LabelSlot labelSlot(const LabelSheet& sheet, const LabelGrid& grid, qint64 index
 LabelSheet labelSheetFromSettings(const SettingsReader& settings)
 {
     namespace columns = store::settings;
-    auto read = [&](const QString& column) { return wholeNumber(settings(column)); };
+    auto length = [&](const QString& column, const QString& name) {
+        return checkedWholeNumber(settings, ranges::lengthMm(column, name));
+    };
+    auto gap = [&](const QString& column, const QString& name) {
+        return checkedWholeNumber(settings, ranges::offsetMm(column, name));
+    };
     LabelSheet sheet;
-    sheet.pageWidthMm = read(columns::PageWidth);
-    sheet.pageHeightMm = read(columns::PageHeight);
-    sheet.leftMarginMm = read(columns::LeftMargin);
-    sheet.topMarginMm = read(columns::TopMargin);
-    sheet.labelWidthMm = read(columns::LabelWidth);
-    sheet.labelHeightMm = read(columns::LabelHeight);
-    sheet.horizontalGapMm = read(columns::LabelHorizontalGap);
-    sheet.verticalGapMm = read(columns::LabelVerticalGap);
+    sheet.pageWidthMm = length(columns::PageWidth, u"Page Width"_qs);
+    sheet.pageHeightMm = length(columns::PageHeight, u"Page Height"_qs);
+    sheet.leftMarginMm = length(columns::LeftMargin, u"Left Space"_qs);
+    sheet.topMarginMm = length(columns::TopMargin, u"Top Space"_qs);
+    sheet.labelWidthMm = length(columns::LabelWidth, u"Label Width"_qs);
+    sheet.labelHeightMm = length(columns::LabelHeight, u"Label Height"_qs);
+    sheet.horizontalGapMm = gap(columns::LabelHorizontalGap, u"Horizontal Gap"_qs);
+    sheet.verticalGapMm = gap(columns::LabelVerticalGap, u"Vertical Gap"_qs);
     return sheet;
 }
 
@@ -179,6 +244,12 @@ LabelElements labelElementsFromSettings(const SettingsReader& settings, LabelNam
     // Reads an element's columns just before it is added, so a bad colour stops at the first element that has one.
     auto element = [&](Part part, const QString& printed, int dx, int dy) {
         auto read = [&](LabelAttribute attribute) { return settings(store::settings::labelColumn(part, attribute)); };
+        auto number = [&](LabelAttribute attribute, const QString& what) {
+            const QString column = store::settings::labelColumn(part, attribute);
+            const QString name = partCaption(part) + u' ' + what;
+            return checkedWholeNumber(settings, attribute == LabelAttribute::FontSize ? ranges::fontSize(column, name)
+                                                                                      : ranges::offsetMm(column, name));
+        };
         LabelElement e;
         e.text = printed;
         e.fontName = text(read(LabelAttribute::FontName));
@@ -186,9 +257,9 @@ LabelElements labelElementsFromSettings(const SettingsReader& settings, LabelNam
         if (!colour.isEmpty())
             carriedColour = colourFromText(colour);
         e.colour = carriedColour;
-        e.fontSize = wholeNumber(read(LabelAttribute::FontSize));
-        e.xMm = wholeNumber(read(LabelAttribute::X)) + dx;
-        e.yMm = wholeNumber(read(LabelAttribute::Y)) + dy;
+        e.fontSize = number(LabelAttribute::FontSize, u"Font Size"_qs);
+        e.xMm = number(LabelAttribute::X, u"X"_qs) + dx;
+        e.yMm = number(LabelAttribute::Y, u"Y"_qs) + dy;
         return e;
     };
 
@@ -215,31 +286,35 @@ QString labelColumnText(const LabelContact& contact, const QString& column)
 }
 
 QString printLabels(Tgenel& printer, const LabelSheet& sheet, const QList<LabelElement>& fields,
-                    const QList<LabelElement>& texts, LabelRows& rows)
+                    const QList<LabelElement>& texts, LabelRows& rows, const LabelRunOptions& options)
 {
     const LabelGrid grid = requireLabelGrid(sheet);
+    requireFirstLabel(grid, options.firstLabel);
+    LabelTextFit fit(sheet.labelWidthMm, options.textWidth);
     const QList<ContactColumn> columns = contactColumns(fields);
 
     printer.BeginDocument(u"Labels"_qs);
     const OnFailure dropJob([&printer] { printer.AbortDocument(); });
     LabelContact contact;
     for (qint64 index = 0; rows.next(contact); ++index) {
-        const LabelSlot slot = labelSlot(sheet, grid, index);
+        const LabelSlot slot = labelSlot(sheet, grid, index, options.firstLabel);
         if (slot.slot == 0 && index > 0)
             printer.NewPage();
-        drawLabel(printer, slot.cornerMm, fields, columns, texts, contact);
+        drawLabel(printer, slot.cornerMm, fields, columns, texts, contact, fit);
     }
     return printer.EndDocument();
 }
 
 LabelPrintout::LabelPrintout(const LabelSheet& sheet, QList<LabelElement> fields, QList<LabelElement> texts,
-                             LabelRowsAt& rows)
+                             LabelRowsAt& rows, LabelRunOptions options)
     : m_sheet(sheet)
     , m_grid(requireLabelGrid(sheet))
     , m_fields(std::move(fields))
     , m_texts(std::move(texts))
     , m_rows(rows)
+    , m_options(std::move(options))
 {
+    requireFirstLabel(m_grid, m_options.firstLabel);
     for (ContactColumn column : contactColumns(m_fields))
         m_columns << int(column);
 }
@@ -257,7 +332,8 @@ std::optional<Orientation> LabelPrintout::orientation() const
 qint64 LabelPrintout::pageCount(const Tgenel&)
 {
     const qint64 perPage = m_grid.perPage();
-    return std::max<qint64>(1, (m_rows.count() + perPage - 1) / perPage);
+    const qint64 places = m_rows.count() + m_options.firstLabel - 1;
+    return std::max<qint64>(1, (places + perPage - 1) / perPage);
 }
 
 void LabelPrintout::drawPage(Tgenel& printer, qint64 page)
@@ -265,10 +341,16 @@ void LabelPrintout::drawPage(Tgenel& printer, qint64 page)
     QList<ContactColumn> columns;
     for (int column : std::as_const(m_columns))
         columns << ContactColumn(column);
-    const qint64 first = page * m_grid.perPage();
-    const QList<LabelContact> contacts = m_rows.read(first, m_grid.perPage());
-    for (qsizetype i = 0; i < contacts.size(); ++i)
-        drawLabel(printer, labelSlot(m_sheet, m_grid, first + i).cornerMm, m_fields, columns, m_texts, contacts.at(i));
+    LabelTextFit fit(m_sheet.labelWidthMm, m_options.textWidth);
+    // The labels before the first one used on the first sheet stay blank; the list fills the places after them.
+    const qint64 skipped = m_options.firstLabel - 1;
+    const qint64 first = std::max<qint64>(0, page * m_grid.perPage() - skipped);
+    const qint64 last = (page + 1) * m_grid.perPage() - skipped; // one past
+    const QList<LabelContact> contacts = m_rows.read(first, last - first);
+    for (qsizetype i = 0; i < contacts.size(); ++i) {
+        const QPoint corner = labelSlot(m_sheet, m_grid, first + i, m_options.firstLabel).cornerMm;
+        drawLabel(printer, corner, m_fields, columns, m_texts, contacts.at(i), fit);
+    }
 }
 
 } // namespace corvella::print

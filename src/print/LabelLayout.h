@@ -1,13 +1,13 @@
 #pragma once
 
 #include "Printout.h"
+#include "SettingsRange.h"
+#include "TextFit.h"
 
 #include <QList>
 #include <QPoint>
 #include <QString>
 #include <QVariant>
-
-#include <functional>
 
 namespace corvella::print {
 
@@ -51,8 +51,12 @@ LabelGrid labelGrid(const LabelSheet& sheet);
 /// stop before its job starts.
 LabelGrid requireLabelGrid(const LabelSheet& sheet);
 
-/// The place of the label for row `index` (from 0): sheets fill left to right, then row by row downwards.
-LabelSlot labelSlot(const LabelSheet& sheet, const LabelGrid& grid, qint64 index);
+/// The place of the label for row `index` (from 0): sheets fill left to right, then row by row downwards. With a
+/// first label after 1, the first sheet's labels before it stay blank and every later sheet starts at its first.
+LabelSlot labelSlot(const LabelSheet& sheet, const LabelGrid& grid, qint64 index, int firstLabel = 1);
+
+/// Refuses a first label that is not on the sheet, naming the labels it holds.
+void requireFirstLabel(const LabelGrid& grid, int firstLabel);
 
 /// One thing printed on every label: a contact column (field element) or a fixed text (text element), in its font
 /// and colour, offset from the label's top-left corner.
@@ -76,15 +80,13 @@ struct LabelElements {
     QList<LabelElement> texts;
 };
 
-/// Reads one column of the print settings row by name; a null value stands for an empty one.
-using SettingsReader = std::function<QVariant(const QString& column)>;
-
-/// The sheet geometry stored in the settings row, each value rounded to whole millimetres (halves to even).
+/// The sheet geometry stored in the settings row, each value rounded to whole millimetres (halves to even). A value
+/// out of its range raises a message naming the field.
 LabelSheet labelSheetFromSettings(const SettingsReader& settings);
 
 /// The label's elements, in drawing order, from the settings row and the dialog's choices. An empty colour takes
 /// the colour of the nearest element before it that has one, else black; a colour text that is not a colour raises
-/// "'%s' is not a valid integer value".
+/// "'%s' is not a valid integer value"; a size or place out of its range a message naming the field.
 LabelElements labelElementsFromSettings(const SettingsReader& settings, LabelNameChoice name,
                                         LabelCompanyChoice company);
 
@@ -111,6 +113,14 @@ public:
     virtual bool next(LabelContact& contact) = 0;
 };
 
+/// How a label run goes beyond its sheet and elements.
+struct LabelRunOptions {
+    /// The first label used on the first sheet, from 1 at the top left, across then down.
+    int firstLabel = 1;
+    /// Measures texts for the fit to the label's right edge; empty for the fonts themselves.
+    TextWidthMm textWidth;
+};
+
 /// The listed contacts reached by their place in the list, for a printout drawn a page at a time.
 class LabelRowsAt {
 public:
@@ -124,8 +134,10 @@ public:
 /// stands; a list without contacts is one empty page.
 class LabelPrintout : public Printout {
 public:
-    /// Settings that fit no label and unknown columns are refused here, before anything is drawn.
-    LabelPrintout(const LabelSheet& sheet, QList<LabelElement> fields, QList<LabelElement> texts, LabelRowsAt& rows);
+    /// Settings that fit no label, a first label off the sheet and unknown columns are refused here, before anything
+    /// is drawn.
+    LabelPrintout(const LabelSheet& sheet, QList<LabelElement> fields, QList<LabelElement> texts, LabelRowsAt& rows,
+                  LabelRunOptions options = {});
 
     QString jobName() const override;
     std::optional<Orientation> orientation() const override;
@@ -139,12 +151,14 @@ private:
     QList<int> m_columns; // what each field element prints of a contact
     QList<LabelElement> m_texts;
     LabelRowsAt& m_rows;
+    LabelRunOptions m_options;
 };
 
-/// Prints one label per contact. Settings that fit no label and unknown columns stop the run before the job
-/// starts; an error part-way drops the job before it goes on. Empty texts are not drawn. Returns the file the job
+/// Prints one label per contact. Settings that fit no label, a first label off the sheet and unknown columns stop
+/// the run before the job starts; an error part-way drops the job before it goes on. Empty texts are not drawn; a
+/// text that would run past its label's right edge is drawn smaller or cut (`fitText`). Returns the file the job
 /// was saved to, if any.
 QString printLabels(Tgenel& printer, const LabelSheet& sheet, const QList<LabelElement>& fields,
-                    const QList<LabelElement>& texts, LabelRows& rows);
+                    const QList<LabelElement>& texts, LabelRows& rows, const LabelRunOptions& options = {});
 
 } // namespace corvella::print

@@ -3,10 +3,12 @@
 #include "ColourText.h"
 #include "Tgenel.h"
 #include "core/ScopeGuard.h"
+#include "store/Columns.h"
 #include "store/FieldDef.h"
 #include "store/NumberFormat.h"
 
 #include <algorithm>
+#include <climits>
 
 namespace corvella::print {
 
@@ -160,38 +162,56 @@ ReportTable reportTable(const QList<ReportColumn>& columns)
 ReportPage reportPage(const ReportTable& table, int linePitchMm, int pageHeightMm, qint64 firstRow, qint64 rowCount)
 {
     const auto across = [&table](int y) { return ReportRule{{table.leftMm, y}, {table.rightMm, y}}; };
+    // Lines are counted and multiplied in 64 bits: a page of zero pitch holds every row of a long list.
+    const qint64 pitch = linePitchMm;
+    const auto lineY = [pitch](qint64 line) { return int(std::clamp<qint64>(line * pitch, INT_MIN / 2, INT_MAX / 2)); };
     ReportPage page;
     for (int x : table.textXMm)
-        page.headingsMm << QPoint(x, HeadingLine * linePitchMm);
+        page.headingsMm << QPoint(x, lineY(HeadingLine));
 
     const qint64 printedRows = std::max<qint64>(rowCount, 1);
-    int line = FirstRowLine;
+    qint64 line = FirstRowLine;
     int bottom = 0;
     for (qint64 row = firstRow; row < printedRows; ++row) {
-        const int y = line * linePitchMm;
+        const int y = lineY(line);
         ReportLine printed{row, across(y - 2), {}};
         for (qsizetype i = 0; i < table.textXMm.size(); ++i)
             printed.valuesMm << QPoint(table.textXMm.at(i), row > 0 && table.numberColumn.at(i) ? y : y - 1);
         page.lines << printed;
         ++line;
         // Only rows after the first can fill a page; the frame then closes below the last one printed.
-        if (row > 0 && (line + 2) * linePitchMm > pageHeightMm) {
+        if (row > 0 && (line + 2) * pitch > pageHeightMm) {
             page.full = true;
-            bottom = (line - 1) * linePitchMm + 3;
+            bottom = lineY(line - 1) + 3;
             break;
         }
     }
     if (!page.full)
-        bottom = line * linePitchMm + 1;
+        bottom = lineY(line) + 1;
 
-    const int top = HeadingLine * linePitchMm;
-    const int headingUnderline = (FirstRowLine - 1) * linePitchMm + 1;
+    const int top = lineY(HeadingLine);
+    const int headingUnderline = lineY(FirstRowLine - 1) + 1;
     const auto down = [top, bottom](int x) { return ReportRule{{x, top}, {x, bottom}}; };
     page.frame << across(top) << across(headingUnderline) << across(bottom) << down(table.leftMm)
                << down(table.rightMm);
     for (int x : table.separatorXMm)
         page.frame << down(x);
     return page;
+}
+
+ReportInput reportSettingsFromSettings(const SettingsReader& settings)
+{
+    namespace columns = store::settings;
+    const auto font = [&](const QString& nameColumn, const QString& sizeColumn, const QString& caption) {
+        const QVariant name = settings(nameColumn);
+        return ReportFont{name.isNull() ? QString() : name.toString(),
+                          checkedWholeNumber(settings, ranges::fontSize(sizeColumn, caption + u" Size"_qs))};
+    };
+    ReportInput input;
+    input.linePitchMm = checkedWholeNumber(settings, ranges::lengthMm(columns::ListLinePitch, u"List Line Height"_qs));
+    input.titleFont = font(columns::TitleFontName, columns::TitleFontSize, u"Caption Font"_qs);
+    input.listFont = font(columns::ListFontName, columns::ListFontSize, u"List Font"_qs);
+    return input;
 }
 
 void ReportRows::moveTo(qint64 row)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Printout.h"
+#include "SettingsRange.h"
 #include "store/FieldDef.h"
 
 #include <QList>
@@ -124,6 +125,10 @@ private:
     QList<qint64> m_firstRows; // of each page
     qint64 m_cursor = -1;      // the row `m_rows` stands on, -1 when not known
 };
+
+/// The line pitch and the two fonts stored in the settings row (title and columns left empty). A size out of its
+/// range raises a message naming the field, before any job starts.
+ReportInput reportSettingsFromSettings(const SettingsReader& settings);
 
 /// Prints the ruled list page by page as `reportPage` lays it out. On an error part-way the job is dropped and the
 /// printer turned back to portrait before the error goes on. Returns the file the job was saved to, if any.

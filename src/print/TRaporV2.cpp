@@ -127,20 +127,23 @@ QString TRaporV2::PrintLabels()
     if (!m_printer)
         throw Error(u"Printing is not available."_qs);
     close();
-    requireLabelGrid(m_sheet); // before the statement runs: a long list is not read for a sheet that holds nothing
+    // Before the statement runs: a long list is not read for a sheet that holds nothing.
+    requireFirstLabel(requireLabelGrid(m_sheet), m_firstLabel);
     open();
     const ScopeExit closeAfterRun([this] { close(); });
     if (findField(store::contact::RecordNumber) < 0)
         throw DatabaseError(u"Field '%1' not found"_qs.arg(store::contact::RecordNumber));
     // The reading statement ends, with this scope, before closing drops the rows it read.
     ListedContacts contacts(database(), m_result);
-    return printLabels(*m_printer, m_sheet, m_fields, m_texts, contacts);
+    LabelRunOptions options;
+    options.firstLabel = m_firstLabel;
+    return printLabels(*m_printer, m_sheet, m_fields, m_texts, contacts, options);
 }
 
 std::unique_ptr<LabelRowsAt> TRaporV2::openPages()
 {
     close();
-    requireLabelGrid(m_sheet);
+    requireFirstLabel(requireLabelGrid(m_sheet), m_firstLabel);
     open();
     OnFailure closeAgain([this] { close(); });
     if (findField(store::contact::RecordNumber) < 0)

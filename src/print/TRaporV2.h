@@ -24,6 +24,9 @@ public:
 
     const LabelSheet& sheet() const { return m_sheet; }
     void setSheet(const LabelSheet& sheet) { m_sheet = sheet; }
+    /// The first label used on the first sheet, from 1 at the top left; later sheets start at their first.
+    int firstLabel() const { return m_firstLabel; }
+    void setFirstLabel(int label) { m_firstLabel = label; }
 
     /// Appends an element; a list holds at most `MaxElements`, and a further one is refused with an error.
     void AddFieldElement(int x, int y, const QString& column, const QString& fontName, int fontSize, int colour);
@@ -35,7 +38,8 @@ public:
 
     /// Runs the statement and prints every row as one label. Its rows must carry the contact's record number `No`,
     /// through which the label's contact columns are read, in the statement's order. Settings that fit no label
-    /// stop the run before the statement runs. Returns the file the job was saved to, if any.
+    /// and a first label off the sheet stop the run before the statement runs. Returns the file the job was saved to,
+    /// if any.
     QString PrintLabels();
 
     /// Runs the statement and keeps its rows open, to be read a page at a time (as a preview does) until the engine
@@ -48,6 +52,7 @@ protected:
 private:
     Tgenel* m_printer = nullptr;
     LabelSheet m_sheet;
+    int m_firstLabel = 1;
     QList<LabelElement> m_fields;
     QList<LabelElement> m_texts;
     QString m_result; // the table holding the statement's rows, in their order

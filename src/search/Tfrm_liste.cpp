@@ -100,7 +100,8 @@ public:
     explicit LabelPreview(std::unique_ptr<print::TRaporV2> engine)
         : m_engine(std::move(engine))
         , m_rows(m_engine->openPages())
-        , m_labels(m_engine->sheet(), m_engine->fieldElements(), m_engine->textElements(), *m_rows)
+        , m_labels(m_engine->sheet(), m_engine->fieldElements(), m_engine->textElements(), *m_rows,
+                   print::LabelRunOptions{m_engine->firstLabel(), {}})
     {}
     QString jobName() const override { return m_labels.jobName(); }
     std::optional<print::Orientation> orientation() const override { return m_labels.orientation(); }
@@ -244,12 +245,8 @@ print::ReportInput Tfrm_liste::reportInput(QList<int>& fields) const
     if (!m_printer || !m_printSettings)
         throw Error(u"Printing is not available."_qs);
     store::DataSet& settings = *m_printSettings;
-    print::ReportInput input;
-    input.linePitchMm = int(settings.fieldByName(store::settings::ListLinePitch).asInteger());
-    input.titleFont = {settings.fieldByName(store::settings::TitleFontName).asString(),
-                       int(settings.fieldByName(store::settings::TitleFontSize).asInteger())};
-    input.listFont = {settings.fieldByName(store::settings::ListFontName).asString(),
-                      int(settings.fieldByName(store::settings::ListFontSize).asInteger())};
+    print::ReportInput input = print::reportSettingsFromSettings(
+        [&settings](const QString& column) { return settings.fieldByName(column).value(); });
     input.title = m_title->text();
     for (int column = 0; column < m_grid->visibleColumnCount(); ++column) {
         const int field = m_grid->fieldOfColumn(column);
@@ -313,12 +310,14 @@ void Tfrm_liste::BitBtn3Click()
         throw Error(u"Printing is not available."_qs);
     print::LabelNameChoice nameChoice;
     print::LabelCompanyChoice companyChoice;
+    int firstLabel = 1;
     {
         print::Tfrmetiketdm dialog(this);
         if (ui::execModal(dialog) != QDialog::Accepted)
             return;
         nameChoice = dialog.nameChoice();
         companyChoice = dialog.companyChoice();
+        firstLabel = dialog.firstLabel();
     }
     // The stored row, not what the print settings window holds unsaved.
     m_settings->close();
@@ -341,7 +340,7 @@ void Tfrm_liste::BitBtn3Click()
             m_labelButton->setText(labelCaption);
             m_labelButton->setEnabled(true);
         });
-        setUpLabelEngine(*m_labelEngine, nameChoice, companyChoice);
+        setUpLabelEngine(*m_labelEngine, nameChoice, companyChoice, firstLabel);
         m_labelEngine->setPrinter(m_printer);
         savedTo = m_labelEngine->PrintLabels();
     }
@@ -354,13 +353,14 @@ void Tfrm_liste::BitBtn3Click()
 }
 
 void Tfrm_liste::setUpLabelEngine(print::TRaporV2& engine, print::LabelNameChoice name,
-                                  print::LabelCompanyChoice company)
+                                  print::LabelCompanyChoice company, int firstLabel)
 {
     engine.setConnectionString(m_result->connectionString());
     const print::SettingsReader settings = [this](const QString& column) {
         return m_settings->fieldByName(column).value();
     };
     engine.setSheet(print::labelSheetFromSettings(settings));
+    engine.setFirstLabel(firstLabel);
     const print::LabelElements elements = print::labelElementsFromSettings(settings, name, company);
     engine.clearFieldElements();
     for (const print::LabelElement& e : elements.fields)
@@ -391,19 +391,21 @@ void Tfrm_liste::previewLabelsClick()
         throw Error(u"The list is empty."_qs);
     print::LabelNameChoice nameChoice;
     print::LabelCompanyChoice companyChoice;
+    int firstLabel = 1;
     {
         print::Tfrmetiketdm dialog(this);
         if (ui::execModal(dialog) != QDialog::Accepted)
             return;
         nameChoice = dialog.nameChoice();
         companyChoice = dialog.companyChoice();
+        firstLabel = dialog.firstLabel();
     }
     m_settings->close();
     m_settings->open();
     auto engine = std::make_unique<print::TRaporV2>();
     {
         const ScopeExit closeSettings([this] { m_settings->close(); });
-        setUpLabelEngine(*engine, nameChoice, companyChoice);
+        setUpLabelEngine(*engine, nameChoice, companyChoice, firstLabel);
     }
     auto* preview = new print::PrintPreview(std::make_unique<LabelPreview>(std::move(engine)), m_printer, this);
     preview->show();

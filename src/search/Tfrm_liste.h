@@ -87,7 +87,8 @@ private:
     void buildUi();
     void exportListed(exchange::ExportFormat format);
     print::ReportInput reportInput(QList<int>& fields) const;
-    void setUpLabelEngine(print::TRaporV2& engine, print::LabelNameChoice name, print::LabelCompanyChoice company);
+    void setUpLabelEngine(print::TRaporV2& engine, print::LabelNameChoice name, print::LabelCompanyChoice company,
+                          int firstLabel);
     void FormCreate();
     void FormClose();
 

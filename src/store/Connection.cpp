@@ -1,6 +1,7 @@
 #include "Connection.h"
 
 #include "ConnectionString.h"
+#include "StatementCollation.h"
 #include "TurkishCollation.h"
 #include "core/Error.h"
 #include "core/ScopeGuard.h"
@@ -108,6 +109,8 @@ QString engineMessage(const QSqlError& error)
 
 void registerSqlExtensions(sqlite3* handle)
 {
+    // Only a name of our own: redefining NOCASE here would read an index that another tool built with the engine's
+    // NOCASE in a different order, and corrupt it on the next write.
     sqlite3_create_collation_v2(handle, TurkishCollationName, SQLITE_UTF8, nullptr, turkishCollation, nullptr);
     sqlite3_create_function_v2(handle, "cdate", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, cdateFunction, nullptr,
                                nullptr, nullptr);
@@ -199,7 +202,8 @@ QSqlQuery runQuery(const QSqlDatabase& db, const QString& sql, const QVariantLis
     QSqlQuery query(db);
     query.setForwardOnly(true);
     // Preparing reads the schema, so it can meet a lock as well.
-    while (!query.prepare(sql)) {
+    const QString statement = withTurkishComparisons(sql);
+    while (!query.prepare(statement)) {
         if (!retryWhenBusy(db, query.lastError()))
             throwStatementError(db, query.lastError());
     }

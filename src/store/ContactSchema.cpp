@@ -3,7 +3,6 @@
 #include "Columns.h"
 #include "Connection.h"
 #include "DataSet.h"
-#include "TurkishCollation.h"
 #include "core/Error.h"
 #include "core/ScopeGuard.h"
 
@@ -77,7 +76,9 @@ QString bracketed(const QString& name)
 
 QStringList contactFileSchema()
 {
-    const QString collate = u" COLLATE "_qs + QString::fromLatin1(TurkishCollationName);
+    // A collation every SQLite tool knows, so the file can be queried outside the program; the program itself
+    // compares these columns the Turkish way by naming its collation in each statement (withTurkishComparisons).
+    const QString collate = u" COLLATE NOCASE"_qs;
     QStringList contactSql = {bracketed(contact::RecordNumber) + u" INTEGER PRIMARY KEY"_qs};
     for (const ContactColumn& column : contactColumns())
         contactSql << bracketed(column.name) + u" VARCHAR("_qs + QString::number(column.size) + u')' + collate;

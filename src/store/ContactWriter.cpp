@@ -3,6 +3,7 @@
 #include "Columns.h"
 #include "Connection.h"
 #include "ContactSchema.h"
+#include "StatementCollation.h"
 #include "core/Error.h"
 
 #include <QSqlDriver>
@@ -159,7 +160,7 @@ void ContactWriter::fail()
 RowReader::RowReader(const QSqlDatabase& db, const QString& sql)
     : m_db(sqliteHandle(db))
 {
-    const QByteArray text = sql.toUtf8();
+    const QByteArray text = withTurkishComparisons(sql).toUtf8();
     if (sqlite3_prepare_v2(m_db, text.constData(), int(text.size()), &m_statement, nullptr) != SQLITE_OK)
         throw DatabaseError(QString::fromUtf8(sqlite3_errmsg(m_db)));
     if (!m_statement)

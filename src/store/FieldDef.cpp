@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 
 #include <cmath>
+#include <limits>
 
 namespace corvella::store {
 
@@ -71,8 +72,17 @@ FieldDef fieldDefFromDeclaredType(const QString& name, const QString& declaredTy
 
 qint64 roundHalfEven(double value)
 {
-    // The default floating-point rounding mode rounds halves to even.
-    return static_cast<qint64>(std::nearbyint(value));
+    // The default floating-point rounding mode rounds halves to even. Beyond qint64 the conversion is undefined:
+    // such values end at the nearest bound, and NaN, which has none, gives 0.
+    const double rounded = std::nearbyint(value);
+    if (std::isnan(rounded))
+        return 0;
+    constexpr double Above = 9223372036854775808.0; // 2^63, the first double past qint64
+    if (rounded >= Above)
+        return std::numeric_limits<qint64>::max();
+    if (rounded < -Above)
+        return std::numeric_limits<qint64>::min();
+    return static_cast<qint64>(rounded);
 }
 
 QString displayText(FieldKind kind, const QVariant& value)

@@ -33,7 +33,7 @@ struct FieldDef {
 /// Reads a column's declared SQL type ("VARCHAR(30)", "INTEGER", "DOUBLE", ...) as a field kind and size.
 FieldDef fieldDefFromDeclaredType(const QString& name, const QString& declaredType, bool isRowidAlias = false);
 
-/// Rounds to the nearest whole number, halves to the even neighbour.
+/// Rounds to the nearest whole number, halves to the even neighbour; beyond qint64 to its nearest bound, NaN to 0.
 qint64 roundHalfEven(double value);
 
 /// The text a field shows for a value: general number format with the locale's decimal separator,

@@ -1,6 +1,7 @@
 #include "QuerySnapshot.h"
 
 #include "Connection.h"
+#include "StatementCollation.h"
 
 #include <QHash>
 #include <QRegularExpression>
@@ -65,7 +66,7 @@ QHash<QString, QString> spellings(const QString& statement)
 QString create(const QSqlDatabase& db, const QString& statement)
 {
     runQuery(db, u"DROP TABLE IF EXISTS "_qs + QualifiedName);
-    runQuery(db, u"CREATE TEMP TABLE "_qs + TableName + u" AS "_qs + statement);
+    runQuery(db, u"CREATE TEMP TABLE "_qs + TableName + u" AS "_qs + withTurkishComparisons(statement));
     return QualifiedName;
 }
 

@@ -6,7 +6,8 @@
 
 namespace corvella::store {
 
-/// Name under which the collation is registered on every connection and used in column declarations.
+/// Name under which the collation is registered on every connection. Statements name it (withTurkishComparisons);
+/// files of earlier versions also declare their text columns with it.
 inline constexpr char TurkishCollationName[] = "TR_NOCASE";
 
 /// Compares two UTF-8 texts in Turkish alphabetical order, without regard to letter case

@@ -19,6 +19,9 @@ struct MessageRequest {
     QMessageBox::Icon icon = QMessageBox::Information;
     QMessageBox::StandardButtons buttons = QMessageBox::Ok;
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+    /// A second paragraph below the text, and a text the box shows on request.
+    QString informativeText = {};
+    QString detailedText = {};
 };
 
 /// An input box asking for one line of text.

@@ -13,6 +13,8 @@ QMessageBox::StandardButton showMessage(const MessageRequest& request)
                     request.parent);
     if (request.defaultButton != QMessageBox::NoButton)
         box.setDefaultButton(request.defaultButton);
+    box.setInformativeText(request.informativeText);
+    box.setDetailedText(request.detailedText);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

@@ -51,6 +51,15 @@ QString recordsOf(const QString& csv)
     return numbers.join(u' ');
 }
 
+/// The text of a PDF file in reading order, as poppler's pdftotext gives it.
+QString pdfText(const QString& pdf)
+{
+    QProcess process;
+    process.start(u"pdftotext"_qs, {u"-layout"_qs, pdf, u"-"_qs});
+    process.waitForFinished(30'000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
 const QString Unchanged = u"11 Ayşe, 12 Mehmet, 13 Zeynep"_qs;
 
 } // namespace
@@ -65,6 +74,7 @@ private slots:
     void commands();
     void exportReplacesItsFileOnlyWhenDone();
     void contactFileBesideTheProgramByDefault();
+    void printCommandsDrawWithTheStoredSettings();
     void backupIsReadAsAContactFile();
     void importWaitsForTheOtherCorvella();
     void writeWithoutPermissionSaysWhy();
@@ -177,6 +187,22 @@ void CommandLineTest::commands_data()
     row("search vCard", {u"search"_qs, u"--city"_qs, u"İzmir"_qs, u"--format"_qs, u"vcard"_qs}, 0,
         {u"ayse@example.com"_qs}, {}, {}, Unchanged);
 
+    const QStringList sheet = {u"--sheet"_qs, u"Avery L7160"_qs};
+    const QStringList toPdf = {u"--pdf"_qs, u"@/out.pdf"_qs};
+    row("labels on a catalogue sheet", QStringList{u"labels"_qs, u"--city"_qs, u"Ankara"_qs} + sheet + toPdf, 0,
+        {u"Written to "_qs}, {}, {}, Unchanged);
+    row("labels from the second label", QStringList{u"labels"_qs, u"--start"_qs, u"2"_qs} + sheet + toPdf, 0,
+        {u"out.pdf"_qs}, {}, {}, Unchanged);
+    row("labels on an unknown sheet", QStringList{u"labels"_qs, u"--sheet"_qs, u"Avery 99999"_qs} + toPdf, 1, {},
+        u"No label sheet is called 'Avery 99999'"_qs, {}, Unchanged);
+    row("labels start past the sheet", QStringList{u"labels"_qs, u"--start"_qs, u"22"_qs} + sheet + toPdf, 1, {},
+        u"Label 22 is not on the sheet: it holds 21 labels"_qs, {}, Unchanged);
+    row("labels start at 0", QStringList{u"labels"_qs, u"--start"_qs, u"0"_qs} + sheet + toPdf, 2, {}, u"--start"_qs,
+        {}, Unchanged);
+    row("labels without a file", QStringList{u"labels"_qs} + sheet, 2, {}, u"--pdf"_qs, {}, Unchanged);
+    row("report", QStringList{u"report"_qs, u"--title"_qs, u"Müşteriler"_qs} + toPdf, 0, {u"Written to "_qs}, {}, {},
+        Unchanged);
+
     row("no command", {}, 2, {}, u"no command"_qs, {}, Unchanged);
     row("unknown command", {u"frobnicate"_qs}, 2, {}, u"frobnicate"_qs, {}, Unchanged);
     row("unknown option", {u"count"_qs, u"--town"_qs}, 2, {}, u"town"_qs, {}, Unchanged);
@@ -252,6 +278,44 @@ void CommandLineTest::commands()
         QCOMPARE(recordsOf(run.out), records);
     QCOMPARE(this->contacts(), contacts);
     QVERIFY(!QFile::exists(path(u"none.mdb"_qs))); // the command line never creates a contact file
+    QCOMPARE(QFile::exists(path(u"out.pdf"_qs)), status == 0 && arguments.contains(path(u"out.pdf"_qs)));
+}
+
+void CommandLineTest::printCommandsDrawWithTheStoredSettings()
+{
+    // The sheet and the fonts of the print settings: 3 x 8 labels of 64 x 34 mm, a 6 mm report line.
+    m_file->scalar(u"insert into YAYAR ([Sayfa Genişliği], [Sayfa Yüksekliği], [Sol Boşluk], [Üst Boşluk], "
+                   "[Etiket Genişliği], [Etiket Yüksekliği], [Yatay Etiket Aralığı], [Dikey Etiket Aralığı], "
+                   "[İsim X Koordinatı], [İsim Y Koordinatı], [F# Adı X Koordinatı], [F# Adı Y Koordinatı], "
+                   "[İl X Koordinatı], [İl Y Koordinatı], [Liste Satır Aralığı], [Liste Fontu Boyutu]) "
+                   "values (210, 297, 5, 10, 64, 34, 2, 0, 20, 5, 5, 12, 30, 20, 6, 9)"_qs);
+    const QString pdf = path(u"labels.pdf"_qs);
+    Run run =
+        runProgram({u"--file"_qs, m_file->filePath(), u"labels"_qs, u"--company"_qs, u"A..C"_qs, u"--pdf"_qs, pdf});
+    QCOMPARE(run.err, QString());
+    QCOMPARE(run.status, 0);
+    // Sorted by company as the list window does: Anka AŞ, then Bora Ltd beside it; Deniz Ltd is not selected.
+    const QString labels = pdfText(pdf).simplified();
+    QVERIFY2(labels.startsWith(u"Sayın Mehmet Kaya Sayın Zeynep Demir Anka AŞ Bora Ltd"_qs), qPrintable(labels));
+    QVERIFY2(labels.contains(u"/ Ankara"_qs) && !labels.contains(u"Ayşe"_qs), qPrintable(labels));
+
+    const QString report = path(u"report.pdf"_qs);
+    run = runProgram({u"--file"_qs, m_file->filePath(), u"report"_qs, u"--pdf"_qs, report});
+    QCOMPARE(run.status, 0);
+    const QString text = pdfText(report);
+    QVERIFY2(text.trimmed().startsWith(u"List/Report"_qs) && text.contains(u"Firma Adi"_qs) &&
+                 text.contains(u"Yılmaz"_qs),
+             qPrintable(text));
+
+    // A setting out of its range: the message names the field, and no file is written.
+    m_file->scalar(u"update YAYAR set [Liste Satır Aralığı] = 500000000"_qs);
+    QFile::remove(report);
+    run = runProgram({u"--file"_qs, m_file->filePath(), u"report"_qs, u"--pdf"_qs, report});
+    QCOMPARE(run.status, 1);
+    QVERIFY2(run.err.contains(u"List Line Height (Liste Satır Aralığı) in the print settings is 500000000"_qs),
+             qPrintable(run.err));
+    QVERIFY(!QFile::exists(report));
+    QCOMPARE(QDir(m_file->folder()).entryList({u"*.part"_qs}), QStringList());
 }
 
 void CommandLineTest::exportReplacesItsFileOnlyWhenDone()

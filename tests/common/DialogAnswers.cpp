@@ -31,6 +31,7 @@ DialogAnswers::DialogAnswers(Kinds kinds)
     if (kinds & Messages)
         hooks.message = [this](const ui::MessageRequest& request) {
             asked << request.text;
+            messagesAsked << request;
             transcript << request.text;
             if (onMessage)
                 onMessage(request.text);

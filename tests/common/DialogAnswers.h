@@ -37,7 +37,8 @@ public:
     /// Plays the user in one of the program's own modal dialogs; returns its result as `exec` would.
     std::function<int(QDialog&)> modal;
 
-    QStringList asked;      // message texts
+    QStringList asked; // message texts
+    QList<ui::MessageRequest> messagesAsked;
     QStringList transcript; // message texts and input prompts, in the order asked
     QList<ui::InputRequest> inputsAsked;
     QList<ui::FontRequest> fontsAsked;

@@ -9,7 +9,8 @@ input closes.
 Options: --login USER PASSWORD asks for a login with that account; --plain-text-login allows it without TLS;
 --exclude-auth METHOD hides a login method; --starttls CERT KEY offers and requires STARTTLS; --implicit-tls CERT KEY
 speaks TLS from the first byte; --pipelining announces PIPELINING; --max-recipients N answers 452 to every recipient
-of a transaction after the Nth.
+of a transaction after the Nth; --drop-after N drops the connection instead of answering the final "." of the
+(N+1)th message, once, without recording it.
 Run it with /usr/bin/python3: Debian's aiosmtpd is not seen by other Python installations.
 """
 
@@ -59,9 +60,10 @@ class RecordingSMTP(SMTP):
 
 
 class Recorder:
-    def __init__(self, folder, pipelining, max_recipients):
+    def __init__(self, folder, pipelining, max_recipients, drop_after=None):
         self.folder = folder
         self.count = 0
+        self.drop_after = drop_after
         self.pipelining = pipelining
         self.max_recipients = max_recipients
 
@@ -80,6 +82,10 @@ class Recorder:
         return "250 2.1.5 Ok"
 
     async def handle_DATA(self, server, session, envelope):
+        if self.drop_after is not None and self.count == self.drop_after:
+            self.drop_after = None
+            server.transport.abort()
+            return "421 4.3.0 dropped"  # goes nowhere: the connection is gone
         raw = envelope.content
         message = email.message_from_bytes(raw, policy=policy.default)
         parts = []
@@ -123,7 +129,7 @@ class Recorder:
 
 async def main(options):
     loop = asyncio.get_running_loop()
-    handler = Recorder(options.folder, options.pipelining, options.max_recipients)
+    handler = Recorder(options.folder, options.pipelining, options.max_recipients, options.drop_after)
     settings = {"hostname": "corvella-test"}
     if options.login:
         settings["authenticator"] = make_authenticator(*options.login)
@@ -157,4 +163,5 @@ if __name__ == "__main__":
     parser.add_argument("--implicit-tls", nargs=2)
     parser.add_argument("--pipelining", action="store_true")
     parser.add_argument("--max-recipients", type=int, default=0)
+    parser.add_argument("--drop-after", type=int)
     asyncio.run(main(parser.parse_args()))

@@ -3,6 +3,7 @@
 #include "MailServers.h"
 
 #include "mail/TNMSMTP.h"
+#include "mail/ui/MailRunLog.h"
 #include "mail/ui/Tfrm_automail.h"
 #include "search/MailList.h"
 #include "search/Tfrm_liste.h"
@@ -88,6 +89,15 @@ struct MailWindow {
         window->findChild<QPushButton*>(u"Button4"_qs)->click();
     }
     QComboBox* security() const { return window->findChild<QComboBox*>(u"ComboBox2"_qs); }
+    QPushButton* button(const QString& name) const { return window->findChild<QPushButton*>(name); }
+    /// "row outcome batch" of each row of the window's last run, from the contact file.
+    QString runLog()
+    {
+        return fixture
+            .scalar(u"select group_concat(row || ' ' || outcome || ' ' || batch, '|') from (select * from "_qs +
+                    mail::MailRunLog::RowsTable + u" order by run, row)"_qs)
+            .toString();
+    }
     bool runFieldsEnabled() const { return edit(u"Edit3"_qs)->isEnabled() && formats()->isEnabled(); }
 };
 
@@ -117,6 +127,11 @@ private slots:
     void securityChoiceSetsThePort();
     void encryptedLoginWithFingerprintPrompt();
     void loginNeedsEncryptionOrConsent();
+    void reportLogAndResumeAfterADrop();
+    void stoppedRunEndsWithQuit();
+    void bodyReadsAsTyped_data();
+    void bodyReadsAsTyped();
+    void testSendAndUnsubscribe();
 
 private:
     QJsonObject message(int n) const { return m_server.message(m_before + n); }
@@ -433,6 +448,151 @@ void AutoMailTest::loginNeedsEncryptionOrConsent()
     QCOMPARE(server.messageCount(), 1);
     QCOMPARE(server.message(1)[u"login"_qs].toString(), u"client.test"_qs);
     QCOMPARE(server.message(1)[u"tls"_qs].toBool(), false);
+}
+
+void AutoMailTest::reportLogAndResumeAfterADrop()
+{
+    RecordingSmtpServer server;
+    const quint16 port = server.start({u"--drop-after"_qs, u"1"_qs});
+    QVERIFY2(port != 0, qPrintable(server.error()));
+    QTemporaryDir dir;
+    const QString csv = dir.filePath(u"details.csv"_qs);
+    const QString crlf = u"bad\r\nx@example.test"_qs;
+    MailWindow w({u"user1@example.test"_qs, u"refused1@example.test"_qs, QString(), crlf, u"user2@example.test"_qs,
+                  u"user3@example.test"_qs, u"user4@example.test"_qs},
+                 port, u"2"_qs);
+    w.fixture.addContact(21, {{u"Ad"_qs, u"Ada"_qs}, {u"Soyad"_qs, u"Kaya"_qs}, {u"E-mail"_qs, crlf}});
+    test::DialogAnswers chooser(test::DialogAnswers::Files);
+    chooser.files = {csv};
+    w.log.buttons = {QMessageBox::Save};
+
+    // The second batch is dropped after its final dot: it counts as not sent, like the rows never reached.
+    w.send();
+    QCOMPARE(w.log.messagesAsked.size(), 1);
+    const ui::MessageRequest report = w.log.messagesAsked.first();
+    QVERIFY2(report.text.startsWith(u"The server closed the connection during DATA ("_qs), qPrintable(report.text));
+    QCOMPARE(report.informativeText, u"1 accepted, 1 refused, 2 skipped, 3 not sent."_qs);
+    const QString refusal = u"550 5.1.1 <refused1@example.test>: Recipient address rejected"_qs;
+    const QString control = u"The address holds a line break or another control character"_qs;
+    QCOMPARE(report.detailedText.split(u'\n'),
+             (QStringList{u"2: refused1@example.test (refused) "_qs + refusal, u"3:  (skipped) No address"_qs,
+                          u"4: bad x@example.test (skipped) "_qs + control + u" [No 21: Ada Kaya]"_qs}));
+    QFile saved(csv);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(saved.readAll()),
+             u"row,address,contact,outcome,reason\r\n2,refused1@example.test,,refused,"_qs + refusal +
+                 u"\r\n3,,,skipped,No address\r\n4,\"bad\r\nx@example.test\",No 21: Ada Kaya,skipped,"_qs + control +
+                 u"\r\n"_qs);
+    QCOMPARE(w.runLog(), u"1 accepted 1|2 refused 1|3 skipped 0|4 skipped 0|5 not sent 2|6 not sent 2|7 not sent 0"_qs);
+    QCOMPARE(w.status(), u"HATA !!! Gönderme durdu: 1 adrese gönderildi."_qs);
+    QVERIFY(w.button(u"Button10"_qs)->isEnabled());
+
+    // Resume mails the rest in new batches, numbered on; the address taken before is not mailed again.
+    w.log.messagesAsked.clear();
+    w.button(u"Button10"_qs)->click();
+    QCOMPARE(w.log.messagesAsked.size(), 1);
+    QCOMPARE(w.log.messagesAsked.first().text, u"Gönderme tamamlandı..."_qs);
+    QCOMPARE(w.log.messagesAsked.first().informativeText, u"4 accepted, 1 refused, 2 skipped, 0 not sent."_qs);
+    QCOMPARE(w.status(), w.log.messagesAsked.first().informativeText);
+    QCOMPARE(w.progress(), 100);
+    QCOMPARE(w.runLog(), u"1 accepted 1|2 refused 3|3 skipped 0|4 skipped 0|5 accepted 3|6 accepted 4|7 accepted 4"_qs);
+    QCOMPARE(w.fixture.scalar(u"select count(*) from "_qs + mail::MailRunLog::RunsTable).toInt(), 1);
+    QStringList mailed;
+    for (int n = 1; n <= server.messageCount(); ++n)
+        mailed += strings(server.message(n)[u"rcpt_tos"_qs]).mid(1); // after the sender's own address
+    QCOMPARE(mailed, (QStringList{u"user1@example.test"_qs, u"user2@example.test"_qs, u"user3@example.test"_qs,
+                                  u"user4@example.test"_qs}));
+}
+
+void AutoMailTest::stoppedRunEndsWithQuit()
+{
+    MailWindow w(addresses(5), m_port, u"2"_qs);
+    QPointer<mail::Tfrm_automail> window = w.window.release();
+    mail::TNMSMTP& smtp = *window->mailer();
+    // "&Kapat" while the first batch waits for its reply: that batch ends, the rest stay unsent.
+    smtp.OnSendStart = [&](mail::TPowersock&) { window->findChild<QPushButton*>(u"BitBtn2"_qs)->click(); };
+    window->findChild<QPushButton*>(u"Button9"_qs)->click();
+    QTRY_VERIFY(window.isNull());
+    QVERIFY(w.log.asked.isEmpty());
+    QCOMPARE(messages(), 1);
+    QCOMPARE(m_server.commands(m_server.sessionCount()).last(), u"QUIT"_qs);
+    QCOMPARE(w.runLog(), u"1 accepted 1|2 accepted 1|3 not sent 0|4 not sent 0|5 not sent 0"_qs);
+}
+
+void AutoMailTest::bodyReadsAsTyped_data()
+{
+    QTest::addColumn<int>("format"); // -1: none picked
+    QTest::addColumn<QString>("body");
+    QTest::addColumn<QString>("contentType");
+    QTest::addColumn<QString>("text"); // after the empty line that opens every body
+    const QString typed = u"Line one\n.\nLine three"_qs;
+    QTest::newRow("HTML by default, typed text")
+        << -1 << typed << u"text/html"_qs << u"\nLine one<br>\n.<br>\nLine three\n"_qs;
+    QTest::newRow("HTML, characters escaped")
+        << 1 << u"a < b & c > d"_qs << u"text/html"_qs << u"\na &lt; b &amp; c &gt; d\n"_qs;
+    QTest::newRow("HTML, markup as typed")
+        << 1 << u"<p>Hello</p>\n<p>all</p>"_qs << u"text/html"_qs << u"\n<p>Hello</p>\n<p>all</p>\n"_qs;
+    QTest::newRow("plain text") << 0 << typed << u"text/plain"_qs << u"\n"_qs + typed + u"\n"_qs;
+}
+
+void AutoMailTest::bodyReadsAsTyped()
+{
+    QFETCH(int, format);
+    QFETCH(QString, body);
+    QFETCH(QString, contentType);
+    QFETCH(QString, text);
+    MailWindow w({u"a@x.test"_qs}, m_port);
+    if (format >= 0) {
+        w.formats()->setCurrentIndex(format);
+        emit w.formats()->activated(format);
+    }
+    w.window->findChild<QPlainTextEdit*>(u"Memo1"_qs)->setPlainText(body);
+    w.send();
+    QCOMPARE(messages(), 1);
+    const QJsonObject part = message(1)[u"parts"_qs].toArray().at(0).toObject();
+    QCOMPARE(part[u"content_type"_qs].toString(), contentType);
+    QCOMPARE(part[u"text"_qs].toString(), text);
+}
+
+void AutoMailTest::testSendAndUnsubscribe()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"note.txt"_qs);
+    QVERIFY(writeFile(path, "note"));
+    MailWindow w(addresses(3), m_port);
+    w.attach(path);
+    QLineEdit* unsubscribe = w.edit(u"Edit9"_qs);
+
+    // The test goes to the sender alone, as a batch would look: the attachment and the unsubscribe headers.
+    unsubscribe->setText(u"https://example.test/leave?id=7"_qs);
+    w.button(u"Button11"_qs)->click();
+    QVERIFY(w.log.asked.isEmpty());
+    QCOMPARE(messages(), 1);
+    QCOMPARE(strings(message(1)[u"rcpt_tos"_qs]), QStringList{u"sender@example.test"_qs});
+    QCOMPARE(message(1)[u"to"_qs].toString(), u"sender@example.test"_qs);
+    QCOMPARE(message(1)[u"parts"_qs].toArray().size(), 2);
+    const QString raw = message(1)[u"raw"_qs].toString();
+    QVERIFY(raw.contains(u"\r\nList-Unsubscribe: <https://example.test/leave?id=7>\r\n"_qs));
+    QVERIFY(raw.contains(u"\r\nList-Unsubscribe-Post: List-Unsubscribe=One-Click\r\n"_qs));
+    QCOMPARE(w.status(), u"A test message went to sender@example.test."_qs);
+    QVERIFY(!w.window->runLog()); // a test is no run
+
+    // A mailto: address has no one-click form.
+    unsubscribe->setText(u"mailto:leave@example.test"_qs);
+    w.send();
+    QCOMPARE(w.log.asked, QStringList{u"Gönderme tamamlandı..."_qs});
+    QCOMPARE(messages(), 2);
+    const QString listRaw = message(2)[u"raw"_qs].toString();
+    QVERIFY(listRaw.contains(u"\r\nList-Unsubscribe: <mailto:leave@example.test>\r\n"_qs));
+    QVERIFY(!listRaw.contains(u"List-Unsubscribe-Post"_qs));
+
+    w.log.asked.clear();
+    unsubscribe->setText(u"www.example.test/leave"_qs);
+    w.button(u"Button11"_qs)->click();
+    QCOMPARE(w.log.asked.size(), 1);
+    QVERIFY2(w.log.asked.first().startsWith(u"The unsubscribe address must begin with mailto: or https://"_qs),
+             qPrintable(w.log.asked.first()));
+    QCOMPARE(messages(), 2);
 }
 
 QTEST_MAIN(AutoMailTest)

@@ -2,6 +2,7 @@
 #include "MailServers.h"
 #include "ScriptedTransport.h"
 
+#include "mail/AddressCheck.h"
 #include "mail/ListMailer.h"
 
 #include <QTemporaryDir>
@@ -43,11 +44,36 @@ QByteArrayList acceptBatches(const QList<int>& blindCopies, int connections)
     return replies;
 }
 
+/// The rows as a run log last heard of them.
+struct RecordingLog : RunLog {
+    void runStarted(const QString&, const QDateTime&, const QList<AddressResult>& all) override
+    {
+        ++runs;
+        rows = all;
+    }
+    void rowsChanged(const QList<AddressResult>& changed) override
+    {
+        for (const AddressResult& row : changed)
+            rows[row.row - 1] = row;
+    }
+    /// "outcome/batch" of each row, as the report lists them.
+    QStringList outcomes() const
+    {
+        static const char* names[] = {"not sent", "accepted", "refused", "skipped"};
+        QStringList list;
+        for (const AddressResult& row : rows)
+            list << u"%1/%2"_qs.arg(QString::fromLatin1(names[int(row.outcome)])).arg(row.batch);
+        return list;
+    }
+    int runs = 0;
+    QList<AddressResult> rows;
+};
+
 /// A list mailer over a scripted server, recording what the server saw and the progress reported.
 struct Mailing {
-    explicit Mailing(QByteArrayList replies)
+    explicit Mailing(QByteArrayList replies, QByteArray greeting = "220 ready\r\n")
     {
-        auto owned = std::make_unique<ScriptedTransport>("220 ready\r\n", std::move(replies));
+        auto owned = std::make_unique<ScriptedTransport>(std::move(greeting), std::move(replies));
         transport = owned.get();
         smtp = std::make_unique<TNMSMTP>(std::move(owned));
         mailer = std::make_unique<ListMailer>(*smtp);
@@ -58,6 +84,7 @@ struct Mailing {
             return server;
         };
         mailer->progress = [this](int percent) { progress << percent; };
+        mailer->log = &log;
     }
 
     ListMailer::Outcome run(const QStringList& rows, int batchSize) { return mailer->run(rows, message, batchSize); }
@@ -81,6 +108,7 @@ struct Mailing {
     std::unique_ptr<ListMailer> mailer;
     ListMessage message{u"Sender"_qs, Sender, u"News"_qs, {u"Hello"_qs, u"all"_qs}, {}};
     QList<int> progress;
+    RecordingLog log;
 };
 
 } // namespace
@@ -95,6 +123,10 @@ private slots:
     void errorEndsTheRunAndClosesTheConnection();
     void stopEndsTheRunBeforeTheNextRow();
     void lostConnectionEndsTheRun();
+    void addressCheck_data();
+    void addressCheck();
+    void faultsEndTheRunWithTheLogRight_data();
+    void faultsEndTheRunWithTheLogRight();
 };
 
 void ListMailerTest::batches_data()
@@ -220,6 +252,107 @@ void ListMailerTest::lostConnectionEndsTheRun()
     QCOMPARE(m.transport->connectCount(), 1);
     QVERIFY(m.messages().isEmpty());
     QVERIFY(m.progress.isEmpty());
+}
+
+void ListMailerTest::addressCheck_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("problem"); // a word of the reason; empty for a mailbox
+    const std::pair<const char16_t*, const char16_t*> rows[] = {
+        {u"user@example.test", u""},
+        {u"  first.last+tag@sub.example.test ", u""},
+        {u"Ayşe Kaya <ayse@example.test>", u""}, // the display name does not go into RCPT TO
+        {u"\"odd box\"@example.test", u""},
+        {u"user@[127.0.0.1]", u""},
+        {u"user@localhost", u""},
+        {u"", u"No address"},
+        {u"   ", u"No address"},
+        {u"user@example.test\r\nRCPT TO:<x@y.test>", u"control"},
+        {u"user\t@example.test", u"control"},
+        {u"us er@example.test", u"space"},
+        {u"userexample.test", u"no \"@\""},
+        {u"a@b@example.test", u"more than one"},
+        {u".user@example.test", u"before"},
+        {u"us..er@example.test", u"before"},
+        {u"user@", u"no domain"},
+        {u"user@-bad-.test", u"domain"},
+        {u"user@exa_mple.test", u"domain"},
+        {u"user@example..test", u"domain"},
+        {u"ayşe@example.test", u"letter"},
+    };
+    for (const auto& [entry, problem] : rows)
+        QTest::newRow(qPrintable(QString::fromUtf16(entry).toHtmlEscaped()))
+            << QString::fromUtf16(entry) << QString::fromUtf16(problem);
+    QTest::newRow("local part of 65") << QString(65, u'a') + u"@example.test" << u"before"_qs;
+    QTest::newRow("label of 64") << u"user@"_qs + QString(64, u'a') + u".test" << u"domain"_qs;
+}
+
+void ListMailerTest::addressCheck()
+{
+    QFETCH(QString, entry);
+    QFETCH(QString, problem);
+    const QString found = addressProblem(entry);
+    if (problem.isEmpty())
+        QVERIFY2(found.isEmpty(), qPrintable(found));
+    else
+        QVERIFY2(found.contains(problem, Qt::CaseInsensitive), qPrintable(found));
+}
+
+void ListMailerTest::faultsEndTheRunWithTheLogRight_data()
+{
+    QTest::addColumn<QByteArray>("greeting");
+    QTest::addColumn<QByteArrayList>("secondBatch"); // the replies of the second connection
+    QTest::addColumn<QString>("error");
+    QTest::addColumn<QStringList>("log");
+
+    const QByteArrayList envelope{"250 hello\r\n", "250 reset\r\n", "250 sender ok\r\n", "250 ok\r\n", "250 ok\r\n"};
+    const QStringList secondNotSent{u"accepted/1"_qs, u"accepted/1"_qs, u"not sent/2"_qs, u"skipped/0"_qs};
+    QTest::newRow("dropped after the final dot")
+        << QByteArray("220 ready\r\n") << envelope + QByteArrayList{"354 go ahead\r\n", ""}
+        << u"The server closed the connection during DATA (Connection closed by the server)"_qs << secondNotSent;
+    QTest::newRow("421 instead of taking the sender")
+        << QByteArray("220 ready\r\n") << QByteArrayList{"250 hello\r\n", "250 reset\r\n", "421 4.3.2 closing\r\n"}
+        << u"421 4.3.2 closing\r\n"_qs << secondNotSent;
+    QTest::newRow("no answer to the final dot")
+        << QByteArray("220 ready\r\n") << envelope + QByteArrayList{"354 go ahead\r\n", "250 que"}
+        << u"The server did not answer within 0.3 s (Socket readln aborted)"_qs << secondNotSent;
+    QTest::newRow("every recipient refused")
+        << QByteArray("220 ready\r\n")
+        << QByteArrayList{"250 hello\r\n",
+                          "250 reset\r\n",
+                          "250 sender ok\r\n",
+                          "554 5.7.1 relay denied\r\n",
+                          "554 5.7.1 relay denied\r\n",
+                          "503 5.5.1 no valid recipients\r\n"}
+        << u"503 5.5.1 no valid recipients\r\n"_qs
+        << QStringList{u"accepted/1"_qs, u"accepted/1"_qs, u"refused/2"_qs, u"skipped/0"_qs};
+    QTest::newRow("greeting that is not SMTP")
+        << QByteArray("\x16\x03\x01 hello\r\n") << QByteArrayList()
+        << u"The server's greeting is not SMTP: \\x16\\x03\\x01 hello"_qs
+        << QStringList{u"not sent/0"_qs, u"not sent/0"_qs, u"not sent/0"_qs, u"skipped/0"_qs};
+}
+
+void ListMailerTest::faultsEndTheRunWithTheLogRight()
+{
+    QFETCH(QByteArray, greeting);
+    QFETCH(QByteArrayList, secondBatch);
+    QFETCH(QString, error);
+    QFETCH(QStringList, log);
+
+    Mailing m(acceptBatches({2}, 1) + secondBatch, greeting);
+    m.smtp->SetTimeOut(300);
+    const QStringList rows{u"a@x.test"_qs, u"b@x.test"_qs, u"c@x.test"_qs, u"bad\r\nd@x.test"_qs};
+    QCOMPARE(errorOf([&] { m.run(rows, 2); }), error);
+    QCOMPARE(m.log.runs, 1);
+    QCOMPARE(m.log.outcomes(), log);
+    // The mailer's own account, which the report and a resume read, is the log's.
+    for (qsizetype i = 0; i < rows.size(); ++i)
+        QCOMPARE(m.mailer->results().at(i).outcome, m.log.rows.at(i).outcome);
+    QCOMPARE(m.mailer->sentCount(), log.count(u"accepted/1"_qs));
+    QCOMPARE(m.mailer->canResume(), true);
+    QVERIFY(!m.smtp->LinkOpen());
+    if (log.contains(u"refused/2"_qs))
+        QCOMPARE(m.log.rows.at(2).detail, u"554 5.7.1 relay denied"_qs);
 }
 
 QTEST_GUILESS_MAIN(ListMailerTest)

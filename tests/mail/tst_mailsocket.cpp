@@ -3,6 +3,7 @@
 
 #include "core/ScopeGuard.h"
 #include "mail/HandlerError.h"
+#include "mail/SmtpReply.h"
 #include "mail/SocketErrorText.h"
 #include "mail/TPowersock.h"
 #include "mail/TThreadTimer.h"
@@ -68,6 +69,8 @@ class MailSocketTest : public QObject {
     Q_OBJECT
 private slots:
     void dottedHostConnectsWithoutLookup();
+    void endlessReplyIsBounded_data();
+    void endlessReplyIsBounded();
     void hostNameIsLookedUp();
     void invalidHostHasOneChance_data();
     void invalidHostHasOneChance();
@@ -460,6 +463,49 @@ void MailSocketTest::errorTexts()
     QFETCH(int, code);
     QFETCH(QString, text);
     QCOMPARE(socketErrorText(code), text);
+}
+
+void MailSocketTest::endlessReplyIsBounded_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("intervalMs"); // between lines; 0 sends them all at once
+    QTest::addColumn<QString>("error");
+    // Each line comes well within the time-out, so only one deadline for the whole reply can end it.
+    QTest::newRow("slow continuation lines") << QByteArray("250-more\r\n") << 200 << 20 << u"Socket readln aborted"_qs;
+    QTest::newRow("many lines") << QByteArray("250-more\r\n") << 600 << 0
+                                << u"The server's reply ran past 512 lines"_qs;
+    QTest::newRow("long lines") << "250-" + QByteArray(990, 'x') + "\r\n"
+                                << 100 << 0 << u"The server's reply ran past 65536 bytes"_qs;
+}
+
+void MailSocketTest::endlessReplyIsBounded()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(int, count);
+    QFETCH(int, intervalMs);
+    QFETCH(QString, error);
+
+    LineServer server;
+    TPowersock socket;
+    socket.SetTimeOut(300);
+    connectTo(socket, server.port());
+    QTimer drip;
+    int sent = 0;
+    connect(&drip, &QTimer::timeout, this, [&] {
+        server.send(line);
+        if (++sent == count)
+            drip.stop();
+    });
+    if (intervalMs == 0)
+        server.send(line.repeated(count));
+    else
+        drip.start(intervalMs);
+    QElapsedTimer clock;
+    clock.start();
+    ReplyReader reader(socket);
+    QCOMPARE(errorOf([&] { reader.command(u"EHLO client.test"_qs); }), error);
+    QVERIFY2(clock.elapsed() < 1500, qPrintable(QString::number(clock.elapsed())));
 }
 
 QTEST_GUILESS_MAIN(MailSocketTest)

@@ -11,6 +11,8 @@
 
 #include <QTest>
 
+#include <cmath>
+
 using namespace corvella;
 using print::LabelCompanyChoice;
 using print::LabelElement;
@@ -158,6 +160,14 @@ private slots:
     void engineReadsListedContactsInListOrder();
     void engineNeedsTheRecordNumber();
     void engineHoldsFiftyElementsOfAKind();
+    void startAtLabel_data();
+    void startAtLabel();
+    void firstLabelOffTheSheet();
+    void fitRule_data();
+    void fitRule();
+    void longAddressStaysInsideItsLabelInPdf();
+    void settingsOutOfRange_data();
+    void settingsOutOfRange();
 };
 
 void LabelTest::grid_data()
@@ -543,6 +553,178 @@ void LabelTest::engineHoldsFiftyElementsOfAKind()
     engine.AddFieldElement(1, 2, u"İl"_qs, u"Arial"_qs, 10, 0);
     QCOMPARE(engine.fieldElements().size(), 1);
     QCOMPARE(engine.textElements().size(), 50);
+}
+
+void LabelTest::startAtLabel_data()
+{
+    QTest::addColumn<int>("firstLabel");
+    QTest::addColumn<int>("index"); // the row of the list, from 0
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QPoint>("corner");
+    QTest::newRow("1: row 1 at the top left") << 1 << 0 << 0 << QPoint(5, 10);
+    QTest::newRow("2: row 1 second across") << 2 << 0 << 0 << QPoint(71, 10);
+    QTest::newRow("4: row 1 begins the second row") << 4 << 0 << 0 << QPoint(5, 44);
+    QTest::newRow("5: row 3 ends that row") << 5 << 2 << 0 << QPoint(5, 78);
+    QTest::newRow("24: row 1 on the last label") << 24 << 0 << 0 << QPoint(137, 248);
+    QTest::newRow("24: row 2 starts sheet 2 at 1") << 24 << 1 << 1 << QPoint(5, 10);
+    QTest::newRow("10: row 16 starts sheet 2 at 1") << 10 << 15 << 1 << QPoint(5, 10);
+    QTest::newRow("10: row 15 is the last of sheet 1") << 10 << 14 << 0 << QPoint(137, 248);
+}
+
+void LabelTest::startAtLabel()
+{
+    QFETCH(int, firstLabel);
+    QFETCH(int, index);
+    QFETCH(int, page);
+    QFETCH(QPoint, corner);
+    const print::LabelSlot slot = print::labelSlot(A4, print::labelGrid(A4), index, firstLabel);
+    QCOMPARE(slot.page, page);
+    QCOMPARE(slot.cornerMm, corner);
+
+    // The run draws it there and starts a page only when the sheet is full.
+    Printed printed;
+    MemoryContacts rows(contacts(index + 1));
+    const auto elements = a4Elements();
+    print::LabelRunOptions options;
+    options.firstLabel = firstLabel;
+    print::printLabels(printed.printer, A4, elements.fields, elements.texts, rows, options);
+    const auto name = printed.only(u"Kişi%1"_qs.arg(index + 1));
+    QCOMPARE(name.page, page + 1);
+    QCOMPARE(mm(name.from), corner + QPoint(20, 5));
+    QCOMPARE(printed.surface->calls(Kind::NewPage).size(), page);
+}
+
+void LabelTest::firstLabelOffTheSheet()
+{
+    for (int firstLabel : {0, 25}) {
+        Printed printed;
+        print::LabelRunOptions options;
+        options.firstLabel = firstLabel;
+        MemoryContacts rows(contacts(3));
+        const QString error = test::errorOf([&] { print::printLabels(printed.printer, A4, {}, {}, rows, options); });
+        QCOMPARE(error, u"Label %1 is not on the sheet: it holds 24 labels, 3 across and 8 down, numbered from 1 at "
+                        u"the top left."_qs.arg(firstLabel));
+        QVERIFY(printed.surface->calls().isEmpty());
+    }
+    Engine engine;
+    engine.engine.setFirstLabel(30);
+    QVERIFY(test::errorOf([&] { engine.engine.PrintLabels(); }).startsWith(u"Label 30 is not on the sheet"_qs));
+    QVERIFY(engine.surface->calls().isEmpty());
+}
+
+void LabelTest::fitRule_data()
+{
+    // Measured as 1 mm a character at 10 points, in proportion to the size.
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("size");
+    QTest::addColumn<double>("room");
+    QTest::addColumn<QString>("drawn");
+    QTest::addColumn<int>("drawnSize");
+    QTest::newRow("fits") << u"abcdefghij"_qs << 10 << 10.0 << u"abcdefghij"_qs << 10;
+    QTest::newRow("one point smaller") << u"abcdefghijk"_qs << 10 << 10.0 << u"abcdefghijk"_qs << 9;
+    QTest::newRow("down to 70 %") << u"abcdefghijklmn"_qs << 10 << 10.0 << u"abcdefghijklmn"_qs << 7;
+    QTest::newRow("then cut") << u"abcdefghijklmnopqrstuvwxyz"_qs << 10 << 10.0 << u"abcdefghijklmn"_qs << 7;
+    QTest::newRow("70 % of 9 is 6.3: 7 points") << u"abcdefghijklmnop"_qs << 9 << 10.0 << u"abcdefghijklmn"_qs << 7;
+    QTest::newRow("size 0 is 10 points") << u"abcdefghijk"_qs << 0 << 10.0 << u"abcdefghijk"_qs << 9;
+    QTest::newRow("no room") << u"abc"_qs << 10 << -2.0 << QString() << 10;
+    QTest::newRow("accent kept whole") << u"abcdefghijklméx"_qs << 10 << 10.0 << u"abcdefghijklm"_qs << 7;
+}
+
+void LabelTest::fitRule()
+{
+    QFETCH(QString, text);
+    QFETCH(int, size);
+    QFETCH(double, room);
+    QFETCH(QString, drawn);
+    QFETCH(int, drawnSize);
+    const print::TextWidthMm width = [](const QString& t, const QString&, int points) {
+        return t.size() * points / 10.0;
+    };
+    QCOMPARE(print::fitText(text, u"Arial"_qs, size, room, width), (print::FittedText{drawn, drawnSize}));
+}
+
+void LabelTest::longAddressStaysInsideItsLabelInPdf()
+{
+    // A 70-character address line at 9 points on 64 mm labels, beside short ones that keep their size.
+    test::PdfPrinter file(600);
+    const auto elements = a4Elements();
+    QList<print::LabelContact> list = contacts(6);
+    const QString longLine = u"Cumhuriyet Mahallesi Atatürk Bulvarı Numara 123 Kat 4 Daire 56 Çankaya"_qs;
+    QCOMPARE(longLine.size(), 70);
+    for (int i : {0, 1, 4})
+        list[i].address1 = longLine;
+    MemoryContacts rows(list);
+    print::printLabels(file.printer, A4, elements.fields, elements.texts, rows);
+
+    using test::MmPerPoint;
+    const auto words = test::pdfWords(file.path);
+    QVERIFY(!words.isEmpty());
+    int cadde = 0;
+    for (const test::PdfWord& word : words) {
+        const double xMin = word.xMin * MmPerPoint;
+        const double yMin = word.yMin * MmPerPoint;
+        // The label the word's start lies on: columns at 5, 71 and 137 mm, rows from 10 mm, 34 mm apart.
+        const int column = int((xMin - 5) / 66);
+        const double rightEdge = 5 + column * 66 + 64;
+        QVERIFY2(word.xMax * MmPerPoint <= rightEdge + 0.05,
+                 qPrintable(u"'%1' ends at %2 mm, past its label's edge at %3 mm (%4 mm down)"_qs.arg(word.text)
+                                .arg(word.xMax * MmPerPoint)
+                                .arg(rightEdge)
+                                .arg(yMin)));
+        cadde += word.text.startsWith(u"Cadde"_qs);
+    }
+    QCOMPARE(cadde, 3); // the short lines are all there
+    QCOMPARE(test::wordsWithText(words, u"Cumhuriyet"_qs).size(), 3);
+    // Cut, not dropped: the line starts where it should, 5 mm into its label.
+    VERIFY_NEAR(test::wordsWithText(words, u"Cumhuriyet"_qs).at(1).xMin * MmPerPoint, 76, 0.8);
+}
+
+void LabelTest::settingsOutOfRange_data()
+{
+    QTest::addColumn<QString>("column");
+    QTest::addColumn<QVariant>("stored");
+    QTest::addColumn<QString>("message"); // empty: read without complaint
+    const QString tail = u"Correct it before printing."_qs;
+    QTest::newRow("label width 500000000")
+        << u"Etiket Genişliği"_qs << QVariant(500000000.0)
+        << u"Label Width (Etiket Genişliği) in the print settings is 500000000; it must lie between 0 and 2000 mm. "_qs +
+               tail;
+    QTest::newRow("page height 1e300") << u"Sayfa Yüksekliği"_qs << QVariant(1e300)
+                                       << u"Page Height (Sayfa Yüksekliği) in the print settings is 1e+300; it must "
+                                          u"lie between 0 and 2000 mm. "_qs +
+                                              tail;
+    QTest::newRow("NaN left margin") << u"Sol Boşluk"_qs << QVariant(std::nan(""))
+                                     << u"Left Space (Sol Boşluk) in the print settings is not a number: 'nan'. "_qs +
+                                            tail;
+    QTest::newRow("text in a gap") << u"Dikey Etiket Aralığı"_qs << QVariant(u"wide"_qs)
+                                   << u"Vertical Gap (Dikey Etiket Aralığı) in the print settings is not a number: "
+                                      u"'wide'. "_qs +
+                                          tail;
+    QTest::newRow("negative font size") << u"İl Yazıtipi Boyutu"_qs << QVariant(-3.0)
+                                        << u"City Font Size (İl Yazıtipi Boyutu) in the print settings is -3; it must "
+                                           u"lie between 0 and 1000 points. "_qs +
+                                               tail;
+    QTest::newRow("element far off")
+        << u"P#K# X Koordinatı"_qs << QVariant(-2500.0)
+        << u"Postal Code X (P#K# X Koordinatı) in the print settings is -2500; it must lie "
+           u"between -2000 and 2000 mm. "_qs +
+               tail;
+    QTest::newRow("edge of the range") << u"Yatay Etiket Aralığı"_qs << QVariant(-2000.4) << QString();
+    QTest::newRow("a number as text") << u"Etiket Yüksekliği"_qs << QVariant(u"34"_qs) << QString();
+}
+
+void LabelTest::settingsOutOfRange()
+{
+    QFETCH(QString, column);
+    QFETCH(QVariant, stored);
+    QFETCH(QString, message);
+    QVariantMap row = a4Settings();
+    row.insert(column, stored);
+    const QString error = test::errorOf([&] {
+        print::labelSheetFromSettings(reader(row));
+        a4Elements(row);
+    });
+    QCOMPARE(error, message);
 }
 
 QTEST_MAIN(LabelTest)

@@ -18,6 +18,7 @@
 #include <QCheckBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTest>
 
 using namespace corvella;
@@ -60,6 +61,7 @@ private:
 struct LabelDialogAnswers {
     int nameItem = 0;
     int companyItem = 0;
+    int firstLabel = 1;
     bool confirm = true;
     QStringList seen;
     test::DialogAnswers answers{test::DialogAnswers::Modals};
@@ -75,6 +77,7 @@ struct LabelDialogAnswers {
                         .arg(options->companyGroup()->itemIndex());
             options->nameGroup()->item(nameItem)->click();
             options->companyGroup()->item(companyItem)->click();
+            options->firstLabelBox()->setValue(firstLabel);
             (confirm ? options->okButton() : options->cancelButton())->click();
             return options->result();
         };
@@ -153,6 +156,7 @@ private slots:
     void failuresGiveTheButtonsBack_data();
     void failuresGiveTheButtonsBack();
     void savedFileIsShown();
+    void startAtTheDialogsLabel();
 };
 
 void LabelWindowTest::labelDialogAsksForNameAndCompany()
@@ -354,6 +358,28 @@ void LabelWindowTest::savedFileIsShown()
     QCOMPARE(program.messages.asked.size(), 1);
     QVERIFY2(program.messages.asked.first().contains(u"/tmp/Prints/Labels.pdf"_qs),
              qPrintable(program.messages.asked.first()));
+}
+
+void LabelWindowTest::startAtTheDialogsLabel()
+{
+    Program program;
+    WatchingSurface& rec = program.printOn();
+    program.dialog.firstLabel = 5;
+    program.labelButton()->click();
+    QVERIFY2(program.messages.asked.isEmpty(), qPrintable(program.messages.asked.join(u'\n')));
+    // The first listed contact (number 30) on label 5 at (71, 44); the twentieth on label 24, the sheet's last.
+    QCOMPARE(mm(rec.textCalls(u"Ad30 Soyad30"_qs).value(0).from), QPoint(91, 49));
+    QCOMPARE(mm(rec.textCalls(u"Ad11 Soyad11"_qs).value(0).from), QPoint(157, 253));
+    QCOMPARE(rec.calls(Kind::NewPage).size(), 0);
+
+    // Past the sheet's 24 labels: said before any job, and the buttons come back.
+    WatchingSurface& again = program.printOn();
+    program.dialog.firstLabel = 25;
+    program.labelButton()->click();
+    QCOMPARE(program.messages.asked, QStringList{u"Label 25 is not on the sheet: it holds 24 labels, 3 across and 8 "
+                                                 u"down, numbered from 1 at the top left."_qs});
+    QVERIFY(again.calls().isEmpty());
+    QVERIFY(program.bothEnabled());
 }
 
 QTEST_MAIN(LabelWindowTest)

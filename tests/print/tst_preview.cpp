@@ -7,6 +7,7 @@
 #include "print/PdfSurface.h"
 #include "print/Tgenel.h"
 #include "print/ui/PrintPreview.h"
+#include "print/ui/Tfrmetiketdm.h"
 #include "search/Tfrm_arama.h"
 #include "search/Tfrm_liste.h"
 
@@ -32,14 +33,16 @@ struct Program {
     app::Windows windows;
     QTemporaryDir dir;
 
-    explicit Program(int contacts)
+    explicit Program(int contacts, int firstLabel = 1)
     {
         fixture.addContacts(fixture.numbers(11, 10 + contacts), [](int no) {
             return QVariantMap{{u"Ad"_qs, u"Ad%1"_qs.arg(no)},           {u"Soyad"_qs, u"Soyad%1"_qs.arg(no)},
                                {u"Firma Adi"_qs, u"Firma%1"_qs.arg(no)}, {u"Adres 1"_qs, u"Adres %1"_qs.arg(no)},
                                {u"Sehir"_qs, u"Şehir%1"_qs.arg(no)},     {u"Posta Kodu"_qs, u"P%1"_qs.arg(no)}};
         });
-        answers.modal = [](QDialog& dialog) {
+        answers.modal = [firstLabel](QDialog& dialog) {
+            if (auto* labels = qobject_cast<print::Tfrmetiketdm*>(&dialog))
+                labels->firstLabelBox()->setValue(firstLabel);
             dialog.accept();
             return dialog.result();
         };
@@ -115,16 +118,20 @@ void PreviewTest::pagesAreThePrintedPages_data()
 {
     QTest::addColumn<bool>("labels");
     QTest::addColumn<int>("contacts");
-    // 24 labels a sheet: the second sheet holds six; the report's rows run onto a third page.
-    QTest::newRow("labels") << true << 30;
-    QTest::newRow("report") << false << 120;
+    QTest::addColumn<int>("firstLabel");
+    // 24 labels a sheet: the second sheet holds six, or from the 20th label on the first one 25; the report's rows
+    // run onto a third page.
+    QTest::newRow("labels") << true << 30 << 1;
+    QTest::newRow("labels from the 20th") << true << 30 << 20;
+    QTest::newRow("report") << false << 120 << 1;
 }
 
 void PreviewTest::pagesAreThePrintedPages()
 {
     QFETCH(bool, labels);
     QFETCH(int, contacts);
-    Program program(contacts);
+    QFETCH(int, firstLabel);
+    Program program(contacts, firstLabel);
     using List = search::Tfrm_liste;
     const QString pdf = program.printed(labels ? &List::BitBtn3Click : &List::BitBtn1Click);
     print::PrintPreview* preview = program.preview(labels ? &List::previewLabelsClick : &List::previewReportClick);

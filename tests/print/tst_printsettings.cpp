@@ -7,6 +7,7 @@
 #include "app/Tfrmkayit.h"
 #include "print/TestPrintProgram.h"
 #include "print/Tgenel.h"
+#include "print/ui/SheetChooser.h"
 #include "print/ui/Tfrmyazdirmaayarlari.h"
 #include "store/DataSet.h"
 #include "store/widgets/DBEdit.h"
@@ -23,6 +24,7 @@
 #include <QFontDatabase>
 #include <QFontDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
@@ -30,6 +32,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 
 using namespace corvella;
 using print::Tfrmyazdirmaayarlari;
@@ -102,6 +105,7 @@ private slots:
     void closeRequestsAreRefused();
     void okSavesAndCancelDiscards();
     void advancedLabelSettingsSavesFirst();
+    void sheetChoiceFillsTheLabelValues();
 
     void fontChoiceOnEmptyTable_data();
     void fontChoiceOnEmptyTable();
@@ -298,6 +302,40 @@ void PrintSettingsTest::okSavesAndCancelDiscards()
     s.window->show();
     s.child(u"BitBtn5"_qs)->click();
     QVERIFY(!s.window->isVisible());
+}
+
+void PrintSettingsTest::sheetChoiceFillsTheLabelValues()
+{
+    SettingsWindow s;
+    QTemporaryDir noTemplates; // the built-in sheets
+    s.window->setTemplateFolder(noTemplates.path());
+    s.window->show();
+    test::DialogAnswers answers(test::DialogAnswers::Modals);
+    QStringList offered;
+    answers.modal = [&offered](QDialog& dialog) {
+        auto* chooser = qobject_cast<print::SheetChooser*>(&dialog);
+        if (!chooser)
+            return int(QDialog::Rejected);
+        chooser->searchBox()->setText(u"avery 7163"_qs);
+        for (int row = 0; row < chooser->sheetList()->topLevelItemCount(); ++row)
+            if (!chooser->sheetList()->topLevelItem(row)->isHidden())
+                offered << chooser->sheetList()->topLevelItem(row)->text(1);
+        chooser->okButton()->click();
+        return chooser->result();
+    };
+    s.child(u"sheetButton"_qs)->click();
+    QCOMPARE(offered, QStringList{u"L7163"_qs});
+    // 99.1 x 38.1 mm labels 101.6 mm apart, 4.6 and 15.1 mm from the edges, in whole millimetres.
+    const QList<std::pair<QString, double>> filled = {
+        {u"Sayfa Genişliği"_qs, 210},    {u"Sayfa Yüksekliği"_qs, 297},   {u"Sol Boşluk"_qs, 5},
+        {u"Üst Boşluk"_qs, 15},          {u"Etiket Genişliği"_qs, 99},    {u"Etiket Yüksekliği"_qs, 38},
+        {u"Yatay Etiket Aralığı"_qs, 3}, {u"Dikey Etiket Aralığı"_qs, 0}, {u"Satırdaki Etiket Sayısı"_qs, 2},
+    };
+    for (const auto& [column, value] : filled)
+        QCOMPARE(s.viewed(column), value);
+    QCOMPARE(s.edit(u"DBEdit14"_qs)->text(), u"99"_qs);
+    s.child(u"BitBtn6"_qs)->click(); // nothing was saved
+    QCOMPARE(s.stored(u"Etiket Genişliği"_qs).toDouble(), 70.0);
 }
 
 void PrintSettingsTest::advancedLabelSettingsSavesFirst()

@@ -3,9 +3,13 @@
 #include "print/Calibration.h"
 #include "print/ColourText.h"
 #include "print/TestPrintProgram.h"
+#include "store/FieldDef.h"
 #include "store/NumberFormat.h"
 
 #include <QTest>
+
+#include <cmath>
+#include <limits>
 
 using namespace corvella;
 using corvella::test::errorOf;
@@ -23,6 +27,7 @@ private slots:
 
     void measurements_data();
     void measurements();
+    void wholeNumbersOfAnySize();
     void printerRatios_data();
     void printerRatios();
     void labelPrinterValues_data();
@@ -282,6 +287,17 @@ void PrintValuesTest::companionArguments()
     QVERIFY(!print::signalPathFromArguments({u"yaz"_qs, u"TEST"_qs, signal}));
     QCOMPARE(print::testPrintProgramName(), u"~_~$"_qs);
     QVERIFY(!print::defaultSignalFolder().isEmpty());
+}
+
+void PrintValuesTest::wholeNumbersOfAnySize()
+{
+    // Halves to even; what lies beyond qint64 ends at its bound instead of an undefined conversion.
+    using store::roundHalfEven;
+    QCOMPARE(roundHalfEven(10.5), 10);
+    QCOMPARE(roundHalfEven(-11.5), -12);
+    QCOMPARE(roundHalfEven(1e300), std::numeric_limits<qint64>::max());
+    QCOMPARE(roundHalfEven(-1e300), std::numeric_limits<qint64>::min());
+    QCOMPARE(roundHalfEven(std::nan("")), 0);
 }
 
 QTEST_MAIN(PrintValuesTest)

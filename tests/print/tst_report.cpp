@@ -2,6 +2,8 @@
 #include "PdfMeasure.h"
 #include "RecordingSurface.h"
 
+#include "ErrorOf.h"
+
 #include "core/Error.h"
 #include "print/ReportLayout.h"
 #include "print/Tgenel.h"
@@ -101,6 +103,7 @@ private slots:
     void contactReportHeadings();
     void failurePartWayDropsTheJob();
     void pdfPutsTitleAndHeadingWhereLaidOut();
+    void settingsOutOfRange();
 };
 
 void ReportTest::tableAcross_data()
@@ -394,6 +397,36 @@ void ReportTest::pdfPutsTitleAndHeadingWhereLaidOut()
     // Second column: p = 4 + 11 + 1 = 16, x = Round(20.8) + 1 = 22 mm; line 1 at y = 6 mm.
     VERIFY_NEAR(heading.first().xMin * MmPerPoint, 22, 0.8);
     VERIFY_NEAR(heading.first().yMin * MmPerPoint, 6.5, 1); // between 5.5 and 7.5
+}
+
+void ReportTest::settingsOutOfRange()
+{
+    const auto read = [](QVariantMap row) {
+        return print::reportSettingsFromSettings([row](const QString& column) { return row.value(column); });
+    };
+    const print::ReportInput input = read({{u"Liste Satır Aralığı"_qs, 5.5},
+                                           {u"Liste Fontu Adı"_qs, u"Arial"_qs},
+                                           {u"Liste Fontu Boyutu"_qs, 10.5},
+                                           {u"Başlık Fontu Boyutu"_qs, 11.5}});
+    QCOMPARE(input.linePitchMm, 6);
+    QCOMPARE(input.listFont.name, u"Arial"_qs);
+    QCOMPARE(input.listFont.size, 10);
+    QCOMPARE(input.titleFont.size, 12);
+    QCOMPARE(test::errorOf([&] {
+                 read({{u"Liste Satır Aralığı"_qs, 500000000.0}});
+             }),
+             u"List Line Height (Liste Satır Aralığı) in the print settings is 500000000; it must lie between 0 and "
+             u"2000 mm. Correct it before printing."_qs);
+    QVERIFY(test::errorOf([&] {
+                read({{u"Başlık Fontu Boyutu"_qs, 1e300}});
+            }).startsWith(u"Caption Font Size (Başlık Fontu Boyutu) in the print settings is 1e+300;"_qs));
+
+    // Laid out anyway, a pitch that large stays in 32 bits: one row to a page, each closed by its frame.
+    const print::ReportTable table = print::reportTable(fourColumns);
+    const print::ReportPage page = print::reportPage(table, 500000000, 281, 1, 5);
+    QCOMPARE(page.lines.size(), 1);
+    QVERIFY(page.full);
+    QVERIFY(page.frame.at(2).fromMm.y() > 0);
 }
 
 QTEST_MAIN(ReportTest)

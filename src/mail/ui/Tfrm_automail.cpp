@@ -1,6 +1,7 @@
 #include "Tfrm_automail.h"
 
 #include "MailListRows.h"
+#include "MailRunLog.h"
 
 #include "core/Error.h"
 #include "core/ScopeGuard.h"
@@ -16,6 +17,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFile>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -42,6 +44,33 @@ SmtpSecurity securityAt(int index)
     return choices[std::clamp(index, 0, int(choices.size()) - 1)];
 }
 
+QString summary(const RunCounts& counts)
+{
+    return u"%1 accepted, %2 refused, %3 skipped, %4 not sent."_qs.arg(counts.accepted)
+        .arg(counts.refused)
+        .arg(counts.skipped)
+        .arg(counts.notSent);
+}
+
+/// A CSV field, quoted when it holds a separator, a quote or a line break.
+QString csvField(const QString& text)
+{
+    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r'))
+        return text;
+    return u'"' + QString(text).replace(u'"', u"\"\""_qs) + u'"';
+}
+
+/// Rows the user can do something about: those the server refused and those never mailed for their address.
+QList<AddressResult> reportedRows(const QList<AddressResult>& results)
+{
+    QList<AddressResult> rows;
+    for (const AddressResult& result : results) {
+        if (result.outcome == AddressOutcome::Refused || result.outcome == AddressOutcome::Skipped)
+            rows << result;
+    }
+    return rows;
+}
+
 } // namespace
 
 Tfrm_automail::Tfrm_automail(QWidget* parent)
@@ -59,6 +88,7 @@ Tfrm_automail::Tfrm_automail(QWidget* parent)
         return trustCertificate(failure, sha256);
     };
     m_listMailer.progress = [this](int percent) { setProgress(percent); };
+    m_listMailer.contactOf = [this](const QString& address) { return m_runLog->contactsWithAddress(address); };
     buildUi();
     wireMailer();
     ui::guard(this, [this] { FormCreate(); });
@@ -120,6 +150,8 @@ void Tfrm_automail::buildConnectionPage(ui::FormBuilder& form)
     m_passwordEdit->setEchoMode(QLineEdit::Password);
     m_plainTextLoginCheck = form.add<QCheckBox>(u"CheckBox1"_qs);
     m_plainTextLoginCheck->setText(u"Allow login without encryption"_qs);
+    m_unsubscribeEdit = form.edit(u"Edit9"_qs, {});
+    m_unsubscribeEdit->setPlaceholderText(u"mailto: or https:// address (optional)"_qs);
 
     QWidget* page = form.parent();
     auto* grid = new QGridLayout(page);
@@ -131,6 +163,7 @@ void Tfrm_automail::buildConnectionPage(ui::FormBuilder& form)
         {QString(), nullptr}, // the check box below the password
         {u"Name"_qs, m_senderNameEdit},
         {u"e-mail"_qs, m_senderAddressEdit},
+        {u"Unsubscribe"_qs, m_unsubscribeEdit},
     };
     int row = 0;
     for (const auto& [caption, field] : rows) {
@@ -173,6 +206,10 @@ void Tfrm_automail::buildMessagePage(ui::FormBuilder& form)
     form.onSignal(m_formatCombo, &QComboBox::activated, [this](int index) { ComboBox1Change(index); });
     m_clearButton = form.onClick(form.button(u"Button8"_qs, u"Clear"_qs, {}), [this] { Button8Click(); });
     m_messageEdit = form.add<QPlainTextEdit>(u"Memo1"_qs);
+    m_resumeButton = form.onClick(form.button(u"Button10"_qs, u"Resume"_qs, {}), [this] { resumeClick(); });
+    m_resumeButton->setEnabled(false);
+    m_testSendButton =
+        form.onClick(form.button(u"Button11"_qs, u"Send a test to me"_qs, {}), [this] { testSendClick(); });
 
     QWidget* page = form.parent();
     auto* grid = new QGridLayout(page);
@@ -197,6 +234,11 @@ void Tfrm_automail::buildMessagePage(ui::FormBuilder& form)
     grid->addWidget(m_formatCombo, 3, 2);
     grid->addWidget(m_clearButton, 3, 3);
     grid->addWidget(m_messageEdit, 4, 0, 1, 4);
+    auto* runRow = new QHBoxLayout;
+    runRow->addStretch();
+    runRow->addWidget(m_testSendButton);
+    runRow->addWidget(m_resumeButton);
+    grid->addLayout(runRow, 5, 0, 1, 4);
     grid->setRowStretch(4, 1);
     grid->setColumnStretch(1, 1);
 }
@@ -264,7 +306,7 @@ void Tfrm_automail::FormActivate()
 
 void Tfrm_automail::closeEvent(QCloseEvent* event)
 {
-    m_listMailer.stop();
+    m_listMailer.abort();
     m_toEdit->setEnabled(true);
     event->accept();
 }
@@ -273,7 +315,10 @@ void Tfrm_automail::BitBtn2Click()
 {
     setRunFieldsEnabled(true);
     if (running()) {
-        // The run's loop is still on the stack: stop its wait and free the window once it has unwound.
+        // The run's loop is still on the stack: it ends after the current batch's reply with QUIT, and the window
+        // goes once it has unwound. A second press does not wait for a server that has stopped answering.
+        if (m_freeWhenStopped)
+            m_listMailer.abort();
         m_freeWhenStopped = true;
         m_listMailer.stop();
         return;
@@ -328,8 +373,12 @@ MailServer Tfrm_automail::mailServer() const
 
 ListMessage Tfrm_automail::listMessage() const
 {
-    return {m_senderNameEdit->text(), m_senderAddressEdit->text(), m_subjectEdit->text(), messageLines(),
-            attachments()};
+    return {m_senderNameEdit->text(),
+            m_senderAddressEdit->text(),
+            m_subjectEdit->text(),
+            messageLines(),
+            attachments(),
+            m_unsubscribeEdit->text().trimmed()};
 }
 
 // Sending ---------------------------------------------------------------------------------------------------------
@@ -365,35 +414,131 @@ void Tfrm_automail::Button9Click()
         askForBatchSize();
         return;
     }
-    setRunFieldsEnabled(false);
-    ListMailer::Outcome outcome;
-    {
-        OnFailure stopped([this] { runStopped(); });
+    runMailing([this, size] {
         m_mailList->close();
         m_mailList->open();
         MailListRows rows(*m_mailList);
-        outcome = m_listMailer.run(rows, listMessage(), size);
+        return m_listMailer.run(rows, listMessage(), size);
+    });
+}
+
+void Tfrm_automail::resumeClick()
+{
+    if (running() || !m_listMailer.canResume() || !checkConnectionFields())
+        return;
+    const int size = batchSize();
+    if (size == 0) {
+        askForBatchSize();
+        return;
+    }
+    runMailing([this, size] { return m_listMailer.resume(listMessage(), size); });
+}
+
+void Tfrm_automail::runMailing(const std::function<ListMailer::Outcome()>& mailing)
+{
+    runLogOpened();
+    setRunFieldsEnabled(false);
+    ListMailer::Outcome outcome;
+    try {
+        OnFailure stopped([this] { runStopped(); });
+        outcome = mailing();
+    } catch (const Error& error) {
+        if (!m_freeWhenStopped)
+            showEndReport(error.message(), QMessageBox::Critical);
+        return;
     }
     switch (outcome) {
     case ListMailer::Outcome::Finished:
         m_mailList->close();
-        ui::showMessage(this, u"Gönderme tamamlandı..."_qs);
+        setStatus(summary(m_listMailer.counts()));
         setRunFieldsEnabled(true);
+        showEndReport(u"Gönderme tamamlandı..."_qs, QMessageBox::Information);
         break;
     case ListMailer::Outcome::NoConnection:
-        ui::showMessage(this, u"Bir  SMTP sunucuya baglanti yok..."_qs, QMessageBox::Ok, QMessageBox::Critical);
         runStopped();
+        showEndReport(u"Bir  SMTP sunucuya baglanti yok..."_qs, QMessageBox::Critical);
         break;
     case ListMailer::Outcome::Stopped:
         runStopped();
+        // Stopped by closing the window: nobody is there to read a report.
+        if (!m_freeWhenStopped && isVisible())
+            showEndReport(m_statusBar->currentMessage(), QMessageBox::Warning);
         break;
     }
+}
+
+void Tfrm_automail::showEndReport(const QString& text, QMessageBox::Icon icon)
+{
+    updateRunButtons();
+    const QList<AddressResult> rows = reportedRows(m_listMailer.results());
+    QStringList details;
+    for (const AddressResult& row : rows) {
+        QString line = u"%1: %2 (%3) %4"_qs.arg(row.row).arg(row.address.simplified(),
+                                                             MailRunLog::outcomeName(row.outcome), row.detail);
+        if (!row.contact.isEmpty())
+            line += u" [%1]"_qs.arg(row.contact);
+        details << line;
+    }
+    ui::MessageRequest request{this, text, icon, QMessageBox::Ok, QMessageBox::Ok};
+    request.informativeText = summary(m_listMailer.counts());
+    request.detailedText = details.join(u'\n');
+    if (!details.isEmpty())
+        request.buttons |= QMessageBox::Save;
+    if (ui::showMessage(request) != QMessageBox::Save)
+        return;
+    const QString path = ui::chooseFileToSave(this, u"Save the details"_qs, u"CSV files (*.csv);;All files (*)"_qs,
+                                              u"mail-details.csv"_qs);
+    if (!path.isEmpty())
+        ui::guard(this, [&] { saveDetails(path); });
+}
+
+void Tfrm_automail::saveDetails(const QString& path) const
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        throw Error(u"Cannot create file %1"_qs.arg(path));
+    QByteArray csv = "row,address,contact,outcome,reason\r\n";
+    for (const AddressResult& row : reportedRows(m_listMailer.results())) {
+        const QStringList fields{QString::number(row.row), csvField(row.address), csvField(row.contact),
+                                 MailRunLog::outcomeName(row.outcome), csvField(row.detail)};
+        csv += fields.join(u',').toUtf8() + "\r\n";
+    }
+    if (file.write(csv) != csv.size() || !file.flush())
+        throw Error(u"Cannot write file %1"_qs.arg(path));
+}
+
+void Tfrm_automail::testSendClick()
+{
+    if (running() || !checkConnectionFields())
+        return;
+    const QString address = m_senderAddressEdit->text().trimmed();
+    const bool sent = m_listMailer.sendTest(listMessage());
+    if (!sent) {
+        ui::showMessage(this, u"Bir  SMTP sunucuya baglanti yok..."_qs, QMessageBox::Ok, QMessageBox::Critical);
+        return;
+    }
+    setStatus(u"A test message went to %1."_qs.arg(address));
+}
+
+RunLog& Tfrm_automail::runLogOpened()
+{
+    if (!m_runLog) {
+        m_runLog = std::make_unique<MailRunLog>(m_mailList->connectionString());
+        m_listMailer.log = m_runLog.get();
+    }
+    return *m_runLog;
+}
+
+void Tfrm_automail::updateRunButtons()
+{
+    m_resumeButton->setEnabled(!running() && m_listMailer.canResume());
 }
 
 void Tfrm_automail::runStopped()
 {
     setRunFieldsEnabled(true);
     setStatus(u"HATA !!! Gönderme durdu: %1 adrese gönderildi."_qs.arg(m_listMailer.sentCount()));
+    updateRunButtons();
     if (m_freeWhenStopped)
         deleteLater();
 }

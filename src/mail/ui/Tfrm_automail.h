@@ -2,7 +2,10 @@
 
 #include "mail/ListMailer.h"
 
+#include <QMessageBox>
 #include <QWidget>
+
+#include <memory>
 
 class QCheckBox;
 class QComboBox;
@@ -24,6 +27,7 @@ class FormBuilder;
 
 namespace corvella::mail {
 
+class MailRunLog;
 class TNMSMTP;
 
 /// The auto-mail window: one message, written here, mailed to every address in table `maillist` in batches of
@@ -36,11 +40,18 @@ public:
 
     TNMSMTP* mailer() const { return m_smtp; }
     bool running() const { return m_listMailer.running(); }
+    const ListMailer& listMailer() const { return m_listMailer; }
+    /// The log of this window's runs in the contact file; null before the first run.
+    MailRunLog* runLog() const { return m_runLog.get(); }
     /// The "To" field, which the list window fills and disables.
     QLineEdit* edit7() const { return m_toEdit; }
 
     void FormActivate();
     void Button9Click();
+    /// "Resume": the last run's message again, to its rows the server has not taken.
+    void resumeClick();
+    /// "Send a test to me": the message once, to the sender's own address.
+    void testSendClick();
     void Button4Click();
     void Button5Click();
     void Button8Click();
@@ -73,6 +84,13 @@ private:
 
     bool checkConnectionFields();
     void askForBatchSize();
+    /// Runs a mailing with its fields locked and ends it with the report of its rows.
+    void runMailing(const std::function<ListMailer::Outcome()>& mailing);
+    /// The closing message: `text` with the counts, and the refused and skipped rows as details that can be saved.
+    void showEndReport(const QString& text, QMessageBox::Icon icon);
+    void saveDetails(const QString& path) const;
+    void updateRunButtons();
+    RunLog& runLogOpened();
     bool trustCertificate(const QString& failure, const QByteArray& sha256);
     void runStopped();
     void setRunFieldsEnabled(bool enabled);
@@ -82,6 +100,7 @@ private:
     store::TableDataSet* m_mailList;
     TNMSMTP* m_smtp;
     ListMailer m_listMailer;
+    std::unique_ptr<MailRunLog> m_runLog;
 
     QPushButton* m_closeButton = nullptr;
     QTabWidget* m_pages = nullptr;
@@ -96,6 +115,7 @@ private:
     QComboBox* m_securityCombo = nullptr;
     QLineEdit* m_passwordEdit = nullptr;
     QCheckBox* m_plainTextLoginCheck = nullptr;
+    QLineEdit* m_unsubscribeEdit = nullptr;
     QLineEdit* m_toEdit = nullptr;
     QLineEdit* m_subjectEdit = nullptr;
     QListWidget* m_attachmentList = nullptr;
@@ -103,6 +123,8 @@ private:
     QPushButton* m_removeButton = nullptr;
     QPushButton* m_clearButton = nullptr;
     QPushButton* m_sendButton = nullptr;
+    QPushButton* m_resumeButton = nullptr;
+    QPushButton* m_testSendButton = nullptr;
     QProgressBar* m_progressBar = nullptr;
     QComboBox* m_formatCombo = nullptr;
     QPlainTextEdit* m_messageEdit = nullptr;

@@ -2,7 +2,9 @@
 
 #include "ui/RadioGroup.h"
 
+#include <QLabel>
 #include <QPushButton>
+#include <QSpinBox>
 
 namespace corvella::print {
 
@@ -13,10 +15,11 @@ Tfrmetiketdm::Tfrmetiketdm(QWidget* parent)
     , m_companyGroup(new ui::RadioGroup(u" Firma Adı "_qs, {u"&Var"_qs, u"&Yok"_qs}, this))
     , m_okButton(new QPushButton(u"&Tamam"_qs, this))
     , m_cancelButton(new QPushButton(u"&Vazgeç"_qs, this))
+    , m_firstLabelBox(new QSpinBox(this))
 {
     setObjectName(u"frmetiketdm"_qs);
     setWindowTitle(u"Etiket Dökümü"_qs);
-    setFixedSize(285, 150);
+    setFixedSize(285, 180); // the design's 150 and a row for the first label
     setModal(true);
     QFont small = font();
     small.setPointSize(8);
@@ -36,6 +39,18 @@ Tfrmetiketdm::Tfrmetiketdm(QWidget* parent)
     m_cancelButton->setObjectName(u"BitBtn2"_qs);
     m_cancelButton->setGeometry(177, 117, 100, 25);
     connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+
+    // The sheet is not known here: the run refuses a label beyond it, naming how many it holds.
+    auto* caption = new QLabel(u"&Start at label"_qs, this);
+    caption->setObjectName(u"firstLabelCaption"_qs);
+    caption->setGeometry(8, 153, 120, 21);
+    caption->setBuddy(m_firstLabelBox);
+    m_firstLabelBox->setObjectName(u"firstLabelBox"_qs);
+    m_firstLabelBox->setGeometry(177, 151, 100, 22);
+    m_firstLabelBox->setRange(1, 9999);
+    m_firstLabelBox->setValue(1);
+    m_firstLabelBox->setToolTip(u"The first free label on the first sheet: 1 is the top left, counting across, then "
+                                u"down. Later sheets start at their first label."_qs);
 }
 
 LabelNameChoice Tfrmetiketdm::nameChoice() const
@@ -48,6 +63,11 @@ LabelNameChoice Tfrmetiketdm::nameChoice() const
     default:
         return LabelNameChoice::ContactPerson;
     }
+}
+
+int Tfrmetiketdm::firstLabel() const
+{
+    return m_firstLabelBox->value();
 }
 
 LabelCompanyChoice Tfrmetiketdm::companyChoice() const

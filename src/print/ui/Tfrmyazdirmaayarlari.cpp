@@ -1,10 +1,12 @@
 #include "Tfrmyazdirmaayarlari.h"
 
+#include "SheetChooser.h"
 #include "TestPrintRun.h"
 #include "core/ScopeGuard.h"
 #include "print/Calibration.h"
 #include "print/ColourText.h"
 #include "print/PrinterSurface.h"
+#include "print/SheetCatalogue.h"
 #include "print/TestPages.h"
 #include "print/TestPrintProgram.h"
 #include "print/Tgenel.h"
@@ -18,6 +20,7 @@
 #include "ui/FontChoice.h"
 #include "ui/FormBuilder.h"
 #include "ui/InputBox.h"
+#include "ui/ModalDialog.h"
 #include "ui/WindowStyle.h"
 
 #include <QApplication>
@@ -166,6 +169,9 @@ void Tfrmyazdirmaayarlari::buildUi()
         unit(box(sheet.box, sheet.column, sheet.boxX, sheet.y, 60), u"mm."_qs);
     }
     unit(box(u"DBEdit18"_qs, columns::LabelsPerRow, BoxLeft, 238, 60), u"labels in a row"_qs);
+    form.onClick(form.button(u"sheetButton"_qs, u"&Pick Sheet..."_qs, {350, 236, 115, ButtonHeight},
+                             u"Fill the label sheet values from a sheet's brand and product code"_qs),
+                 [this] { chooseSheetClick(); });
 
     // Printing ratios.
     bevel(276, 64);
@@ -278,6 +284,32 @@ void Tfrmyazdirmaayarlari::BitBtn2Click()
 void Tfrmyazdirmaayarlari::BitBtn3Click()
 {
     chooseFont(columns::ListFontName, columns::ListFontSize);
+}
+
+void Tfrmyazdirmaayarlari::chooseSheetClick()
+{
+    SheetChooser chooser(
+        SheetCatalogue::load(m_templateFolder.isEmpty() ? SheetCatalogue::systemTemplateFolder() : m_templateFolder),
+        this);
+    if (ui::execModal(chooser) != QDialog::Accepted)
+        return;
+    const auto chosen = chooser.chosenSheet();
+    if (!chosen)
+        return;
+    const LabelSheet sheet = labelSheetOf(*chosen);
+    const std::pair<const QString&, int> values[] = {
+        {columns::PageWidth, sheet.pageWidthMm},
+        {columns::PageHeight, sheet.pageHeightMm},
+        {columns::LeftMargin, sheet.leftMarginMm},
+        {columns::TopMargin, sheet.topMarginMm},
+        {columns::LabelWidth, sheet.labelWidthMm},
+        {columns::LabelHeight, sheet.labelHeightMm},
+        {columns::LabelHorizontalGap, sheet.horizontalGapMm},
+        {columns::LabelVerticalGap, sheet.verticalGapMm},
+        {columns::LabelsPerRow, chosen->across},
+    };
+    for (const auto& [column, value] : values)
+        m_settings->fieldByName(column).setValue(double(value));
 }
 
 void Tfrmyazdirmaayarlari::BitBtn4Click()

@@ -42,6 +42,11 @@ public:
     void BitBtn6Click();
     void BitBtn8Click();
     void BitBtn9Click();
+    /// Fills the label sheet values (page, margins, labels, gaps, labels in a row) from a sheet chosen by its
+    /// product code; nothing is saved yet.
+    void chooseSheetClick();
+    /// Where the sheet choice looks for label templates; the system's folder until set.
+    void setTemplateFolder(const QString& folder) { m_templateFolder = folder; }
 
     /// Runs the label printer test program and waits for its signal: true once it signalled, false when the user
     /// stopped waiting.
@@ -65,6 +70,7 @@ private:
     std::function<void()> m_advancedLabelSettings;
     QString m_testPrintProgram;
     QString m_signalFolder;
+    QString m_templateFolder;
     bool m_testPrintRunning = false;
     bool m_applicationQuitting = false;
 };

@@ -1,0 +1,352 @@
+#include "search/QueryBuilder.h"
+#include "store/Connection.h"
+#include "store/ConnectionString.h"
+#include "store/ContactSchema.h"
+#include "store/DataSet.h"
+#include "store/StatementCollation.h"
+#include "store/TurkishCollation.h"
+
+#include <QProcess>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <memory>
+
+using namespace corvella;
+
+namespace {
+enum class Origin { PreviousVersion, StockShell, ThisVersion };
+} // namespace
+
+Q_DECLARE_METATYPE(Origin)
+
+namespace {
+
+struct Person {
+    QString name, surname;
+};
+
+// The names of the report that asked for Turkish search on every file, and surnames for each Turkish letter.
+const QList<Person> people = {
+    {u"ahmet"_qs, u"Işık"_qs}, {u"Ahmet"_qs, u"ılık"_qs}, {u"Mehmet"_qs, u"İnce"_qs},   {u"M"_qs, u"inan"_qs},
+    {u"Çetin"_qs, u"Ağca"_qs}, {u"Cem"_qs, u"Agah"_qs},   {u"İsmail"_qs, u"Öztürk"_qs}, {u"O'Brien"_qs, u"Ozan"_qs},
+    {QString(), u"Şahin"_qs},  {QString(), u"Sarı"_qs},   {QString(), u"Ünal"_qs},      {QString(), u"Uçar"_qs},
+};
+
+QString literal(const QString& text)
+{
+    return text.isNull() ? u"NULL"_qs : u'\'' + QString(text).replace(u'\'', u"''"_qs) + u'\'';
+}
+
+QStringList insertStatements()
+{
+    QStringList statements;
+    int no = 11;
+    for (const Person& person : people)
+        statements << u"INSERT INTO kayit ([No], [Ad], [Soyad]) VALUES (%1, %2, %3)"_qs.arg(no++).arg(
+            literal(person.name), literal(person.surname));
+    return statements;
+}
+
+struct ShellRun {
+    QString output;
+    QString errors; // empty when every statement ran
+};
+
+/// Runs statements in the stock sqlite3 shell, stopping at the first error.
+ShellRun shell(const QString& file, const QString& statements)
+{
+    QProcess process;
+    process.start(u"sqlite3"_qs, {u"-bail"_qs, file});
+    process.write(statements.toUtf8());
+    process.closeWriteChannel();
+    if (!process.waitForFinished(30000))
+        return {{}, u"sqlite3 did not run: "_qs + process.errorString()};
+    ShellRun run{QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+    if (run.errors.isEmpty() && (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0))
+        run.errors = u"sqlite3 exit code %1"_qs.arg(process.exitCode());
+    return run;
+}
+
+/// The same contacts in three files: one the previous version made (text columns declared with the Turkish
+/// collation), one the stock shell made from the contact table's columns (no collation, with an index on the name),
+/// and one this version makes.
+class ContactFiles {
+public:
+    ContactFiles()
+    {
+        {
+            auto previous = store::Connection::openFile(path(Origin::PreviousVersion), true);
+            for (QString statement : store::contactFileSchema())
+                store::execOrThrow(previous->database(),
+                                   statement.replace(u"COLLATE NOCASE"_qs, u"COLLATE TR_NOCASE"_qs));
+            for (const QString& statement : insertStatements())
+                store::execOrThrow(previous->database(), statement);
+        }
+
+        QStringList columns{u"[No] INTEGER PRIMARY KEY"_qs};
+        for (const store::ContactColumn& column : store::contactColumns())
+            columns << u"[%1] VARCHAR(%2)"_qs.arg(column.name).arg(column.size);
+        m_shellErrors = shell(path(Origin::StockShell),
+                              u"CREATE TABLE kayit (%1);\n%2;\nCREATE INDEX names ON kayit([Ad]);\n"_qs.arg(
+                                  columns.join(u", "_qs), insertStatements().join(u";\n"_qs)))
+                            .errors;
+
+        store::createContactFile(path(Origin::ThisVersion));
+        auto current = store::Connection::openFile(path(Origin::ThisVersion), false);
+        for (const QString& statement : insertStatements())
+            store::execOrThrow(current->database(), statement);
+    }
+
+    QString folder() const { return m_dir.path() + u'/'; }
+    static QString fileName(Origin origin)
+    {
+        return origin == Origin::PreviousVersion ? u"previous.mdb"_qs
+               : origin == Origin::StockShell    ? u"shell.mdb"_qs
+                                                 : u"current.mdb"_qs;
+    }
+    QString path(Origin origin) const { return folder() + fileName(origin); }
+    QString connectionString(Origin origin) const { return store::MakeConnectionString(folder(), fileName(origin)); }
+    const QString& shellErrors() const { return m_shellErrors; }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_shellErrors;
+};
+
+void addOriginRows(std::initializer_list<Origin> origins)
+{
+    QTest::addColumn<Origin>("origin");
+    for (const Origin origin : origins)
+        QTest::newRow(qPrintable(ContactFiles::fileName(origin))) << origin;
+}
+
+/// One column's values, in the order the query gave them.
+QStringList columnValues(store::QueryDataSet& query, const QString& column)
+{
+    QStringList values;
+    const int field = query.findField(column);
+    for (qint64 row = 0; row < query.recordCount(); ++row)
+        values << query.valueAt(row, field).toString();
+    return values;
+}
+
+bool inTurkishOrder(const QStringList& values)
+{
+    return std::is_sorted(values.begin(), values.end(),
+                          [](const QString& a, const QString& b) { return store::compareTurkish(a, b) < 0; });
+}
+
+QStringList sorted(QStringList values)
+{
+    values.sort();
+    return values;
+}
+
+QString integrityThroughProgram(const QString& file)
+{
+    auto connection = store::Connection::openFile(file, false);
+    QSqlQuery check = store::runQuery(connection->database(), u"PRAGMA integrity_check"_qs);
+    return check.next() ? check.value(0).toString() : QString();
+}
+
+} // namespace
+
+class ContactFilesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void statementsCompareTheTurkishWay_data();
+    void statementsCompareTheTurkishWay();
+    void searchIsTheSameOnEveryFile_data();
+    void searchIsTheSameOnEveryFile();
+    void lookUpIgnoresTurkishCase_data();
+    void lookUpIgnoresTurkishCase();
+    void stockShellQueriesTheNewFile();
+    void integrityHoldsAfterBothWrote_data();
+    void integrityHoldsAfterBothWrote();
+
+private:
+    std::unique_ptr<ContactFiles> m_files;
+};
+
+void ContactFilesTest::initTestCase()
+{
+    m_files = std::make_unique<ContactFiles>();
+    QCOMPARE(m_files->shellErrors(), QString());
+}
+
+void ContactFilesTest::statementsCompareTheTurkishWay_data()
+{
+    QTest::addColumn<QString>("statement");
+    QTest::addColumn<QString>("rewritten");
+    const QString tr = u" COLLATE TR_NOCASE"_qs;
+    QTest::newRow("where and order, not the select list")
+        << u"select [Ad] from kayit where ([Ad]>='a') and ([Ad]<='m') ORDER BY [Firma Adi] desc"_qs
+        << u"select [Ad] from kayit where ([Ad]%1>='a') and ([Ad]%1<='m') ORDER BY [Firma Adi]%1 desc"_qs.arg(tr);
+    QTest::newRow("every quoting, a qualified name")
+        << u"SELECT * FROM \"kayit\" k WHERE \"Ad\" = ? OR `soyad` = :s OR k.[Sehir] = $c"_qs
+        << u"SELECT * FROM \"kayit\" k WHERE \"Ad\"%1 = ? OR `soyad`%1 = :s OR k.[Sehir]%1 = $c"_qs.arg(tr);
+    QTest::newRow("literals and comments stay")
+        << u"select * from kayit where [Ad] = 'x'' [Soyad]' -- [Sehir]\n and /* [Meslek] */ [No] > 1"_qs
+        << u"select * from kayit where [Ad]%1 = 'x'' [Soyad]' -- [Sehir]\n and /* [Meslek] */ [No] > 1"_qs.arg(tr);
+    QTest::newRow("group, having, a subquery's own select list")
+        << u"select [Sehir], count(*) from kayit where [Ad] in (select [Soyad] from kayit) group by [Sehir] "
+           u"having [Sehir] > 'a'"_qs
+        << u"select [Sehir], count(*) from kayit where [Ad]%1 in (select [Soyad] from kayit) group by [Sehir]%1 "
+           u"having [Sehir]%1 > 'a'"_qs.arg(tr);
+    QTest::newRow("changes: the where part only") << u"UPDATE \"kayit\" SET \"Ad\" = ? WHERE \"Ad\" = ?"_qs
+                                                  << u"UPDATE \"kayit\" SET \"Ad\" = ? WHERE \"Ad\"%1 = ?"_qs.arg(tr);
+    const QString unchanged[] = {
+        u"select * from kayit order by [Ad] collate binary"_qs,             // a collation of its own
+        u"select * from maillist where [e-mail] = 'a'"_qs,                  // not the contact table
+        u"create index names on kayit([Ad]) where [Ad] > 'a'"_qs,           // not a query
+        u"select rowid, [Ad] from kayit where rowid > ? order by rowid"_qs, // no text column compared
+    };
+    for (const QString& statement : unchanged)
+        QTest::newRow(qPrintable(statement)) << statement << statement;
+}
+
+void ContactFilesTest::statementsCompareTheTurkishWay()
+{
+    QFETCH(QString, statement);
+    QFETCH(QString, rewritten);
+    QCOMPARE(store::withTurkishComparisons(statement), rewritten);
+}
+
+void ContactFilesTest::searchIsTheSameOnEveryFile_data()
+{
+    QTest::addColumn<Origin>("origin");
+    QTest::addColumn<QString>("column");
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<QStringList>("expected");
+    struct Case {
+        const char* name;
+        QString column, from, to;
+        QStringList expected;
+    };
+    const QStringList aToM = {u"ahmet"_qs, u"Ahmet"_qs, u"M"_qs, u"Çetin"_qs, u"Cem"_qs, u"İsmail"_qs};
+    const Case cases[] = {
+        {"names a to m", u"Ad"_qs, u"a"_qs, u"m"_qs, aToM},
+        {"names A to M", u"Ad"_qs, u"A"_qs, u"M"_qs, aToM},
+        {"I is the capital of ı", u"Soyad"_qs, u"ı"_qs, u"ız"_qs, {u"Işık"_qs, u"ılık"_qs}},
+        {"İ is the capital of i", u"Soyad"_qs, u"İ"_qs, u"İZ"_qs, {u"İnce"_qs, u"inan"_qs}},
+        {"g before ğ", u"Soyad"_qs, u"ag"_qs, u"agz"_qs, {u"Agah"_qs}},
+        {"ğ before h", u"Soyad"_qs, u"ağ"_qs, u"ah"_qs, {u"Ağca"_qs}},
+        {"ö between o and p", u"Soyad"_qs, u"ö"_qs, u"p"_qs, {u"Öztürk"_qs}},
+        {"ş between s and t", u"Soyad"_qs, u"Ş"_qs, u"T"_qs, {u"Şahin"_qs}},
+        {"ü between u and v", u"Soyad"_qs, u"ü"_qs, u"v"_qs, {u"Ünal"_qs}},
+        {"everyone in order",
+         u"Soyad"_qs,
+         u"a"_qs,
+         u"zz"_qs,
+         {u"Agah"_qs, u"Ağca"_qs, u"ılık"_qs, u"Işık"_qs, u"inan"_qs, u"İnce"_qs, u"Ozan"_qs, u"Öztürk"_qs, u"Sarı"_qs,
+          u"Şahin"_qs, u"Uçar"_qs, u"Ünal"_qs}},
+    };
+    for (const Origin origin : {Origin::PreviousVersion, Origin::StockShell, Origin::ThisVersion})
+        for (const Case& c : cases)
+            QTest::addRow("%s, %s", qPrintable(ContactFiles::fileName(origin)), c.name)
+                << origin << c.column << c.from << c.to << c.expected;
+}
+
+// The search window's statement, as the builder writes it, run by the list window's kind of query.
+void ContactFilesTest::searchIsTheSameOnEveryFile()
+{
+    QFETCH(Origin, origin);
+    QFETCH(QString, column);
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    QFETCH(QStringList, expected);
+
+    search::SearchConfiguration configuration;
+    configuration.table = u"kayit"_qs;
+    configuration.listedColumns[0] = column;
+    configuration.fieldCount = 1;
+    configuration.orderColumn = column;
+    configuration.orderFlag = search::SortedOrderFlag;
+    std::array<search::CriterionRow, search::CriterionRowCount> rows;
+    rows[0] = {true, true, column, u"Dizi"_qs, u"Aralık"_qs, from, to};
+
+    store::QueryDataSet query;
+    query.setConnectionString(m_files->connectionString(origin));
+    query.setSql(search::buildSearchSql(configuration, rows));
+    query.open();
+    const QStringList found = columnValues(query, column);
+    QVERIFY2(inTurkishOrder(found), qPrintable(found.join(u", "_qs)));
+    QCOMPARE(sorted(found), sorted(expected));
+}
+
+void ContactFilesTest::lookUpIgnoresTurkishCase_data()
+{
+    addOriginRows({Origin::PreviousVersion, Origin::StockShell, Origin::ThisVersion});
+}
+
+void ContactFilesTest::lookUpIgnoresTurkishCase()
+{
+    QFETCH(Origin, origin);
+    store::TableDataSet contacts;
+    contacts.setTableName(u"kayit"_qs);
+    contacts.setConnectionString(m_files->connectionString(origin));
+    contacts.open();
+    QVERIFY(contacts.locate(u"Ad"_qs, u"İSMAİL"_qs));
+    QCOMPARE(contacts.fieldByName(u"Ad"_qs).asString(), u"İsmail"_qs);
+    QVERIFY(contacts.locate(u"soyad"_qs, u"ILIK"_qs));
+    QCOMPARE(contacts.fieldByName(u"No"_qs).asInteger(), 12);
+    QVERIFY(!contacts.locate(u"Soyad"_qs, u"ISIK"_qs)); // Işık has ş, and I is ı
+}
+
+// The stock shell filters and sorts a file this version made, with its own case rules (ASCII letters only).
+void ContactFilesTest::stockShellQueriesTheNewFile()
+{
+    const ShellRun run = shell(m_files->path(Origin::ThisVersion),
+                               u"select [Ad] from kayit where [Ad] >= 'a' and [Ad] <= 'm' order by [Ad];"_qs);
+    QCOMPARE(run.errors, QString());
+    const QStringList lines = run.output.split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(sorted(lines), sorted({u"ahmet"_qs, u"Ahmet"_qs, u"Cem"_qs, u"M"_qs}));
+    QCOMPARE(lines.last(), u"M"_qs);
+}
+
+void ContactFilesTest::integrityHoldsAfterBothWrote_data()
+{
+    addOriginRows({Origin::StockShell, Origin::ThisVersion});
+}
+
+// An index the shell builds is written by the program in the order the shell reads it, and the other way round.
+void ContactFilesTest::integrityHoldsAfterBothWrote()
+{
+    QFETCH(Origin, origin);
+    ContactFiles files;
+    const QString file = files.path(origin);
+    const ShellRun shellWrote = shell(file, u"INSERT INTO kayit ([No], [Ad]) VALUES (100, 'zeynep');\n"
+                                            u"CREATE INDEX IF NOT EXISTS names ON kayit([Ad]);\n"
+                                            u"CREATE INDEX surnames ON kayit([Soyad]);\n"_qs);
+    QCOMPARE(shellWrote.errors, QString());
+    QCOMPARE(integrityThroughProgram(file), u"ok"_qs);
+
+    store::TableDataSet contacts;
+    contacts.setTableName(u"kayit"_qs);
+    contacts.setConnectionString(files.connectionString(origin));
+    contacts.open();
+    contacts.insert();
+    contacts.fieldByName(u"No"_qs).setValue(101);
+    contacts.fieldByName(u"Ad"_qs).setAsString(u"Irmak"_qs);
+    contacts.fieldByName(u"Soyad"_qs).setAsString(u"ıhlamur"_qs);
+    contacts.post();
+    QVERIFY(contacts.locate(u"Ad"_qs, u"zeynep"_qs));
+    contacts.fieldByName(u"Ad"_qs).setAsString(u"ZEYNEP"_qs);
+    contacts.fieldByName(u"Soyad"_qs).setAsString(u"İnci"_qs);
+    contacts.post();
+    contacts.close();
+
+    QCOMPARE(integrityThroughProgram(file), u"ok"_qs);
+    const ShellRun check =
+        shell(file, u"PRAGMA integrity_check;\nselect count(*) from kayit where [Ad] = 'zeynep';\n"_qs);
+    QCOMPARE(check.errors, QString());
+    QCOMPARE(check.output, origin == Origin::ThisVersion ? u"ok\n1\n"_qs : u"ok\n0\n"_qs);
+}
+
+QTEST_GUILESS_MAIN(ContactFilesTest)
+#include "tst_contactfiles.moc"
