@@ -37,6 +37,10 @@ public:
     static const char* Alphabet(UUMethods method);
     /// Length of the text that `size` input bytes encode to, for sizing the output beforehand.
     static qint64 EncodedSize(qint64 size, UUMethods method);
+    /// Whether full lines are encoded with the processor's vector unit (AVX2), which it is whenever present;
+    /// switching it off gives the plain table path, the same text, for tests and comparisons.
+    static bool VectorEncoding();
+    static void SetVectorEncoding(bool enabled);
 
 private:
     void EncodeLines();

@@ -73,6 +73,12 @@ qint64 TS_BufferStream::writeData(const char* data, qint64 maxSize)
         m_current = 0;
     qint64 taken = 0;
     while (taken < maxSize) {
+        if (m_current == 0 && maxSize - taken >= BufferSize) {
+            // Nothing waits and the rest fills the buffer at least once: copying it there first would only cost
+            // time, the wrapped stream takes it as it is.
+            const qint64 written = m_stream->write(data + taken, maxSize - taken);
+            return written > 0 ? taken + written : taken;
+        }
         const qint64 room = BufferSize - m_current;
         const qint64 count = std::min(room, maxSize - taken);
         std::memcpy(m_buffer + m_current, data + taken, size_t(count));
@@ -89,12 +95,24 @@ qint64 TS_BufferStream::readData(char* data, qint64 maxSize)
 {
     if (m_state == State::Writing)
         Flush();
-    if (m_current < 0 || m_state == State::Idle)
-        Refill();
     qint64 delivered = 0;
     while (delivered < maxSize) {
-        if (m_current >= m_end && Refill() == 0)
-            break;
+        if (m_state != State::Reading || m_current >= m_end) {
+            const qint64 wanted = maxSize - delivered;
+            if (wanted >= BufferSize) {
+                // As for writing: a read that would empty a full buffer at once goes straight to the caller.
+                m_current = -1;
+                m_end = 0;
+                m_state = State::Idle;
+                const qint64 count = m_stream->read(data + delivered, wanted);
+                if (count <= 0)
+                    break;
+                delivered += count;
+                continue;
+            }
+            if (Refill() == 0)
+                break;
+        }
         const qint64 count = std::min(m_end - m_current, maxSize - delivered);
         std::memcpy(data + delivered, m_buffer + m_current, size_t(count));
         m_current += count;

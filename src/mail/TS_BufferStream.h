@@ -4,7 +4,8 @@
 
 namespace corvella::mail {
 
-/// A 32 KiB buffer in front of another stream (not owned), turning many small writes into few large ones.
+/// A 32 KiB buffer in front of another stream (not owned), turning many small writes into few large ones; a piece
+/// of at least the buffer's size, written or read while the buffer is empty, passes straight through.
 /// Seek origins: 0 from the start, 1 from the current position, 2 back from the end.
 class TS_BufferStream : public QIODevice {
     Q_OBJECT

@@ -6,7 +6,9 @@
 #include "mail/TS_BufferStream.h"
 
 #include <QBuffer>
+#include <QProcess>
 #include <QRandomGenerator>
+#include <QStandardPaths>
 #include <QTest>
 
 using namespace corvella;
@@ -40,11 +42,33 @@ private:
     qint64 m_limit;
 };
 
-QByteArray encode(const QByteArray& input, UUMethods method)
+/// A memory device that hands over at most `limit` bytes a read, as a pipe or a socket may.
+class TricklingDevice : public QBuffer {
+public:
+    TricklingDevice(QByteArray* data, qint64 limit)
+        : QBuffer(data)
+        , m_limit(limit)
+    {
+        open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    }
+
+protected:
+    qint64 readData(char* data, qint64 size) override { return QBuffer::readData(data, std::min(size, m_limit)); }
+
+private:
+    qint64 m_limit;
+};
+
+/// Chooses the encoder's vector unit or its plain tables for the rest of the scope.
+struct VectorEncodingScope {
+    explicit VectorEncodingScope(bool vector) { TNMUUProcessor::SetVectorEncoding(vector); }
+    ~VectorEncodingScope() { TNMUUProcessor::SetVectorEncoding(true); }
+};
+
+QByteArray encode(const QByteArray& input, UUMethods method, qint64 readLimit = -1)
 {
     QByteArray in = input;
-    QBuffer source(&in);
-    source.open(QIODevice::ReadOnly);
+    TricklingDevice source(&in, readLimit < 0 ? in.size() + 1 : readLimit);
     source.seek(source.size()); // the encoder starts from the beginning wherever the stream stands
     QBuffer memory;
     memory.open(QIODevice::ReadWrite);
@@ -100,14 +124,18 @@ private slots:
     void encoderLines();
     void encoderAgreesWithIndependentBase64_data();
     void encoderAgreesWithIndependentBase64();
+    void encoderMatchesCoreutils_data();
+    void encoderMatchesCoreutils();
     void encoderEventsAndFailingOutput();
 
     void bufferedStreamSeeks_data();
     void bufferedStreamSeeks();
     void bufferedStreamInvalidOrigin();
-    void bufferedStreamFlushFailureIsSeekError();
+    void bufferedStreamWrappedStreamTakesLess();
     void bufferedStreamWritesInBufferSizedPieces();
     void bufferedStreamReadsBackAndWritesAfterReading();
+    void bufferedStreamPassesLargePiecesThrough_data();
+    void bufferedStreamPassesLargePiecesThrough();
 
     void headerListFindsNamesIgnoringCase();
     void headerListSetHeader_data();
@@ -162,9 +190,13 @@ void MailEncodingTest::encoderAgreesWithIndependentBase64_data()
 {
     QTest::addColumn<UUMethods>("method");
     QTest::addColumn<int>("size");
-    for (const int size : {1, 2, 3, 44, 45, 46, 89, 90, 91, 1000, 32767, 32768, 65520, 65521, 200001}) {
-        QTest::addRow("mime %d", size) << UUMethods::uuMime << size;
-        QTest::addRow("uuencode %d", size) << UUMethods::uuCode << size;
+    QTest::addColumn<bool>("vector");
+    for (const bool vector : {true, false}) {
+        const char* path = vector ? "vector unit" : "plain tables";
+        for (const int size : {1, 2, 3, 44, 45, 46, 89, 90, 91, 1000, 32767, 32768, 65520, 65521, 200001}) {
+            QTest::addRow("mime %d, %s", size, path) << UUMethods::uuMime << size << vector;
+            QTest::addRow("uuencode %d, %s", size, path) << UUMethods::uuCode << size << vector;
+        }
     }
 }
 
@@ -172,6 +204,8 @@ void MailEncodingTest::encoderAgreesWithIndependentBase64()
 {
     QFETCH(UUMethods, method);
     QFETCH(int, size);
+    QFETCH(bool, vector);
+    const VectorEncodingScope scope(vector);
     const QByteArray input = randomBytes(size, quint32(size));
     const QByteArray output = encode(input, method);
     QCOMPARE(output.size(), TNMUUProcessor::EncodedSize(size, method));
@@ -205,6 +239,36 @@ void MailEncodingTest::encoderAgreesWithIndependentBase64()
     QCOMPARE(remaining, 0);
     const auto options = method == UUMethods::uuCode ? QByteArray::OmitTrailingEquals : QByteArray::Base64Encoding;
     QCOMPARE(joined, input.toBase64(options));
+}
+
+void MailEncodingTest::encoderMatchesCoreutils_data()
+{
+    QTest::addColumn<bool>("vector");
+    QTest::addColumn<qint64>("readLimit");
+    QTest::newRow("vector unit") << true << qint64(-1);
+    QTest::newRow("plain tables") << false << qint64(-1);
+    QTest::newRow("input handed over 1000 bytes at a time") << true << qint64(1000);
+}
+
+void MailEncodingTest::encoderMatchesCoreutils()
+{
+    QFETCH(bool, vector);
+    QFETCH(qint64, readLimit);
+    const QString base64 = QStandardPaths::findExecutable(u"base64"_qs);
+    if (base64.isEmpty())
+        QSKIP("coreutils' base64 is not installed");
+    const VectorEncodingScope scope(vector);
+    const QByteArray input = randomBytes(4 * 65520 + 1001, 17); // five blocks, the last ending in a short line
+
+    QProcess coreutils;
+    coreutils.start(base64, {u"-w"_qs, u"60"_qs});
+    coreutils.write(input);
+    coreutils.closeWriteChannel();
+    QVERIFY(coreutils.waitForFinished());
+    QByteArray expected = coreutils.readAllStandardOutput();
+    QCOMPARE(expected.count('\n'), (input.size() + 44) / 45); // lines of 60 characters from 45 bytes
+    expected.replace("\n", "\r\n");
+    QCOMPARE(encode(input, UUMethods::uuMime, readLimit), expected);
 }
 
 void MailEncodingTest::encoderEventsAndFailingOutput()
@@ -268,12 +332,16 @@ void MailEncodingTest::bufferedStreamInvalidOrigin()
     QCOMPARE(errorOf([&] { buffered.Seek(0, -1); }), u"Invalid seek origin = -1"_qs);
 }
 
-void MailEncodingTest::bufferedStreamFlushFailureIsSeekError()
+void MailEncodingTest::bufferedStreamWrappedStreamTakesLess()
 {
     LimitedDevice memory(10);
     TS_BufferStream buffered(&memory);
     buffered.write(QByteArray(100, 'x'));
     QCOMPARE(errorOf([&] { buffered.Seek(0, 0); }), u"Seek error"_qs);
+
+    LimitedDevice direct(10);
+    TS_BufferStream passing(&direct);
+    QCOMPARE(passing.write(QByteArray(40000, 'x')), qint64(10)); // a piece passed through says what was taken
 }
 
 void MailEncodingTest::bufferedStreamWritesInBufferSizedPieces()
@@ -315,6 +383,38 @@ void MailEncodingTest::bufferedStreamReadsBackAndWritesAfterReading()
     buffered.Seek(0, 0);
     QCOMPARE(memory.data().mid(13, 4), data.mid(13, 2) + "XY");
     QCOMPARE(memory.size(), qint64(data.size()));
+}
+
+void MailEncodingTest::bufferedStreamPassesLargePiecesThrough_data()
+{
+    QTest::addColumn<qint64>("waiting");
+    QTest::addColumn<qint64>("size");
+    QTest::addColumn<QList<qint64>>("writes");
+    QTest::newRow("nothing waiting: one write as it came") << qint64(0) << qint64(70000) << QList<qint64>{70000};
+    QTest::newRow("waiting bytes fill the buffer first") << qint64(100) << qint64(70000) << QList<qint64>{32768, 37332};
+    QTest::newRow("a rest below the buffer's size waits for the seek")
+        << qint64(100) << qint64(40000) << QList<qint64>{32768, 7332};
+}
+
+void MailEncodingTest::bufferedStreamPassesLargePiecesThrough()
+{
+    QFETCH(qint64, waiting);
+    QFETCH(qint64, size);
+    QFETCH(QList<qint64>, writes);
+    const QByteArray data = randomBytes(waiting + size, 13);
+    LimitedDevice memory;
+    TS_BufferStream buffered(&memory);
+    QCOMPARE(buffered.write(data.left(waiting)), waiting);
+    QCOMPARE(buffered.write(data.mid(waiting)), size);
+    QCOMPARE(buffered.Position(), waiting + size);
+    QCOMPARE(buffered.Seek(0, 0), qint64(0));
+    QCOMPARE(memory.writes, writes);
+    QCOMPARE(memory.data(), data);
+
+    QCOMPARE(buffered.read(10), data.left(10));         // through the buffer, which reads ahead
+    QCOMPARE(buffered.read(data.size()), data.mid(10)); // the buffered rest, then straight from the stream
+    QCOMPARE(buffered.Position(), waiting + size);
+    QVERIFY(buffered.read(1).isEmpty());
 }
 
 void MailEncodingTest::headerListFindsNamesIgnoringCase()
