@@ -19,8 +19,7 @@ constexpr uint32_t LetterBase = 0x1000;
 constexpr uint32_t LetterStep = 8;
 constexpr uint32_t OtherLetterBase = 0x4000;
 constexpr uint32_t OtherBase = 0x100000;
-constexpr char32_t LatinEnd = 0x250;  // through Latin Extended-B
-constexpr char32_t TableSize = 0x800; // every character of one or two UTF-8 bytes
+constexpr char32_t TableSize = 0x250; // through Latin Extended-B
 
 struct WeightTable {
     std::array<uint32_t, TableSize> weights{};
@@ -32,10 +31,8 @@ struct WeightTable {
         static constexpr char32_t capitals[] = U"ABCÇDEFGĞHIİJKLMNOÖPQRSŞTUÜVWXYZ";
         static_assert(sizeof(alphabet) == sizeof(capitals));
 
-        for (char32_t c = 0; c < LatinEnd; ++c)
+        for (char32_t c = 0; c < TableSize; ++c)
             weights[c] = c < 0x80 ? uint32_t(c) : OtherLetterBase + c;
-        for (char32_t c = LatinEnd; c < TableSize; ++c)
-            weights[c] = OtherBase + QChar(char16_t(c)).toCaseFolded().unicode();
 
         auto letterWeight = [](char32_t letter) -> uint32_t {
             for (size_t i = 0; alphabet[i]; ++i)
@@ -47,7 +44,7 @@ struct WeightTable {
             weights[alphabet[i]] = weights[capitals[i]] = letterWeight(alphabet[i]);
 
         // Accented Latin letters that are not Turkish letters sort right after their base letter.
-        for (char32_t c = 0xC0; c < LatinEnd; ++c) {
+        for (char32_t c = 0xC0; c < TableSize; ++c) {
             if (letterWeight(c))
                 continue;
             const QChar ch{char16_t(c)};
@@ -102,32 +99,13 @@ inline char32_t decode(std::string_view s, size_t& i)
     return 0xDC00 + b0; // a lone surrogate code never produced by valid text
 }
 
-uint32_t weightOf(const std::array<uint32_t, TableSize>& weights, char32_t c)
+inline uint32_t weightOf(const std::array<uint32_t, TableSize>& weights, char32_t c)
 {
     if (c < TableSize)
         return weights[c];
     if (c <= 0xFFFF)
         return OtherBase + QChar(char16_t(c)).toCaseFolded().unicode();
     return OtherBase + c;
-}
-
-// The weight of the character at s[i], moving i past it. Company and person names are ASCII and Turkish letters,
-// all of one or two bytes: those come straight from the table, and only longer or malformed sequences are decoded.
-inline uint32_t weightAt(const std::array<uint32_t, TableSize>& weights, std::string_view s, size_t& i)
-{
-    const auto b0 = static_cast<unsigned char>(s[i]);
-    if (b0 < 0x80) {
-        ++i;
-        return weights[b0];
-    }
-    if (b0 >= 0xC2 && b0 < 0xE0 && i + 1 < s.size()) {
-        const auto b1 = static_cast<unsigned char>(s[i + 1]);
-        if ((b1 & 0xC0) == 0x80) {
-            i += 2;
-            return weights[(b0 & 0x1Fu) << 6 | (b1 & 0x3Fu)];
-        }
-    }
-    return weightOf(weights, decode(s, i));
 }
 
 inline bool isContinuation(std::string_view s, size_t k)
@@ -171,11 +149,24 @@ inline size_t commonStart(std::string_view a, std::string_view b)
 
 int compareTurkish(std::string_view a, std::string_view b)
 {
-    const auto& weights = table().weights;
-    size_t i = commonStart(a, b), j = i;
+    const auto& w = table().weights;
+    const size_t start = commonStart(a, b);
+    if (start == a.size() && start == b.size())
+        return 0;
+    size_t i = start, j = start;
     while (i < a.size() && j < b.size()) {
-        const uint32_t wa = weightAt(weights, a, i);
-        const uint32_t wb = weightAt(weights, b, j);
+        const auto ca = static_cast<unsigned char>(a[i]);
+        const auto cb = static_cast<unsigned char>(b[j]);
+        uint32_t wa, wb;
+        if ((ca | cb) < 0x80) {
+            wa = w[ca];
+            wb = w[cb];
+            ++i;
+            ++j;
+        } else {
+            wa = ca < 0x80 ? (++i, w[ca]) : weightOf(w, decode(a, i));
+            wb = cb < 0x80 ? (++j, w[cb]) : weightOf(w, decode(b, j));
+        }
         if (wa != wb)
             return wa < wb ? -1 : 1;
     }
