@@ -40,6 +40,14 @@ need_gnu_time() {
     "${sudo[@]}" apt-get install -y --no-install-recommends time >/dev/null
 }
 
+# Debian's reportlab for the PDF peer; /usr/bin/python3 is the interpreter that sees Debian's modules.
+need_reportlab() {
+    /usr/bin/python3 -c 'import reportlab' 2>/dev/null && return 0
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    "${sudo[@]}" apt-get install -y --no-install-recommends python3-reportlab >/dev/null
+}
+
 # Microseconds on the wall clock, without starting a process.
 now_us() {
     local t=$EPOCHREALTIME

@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Labels for generated contacts printed to PDF through the list window's label button: time, labels per second and
-# peak memory at two list sizes. Targets: linear time (time per label at the large size at most 1.3 times that at
-# the small one) and flat memory (the large run at most 50 MB above the small one).
+# peak memory at two list sizes, against a plain reportlab canvas script drawing the same labels with the same
+# embedded font (bench/peer_reportlab.py, Debian's python3-reportlab), taking turns with it. Targets: linear time
+# (time per label at the large size at most 1.3 times that at the small one), flat memory (the large run at most
+# 50 MB above the small one), at least as fast as the peer at both sizes, and the preview's first page of the large
+# list shown within one second.
 #
 # usage: bench/labels.sh            (RUNS=3 SMALL=10000 LARGE=100000 by default)
 set -euo pipefail
@@ -11,8 +14,12 @@ RUNS=${RUNS:-3}
 SMALL=${SMALL:-10000}
 LARGE=${LARGE:-100000}
 
-bench_build corvella-labelbench corvella-demodata
+command -v pdfinfo >/dev/null || { echo "labels.sh: needs pdfinfo (apt-get install poppler-utils)" >&2; exit 1; }
+need_reportlab
+need_gnu_time
+bench_build corvella-labelbench corvella-previewbench corvella-demodata
 bench_tmp
+FONT_FILE=$(fc-match -f '%{file}' Arial)
 export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR=$BENCH_TMP/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
@@ -39,23 +46,41 @@ run_once() {
     rm -f "$dir/labels.pdf"
 }
 
-# The sizes take turns so that drift in the machine's load hits both alike.
+# peer_once ROWS: appends "ms peak_kb" of the reportlab script to $BENCH_TMP/ROWS.peer
+peer_once() {
+    local dir=$BENCH_TMP/$1 out
+    out=$(/usr/bin/time -f 'peak_kb %M' "$BENCH_DIR/peer_reportlab.py" labels "$dir/VT/Dorlune.mdb" \
+        "$dir/peer.pdf" "$FONT_FILE" 2>&1) || { echo "labels.sh: the peer failed: $out" >&2; exit 1; }
+    echo "$(awk '$1 == "ms" { print $2 }' <<<"$out") $(awk '$1 == "peak_kb" { print $2 }' <<<"$out")" \
+        >>"$BENCH_TMP/$1.peer"
+    rm -f "$dir/peer.pdf"
+}
+
+# The sizes and the two programs take turns so that drift in the machine's load hits all alike.
 for _ in $(seq "$RUNS"); do
     run_once "$SMALL"
+    peer_once "$SMALL"
     run_once "$LARGE"
+    peer_once "$LARGE"
 done
 
 column_median() { awk -v c="$2" '{ print $c }' "$BENCH_TMP/$1.runs" | median; }
 verdict() { if within "$1" "$2"; then echo "ok"; else echo "MISSED"; fi; }
 
 printf 'labels to PDF, median of %d runs (A4, 3 x 8 labels of 70 x 37 mm, 8 texts a label)\n' "$RUNS"
-printf '  %9s %8s %10s %11s %8s\n' contacts pages ms labels/s "peak MB"
+printf '  %9s %8s %10s %11s %8s %10s %8s %7s\n' contacts pages ms labels/s "peak MB" "peer ms" "peer MB" ratio
+peer_ok=true
 for rows in "$SMALL" "$LARGE"; do
     ms=$(column_median "$rows" 2)
     kb=$(column_median "$rows" 3)
+    peer_ms=$(awk '{ print $1 }' "$BENCH_TMP/$rows.peer" | median)
+    peer_kb=$(awk '{ print $2 }' "$BENCH_TMP/$rows.peer" | median)
     pages=$(awk 'NR == 1 { print $4 }' "$BENCH_TMP/$rows.runs")
     rate=$(awk -v n="$rows" -v t="$ms" 'BEGIN { printf "%.0f", (t > 0) ? n * 1000 / t : 0 }')
-    printf '  %9s %8s %10s %11s %8.1f\n' "$rows" "$pages" "$ms" "$rate" "$(awk -v k="$kb" 'BEGIN { print k / 1024 }')"
+    printf '  %9s %8s %10s %11s %8.1f %10s %8.1f %7s\n' "$rows" "$pages" "$ms" "$rate" \
+        "$(awk -v k="$kb" 'BEGIN { print k / 1024 }')" "$peer_ms" "$(awk -v k="$peer_kb" 'BEGIN { print k / 1024 }')" \
+        "$(ratio "$ms" "$peer_ms")"
+    within "$(ratio "$ms" "$peer_ms")" 1.00 || peer_ok=false
 done
 small_ms=$(column_median "$SMALL" 2)
 large_ms=$(column_median "$LARGE" 2)
@@ -68,4 +93,17 @@ printf '  time per label, %s vs %s: ratio %s (target <= 1.30: %s)\n' "$LARGE" "$
 printf '  peak memory, %s vs %s: %s MB more (target <= 50 MB: %s)\n' "$LARGE" "$SMALL" "$extra_mb" \
     "$(verdict "$extra_mb" 50)"
 
-within "$per_label_ratio" 1.30 && within "$extra_mb" 50
+printf '  time against the reportlab script (target <= 1.00 at both sizes): %s\n' \
+    "$($peer_ok && echo ok || echo MISSED)"
+
+preview=$("$BIN_DIR/corvella-previewbench" "$BENCH_TMP/$LARGE" 2>"$BENCH_TMP/preview.err") || {
+    echo "labels.sh: the preview failed:" >&2
+    cat "$BENCH_TMP/preview.err" >&2
+    exit 1
+}
+first_ms=$(awk '$1 == "first_ms" { print $2 }' <<<"$preview")
+printf '  preview of %s labels: first page shown in %s ms (target <= 1000: %s), last page (%s) in %s ms\n' \
+    "$LARGE" "$first_ms" "$(verdict "$first_ms" 1000)" "$(awk '$1 == "pages" { print $2 }' <<<"$preview")" \
+    "$(awk '$1 == "last_ms" { print $2 }' <<<"$preview")"
+
+within "$per_label_ratio" 1.30 && within "$extra_mb" 50 && $peer_ok && within "$first_ms" 1000

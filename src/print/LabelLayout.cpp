@@ -150,6 +150,24 @@ void drawElement(Tgenel& printer, QPoint corner, const LabelElement& element, co
     printer.PrintText(corner.x() + element.xMm, corner.y() + element.yMm, fitted.text);
 }
 
+/// One label: its field elements with the contact's texts, then its text elements.
+void drawLabel(Tgenel& printer, QPoint corner, const QList<LabelElement>& fields, const QList<ContactColumn>& columns,
+               const QList<LabelElement>& texts, const LabelContact& contact, LabelTextFit& fit)
+{
+    for (qsizetype i = 0; i < fields.size(); ++i)
+        drawElement(printer, corner, fields.at(i), contactText(contact, columns.at(i)), fit);
+    for (const LabelElement& text : texts)
+        drawElement(printer, corner, text, text.text, fit);
+}
+
+QList<ContactColumn> contactColumns(const QList<LabelElement>& fields)
+{
+    QList<ContactColumn> columns;
+    for (const LabelElement& field : fields)
+        columns << contactColumn(field.text);
+    return columns;
+}
+
 } // namespace
 
 LabelGrid labelGrid(const LabelSheet& sheet)
@@ -273,9 +291,7 @@ QString printLabels(Tgenel& printer, const LabelSheet& sheet, const QList<LabelE
     const LabelGrid grid = requireLabelGrid(sheet);
     requireFirstLabel(grid, options.firstLabel);
     LabelTextFit fit(sheet.labelWidthMm, options.textWidth);
-    QList<ContactColumn> columns;
-    for (const LabelElement& field : fields)
-        columns << contactColumn(field.text);
+    const QList<ContactColumn> columns = contactColumns(fields);
 
     printer.BeginDocument(u"Labels"_qs);
     const OnFailure dropJob([&printer] { printer.AbortDocument(); });
@@ -284,12 +300,57 @@ QString printLabels(Tgenel& printer, const LabelSheet& sheet, const QList<LabelE
         const LabelSlot slot = labelSlot(sheet, grid, index, options.firstLabel);
         if (slot.slot == 0 && index > 0)
             printer.NewPage();
-        for (qsizetype i = 0; i < fields.size(); ++i)
-            drawElement(printer, slot.cornerMm, fields.at(i), contactText(contact, columns.at(i)), fit);
-        for (const LabelElement& text : texts)
-            drawElement(printer, slot.cornerMm, text, text.text, fit);
+        drawLabel(printer, slot.cornerMm, fields, columns, texts, contact, fit);
     }
     return printer.EndDocument();
+}
+
+LabelPrintout::LabelPrintout(const LabelSheet& sheet, QList<LabelElement> fields, QList<LabelElement> texts,
+                             LabelRowsAt& rows, LabelRunOptions options)
+    : m_sheet(sheet)
+    , m_grid(requireLabelGrid(sheet))
+    , m_fields(std::move(fields))
+    , m_texts(std::move(texts))
+    , m_rows(rows)
+    , m_options(std::move(options))
+{
+    requireFirstLabel(m_grid, m_options.firstLabel);
+    for (ContactColumn column : contactColumns(m_fields))
+        m_columns << int(column);
+}
+
+QString LabelPrintout::jobName() const
+{
+    return u"Labels"_qs;
+}
+
+std::optional<Orientation> LabelPrintout::orientation() const
+{
+    return std::nullopt;
+}
+
+qint64 LabelPrintout::pageCount(const Tgenel&)
+{
+    const qint64 perPage = m_grid.perPage();
+    const qint64 places = m_rows.count() + m_options.firstLabel - 1;
+    return std::max<qint64>(1, (places + perPage - 1) / perPage);
+}
+
+void LabelPrintout::drawPage(Tgenel& printer, qint64 page)
+{
+    QList<ContactColumn> columns;
+    for (int column : std::as_const(m_columns))
+        columns << ContactColumn(column);
+    LabelTextFit fit(m_sheet.labelWidthMm, m_options.textWidth);
+    // The labels before the first one used on the first sheet stay blank; the list fills the places after them.
+    const qint64 skipped = m_options.firstLabel - 1;
+    const qint64 first = std::max<qint64>(0, page * m_grid.perPage() - skipped);
+    const qint64 last = (page + 1) * m_grid.perPage() - skipped; // one past
+    const QList<LabelContact> contacts = m_rows.read(first, last - first);
+    for (qsizetype i = 0; i < contacts.size(); ++i) {
+        const QPoint corner = labelSlot(m_sheet, m_grid, first + i, m_options.firstLabel).cornerMm;
+        drawLabel(printer, corner, m_fields, columns, m_texts, contacts.at(i), fit);
+    }
 }
 
 } // namespace corvella::print

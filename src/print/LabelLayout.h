@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Printout.h"
 #include "SettingsRange.h"
 #include "TextFit.h"
 
@@ -118,6 +119,39 @@ struct LabelRunOptions {
     int firstLabel = 1;
     /// Measures texts for the fit to the label's right edge; empty for the fonts themselves.
     TextWidthMm textWidth;
+};
+
+/// The listed contacts reached by their place in the list, for a printout drawn a page at a time.
+class LabelRowsAt {
+public:
+    virtual ~LabelRowsAt() = default;
+    virtual qint64 count() = 0;
+    /// The contacts from place `first` (from 0) on, at most `count` of them, in list order.
+    virtual QList<LabelContact> read(qint64 first, qint64 count) = 0;
+};
+
+/// The labels as a printout: any sheet drawn on its own, from the contacts it holds. It prints as the printer
+/// stands; a list without contacts is one empty page.
+class LabelPrintout : public Printout {
+public:
+    /// Settings that fit no label, a first label off the sheet and unknown columns are refused here, before anything
+    /// is drawn.
+    LabelPrintout(const LabelSheet& sheet, QList<LabelElement> fields, QList<LabelElement> texts, LabelRowsAt& rows,
+                  LabelRunOptions options = {});
+
+    QString jobName() const override;
+    std::optional<Orientation> orientation() const override;
+    qint64 pageCount(const Tgenel& printer) override;
+    void drawPage(Tgenel& printer, qint64 page) override;
+
+private:
+    LabelSheet m_sheet;
+    LabelGrid m_grid;
+    QList<LabelElement> m_fields;
+    QList<int> m_columns; // what each field element prints of a contact
+    QList<LabelElement> m_texts;
+    LabelRowsAt& m_rows;
+    LabelRunOptions m_options;
 };
 
 /// Prints one label per contact. Settings that fit no label, a first label off the sheet and unknown columns stop

@@ -6,12 +6,51 @@
 #include "store/FieldDef.h"
 
 #include <QFontMetricsF>
-#include <QPagedPaintDevice>
+#include <QPaintDevice>
+#include <QPaintEngine>
 #include <QPainter>
+#include <QTextLayout>
 
 #include <algorithm>
 
 namespace corvella::print {
+
+namespace {
+
+// Texts noted and shaped per job; past this many the store starts afresh, so memory stays flat on a list of any length.
+constexpr qsizetype MaxShapedTexts = 20000;
+
+/// Texts that QPainter::drawText lays out as one run of one font on one baseline: no tab, control character or
+/// script other than Latin. Others take its full text path.
+bool oneRun(const QString& text)
+{
+    for (const QChar c : text) {
+        if (c.category() == QChar::Other_Control || c.isSurrogate())
+            return false;
+        const QChar::Script script = c.script();
+        if (script != QChar::Script_Latin && script != QChar::Script_Common && script != QChar::Script_Inherited)
+            return false;
+        switch (c.direction()) {
+        case QChar::DirR:
+        case QChar::DirAL:
+        case QChar::DirRLE:
+        case QChar::DirRLO:
+        case QChar::DirRLI:
+        case QChar::DirLRE:
+        case QChar::DirLRO:
+        case QChar::DirLRI:
+        case QChar::DirFSI:
+        case QChar::DirPDF:
+        case QChar::DirPDI:
+            return false;
+        default:
+            break;
+        }
+    }
+    return true;
+}
+
+} // namespace
 
 PainterSurface::PainterSurface() = default;
 
@@ -35,6 +74,8 @@ void PainterSurface::beginDocument(const QString& jobName)
     // Painter units are device pixels; one nominal dot covers dpi / 25.4 / DotsPerMm of them.
     m_scaleX = m_device->logicalDpiX() / 25.4 / DotsPerMm;
     m_scaleY = m_device->logicalDpiY() / 25.4 / DotsPerMm;
+    m_frames.clear();
+    m_shapedCount = 0;
     m_painter->setBackgroundMode(Qt::OpaqueMode);
     m_painter->setBackground(Qt::white);
     m_painter->setRenderHint(QPainter::Antialiasing, false);
@@ -43,7 +84,7 @@ void PainterSurface::beginDocument(const QString& jobName)
 void PainterSurface::newPage()
 {
     requirePainter();
-    if (!m_device->newPage())
+    if (!startNewPage())
         throw Error(u"A new page could not be started on %1."_qs.arg(targetName()));
 }
 
@@ -71,8 +112,7 @@ void PainterSurface::abortDocument()
 
 int PainterSurface::printableHeightDots() const
 {
-    const double heightMm = m_device ? m_device->pageLayout().paintRect(QPageLayout::Millimeter).height()
-                                     : idlePrintableSizeMm(m_orientation).height();
+    const double heightMm = printableSizeMm(m_orientation).height();
     return int(store::roundHalfEven(heightMm * DotsPerMm));
 }
 
@@ -92,27 +132,95 @@ void PainterSurface::requirePainter() const
         throw Error(u"Printer is not currently printing"_qs);
 }
 
-void PainterSurface::drawText(QPoint topLeft, const QString& text, const DrawState& state)
+PainterSurface::FontFrame& PainterSurface::fontFrame(const DrawState& state)
 {
-    requirePainter();
+    const int points = state.fontSize > 0 ? state.fontSize : DrawState().fontSize;
+    const QPair<QString, int> key(state.fontName, points);
+    if (auto known = m_frames.find(key); known != m_frames.end())
+        return *known;
     // Font engines round a font's size to whole device pixels, which at 300 dpi makes 10 points nearly 1% too wide.
     // The font is made in whole pixels of a finer frame, and the frame is scaled so that the size comes out exact.
     constexpr double Oversampling = 16;
-    const int points = state.fontSize > 0 ? state.fontSize : DrawState().fontSize;
     const double exactPixels = points * m_device->logicalDpiY() / 72.0;
     const int framePixels = std::max(1, qRound(exactPixels * Oversampling));
     const double scale = exactPixels / framePixels;
-    QFont font(state.fontName);
-    font.setPixelSize(framePixels);
-    const QPointF at = toDevice(topLeft);
+    FontFrame frame;
+    frame.font = QFont(state.fontName);
+    frame.font.setPixelSize(framePixels);
+    frame.scaleX = scale * m_device->logicalDpiX() / m_device->logicalDpiY();
+    frame.scaleY = scale;
+    const QFontMetricsF metrics(frame.font, m_device);
+    frame.ascent = metrics.ascent();
+    frame.cellHeight = metrics.ascent() + metrics.descent();
+    return *m_frames.insert(key, std::move(frame));
+}
+
+const PainterSurface::ShapedText* PainterSurface::shape(FontFrame& frame, const QString& text)
+{
+    if (auto known = frame.shaped.constFind(text); known != frame.shaped.cend())
+        return &*known;
+    if (!oneRun(text))
+        return nullptr;
+    if (m_shapedCount >= MaxShapedTexts) {
+        for (FontFrame& each : m_frames) {
+            each.shaped.clear();
+            each.seen.clear();
+        }
+        m_shapedCount = 0;
+    }
+    // Most names and addresses come once: shaping them apart from drawing would cost more than it saves. A text
+    // is kept from its second time on.
+    if (!frame.seen.contains(text)) {
+        frame.seen.insert(text);
+        ++m_shapedCount;
+        return nullptr;
+    }
+    QTextLayout layout(text, frame.font, m_device);
+    QTextOption option;
+    option.setWrapMode(QTextOption::NoWrap);
+    option.setTextDirection(Qt::LeftToRight);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setLineWidth(1e7);
+    line.setPosition(QPointF(0, 0));
+    layout.endLayout();
+    ShapedText shaped;
+    shaped.runs = line.glyphRuns();
+    shaped.width = line.horizontalAdvance();
+    ++m_shapedCount;
+    return &*frame.shaped.insert(text, std::move(shaped));
+}
+
+void PainterSurface::drawText(QPoint topLeft, const QString& text, const DrawState& state)
+{
+    requirePainter();
+    if (text.isEmpty())
+        return;
+    FontFrame& frame = fontFrame(state);
     m_painter->save();
-    m_painter->translate(at);
-    m_painter->scale(scale * m_device->logicalDpiX() / m_device->logicalDpiY(), scale);
-    m_painter->setFont(font);
+    m_painter->translate(toDevice(topLeft));
+    m_painter->scale(frame.scaleX, frame.scaleY);
     m_painter->setPen(toQColor(state.fontColour));
-    // QPainter places text on its baseline; the helpers give the top of the character cell.
-    const QFontMetricsF metrics(font, m_device);
-    m_painter->drawText(QPointF(0, metrics.ascent()), text);
+    const QRectF cell(0, 0, 0, frame.cellHeight);
+    // The PDF engine (which printers use too) takes glyph runs as QPainter::drawText hands them over; an image
+    // places runs in a scaled frame wrongly, and takes the full text path.
+    const bool pdf = m_painter->paintEngine()->type() == QPaintEngine::Pdf;
+    if (const ShapedText* shaped = pdf ? shape(frame, text) : nullptr) {
+        // What QPainter::drawText does on a PDF page, with the shaping done once per text: the character cells
+        // backed in the background colour, then the glyphs on the baseline.
+        m_painter->fillRect(cell.adjusted(0, 0, shaped->width, 0), m_painter->background());
+        for (const QGlyphRun& run : shaped->runs)
+            m_painter->drawGlyphRun(QPointF(0, 0), run);
+    } else {
+        m_painter->setFont(frame.font);
+        // The PDF engine backs the text itself; an image is backed here, so that a preview shows what prints.
+        if (!pdf)
+            m_painter->fillRect(cell.adjusted(0, 0, QFontMetricsF(frame.font, m_device).horizontalAdvance(text), 0),
+                                m_painter->background());
+        // QPainter places text on its baseline; the helpers give the top of the character cell.
+        m_painter->drawText(QPointF(0, frame.ascent), text);
+    }
     m_painter->restore();
 }
 

@@ -2,17 +2,21 @@
 
 #include "PrintSurface.h"
 
+#include <QFont>
+#include <QGlyphRun>
+#include <QHash>
+#include <QSet>
 #include <QSizeF>
 
 #include <memory>
 
-class QPagedPaintDevice;
+class QPaintDevice;
 class QPainter;
 
 namespace corvella::print {
 
-/// Draws through QPainter on a paged device (a printer or a PDF file). Nominal dots are scaled to the device's real
-/// resolution, so positions keep their millimetres and fonts their true point size at any resolution.
+/// Draws through QPainter on a device (a printer, a PDF file, a preview's page image). Nominal dots are scaled to the
+/// device's real resolution, so positions keep their millimetres and fonts their true point size at any resolution.
 class PainterSurface : public PrintSurface {
 public:
     PainterSurface();
@@ -33,24 +37,49 @@ public:
 
 protected:
     /// Makes the device for a new job, laid out in `orientation`; it stays owned by the subclass.
-    virtual QPagedPaintDevice* openDevice(const QString& jobName, Orientation orientation) = 0;
+    virtual QPaintDevice* openDevice(const QString& jobName, Orientation orientation) = 0;
+    /// Moves the open device on to a new page; false when it cannot.
+    virtual bool startNewPage() = 0;
     /// Releases the device after painting ended; returns the file written, or an empty text for a printer.
     virtual QString closeDevice(bool completed) = 0;
-    /// The printable area in millimetres while no job runs.
-    virtual QSizeF idlePrintableSizeMm(Orientation orientation) const = 0;
+    /// The printable area in millimetres: the open device's, or while no job runs the one a job would get.
+    virtual QSizeF printableSizeMm(Orientation orientation) const = 0;
     /// Names the target in the error raised when a job cannot start.
     virtual QString targetName() const = 0;
 
 private:
+    /// A text shaped once in a font: its glyphs where they stand from the baseline's start, and its advance.
+    struct ShapedText {
+        QList<QGlyphRun> runs;
+        double width = 0;
+    };
+    /// A font as text is drawn in it: made in whole pixels of a frame finer than the device, and the scale that
+    /// brings the frame back to the device.
+    struct FontFrame {
+        QFont font;
+        double scaleX = 1;
+        double scaleY = 1;
+        double ascent = 0; // from the top of the character cell to the baseline, in frame pixels
+        double cellHeight = 0;
+        QHash<QString, ShapedText> shaped;
+        QSet<QString> seen; // drawn once, not shaped yet
+    };
+
+    FontFrame& fontFrame(const DrawState& state);
+    /// The text shaped in the frame's font, kept for the texts that come again; none when the text needs the full
+    /// text path (tabs, scripts other than Latin).
+    const ShapedText* shape(FontFrame& frame, const QString& text);
     QPointF toDevice(QPoint dots) const;
     double penWidth() const;
     void requirePainter() const;
 
     Orientation m_orientation = Orientation::Portrait;
-    QPagedPaintDevice* m_device = nullptr;
+    QPaintDevice* m_device = nullptr;
     std::unique_ptr<QPainter> m_painter;
     double m_scaleX = 1;
     double m_scaleY = 1;
+    QHash<QPair<QString, int>, FontFrame> m_frames; // for the device of the running job
+    qsizetype m_shapedCount = 0;
 };
 
 } // namespace corvella::print

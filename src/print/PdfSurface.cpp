@@ -16,7 +16,7 @@ PdfSurface::~PdfSurface()
     abortDocument();
 }
 
-QPagedPaintDevice* PdfSurface::openDevice(const QString& jobName, Orientation orientation)
+QPaintDevice* PdfSurface::openDevice(const QString& jobName, Orientation orientation)
 {
     m_writer = std::make_unique<QPdfWriter>(m_filePath);
     m_writer->setTitle(jobName);
@@ -28,13 +28,18 @@ QPagedPaintDevice* PdfSurface::openDevice(const QString& jobName, Orientation or
     return m_writer.get();
 }
 
+bool PdfSurface::startNewPage()
+{
+    return m_writer && m_writer->newPage();
+}
+
 QString PdfSurface::closeDevice(bool completed)
 {
     m_writer.reset();
     return completed ? m_filePath : QString();
 }
 
-QSizeF PdfSurface::idlePrintableSizeMm(Orientation orientation) const
+QSizeF PdfSurface::printableSizeMm(Orientation orientation) const
 {
     const QSizeF size = m_pageSize.size(QPageSize::Millimeter);
     return orientation == Orientation::Landscape ? size.transposed() : size;

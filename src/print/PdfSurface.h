@@ -20,9 +20,10 @@ public:
     const QString& filePath() const { return m_filePath; }
 
 protected:
-    QPagedPaintDevice* openDevice(const QString& jobName, Orientation orientation) override;
+    QPaintDevice* openDevice(const QString& jobName, Orientation orientation) override;
+    bool startNewPage() override;
     QString closeDevice(bool completed) override;
-    QSizeF idlePrintableSizeMm(Orientation orientation) const override;
+    QSizeF printableSizeMm(Orientation orientation) const override;
     QString targetName() const override;
 
 private:

@@ -29,7 +29,7 @@ PrinterSurface::~PrinterSurface()
     abortDocument();
 }
 
-QPagedPaintDevice* PrinterSurface::openDevice(const QString& jobName, Orientation orientation)
+QPaintDevice* PrinterSurface::openDevice(const QString& jobName, Orientation orientation)
 {
     const QPrinterInfo installed = QPrinterInfo::defaultPrinter();
     m_outputFile.clear();
@@ -55,6 +55,11 @@ QPagedPaintDevice* PrinterSurface::openDevice(const QString& jobName, Orientatio
     return m_printer.get();
 }
 
+bool PrinterSurface::startNewPage()
+{
+    return m_printer && m_printer->newPage();
+}
+
 QString PrinterSurface::closeDevice(bool completed)
 {
     m_printer.reset();
@@ -62,8 +67,10 @@ QString PrinterSurface::closeDevice(bool completed)
     return completed ? output : QString();
 }
 
-QSizeF PrinterSurface::idlePrintableSizeMm(Orientation orientation) const
+QSizeF PrinterSurface::printableSizeMm(Orientation orientation) const
 {
+    if (m_printer)
+        return m_printer->pageLayout().paintRect(QPageLayout::Millimeter).size();
     const QPrinterInfo installed = QPrinterInfo::defaultPrinter();
     if (installed.isNull()) {
         const QSizeF a4 = QPageSize(QPageSize::A4).size(QPageSize::Millimeter);

@@ -23,9 +23,10 @@ public:
     void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
 
 protected:
-    QPagedPaintDevice* openDevice(const QString& jobName, Orientation orientation) override;
+    QPaintDevice* openDevice(const QString& jobName, Orientation orientation) override;
+    bool startNewPage() override;
     QString closeDevice(bool completed) override;
-    QSizeF idlePrintableSizeMm(Orientation orientation) const override;
+    QSizeF printableSizeMm(Orientation orientation) const override;
     QString targetName() const override;
 
 private:

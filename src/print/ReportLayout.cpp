@@ -49,7 +49,7 @@ void printAt(Tgenel& printer, QPoint atMm, const QString& text)
 }
 
 /// Draws one page; `rows` stands on the row before the page's first one, or on that row for the first page.
-void drawPage(Tgenel& printer, const QList<ReportColumn>& columns, const ReportPage& page, ReportRows& rows,
+void drawRows(Tgenel& printer, const QList<ReportColumn>& columns, const ReportPage& page, ReportRows& rows,
               qint64 rowCount)
 {
     for (qsizetype i = 0; i < columns.size(); ++i) {
@@ -214,40 +214,80 @@ ReportInput reportSettingsFromSettings(const SettingsReader& settings)
     return input;
 }
 
-QString printReport(Tgenel& printer, const ReportInput& input, ReportRows& rows)
+void ReportRows::moveTo(qint64 row)
 {
-    const ReportTable table = reportTable(input.columns);
-    const OnFailure dropJob([&printer] {
-        printer.AbortDocument();
-        printer.SetOrientationByWord(u"Düz"_qs);
-    });
-    printer.SetOrientationByWord(u"Düz"_qs);
-    if (table.landscape)
-        printer.SetOrientationByWord(u"Yan"_qs);
-    printer.BeginDocument(input.title.isEmpty() ? u"Report"_qs : input.title);
-    const int pageHeightMm = printer.PageHeightMm();
+    first();
+    for (qint64 i = 0; i < row; ++i)
+        next();
+}
 
-    printer.SetFontColor(colours::Red);
-    printer.SetFont(input.titleFont.name, input.titleFont.size);
-    printAt(printer, ReportTitleMm, input.title);
-    printer.SetFontColor(colours::Blue);
-    printer.SetFont(input.listFont.name, input.listFont.size);
-    printer.SetPenColor(colours::Black);
+ReportPrintout::ReportPrintout(ReportInput input, ReportRows& rows)
+    : m_input(std::move(input))
+    , m_table(reportTable(m_input.columns))
+    , m_rows(rows)
+    , m_rowCount(rows.count())
+{}
 
-    const qint64 rowCount = rows.count();
-    rows.first();
-    qint64 firstRow = 0;
+QString ReportPrintout::jobName() const
+{
+    return m_input.title.isEmpty() ? u"Report"_qs : m_input.title;
+}
+
+std::optional<Orientation> ReportPrintout::orientation() const
+{
+    return m_table.landscape ? Orientation::Landscape : Orientation::Portrait;
+}
+
+void ReportPrintout::layOut(int pageHeightMm)
+{
+    if (pageHeightMm == m_pageHeightMm)
+        return;
+    m_pageHeightMm = pageHeightMm;
+    m_firstRows = {0};
     for (;;) {
-        const ReportPage page = reportPage(table, input.linePitchMm, pageHeightMm, firstRow, rowCount);
-        drawPage(printer, input.columns, page, rows, rowCount);
+        const ReportPage page =
+            reportPage(m_table, m_input.linePitchMm, pageHeightMm, m_firstRows.constLast(), m_rowCount);
         if (!page.full)
             break;
-        printer.NewPage();
-        firstRow = page.lines.constLast().row + 1;
+        m_firstRows << page.lines.constLast().row + 1;
     }
-    const QString savedTo = printer.EndDocument();
-    printer.SetOrientationByWord(u"Düz"_qs);
-    return savedTo;
+}
+
+qint64 ReportPrintout::pageCount(const Tgenel& printer)
+{
+    layOut(printer.PageHeightMm());
+    return m_firstRows.size();
+}
+
+void ReportPrintout::drawPage(Tgenel& printer, qint64 page)
+{
+    layOut(printer.PageHeightMm());
+    const qint64 firstRow = m_firstRows.at(page);
+    if (page == 0) {
+        printer.SetFontColor(colours::Red);
+        printer.SetFont(m_input.titleFont.name, m_input.titleFont.size);
+        printAt(printer, ReportTitleMm, m_input.title);
+    }
+    printer.SetFontColor(colours::Blue);
+    printer.SetFont(m_input.listFont.name, m_input.listFont.size);
+    printer.SetPenColor(colours::Black);
+
+    // A page's drawing steps onto each of its rows from the one before; printed in order, the rows already stand
+    // there.
+    if (page == 0)
+        m_rows.first();
+    else if (m_cursor != firstRow - 1)
+        m_rows.moveTo(firstRow - 1);
+    m_cursor = -1;
+    const ReportPage layout = reportPage(m_table, m_input.linePitchMm, m_pageHeightMm, firstRow, m_rowCount);
+    drawRows(printer, m_input.columns, layout, m_rows, m_rowCount);
+    m_cursor = layout.lines.isEmpty() ? firstRow - 1 : layout.lines.constLast().row;
+}
+
+QString printReport(Tgenel& printer, const ReportInput& input, ReportRows& rows)
+{
+    ReportPrintout printout(input, rows);
+    return printWhole(printer, printout);
 }
 
 } // namespace corvella::print

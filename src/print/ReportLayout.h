@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Printout.h"
 #include "SettingsRange.h"
 #include "store/FieldDef.h"
 
@@ -42,6 +43,8 @@ public:
     virtual void first() = 0;
     virtual void next() = 0;
     virtual QVariant value(int column) const = 0;
+    /// Stands on row `row` (from 0); by default walks there from the first row.
+    virtual void moveTo(qint64 row);
 };
 
 /// A column's width in character units of 1.3 mm, by its kind, capped at 25 ("Strateji" is always 30).
@@ -99,6 +102,29 @@ struct ReportPage {
 /// The page that begins with row `firstRow` of a list of `rowCount` rows, on a page `pageHeightMm` high with lines
 /// `linePitchMm` apart. A list without rows still prints one empty first row.
 ReportPage reportPage(const ReportTable& table, int linePitchMm, int pageHeightMm, qint64 firstRow, qint64 rowCount);
+
+/// The report as a printout: any page drawn on its own, from the rows that page shows. Pages break by the printable
+/// height of the printer that draws them.
+class ReportPrintout : public Printout {
+public:
+    ReportPrintout(ReportInput input, ReportRows& rows);
+
+    QString jobName() const override;
+    std::optional<Orientation> orientation() const override;
+    qint64 pageCount(const Tgenel& printer) override;
+    void drawPage(Tgenel& printer, qint64 page) override;
+
+private:
+    void layOut(int pageHeightMm);
+
+    ReportInput m_input;
+    ReportTable m_table;
+    ReportRows& m_rows;
+    qint64 m_rowCount;
+    int m_pageHeightMm = -1;
+    QList<qint64> m_firstRows; // of each page
+    qint64 m_cursor = -1;      // the row `m_rows` stands on, -1 when not known
+};
 
 /// The line pitch and the two fonts stored in the settings row (title and columns left empty). A size out of its
 /// range raises a message naming the field, before any job starts.

@@ -18,7 +18,8 @@ namespace {
 /// the list selected; one forward pass keeps memory flat however long the list is.
 class ListedContacts : public LabelRows {
 public:
-    ListedContacts(const QSqlDatabase& db, const QString& result)
+    /// The rows from place `first` (from 0) on, `count` of them; all rows when `count` is negative.
+    ListedContacts(const QSqlDatabase& db, const QString& result, qint64 first = 0, qint64 count = -1)
         : m_query(db)
     {
         m_query.setForwardOnly(true);
@@ -27,10 +28,13 @@ public:
         for (const QString& column : {contact::FirstName, contact::LastName, contact::Company, contact::Address1,
                                       contact::Address2, contact::City, contact::PostalCode})
             columns << u"k.["_qs + column + u']';
-        const QString sql = u"SELECT "_qs + columns.join(u", "_qs) + u" FROM "_qs + result +
-                            u" AS liste LEFT JOIN main."_qs + store::tables::Contacts + u" AS k ON k.["_qs +
-                            contact::RecordNumber + u"] = liste.["_qs + contact::RecordNumber +
-                            u"] ORDER BY liste.rowid"_qs;
+        const QString select = u"SELECT "_qs + columns.join(u", "_qs) + u" FROM "_qs + result +
+                               u" AS liste LEFT JOIN main."_qs + store::tables::Contacts + u" AS k ON k.["_qs +
+                               contact::RecordNumber + u"] = liste.["_qs + contact::RecordNumber + u"]"_qs;
+        // The rows are numbered from 1 in list order, so a page of them is a range of rowids.
+        const QString range =
+            count < 0 ? QString() : u" WHERE liste.rowid > %1 AND liste.rowid <= %2"_qs.arg(first).arg(first + count);
+        const QString sql = select + range + u" ORDER BY liste.rowid"_qs;
         if (!m_query.exec(sql))
             throw DatabaseError(store::engineMessage(m_query.lastError()));
     }
@@ -55,6 +59,32 @@ public:
 
 private:
     QSqlQuery m_query;
+};
+
+/// The engine's rows a page at a time, while the engine stays open.
+class ListedPages : public LabelRowsAt {
+public:
+    ListedPages(const TRaporV2& engine, QSqlDatabase db, QString result)
+        : m_engine(engine)
+        , m_db(std::move(db))
+        , m_result(std::move(result))
+    {}
+    qint64 count() override { return m_engine.isActive() ? m_engine.recordCount() : 0; }
+    QList<LabelContact> read(qint64 first, qint64 count) override
+    {
+        QList<LabelContact> contacts;
+        if (!m_engine.isActive())
+            return contacts;
+        ListedContacts rows(m_db, m_result, first, count);
+        for (LabelContact contact; rows.next(contact);)
+            contacts << contact;
+        return contacts;
+    }
+
+private:
+    const TRaporV2& m_engine;
+    QSqlDatabase m_db; // the engine's connection, used only while the engine is open
+    QString m_result;
 };
 
 LabelElement element(int x, int y, const QString& text, const QString& fontName, int fontSize, int colour)
@@ -108,6 +138,17 @@ QString TRaporV2::PrintLabels()
     LabelRunOptions options;
     options.firstLabel = m_firstLabel;
     return printLabels(*m_printer, m_sheet, m_fields, m_texts, contacts, options);
+}
+
+std::unique_ptr<LabelRowsAt> TRaporV2::openPages()
+{
+    close();
+    requireFirstLabel(requireLabelGrid(m_sheet), m_firstLabel);
+    open();
+    OnFailure closeAgain([this] { close(); });
+    if (findField(store::contact::RecordNumber) < 0)
+        throw DatabaseError(u"Field '%1' not found"_qs.arg(store::contact::RecordNumber));
+    return std::make_unique<ListedPages>(*this, database(), m_result);
 }
 
 } // namespace corvella::print

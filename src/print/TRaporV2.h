@@ -3,6 +3,8 @@
 #include "LabelLayout.h"
 #include "store/DataSet.h"
 
+#include <memory>
+
 namespace corvella::print {
 
 class Tgenel;
@@ -39,6 +41,10 @@ public:
     /// and a first label off the sheet stop the run before the statement runs. Returns the file the job was saved to,
     /// if any.
     QString PrintLabels();
+
+    /// Runs the statement and keeps its rows open, to be read a page at a time (as a preview does) until the engine
+    /// closes. Checks what `PrintLabels` checks before it runs.
+    std::unique_ptr<LabelRowsAt> openPages();
 
 protected:
     QString openSource(QSqlDatabase db) override;

@@ -12,6 +12,7 @@
 #include "print/ReportLayout.h"
 #include "print/TRaporV2.h"
 #include "print/Tgenel.h"
+#include "print/ui/PrintPreview.h"
 #include "print/ui/Tfrmetiketdm.h"
 #include "store/Columns.h"
 #include "store/ConnectDataSets.h"
@@ -23,12 +24,15 @@
 #include "ui/TaggedLabel.h"
 #include "ui/WindowStyle.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace corvella::search {
@@ -50,6 +54,64 @@ public:
 private:
     store::QueryDataSet& m_query;
     QList<int> m_fields;
+};
+
+/// The listed rows for a preview: any row read where it lies, without moving the list's cursor.
+class PreviewRows : public print::ReportRows {
+public:
+    PreviewRows(const store::QueryDataSet& query, QList<int> fields)
+        : m_query(query)
+        , m_fields(std::move(fields))
+        , m_count(query.recordCount())
+    {}
+    qint64 count() const override { return m_count; }
+    void first() override { m_row = 0; }
+    void next() override { ++m_row; }
+    void moveTo(qint64 row) override { m_row = row; }
+    QVariant value(int column) const override { return m_query.valueAt(m_row, m_fields.at(column)); }
+
+private:
+    const store::QueryDataSet& m_query;
+    QList<int> m_fields;
+    qint64 m_count;
+    qint64 m_row = 0;
+};
+
+/// The report of a preview, with the rows it reads.
+class ReportPreview : public print::Printout {
+public:
+    ReportPreview(const print::ReportInput& input, const store::QueryDataSet& query, QList<int> fields)
+        : m_rows(query, std::move(fields))
+        , m_report(input, m_rows)
+    {}
+    QString jobName() const override { return m_report.jobName(); }
+    std::optional<print::Orientation> orientation() const override { return m_report.orientation(); }
+    qint64 pageCount(const print::Tgenel& printer) override { return m_report.pageCount(printer); }
+    void drawPage(print::Tgenel& printer, qint64 page) override { m_report.drawPage(printer, page); }
+
+private:
+    PreviewRows m_rows;
+    print::ReportPrintout m_report;
+};
+
+/// The labels of a preview, with an engine of their own that keeps the listed rows open while the preview lives.
+class LabelPreview : public print::Printout {
+public:
+    explicit LabelPreview(std::unique_ptr<print::TRaporV2> engine)
+        : m_engine(std::move(engine))
+        , m_rows(m_engine->openPages())
+        , m_labels(m_engine->sheet(), m_engine->fieldElements(), m_engine->textElements(), *m_rows,
+                   print::LabelRunOptions{m_engine->firstLabel(), {}})
+    {}
+    QString jobName() const override { return m_labels.jobName(); }
+    std::optional<print::Orientation> orientation() const override { return m_labels.orientation(); }
+    qint64 pageCount(const print::Tgenel& printer) override { return m_labels.pageCount(printer); }
+    void drawPage(print::Tgenel& printer, qint64 page) override { m_labels.drawPage(printer, page); }
+
+private:
+    std::unique_ptr<print::TRaporV2> m_engine;
+    std::unique_ptr<print::LabelRowsAt> m_rows;
+    print::LabelPrintout m_labels;
 };
 
 } // namespace
@@ -102,14 +164,25 @@ void Tfrm_liste::buildUi()
         form.onClick(form.button(u"exportVCardButton"_qs, u"Export vCard..."_qs, {},
                                  u"Write the listed contacts with all their fields to a vCard file"_qs),
                      [this] { exportVCardClick(); });
+    // A tool button, its menu shown on a click, keeps the bar within the window's design width.
+    m_previewButton = form.toolButton(u"previewButton"_qs, u"Pre&view"_qs, {},
+                                      u"Look at the report or the labels page by page before printing"_qs);
+    m_previewButton->setFixedWidth(m_previewButton->fontMetrics().horizontalAdvance(u"Preview"_qs) + 8);
+    auto* previewMenu = new QMenu(m_previewButton);
+    form.onSignal(previewMenu->addAction(u"&Report"_qs), &QAction::triggered, [this](bool) { previewReportClick(); });
+    form.onSignal(previewMenu->addAction(u"&Labels"_qs), &QAction::triggered, [this](bool) { previewLabelsClick(); });
+    connect(m_previewButton, &QToolButton::clicked, previewMenu, [this, previewMenu] {
+        previewMenu->popup(m_previewButton->mapToGlobal(QPoint(0, m_previewButton->height())));
+    });
     m_closeButton = form.onClick(form.button(u"BitBtn2"_qs, u"&Close"_qs, {}), [this] { BitBtn2Click(); });
     m_returnCode = form.hidden<ui::TaggedLabel>(u"donusformu"_qs);
     m_title = form.hidden<ui::TaggedLabel>(u"baslik"_qs);
 
     auto* bar = new QHBoxLayout(topBar);
     bar->setContentsMargins(2, 2, 2, 2);
+    bar->setSpacing(1); // room for the preview within the window's width
     for (QWidget* control : std::initializer_list<QWidget*>{m_reportButton, m_labelButton, m_mailButton, found, m_count,
-                                                            m_exportCsvButton, m_exportVCardButton})
+                                                            m_exportCsvButton, m_exportVCardButton, m_previewButton})
         bar->addWidget(control);
     bar->addStretch();
     bar->addWidget(m_closeButton);
@@ -167,7 +240,7 @@ void Tfrm_liste::setPrinting(print::Tgenel* printer, store::DataSet* printSettin
     m_printSettings = printSettings;
 }
 
-void Tfrm_liste::BitBtn1Click()
+print::ReportInput Tfrm_liste::reportInput(QList<int>& fields) const
 {
     if (!m_printer || !m_printSettings)
         throw Error(u"Printing is not available."_qs);
@@ -175,13 +248,19 @@ void Tfrm_liste::BitBtn1Click()
     print::ReportInput input = print::reportSettingsFromSettings(
         [&settings](const QString& column) { return settings.fieldByName(column).value(); });
     input.title = m_title->text();
-    QList<int> fields;
     for (int column = 0; column < m_grid->visibleColumnCount(); ++column) {
         const int field = m_grid->fieldOfColumn(column);
         const store::FieldDef& def = m_result->fieldDef(field);
         input.columns << print::ReportColumn{def.name, def.kind, def.size};
         fields << field;
     }
+    return input;
+}
+
+void Tfrm_liste::BitBtn1Click()
+{
+    QList<int> fields;
+    const print::ReportInput input = reportInput(fields);
     ListedRows rows(*m_result, fields);
 
     // A failure part-way must not leave the buttons dead: they get back the captions they had.
@@ -261,21 +340,7 @@ void Tfrm_liste::BitBtn3Click()
             m_labelButton->setText(labelCaption);
             m_labelButton->setEnabled(true);
         });
-        m_labelEngine->setConnectionString(m_result->connectionString());
-        const print::SettingsReader settings = [this](const QString& column) {
-            return m_settings->fieldByName(column).value();
-        };
-        m_labelEngine->setSheet(print::labelSheetFromSettings(settings));
-        m_labelEngine->setFirstLabel(firstLabel);
-        const print::LabelElements elements = print::labelElementsFromSettings(settings, nameChoice, companyChoice);
-        m_labelEngine->clearFieldElements();
-        for (const print::LabelElement& e : elements.fields)
-            m_labelEngine->AddFieldElement(e.xMm, e.yMm, e.text, e.fontName, e.fontSize, e.colour);
-        m_labelEngine->clearTextElements();
-        for (const print::LabelElement& e : elements.texts)
-            m_labelEngine->AddTextElement(e.xMm, e.yMm, e.text, e.fontName, e.fontSize, e.colour);
-        m_settings->close();
-        m_labelEngine->setSql(m_result->sql());
+        setUpLabelEngine(*m_labelEngine, nameChoice, companyChoice, firstLabel);
         m_labelEngine->setPrinter(m_printer);
         savedTo = m_labelEngine->PrintLabels();
     }
@@ -285,6 +350,65 @@ void Tfrm_liste::BitBtn3Click()
     m_labelButton->setText(u"&Etiket Dökümü"_qs);
     if (!savedTo.isEmpty())
         ui::showMessage(this, print::savedPrintoutMessage(savedTo));
+}
+
+void Tfrm_liste::setUpLabelEngine(print::TRaporV2& engine, print::LabelNameChoice name,
+                                  print::LabelCompanyChoice company, int firstLabel)
+{
+    engine.setConnectionString(m_result->connectionString());
+    const print::SettingsReader settings = [this](const QString& column) {
+        return m_settings->fieldByName(column).value();
+    };
+    engine.setSheet(print::labelSheetFromSettings(settings));
+    engine.setFirstLabel(firstLabel);
+    const print::LabelElements elements = print::labelElementsFromSettings(settings, name, company);
+    engine.clearFieldElements();
+    for (const print::LabelElement& e : elements.fields)
+        engine.AddFieldElement(e.xMm, e.yMm, e.text, e.fontName, e.fontSize, e.colour);
+    engine.clearTextElements();
+    for (const print::LabelElement& e : elements.texts)
+        engine.AddTextElement(e.xMm, e.yMm, e.text, e.fontName, e.fontSize, e.colour);
+    m_settings->close();
+    engine.setSql(m_result->sql());
+}
+
+void Tfrm_liste::previewReportClick()
+{
+    if (!m_result->isActive())
+        throw Error(u"The list is empty."_qs);
+    QList<int> fields;
+    const print::ReportInput input = reportInput(fields);
+    auto* preview =
+        new print::PrintPreview(std::make_unique<ReportPreview>(input, *m_result, std::move(fields)), m_printer, this);
+    preview->show();
+}
+
+void Tfrm_liste::previewLabelsClick()
+{
+    if (!m_printer)
+        throw Error(u"Printing is not available."_qs);
+    if (!m_result->isActive())
+        throw Error(u"The list is empty."_qs);
+    print::LabelNameChoice nameChoice;
+    print::LabelCompanyChoice companyChoice;
+    int firstLabel = 1;
+    {
+        print::Tfrmetiketdm dialog(this);
+        if (ui::execModal(dialog) != QDialog::Accepted)
+            return;
+        nameChoice = dialog.nameChoice();
+        companyChoice = dialog.companyChoice();
+        firstLabel = dialog.firstLabel();
+    }
+    m_settings->close();
+    m_settings->open();
+    auto engine = std::make_unique<print::TRaporV2>();
+    {
+        const ScopeExit closeSettings([this] { m_settings->close(); });
+        setUpLabelEngine(*engine, nameChoice, companyChoice, firstLabel);
+    }
+    auto* preview = new print::PrintPreview(std::make_unique<LabelPreview>(std::move(engine)), m_printer, this);
+    preview->show();
 }
 
 void Tfrm_liste::exportCsvClick()
@@ -315,6 +439,9 @@ void Tfrm_liste::BitBtn2Click()
 
 void Tfrm_liste::FormClose()
 {
+    // A report preview reads the list's rows, which go with it.
+    for (auto* preview : findChildren<print::PrintPreview*>(Qt::FindDirectChildrenOnly))
+        preview->close();
     m_result->close();
 }
 

@@ -7,6 +7,7 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QToolButton;
 
 namespace corvella::exchange {
 enum class ExportFormat;
@@ -15,6 +16,9 @@ enum class ExportFormat;
 namespace corvella::print {
 class TRaporV2;
 class Tgenel;
+struct ReportInput;
+enum class LabelNameChoice;
+enum class LabelCompanyChoice;
 } // namespace corvella::print
 
 namespace corvella::store {
@@ -66,6 +70,11 @@ public:
     /// Writes the listed contacts, in the list's order and with all their columns, to a CSV or vCard file.
     void exportCsvClick();
     void exportVCardClick();
+    /// Open a preview of the report, or of the labels after the label dialog's questions, drawn page by page as
+    /// the print buttons would print them.
+    void previewReportClick();
+    void previewLabelsClick();
+    QToolButton* previewButton() const { return m_previewButton; }
 
     /// The label engine; it keeps the last run's geometry, elements and statement.
     print::TRaporV2* labelEngine() const { return m_labelEngine; }
@@ -77,6 +86,9 @@ protected:
 private:
     void buildUi();
     void exportListed(exchange::ExportFormat format);
+    print::ReportInput reportInput(QList<int>& fields) const;
+    void setUpLabelEngine(print::TRaporV2& engine, print::LabelNameChoice name, print::LabelCompanyChoice company,
+                          int firstLabel);
     void FormCreate();
     void FormClose();
 
@@ -91,6 +103,7 @@ private:
     QLineEdit* m_count = nullptr;          // "Edit1": how many rows the search found
     QPushButton* m_exportCsvButton = nullptr;
     QPushButton* m_exportVCardButton = nullptr;
+    QToolButton* m_previewButton = nullptr;
     ui::TaggedLabel* m_returnCode = nullptr;
     ui::TaggedLabel* m_title = nullptr;
     Tfrm_arama* m_search = nullptr;

@@ -84,6 +84,21 @@ std::optional<Raster> darkRunsMm(const QString& pdfPath)
     return Raster{std::move(image)};
 }
 
+std::optional<QImage> pdfPageImage(const QString& pdfPath, int page, int dotsPerInch)
+{
+    QTemporaryDir dir;
+    const QString prefix = dir.filePath(u"page"_qs);
+    QProcess process;
+    process.start(u"pdftoppm"_qs, {u"-r"_qs, QString::number(dotsPerInch), u"-gray"_qs, u"-png"_qs, u"-singlefile"_qs,
+                                   u"-f"_qs, QString::number(page), pdfPath, prefix});
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return std::nullopt;
+    QImage image(prefix + u".png"_qs);
+    if (image.isNull())
+        return std::nullopt;
+    return image;
+}
+
 std::pair<double, double> horizontalRunMm(const Raster& raster, double yMm)
 {
     const QImage& image = raster.image;

@@ -50,6 +50,9 @@ struct Raster {
 
 std::optional<Raster> darkRunsMm(const QString& pdfPath);
 
+/// Page `page` (from 1) rendered by pdftoppm as a grey image, smoothed as a screen shows it.
+std::optional<QImage> pdfPageImage(const QString& pdfPath, int page, int dotsPerInch);
+
 /// The dark extent, in mm, of the rows within half a millimetre of `yMm` (or of the columns near `xMm`);
 /// (-1, -1) when nothing there is dark.
 std::pair<double, double> horizontalRunMm(const Raster& raster, double yMm);
