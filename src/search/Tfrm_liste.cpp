@@ -304,21 +304,22 @@ void Tfrm_liste::BitBtn4Click()
     automail->show();
 }
 
+std::optional<Tfrm_liste::LabelAnswers> Tfrm_liste::askLabelAnswers()
+{
+    print::Tfrmetiketdm dialog(this);
+    if (ui::execModal(dialog) != QDialog::Accepted)
+        return std::nullopt;
+    return LabelAnswers{dialog.nameChoice(), dialog.companyChoice(), dialog.firstLabel()};
+}
+
 void Tfrm_liste::BitBtn3Click()
 {
     if (!m_printer)
         throw Error(u"Printing is not available."_qs);
-    print::LabelNameChoice nameChoice;
-    print::LabelCompanyChoice companyChoice;
-    int firstLabel = 1;
-    {
-        print::Tfrmetiketdm dialog(this);
-        if (ui::execModal(dialog) != QDialog::Accepted)
-            return;
-        nameChoice = dialog.nameChoice();
-        companyChoice = dialog.companyChoice();
-        firstLabel = dialog.firstLabel();
-    }
+    const std::optional<LabelAnswers> answers = askLabelAnswers();
+    if (!answers)
+        return;
+    const auto [nameChoice, companyChoice, firstLabel] = *answers;
     // The stored row, not what the print settings window holds unsaved.
     m_settings->close();
     m_settings->open();
@@ -389,17 +390,10 @@ void Tfrm_liste::previewLabelsClick()
         throw Error(u"Printing is not available."_qs);
     if (!m_result->isActive())
         throw Error(u"The list is empty."_qs);
-    print::LabelNameChoice nameChoice;
-    print::LabelCompanyChoice companyChoice;
-    int firstLabel = 1;
-    {
-        print::Tfrmetiketdm dialog(this);
-        if (ui::execModal(dialog) != QDialog::Accepted)
-            return;
-        nameChoice = dialog.nameChoice();
-        companyChoice = dialog.companyChoice();
-        firstLabel = dialog.firstLabel();
-    }
+    const std::optional<LabelAnswers> answers = askLabelAnswers();
+    if (!answers)
+        return;
+    const auto [nameChoice, companyChoice, firstLabel] = *answers;
     m_settings->close();
     m_settings->open();
     auto engine = std::make_unique<print::TRaporV2>();

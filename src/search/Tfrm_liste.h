@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -84,6 +85,14 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    /// What the label dialog was answered; none when it was cancelled.
+    struct LabelAnswers {
+        print::LabelNameChoice name;
+        print::LabelCompanyChoice company;
+        int firstLabel;
+    };
+    std::optional<LabelAnswers> askLabelAnswers();
+
     void buildUi();
     void exportListed(exchange::ExportFormat format);
     print::ReportInput reportInput(QList<int>& fields) const;
