@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>Ext.</source>
-        <translation>Dahili</translation>
+        <translation>Dah.</translation>
     </message>
     <message>
         <source>Home Phone</source>
@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>GSM Phone</source>
-        <translation>GSM Telefonu</translation>
+        <translation>GSM Tel.</translation>
     </message>
     <message>
         <source>Fax</source>
@@ -607,7 +607,7 @@ Küçük işletmeler için kişiler, basılı raporlar, adres etiketleri ve topl
     </message>
     <message>
         <source>Print Settings</source>
-        <translation>Yazdırma Ayarları</translation>
+        <translation>Baskı Ayarları</translation>
     </message>
     <message>
         <source>&amp;Report</source>
@@ -663,7 +663,7 @@ Küçük işletmeler için kişiler, basılı raporlar, adres etiketleri ve topl
     </message>
     <message>
         <source>Ext.</source>
-        <translation>Dahili</translation>
+        <translation>Dah.</translation>
     </message>
     <message>
         <source>Home Phone</source>
@@ -671,7 +671,7 @@ Küçük işletmeler için kişiler, basılı raporlar, adres etiketleri ve topl
     </message>
     <message>
         <source>GSM Phone</source>
-        <translation>GSM Telefonu</translation>
+        <translation>GSM Tel.</translation>
     </message>
     <message>
         <source>Fax</source>
