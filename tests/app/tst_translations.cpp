@@ -132,7 +132,7 @@ private slots:
         row("source: report", Language::Source, "main", "BitBtn1", u"&Report");
         row("source: label dialog", Language::Source, "labels", "", u"Etiket Dökümü");
         row("tr: report", Language::Turkish, "main", "BitBtn1", u"&Rapor");
-        row("tr: settings", Language::Turkish, "main", "Button1", u"Yazdırma Ayarları");
+        row("tr: settings", Language::Turkish, "main", "Button1", u"Baskı Ayarları");
         row("tr: tab", Language::Turkish, "main", "PageControl1", u"İletişim Bilgileri");
         row("tr: field", Language::Turkish, "main", "Label4", u"Firma");
         row("tr: label dialog", Language::Turkish, "labels", "", u"Etiket Dökümü");
