@@ -16,6 +16,22 @@ bool isLineBreak(QChar c)
     return c == u'\n' || c == u'\r';
 }
 
+/// Whether UTF-8 bytes end inside a sequence: a lead byte without all its continuation bytes.
+bool endsInCutSequence(QByteArrayView bytes)
+{
+    qsizetype lead = bytes.size();
+    int continuations = 0;
+    while (lead > 0 && continuations < 3 && (uchar(bytes[lead - 1]) & 0xC0) == 0x80) {
+        --lead;
+        ++continuations;
+    }
+    if (lead == 0)
+        return false;
+    const uchar first = uchar(bytes[lead - 1]);
+    const int length = first >= 0xF0 ? 4 : first >= 0xE0 ? 3 : first >= 0xC0 ? 2 : 1;
+    return length > continuations + 1;
+}
+
 } // namespace
 
 ParseError::ParseError(const QString& fileName, int line, const QString& what)
@@ -23,7 +39,7 @@ ParseError::ParseError(const QString& fileName, int line, const QString& what)
     , m_line(line)
 {}
 
-TextEncoding detectEncoding(QByteArrayView head)
+TextEncoding detectEncoding(QByteArrayView head, bool whole)
 {
     if (head.startsWith("\xEF\xBB\xBF"))
         return TextEncoding::Utf8WithBom;
@@ -34,7 +50,7 @@ TextEncoding detectEncoding(QByteArrayView head)
     // A sequence cut off at the end of the head is not an error: the decoder keeps it for the next piece.
     QStringDecoder utf8(QStringConverter::Utf8);
     const QString decoded = utf8.decode(head); // decode() is lazy: the text must be taken for the check to run
-    return utf8.hasError() ? TextEncoding::Windows1254 : TextEncoding::Utf8;
+    return utf8.hasError() || (whole && endsInCutSequence(head)) ? TextEncoding::Windows1254 : TextEncoding::Utf8;
 }
 
 QString encodingName(TextEncoding encoding)
@@ -118,7 +134,7 @@ CsvReader::CsvReader(QIODevice& device, const QString& fileName, std::optional<Q
         throw ParseError(m_fileName, 1,
                          m_device.atEnd() ? u"the file is empty"_qs
                                           : u"the file cannot be read: %1"_qs.arg(m_device.errorString()));
-    m_encoding = detectEncoding(head);
+    m_encoding = detectEncoding(head, m_device.atEnd());
     switch (m_encoding) {
     case TextEncoding::Utf8:
     case TextEncoding::Utf8WithBom:
@@ -165,6 +181,14 @@ void CsvReader::append(const QByteArray& bytes)
     const qsizetype nul = m_buffer.indexOf(QChar(0), start);
     if (nul >= 0)
         throw ParseError(m_fileName, lineAt(nul), u"the file holds binary data, not text"_qs);
+    // The decoder keeps a cut-off sequence for the next piece: at the file's end there is none, and the bytes would
+    // be lost without a word.
+    m_tail = QByteArray(m_tail + bytes).right(3);
+    const bool wide = m_encoding == TextEncoding::Utf16LittleEndian || m_encoding == TextEncoding::Utf16BigEndian;
+    const bool utf8 = m_encoding == TextEncoding::Utf8 || m_encoding == TextEncoding::Utf8WithBom;
+    if (m_atEnd && (wide ? m_bytesRead % 2 != 0 : utf8 && endsInCutSequence(m_tail)))
+        throw ParseError(m_fileName, lineAt(m_buffer.size()),
+                         u"the text is not valid %1: it ends inside a letter"_qs.arg(encodingName(m_encoding)));
 }
 
 bool CsvReader::readMore(qsizetype atLeast)

@@ -26,8 +26,9 @@ enum class TextEncoding { Utf8, Utf8WithBom, Utf16LittleEndian, Utf16BigEndian, 
 
 /// How a text file's bytes are to be read, judged from its first bytes: a byte-order mark decides; otherwise
 /// valid UTF-8 is UTF-8, and anything else is taken as Windows-1254, the Turkish code page (a superset of
-/// ISO-8859-9's letters). A mark's bytes are skipped by the decoder.
-TextEncoding detectEncoding(QByteArrayView head);
+/// ISO-8859-9's letters). A mark's bytes are skipped by the decoder. A sequence cut off at the end of the head
+/// is UTF-8 still, unless the head is the `whole` text: then a Windows-1254 letter ended it.
+TextEncoding detectEncoding(QByteArrayView head, bool whole = false);
 QString encodingName(TextEncoding encoding);
 
 /// The field separator of a CSV text, judged from its first lines: of comma, semicolon and tab, the one that
@@ -73,6 +74,7 @@ private:
     int m_line = 1;
     int m_recordLine = 0;
     qint64 m_bytesRead = 0;
+    QByteArray m_tail; // the last bytes read, for a sequence the file's end cuts off
     bool m_atEnd = false;
 };
 
