@@ -130,6 +130,9 @@ SmtpDialogue::Envelope SmtpDialogue::sendEnvelope(const QString& from, const QSt
     Envelope envelope;
     for (qsizetype i = 0; i < recipients.size(); ++i) {
         const QString rcptReply = reply(rcptTo.at(i));
+        // 421 is the server closing the connection, not a word on the address: the transaction ends here.
+        if (m_replies.code() == 421)
+            throw Error(rcptReply);
         if (m_replies.code() == 452) {
             envelope.deferred << recipients.at(i);
             envelope.deferredReply = rcptReply;

@@ -305,7 +305,8 @@ void TPowersock::Connect()
     m_transport->connectToHost(m_remoteAddress, quint16(m_port));
     {
         TimerScope timer(*this);
-        while (!m_linkOpen && !m_timeoutFlag && !m_cancelFlag && m_lastEventOk)
+        // A server may close at once after accepting; the greeting's read then says so rather than wait in vain.
+        while (!m_linkOpen && !m_peerClosed && !m_timeoutFlag && !m_cancelFlag && m_lastEventOk)
             WaitForEvent();
     }
     if (!m_timeoutFlag && !m_cancelFlag && m_lastEventOk) {
@@ -387,7 +388,7 @@ void TPowersock::RequestCloseSocket()
 {
     StatusMessage(4, u"Request Close Socket"_qs);
     m_linkOpen = false;
-    m_peerClosed = false;
+    // m_peerClosed stays until the next Connect, so that a read still due says the server closed the connection.
     m_pendingError = 0;
     m_transport->abort();
     CallHandler(OnDisconnect);

@@ -20,8 +20,13 @@ void ScriptedTransport::connectToHost(quint32, quint16)
     ++m_connectCount;
     QTimer::singleShot(0, this, [this] {
         m_connected = true;
-        m_input += m_greeting;
         emit connected();
+        if (m_greeting.isEmpty()) {
+            m_connected = false;
+            emit closedByPeer();
+            return;
+        }
+        m_input += m_greeting;
         emit readyRead();
     });
 }

@@ -7,7 +7,7 @@
 
 /// A transport that plays a server from a script: the greeting on connect, then the next reply for every command
 /// line the client completes; message lines after a 354 reply to DATA are collected until the "." line. An empty
-/// reply closes the connection instead. Replies arrive through the event loop, as a socket's would.
+/// greeting or reply closes the connection instead. Replies arrive through the event loop, as a socket's would.
 class ScriptedTransport : public corvella::mail::SocketTransport {
     Q_OBJECT
 public:
