@@ -206,6 +206,10 @@ void DataSetTest::failedWriteSaysWhyAndCanBeTriedAgain_data()
     QTest::newRow("disk full, edited record") << full << roomy << false << u"the disk is full"_qs;
     QTest::newRow("no permission, new record") << readOnly << writable << true << u"no permission"_qs;
     QTest::newRow("no permission, edited record") << readOnly << writable << false << u"no permission"_qs;
+    // Room for a few of the record's pages: the write fails part way through.
+    const QString partWay = u"PRAGMA max_page_count = %1"_qs;
+    QTest::newRow("disk full part way, new record") << partWay << roomy << true << u"the disk is full"_qs;
+    QTest::newRow("disk full part way, edited record") << partWay << roomy << false << u"the disk is full"_qs;
 }
 
 void DataSetTest::failedWriteSaysWhyAndCanBeTriedAgain()
@@ -215,19 +219,22 @@ void DataSetTest::failedWriteSaysWhyAndCanBeTriedAgain()
     QFETCH(bool, inserting);
     QFETCH(QString, why);
     test::ContactFileFixture fixture;
-    fixture.addContact(11);
+    fixture.addContact(11, {{u"Ad"_qs, u"Ayşe"_qs}});
     Contacts contacts;
     const QString typed(20000, u'ş'); // more than the pages the file has can take
     if (inserting)
         contacts.table.insert();
     contacts.table.setValue(contacts.table.findField(u"Ek Bilgi"_qs), typed);
-    QVERIFY(QSqlQuery(contacts.table.db()).exec(breaking));
+    const int pages = fixture.scalar(u"PRAGMA page_count"_qs).toInt();
+    QVERIFY(QSqlQuery(contacts.table.db()).exec(breaking.contains(u"%1"_qs) ? breaking.arg(pages + 3) : breaking));
 
     const QString error = test::errorOf([&] { contacts.table.post(); });
     QVERIFY2(error.contains(fixture.filePath()) && error.contains(why), qPrintable(error));
     QCOMPARE(contacts.table.state(), inserting ? store::DataSetState::Insert : store::DataSetState::Edit);
     QCOMPARE(contacts.table.fieldByName(u"Ek Bilgi"_qs).asString(), typed);
     QCOMPARE(fixture.scalar(u"select count(*) from kayit where [Ek Bilgi] is not null"_qs).toInt(), 0);
+    QCOMPARE(fixture.scalar(u"PRAGMA integrity_check"_qs).toString(), u"ok"_qs);
+    QCOMPARE(fixture.scalar(u"select group_concat([No] || [Ad]) from kayit"_qs).toString(), u"11Ayşe"_qs);
 
     QVERIFY(QSqlQuery(contacts.table.db()).exec(mending));
     contacts.table.post();
