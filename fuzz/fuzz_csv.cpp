@@ -72,14 +72,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const Outcome whole = readAll(bytes, delimiter, exchange::CsvReader::DefaultChunkBytes);
     const qsizetype piece = 4 + (choice >> 2) % 16;
     const Outcome pieces = readAll(bytes, delimiter, piece);
-    const bool judgedAlike = whole.delimiter == pieces.delimiter &&
-                             exchange::detectEncoding(bytes.left(piece)) ==
-                                 exchange::detectEncoding(bytes.left(exchange::CsvReader::DefaultChunkBytes));
+    const qsizetype head = exchange::CsvReader::DefaultChunkBytes;
+    const bool judgedAlike =
+        whole.delimiter == pieces.delimiter && exchange::detectEncoding(bytes.left(piece), bytes.size() <= piece) ==
+                                                   exchange::detectEncoding(bytes.left(head), bytes.size() <= head);
     if (judgedAlike && !(whole == pieces))
         fuzz::fail("the records depend on the piece size");
 
     // The same text as UTF-16 with its mark reads the same, when it is UTF-8 without a mark of its own.
-    if (!whole.refused && delimiter && exchange::detectEncoding(bytes) == exchange::TextEncoding::Utf8 &&
+    if (!whole.refused && delimiter &&
+        exchange::detectEncoding(bytes.left(head), bytes.size() <= head) == exchange::TextEncoding::Utf8 &&
         !bytes.isEmpty()) {
         QStringEncoder encoder(choice & 0x40 ? QStringConverter::Utf16BE : QStringConverter::Utf16LE,
                                QStringConverter::Flag::WriteBom);

@@ -34,7 +34,7 @@ for target in "${targets[@]}"; do
     "$build/bin/fuzz_$target" "$corpus" "fuzz/corpus/$target" -max_total_time="$seconds" -max_len=4096 -timeout=10 \
         -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$crashes/" >"$log" 2>&1 || true
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
-    coverage=$(grep -o 'cov: [0-9]*' "$log" | tail -1 | cut -d' ' -f2)
+    coverage=$( (grep -o 'cov: [0-9]*' "$log" || true) | tail -1 | cut -d' ' -f2)
     found=$(find "$crashes" -type f | wc -l)
     summary+=("$(printf '%-14s %10s runs %6s edges %3s crashes' "$target" "${runs:-?}" "${coverage:-?}" "$found")")
     grep -m1 -E '^==[0-9]+==ERROR|runtime error|invariant broken' "$log" || true
