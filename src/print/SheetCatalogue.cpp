@@ -159,6 +159,9 @@ QString unusableReason(const CatalogueSheet& sheet)
                                                                                            number(sheet.pageHeightMm));
     if (sheet.pageWidthMm > LongestMm || sheet.pageHeightMm > LongestMm)
         return u"paper longer than the label settings take (%1 mm)"_qs.arg(LongestMm);
+    // The settings hold whole millimetres: a label that rounds to none would print nothing.
+    if (wholeMm(sheet.labelWidthMm) < 1 || wholeMm(sheet.labelHeightMm) < 1)
+        return u"impossible dimensions: labels smaller than a millimetre"_qs;
     const LabelGrid grid = labelGrid(labelSheetOf(sheet));
     if (grid.columns != sheet.across || grid.rows != sheet.down)
         return u"in whole millimetres the label settings would place %1 × %2 labels on it, not %3 × %4"_qs

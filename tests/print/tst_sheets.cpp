@@ -133,6 +133,8 @@ void SheetCatalogueTest::impossibleDimensions_data()
                                        "<Layout nx=\"5\" ny=\"2\" x0=\"5mm\" y0=\"5mm\" dx=\"60mm\" dy=\"60mm\"/>"_qs
                                     << u"past the 210.0 × 297.0 mm paper"_qs;
     QTest::newRow("zero width") << u"<Label-rectangle width=\"0\" height=\"50mm\">"_qs + layout << u"zero or less"_qs;
+    QTest::newRow("under a millimetre") << u"<Label-rectangle width=\"50mm\" height=\".37mm\">"_qs + layout
+                                        << u"smaller than a millimetre"_qs;
     QTest::newRow("not a length") << u"<Label-rectangle width=\"wide\" height=\"50mm\">"_qs + layout
                                   << u"not a length"_qs;
     QTest::newRow("several layouts") << u"<Label-rectangle width=\"50mm\" height=\"50mm\">"_qs + layout + layout
