@@ -942,7 +942,7 @@ Contacts, printed reports, address labels and bulk e-mail for small businesses.<
     </message>
     <message>
         <source>mailto: or https:// address (optional)</source>
-        <translation>mailto: or https:// address (optional)</translation>
+        <translation>mailto: or https:// (optional)</translation>
     </message>
     <message>
         <source>Mail Server</source>

@@ -942,7 +942,7 @@ Küçük işletmeler için kişiler, basılı raporlar, adres etiketleri ve topl
     </message>
     <message>
         <source>mailto: or https:// address (optional)</source>
-        <translation>mailto: ya da https:// adresi (isteğe bağlı)</translation>
+        <translation>mailto: ya da https:// (seçmeli)</translation>
     </message>
     <message>
         <source>Mail Server</source>
