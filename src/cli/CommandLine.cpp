@@ -27,8 +27,10 @@ QString defaultContactFile()
 
 QCommandLineOption fileOption()
 {
-    return {FileOptionName,
-            QCoreApplication::translate("cli", "The contact file (default: %1).").arg(defaultContactFile()),
+    return {{FileOptionName, u"database"_qs},
+            QCoreApplication::translate("cli", "The contact file, or a postgresql://user@host:port/dbname database "
+                                               "(default: %1).")
+                .arg(defaultContactFile()),
             u"PATH"_qs};
 }
 
@@ -391,6 +393,22 @@ QString backupHelp()
                "DEST as it was. DEST may not be the contact file itself.\n");
 }
 
+// copy
+
+void addCopyOptions(QCommandLineParser& parser)
+{
+    parser.addOption(
+        {u"to"_qs, QCoreApplication::translate("cli", "The empty contact file or database to copy into."), u"DEST"_qs});
+}
+
+void copyCommand(const QCommandLineParser& parser, const QString& contactFile)
+{
+    expectArguments(parser, 0);
+    if (!parser.isSet(u"to"_qs))
+        throw UsageError(QCoreApplication::translate("cli", "--to DEST is required"));
+    runCopy(contactFile, parser.value(u"to"_qs));
+}
+
 const QList<Command>& commands()
 {
     static const QList<Command> list = {
@@ -410,6 +428,9 @@ const QList<Command>& commands()
         {u"backup"_qs, u"backup DEST"_qs,
          QCoreApplication::translate("cli", "Write a copy of the contact file to DEST, also while it is in use."),
          addBackupOptions, backupCommand, backupHelp},
+        {u"copy"_qs, u"copy --to DEST"_qs,
+         QCoreApplication::translate("cli", "Copy every contact into an empty contact file or PostgreSQL database."),
+         addCopyOptions, copyCommand, nullptr},
         {u"labels"_qs, u"labels [--FIELD VALUE ...] [--order FIELD] [--sheet \"BRAND PART\"] [--start N] --pdf FILE"_qs,
          QCoreApplication::translate("cli", "Print one address label per selected contact into a PDF file."),
          addLabelOptions, labelsCommand, printHelp},
@@ -535,7 +556,7 @@ bool drawsPages(const QStringList& arguments)
     // The command is the first word after the global options; --file takes the word after it.
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& argument = arguments.at(i);
-        if (argument == u"--file"_qs) {
+        if (argument == u"--file"_qs || argument == u"--database"_qs) {
             ++i;
             continue;
         }
@@ -548,11 +569,11 @@ bool drawsPages(const QStringList& arguments)
 
 bool isCommandLine(const QString& firstArgument)
 {
-    static const QStringList globalOptions = {u"--file"_qs, u"-h"_qs, u"--help"_qs, u"--version"_qs};
+    static const QStringList globalOptions = {u"--file"_qs, u"--database"_qs, u"-h"_qs, u"--help"_qs, u"--version"_qs};
     // A word that is no option is a command, a misspelt one included: it gets "unknown command", not a window.
     // Options of Qt's own (-platform, -style) still open the windows.
     return !firstArgument.startsWith(u'-') || globalOptions.contains(firstArgument) ||
-           firstArgument.startsWith(u"--file="_qs);
+           firstArgument.startsWith(u"--file="_qs) || firstArgument.startsWith(u"--database="_qs);
 }
 
 int run(const QStringList& arguments)
