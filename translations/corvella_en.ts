@@ -589,12 +589,9 @@ Run &apos;corvella COMMAND --help&apos; for a command&apos;s options and the fie
         <source>Copy every contact into an empty contact file or PostgreSQL database.</source>
         <translation>Copy every contact into an empty contact file or PostgreSQL database.</translation>
     </message>
-    <message numerus="yes">
-        <source>%n contact(s) copied.</source>
-        <translation>
-            <numerusform>%n contact copied.</numerusform>
-            <numerusform>%n contacts copied.</numerusform>
-        </translation>
+    <message>
+        <source>Contacts copied: %1.</source>
+        <translation>Contacts copied: %1.</translation>
     </message>
 </context>
 <context>

@@ -589,11 +589,9 @@ Bir komutun seçenekleri ve alan adları için &apos;corvella KOMUT --help&apos;
         <source>Copy every contact into an empty contact file or PostgreSQL database.</source>
         <translation>Tüm kişileri boş bir kişi dosyasına ya da PostgreSQL veritabanına kopyala.</translation>
     </message>
-    <message numerus="yes">
-        <source>%n contact(s) copied.</source>
-        <translation>
-            <numerusform>%n kişi kopyalandı.</numerusform>
-        </translation>
+    <message>
+        <source>Contacts copied: %1.</source>
+        <translation>Kopyalanan kişi: %1.</translation>
     </message>
 </context>
 <context>

@@ -18,6 +18,7 @@ namespace {
 using search::CriterionRowCount;
 
 const QString FileOptionName = u"file"_qs;
+const QString DatabaseOptionName = u"database"_qs;
 const QString HelpOptionName = u"help"_qs;
 
 QString defaultContactFile()
@@ -27,11 +28,19 @@ QString defaultContactFile()
 
 QCommandLineOption fileOption()
 {
-    return {{FileOptionName, u"database"_qs},
+    return {FileOptionName,
             QCoreApplication::translate("cli", "The contact file, or a postgresql://user@host:port/dbname database "
                                                "(default: %1).")
                 .arg(defaultContactFile()),
             u"PATH"_qs};
+}
+
+/// Another name of --file, for a server database; the help shows --file only.
+QCommandLineOption databaseOption()
+{
+    QCommandLineOption option(DatabaseOptionName, QString(), u"ADDRESS"_qs);
+    option.setFlags(QCommandLineOption::HiddenFromHelp);
+    return option;
 }
 
 QCommandLineOption helpOption()
@@ -499,6 +508,7 @@ int dispatch(const QStringList& arguments)
     // Everything after the command is the command's, options included.
     global.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
     global.addOption(fileOption());
+    global.addOption(databaseOption());
     global.addOption(helpOption());
     const QCommandLineOption version(u"version"_qs, QCoreApplication::translate("cli", "Show the program's version."));
     global.addOption(version);
@@ -528,6 +538,7 @@ int dispatch(const QStringList& arguments)
 
     QCommandLineParser parser;
     parser.addOption(fileOption());
+    parser.addOption(databaseOption());
     parser.addOption(helpOption());
     command->addOptions(parser);
     if (!parser.parse(QStringList{arguments.first()} + positional.mid(1)))
@@ -537,10 +548,12 @@ int dispatch(const QStringList& arguments)
         return 0;
     }
     QString contactFile = defaultContactFile();
-    if (parser.isSet(FileOptionName))
-        contactFile = parser.value(FileOptionName);
-    else if (global.isSet(FileOptionName))
-        contactFile = global.value(FileOptionName);
+    for (const QCommandLineParser* given : {&parser, &global}) {
+        if (given->isSet(FileOptionName) || given->isSet(DatabaseOptionName)) {
+            contactFile = given->value(given->isSet(FileOptionName) ? FileOptionName : DatabaseOptionName);
+            break;
+        }
+    }
     try {
         command->run(parser, contactFile);
     } catch (const UsageError& error) {

@@ -257,7 +257,7 @@ void runCopy(const QString& contactFile, const QString& destination)
     if (!store::server::isAddress(destination) && !QFileInfo::exists(destination))
         store::createContactFile(destination);
     const qint64 copied = store::copyContacts(connectionStringOf(contactFile), connectionStringOf(destination));
-    printOut(QCoreApplication::translate("cli", "%n contact(s) copied.", nullptr, int(copied)) + u'\n');
+    printOut(QCoreApplication::translate("cli", "Contacts copied: %1.").arg(copied) + u'\n');
 }
 
 FileFormat formatOfFileName(const QString& fileName)
