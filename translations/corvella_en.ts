@@ -232,10 +232,6 @@ Retry when that program has finished with it, or Cancel.</translation>
 <context>
     <name>cli</name>
     <message>
-        <source>The contact file (default: %1).</source>
-        <translation>The contact file (default: %1).</translation>
-    </message>
-    <message>
         <source>Show this help.</source>
         <translation>Show this help.</translation>
     </message>
@@ -576,6 +572,26 @@ Run &apos;corvella COMMAND --help&apos; for a command&apos;s options and the fie
     <message>
         <source>%1: %2 rows</source>
         <translation>%1: %2 rows</translation>
+    </message>
+    <message>
+        <source>The contact file, or a postgresql://user@host:port/dbname database (default: %1).</source>
+        <translation>The contact file, or a postgresql://user@host:port/dbname database (default: %1).</translation>
+    </message>
+    <message>
+        <source>The empty contact file or database to copy into.</source>
+        <translation>The empty contact file or database to copy into.</translation>
+    </message>
+    <message>
+        <source>--to DEST is required</source>
+        <translation>--to DEST is required</translation>
+    </message>
+    <message>
+        <source>Copy every contact into an empty contact file or PostgreSQL database.</source>
+        <translation>Copy every contact into an empty contact file or PostgreSQL database.</translation>
+    </message>
+    <message>
+        <source>Contacts copied: %1.</source>
+        <translation>Contacts copied: %1.</translation>
     </message>
 </context>
 <context>
@@ -2900,6 +2916,10 @@ Left out: </translation>
     <message>
         <source>The contact file &apos;%1&apos; has no table %2.</source>
         <translation>The contact file &apos;%1&apos; has no table %2.</translation>
+    </message>
+    <message>
+        <source>Another user has changed this record since it was read. Your changes were not stored.</source>
+        <translation>Another user has changed this record since it was read. Your changes were not stored.</translation>
     </message>
 </context>
 </TS>

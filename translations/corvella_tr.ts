@@ -232,10 +232,6 @@ O program işini bitirince Yeniden Dene&apos;ye ya da İptal&apos;e basın.</tra
 <context>
     <name>cli</name>
     <message>
-        <source>The contact file (default: %1).</source>
-        <translation>Kişi dosyası (varsayılan: %1).</translation>
-    </message>
-    <message>
         <source>Show this help.</source>
         <translation>Bu yardımı göster.</translation>
     </message>
@@ -576,6 +572,26 @@ Bir komutun seçenekleri ve alan adları için &apos;corvella KOMUT --help&apos;
     <message>
         <source>%1: %2 rows</source>
         <translation>%1: %2 satır</translation>
+    </message>
+    <message>
+        <source>The contact file, or a postgresql://user@host:port/dbname database (default: %1).</source>
+        <translation>Kişi dosyası ya da postgresql://kullanıcı@sunucu:port/veritabanı adresindeki veritabanı (varsayılan: %1).</translation>
+    </message>
+    <message>
+        <source>The empty contact file or database to copy into.</source>
+        <translation>Kişilerin kopyalanacağı boş kişi dosyası ya da veritabanı.</translation>
+    </message>
+    <message>
+        <source>--to DEST is required</source>
+        <translation>--to DEST gerekli</translation>
+    </message>
+    <message>
+        <source>Copy every contact into an empty contact file or PostgreSQL database.</source>
+        <translation>Tüm kişileri boş bir kişi dosyasına ya da PostgreSQL veritabanına kopyala.</translation>
+    </message>
+    <message>
+        <source>Contacts copied: %1.</source>
+        <translation>Kopyalanan kişi: %1.</translation>
     </message>
 </context>
 <context>
@@ -2900,6 +2916,10 @@ Dışarıda bırakılanlar: </translation>
     <message>
         <source>The contact file &apos;%1&apos; has no table %2.</source>
         <translation>&apos;%1&apos; kişi dosyasında %2 tablosu yok.</translation>
+    </message>
+    <message>
+        <source>Another user has changed this record since it was read. Your changes were not stored.</source>
+        <translation>Bu kayıt, okunduktan sonra başka bir kullanıcı tarafından değiştirildi. Değişiklikleriniz kaydedilmedi.</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 #include "Connection.h"
 
 #include "ConnectionString.h"
+#include "ServerDatabase.h"
 #include "StatementCollation.h"
 #include "TurkishCollation.h"
 #include "core/Error.h"
@@ -78,7 +79,8 @@ QString inUseMessage(const QString& filePath, const QString& engine)
 /// After a statement failed: true when it met another program's lock and the user wants to wait for it again.
 bool retryWhenBusy(const QSqlDatabase& db, const QSqlError& error)
 {
-    if (primaryCode(error) != SQLITE_BUSY || !busyHandler())
+    // A server waits for its own locks.
+    if (server::isServer(db) || primaryCode(error) != SQLITE_BUSY || !busyHandler())
         return false;
     if (busyHandler()(db.databaseName()))
         return true;
@@ -194,13 +196,16 @@ void throwEngineError(const QString& filePath, int code, const QString& engine)
 
 void throwStatementError(const QSqlDatabase& db, const QSqlError& error)
 {
+    if (server::isServer(db))
+        server::throwError(error);
     throwEngineError(db.databaseName(), error.nativeErrorCode().toInt(), engineMessage(error));
 }
 
 void execOrThrow(const QSqlDatabase& db, const QString& sql)
 {
     QSqlQuery query(db);
-    while (!query.exec(sql)) {
+    const QString statement = server::isServer(db) ? server::toServerStatement(sql) : sql;
+    while (!query.exec(statement)) {
         if (!retryWhenBusy(db, query.lastError()))
             throwStatementError(db, query.lastError());
     }
@@ -210,8 +215,14 @@ QSqlQuery runQuery(const QSqlDatabase& db, const QString& sql, const QVariantLis
 {
     QSqlQuery query(db);
     query.setForwardOnly(true);
+    if (values.isEmpty() && server::isServer(db)) {
+        // The server prepares queries and changes of rows only, not CREATE TABLE ... AS.
+        if (!query.exec(server::toServerStatement(sql)))
+            server::throwError(query.lastError());
+        return query;
+    }
     // Preparing reads the schema, so it can meet a lock as well.
-    const QString statement = withTurkishComparisons(sql);
+    const QString statement = server::isServer(db) ? server::toServerStatement(sql) : withTurkishComparisons(sql);
     while (!query.prepare(statement)) {
         if (!retryWhenBusy(db, query.lastError()))
             throwStatementError(db, query.lastError());
@@ -238,10 +249,29 @@ Connection::Connection(const QString& connectionString)
     QString path = dataSourceOf(connectionString);
     if (path.isEmpty())
         throw DatabaseError(QCoreApplication::translate("store", "The connection string names no data source."));
-    if (!QFileInfo::exists(path))
+    if (!QFileInfo::exists(path) && !server::isAddress(path))
         path.replace(u'\\', u'/');
     m_filePath = path;
-    open(false);
+    if (server::isAddress(path))
+        openServer();
+    else
+        open(false);
+}
+
+void Connection::openServer()
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(u"QPSQL"_qs, m_name);
+    OnFailure removeAgain([&] {
+        db.close();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(m_name);
+    });
+    server::open(db, m_filePath);
+}
+
+bool Connection::isServer() const
+{
+    return server::isServer(database());
 }
 
 Connection::Connection(const QString& filePath, bool create, int)
@@ -253,6 +283,8 @@ Connection::Connection(const QString& filePath, bool create, int)
 
 std::unique_ptr<Connection> Connection::openFile(const QString& filePath, bool create)
 {
+    if (server::isAddress(filePath))
+        return std::make_unique<Connection>(MakeConnectionString(QString(), filePath));
     return std::unique_ptr<Connection>(new Connection(filePath, create, 0));
 }
 

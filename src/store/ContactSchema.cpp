@@ -3,6 +3,7 @@
 #include "Columns.h"
 #include "Connection.h"
 #include "DataSet.h"
+#include "ServerDatabase.h"
 #include "core/Error.h"
 #include "core/ScopeGuard.h"
 
@@ -162,6 +163,10 @@ void createContactFile(const QString& filePath)
 
 void createContactTables(const QSqlDatabase& db)
 {
+    if (server::isServer(db)) {
+        server::createContactTables(db);
+        return;
+    }
     const QStringList existing = db.tables();
     static const QRegularExpression createTable(u"^CREATE TABLE (\\S+) "_qs);
     execOrThrow(db, u"BEGIN IMMEDIATE"_qs);

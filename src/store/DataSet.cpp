@@ -27,17 +27,23 @@ void DataSet::open()
 {
     if (isActive())
         return;
-    m_connection = std::make_unique<Connection>(m_connectionString);
+    // A server connection outlives a close (the record numbering query opens for every new record); a file's is
+    // made anew each time.
+    if (!m_connection || m_connectionFor != m_connectionString) {
+        m_connection = std::make_unique<Connection>(m_connectionString);
+        m_connectionFor = m_connectionString;
+    }
     OnFailure closeAgain([this] {
         m_rows.reset();
         m_connection.reset();
         m_fields.clear();
     });
+    m_rowidColumn = u"rowid"_qs;
     const QString source = openSource(database());
     QStringList columns;
     for (const FieldDef& def : std::as_const(m_fields))
         columns << def.name;
-    m_rows.emplace(RowSource(*m_connection, source, columns));
+    m_rows.emplace(RowSource(*m_connection, source, columns, m_rowidColumn));
     m_rows->first();
 
     m_state = DataSetState::Browse;
@@ -56,7 +62,8 @@ void DataSet::close()
         cancel();
     closeSource(database());
     m_rows.reset();
-    m_connection.reset();
+    if (!m_connection->isServer())
+        m_connection.reset();
     m_state = DataSetState::Inactive;
     m_current = Row();
     m_original = Row();

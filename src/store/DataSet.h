@@ -112,6 +112,8 @@ protected:
     QSqlDatabase database() const;
     void setFields(QList<FieldDef> fields, int rowidAliasIndex);
     void setKnownRecordCount(qint64 count) { m_count = count; }
+    /// The (quoted) column whose values number the source's rows; "rowid" unless the source says otherwise.
+    void setRowidColumn(QString column) { m_rowidColumn = std::move(column); }
     qint64 currentRowid() const { return m_current.rowid; }
     /// Reads up to `limit` rows from the source starting at `rowid` (inclusive) upwards.
     QList<Row> readRows(qint64 fromRowid, int limit) const;
@@ -129,10 +131,12 @@ private:
 
     QString m_connectionString;
     std::unique_ptr<Connection> m_connection;
+    QString m_connectionFor;         // the connection string m_connection was opened with
     std::optional<RowCursor> m_rows; // while open
     QList<FieldDef> m_fields;
     QList<bool> m_visible;
     int m_rowidAlias = -1;
+    QString m_rowidColumn;
 
     DataSetState m_state = DataSetState::Inactive;
     Row m_current;  // the record bound controls show, with any change not yet stored
@@ -158,6 +162,8 @@ protected:
     QString openSource(QSqlDatabase db) override;
 
 private:
+    QString openServerTable(QSqlDatabase db);
+
     QString m_tableName;
 };
 

@@ -3,13 +3,18 @@
 #include "DataSet.h"
 
 #include "core/Error.h"
+#include "core/ScopeGuard.h"
+
 #include <QCoreApplication>
+#include <QSqlQuery>
 
 namespace corvella::store {
 
 namespace {
 
 constexpr int MaxInsertTries = 3;
+// The advisory lock key under which programs take turns at numbering new contacts.
+constexpr int NumberingLock = 1911;
 
 } // namespace
 
@@ -70,6 +75,15 @@ void DataSet::post()
     if (!isEditing())
         return;
     flushControls();
+    // On a server, programs storing new records take turns from reading the highest number to storing theirs, so
+    // the number they take is free in the common case; the retry below covers programs that do not take turns.
+    const bool takeTurns = m_state == DataSetState::Insert && m_connection->isServer();
+    if (takeTurns)
+        execOrThrow(database(), u"SELECT pg_advisory_lock(%1)"_qs.arg(NumberingLock));
+    ScopeExit endTurn([&] {
+        if (takeTurns)
+            QSqlQuery(database()).exec(u"SELECT pg_advisory_unlock(%1)"_qs.arg(NumberingLock));
+    });
     if (m_beforePost)
         m_beforePost(*this);
 

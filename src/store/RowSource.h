@@ -21,8 +21,9 @@ public:
     };
     enum class Direction { Forward, Backward };
 
-    /// `name` is the source's SQL name as statements use it (quoted); `columns` its field names, in field order.
-    RowSource(const Connection& connection, QString name, QStringList columns);
+    /// `name` is the source's SQL name as statements use it (quoted); `columns` its field names, in field order;
+    /// `rowidColumn` the (quoted) column that numbers its rows.
+    RowSource(const Connection& connection, QString name, QStringList columns, QString rowidColumn = u"rowid"_qs);
 
     const QString& name() const { return m_name; }
     /// A row of NULLs, one per field, with no rowid.
@@ -51,6 +52,7 @@ private:
     const Connection* m_connection;
     QString m_name;
     QStringList m_columns;
+    QString m_rowid;
     QString m_selectList; // "rowid, " and the quoted columns
 };
 
