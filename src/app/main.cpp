@@ -2,6 +2,7 @@
 #include "Tfrmkayit.h"
 #include "cli/CommandLine.h"
 #include "store/ContactFileLock.h"
+#include "store/DataFolder.h"
 #include "ui/Dialogs.h"
 
 #include <QApplication>
@@ -39,6 +40,7 @@ int main(int argc, char* argv[])
     sinceStart.start();
     QCoreApplication::setApplicationName(u"Corvella"_qs);
     QCoreApplication::setApplicationVersion(u"5.0"_qs);
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(corvella::store::ApplicationId));
     // A command or a global option first runs the command line: no windows, so no display is needed.
     if (argc > 1 && corvella::cli::isCommandLine(QString::fromLocal8Bit(argv[1]))) {
         QStringList arguments;
