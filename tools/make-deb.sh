@@ -32,7 +32,7 @@ appstreamcli validate --no-net packaging/org.corvella.Corvella.metainfo.xml
 (cd build-deb && cpack -G DEB >/dev/null)
 deb=$(ls build-deb/corvella_*.deb)
 echo
-dpkg-deb --info "$deb" | sed -n '/Package:/,$p'
+dpkg-deb --field "$deb"
 dpkg-deb --contents "$deb" | awk '{print $1, $6}'
 echo
 echo "lintian $deb:"
