@@ -3,8 +3,9 @@
 # peak memory at two list sizes, against a plain reportlab canvas script drawing the same labels with the same
 # embedded font (bench/peer_reportlab.py, Debian's python3-reportlab), taking turns with it. Targets: linear time
 # (time per label at the large size at most 1.3 times that at the small one), flat memory (the large run at most
-# 50 MB above the small one), at least as fast as the peer at both sizes, and the preview's first page of the large
-# list shown within one second.
+# 50 MB above the small one), at least as fast as the peer at both sizes, the preview's first page of the large
+# list shown within one second, and `corvella labels --pdf` (the whole process) within 1.1 times the window's run on
+# the large list.
 #
 # usage: bench/labels.sh            (RUNS=3 SMALL=10000 LARGE=100000 by default)
 set -euo pipefail
@@ -17,7 +18,7 @@ LARGE=${LARGE:-100000}
 command -v pdfinfo >/dev/null || { echo "labels.sh: needs pdfinfo (apt-get install poppler-utils)" >&2; exit 1; }
 need_reportlab
 need_gnu_time
-bench_build corvella-labelbench corvella-previewbench corvella-demodata
+bench_build corvella-labelbench corvella-previewbench corvella-demodata corvella
 bench_tmp
 FONT_FILE=$(fc-match -f '%{file}' Arial)
 export QT_QPA_PLATFORM=offscreen
@@ -56,12 +57,27 @@ peer_once() {
     rm -f "$dir/peer.pdf"
 }
 
+# cli_once ROWS: appends the wall time in ms of `corvella labels --pdf` on the same file to $BENCH_TMP/ROWS.cli
+cli_once() {
+    local dir=$BENCH_TMP/$1 start end
+    start=$(now_us)
+    "$BIN_DIR/corvella" --file "$dir/VT/Dorlune.mdb" labels --pdf "$dir/cli.pdf" >/dev/null 2>"$dir/cli.err" || {
+        echo "labels.sh: corvella labels failed on $1 contacts:" >&2
+        cat "$dir/cli.err" >&2
+        exit 1
+    }
+    end=$(now_us)
+    echo $(((end - start) / 1000)) >>"$BENCH_TMP/$1.cli"
+    rm -f "$dir/cli.pdf"
+}
+
 # The sizes and the two programs take turns so that drift in the machine's load hits all alike.
 for _ in $(seq "$RUNS"); do
     run_once "$SMALL"
     peer_once "$SMALL"
     run_once "$LARGE"
     peer_once "$LARGE"
+    cli_once "$LARGE"
 done
 
 column_median() { awk -v c="$2" '{ print $c }' "$BENCH_TMP/$1.runs" | median; }
@@ -96,6 +112,11 @@ printf '  peak memory, %s vs %s: %s MB more (target <= 50 MB: %s)\n' "$LARGE" "$
 printf '  time against the reportlab script (target <= 1.00 at both sizes): %s\n' \
     "$($peer_ok && echo ok || echo MISSED)"
 
+cli_ms=$(median <"$BENCH_TMP/$LARGE.cli")
+cli_ratio=$(ratio "$cli_ms" "$large_ms")
+printf '  corvella labels --pdf on %s contacts: %s ms, %s the window run (target <= 1.10: %s)\n' "$LARGE" "$cli_ms" \
+    "$cli_ratio" "$(verdict "$cli_ratio" 1.10)"
+
 preview=$("$BIN_DIR/corvella-previewbench" "$BENCH_TMP/$LARGE" 2>"$BENCH_TMP/preview.err") || {
     echo "labels.sh: the preview failed:" >&2
     cat "$BENCH_TMP/preview.err" >&2
@@ -106,4 +127,4 @@ printf '  preview of %s labels: first page shown in %s ms (target <= 1000: %s), 
     "$LARGE" "$first_ms" "$(verdict "$first_ms" 1000)" "$(awk '$1 == "pages" { print $2 }' <<<"$preview")" \
     "$(awk '$1 == "last_ms" { print $2 }' <<<"$preview")"
 
-within "$per_label_ratio" 1.30 && within "$extra_mb" 50 && $peer_ok && within "$first_ms" 1000
+within "$per_label_ratio" 1.30 && within "$extra_mb" 50 && $peer_ok && within "$first_ms" 1000 && within "$cli_ratio" 1.10

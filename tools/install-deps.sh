@@ -9,6 +9,7 @@ packages=(
     libsqlite3-dev sqlite3
     xvfb xauth x11vnc poppler-utils imagemagick
     python3-aiosmtpd openssl postfix clang-format
+    qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
     fonts-dejavu-core fonts-liberation
     glabels-data
 )

@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <QCoreApplication>
 #include <optional>
 
 namespace corvella::app {
@@ -42,14 +43,17 @@ bool offerTables(const QString& path, store::ContactFileState state)
     case store::ContactFileState::Ready:
         return true;
     case store::ContactFileState::Missing:
-        question = u"The contact file '%1' does not exist.\nCreate a new, empty contact file there?"_qs;
+        question = QCoreApplication::translate(
+            "Startup", "The contact file '%1' does not exist.\nCreate a new, empty contact file there?");
         break;
     case store::ContactFileState::Empty:
-        question = u"The contact file '%1' is empty.\nCreate the tables of a new, empty contact file in it?"_qs;
+        question = QCoreApplication::translate(
+            "Startup", "The contact file '%1' is empty.\nCreate the tables of a new, empty contact file in it?");
         break;
     case store::ContactFileState::WithoutContactTable:
-        question = u"The file '%1' is an SQLite database without the contact table kayit.\nAdd the tables of a new, "
-                   "empty contact file to it?"_qs;
+        question = QCoreApplication::translate(
+            "Startup", "The file '%1' is an SQLite database without the contact table kayit.\nAdd the tables of a new, "
+                       "empty contact file to it?");
         break;
     }
     const auto answer =
@@ -89,7 +93,8 @@ bool prepareContactFile(store::ContactFileLock& lock)
     const QString path = contactFilePath();
     const auto outcome = lock.tryLock();
     if (outcome == store::ContactFileLock::Outcome::HeldByOther) {
-        ui::showError(nullptr, lock.heldMessage() + u"\nGo on working in that window; this one closes."_qs);
+        ui::showError(nullptr, lock.heldMessage() + QCoreApplication::translate(
+                                                        "Startup", "\nGo on working in that window; this one closes."));
         return false;
     }
     // One look at the file before the windows open it, so that a lock held by another program is met once here
@@ -101,7 +106,9 @@ bool prepareContactFile(store::ContactFileLock& lock)
         } catch (const store::FileInUseError& error) {
             const auto answer = ui::showMessage(ui::MessageRequest{
                 nullptr,
-                error.message() + u"\nRetry when that program has finished with it, or Cancel to close Corvella."_qs,
+                error.message() +
+                    QCoreApplication::translate(
+                        "Startup", "\nRetry when that program has finished with it, or Cancel to close Corvella."),
                 QMessageBox::Warning, QMessageBox::Retry | QMessageBox::Cancel, QMessageBox::Retry});
             if (answer != QMessageBox::Retry)
                 return false;
@@ -121,8 +128,11 @@ void installBusyPrompt()
     store::setBusyHandler([](const QString& filePath) {
         const auto answer = ui::showMessage(ui::MessageRequest{
             nullptr,
-            u"The contact file '%1' is in use by another program.\nRetry when that program has finished with it, or "
-            "Cancel."_qs.arg(shown(filePath)),
+            QCoreApplication::translate(
+                "Startup",
+                "The contact file '%1' is in use by another program.\nRetry when that program has finished with it, or "
+                "Cancel.")
+                .arg(shown(filePath)),
             QMessageBox::Warning, QMessageBox::Retry | QMessageBox::Cancel, QMessageBox::Retry});
         return answer == QMessageBox::Retry;
     });

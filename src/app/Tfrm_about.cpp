@@ -16,7 +16,7 @@ Tfrm_about::Tfrm_about(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(u"frm_about"_qs);
-    setWindowTitle(u"About Corvella"_qs);
+    setWindowTitle(tr("About Corvella"));
     ui::applyWindowColour(this);
 
     auto* name = new QLabel(u"Corvella"_qs, this);
@@ -26,11 +26,11 @@ Tfrm_about::Tfrm_about(QWidget* parent)
     big.setBold(true);
     name->setFont(big);
 
-    auto* version = new QLabel(u"Version 5.0"_qs, this);
+    auto* version = new QLabel(tr("Version 5.0"), this);
     version->setObjectName(u"Version"_qs);
 
-    auto* profile = new QLabel(u"Made by Halvex.\nContacts, printed reports, address labels and bulk e-mail "
-                               "for small businesses."_qs,
+    auto* profile = new QLabel(tr("Made by Halvex.\nContacts, printed reports, address labels and bulk e-mail "
+                                  "for small businesses."),
                                this);
     profile->setObjectName(u"Comments"_qs);
     profile->setWordWrap(true);
@@ -41,7 +41,7 @@ Tfrm_about::Tfrm_about(QWidget* parent)
     contactFile->setWordWrap(true);
     contactFile->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    auto* ok = new QPushButton(u"OK"_qs, this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(u"OKButton"_qs);
     connect(ok, &QPushButton::clicked, this, &QDialog::hide);
 

@@ -74,15 +74,15 @@ void Tfrmkayit::buildUi()
     m_navigator = form.add<ui::DBNavigator>(u"DBNavigator"_qs, QRect(4, 8, 0, 0));
     m_navigator->setDataSet(m_contacts);
 
-    m_aboutButton = form.onClick(form.toolButton(u"SpeedButton2"_qs, {}, {236, 8, 25, 25}, u"About Halvex"_qs),
+    m_aboutButton = form.onClick(form.toolButton(u"SpeedButton2"_qs, {}, {236, 8, 25, 25}, tr("About Halvex")),
                                  [this] { SpeedButton2Click(); });
     m_aboutButton->setIcon(style()->standardIcon(QStyle::SP_MessageBoxInformation));
     m_printSettingsButton =
-        form.onClick(form.button(u"Button1"_qs, u"Print Settings"_qs, {266, 8, 96, 25}), [this] { Button1Click(); });
-    m_reportButton = form.onClick(form.button(u"BitBtn1"_qs, u"&Report"_qs, {367, 8, 96, 25},
-                                              u"Get a report matching your custom criterias..."_qs),
+        form.onClick(form.button(u"Button1"_qs, tr("Print Settings"), {266, 8, 96, 25}), [this] { Button1Click(); });
+    m_reportButton = form.onClick(form.button(u"BitBtn1"_qs, tr("&Report"), {367, 8, 96, 25},
+                                              tr("Get a report matching your custom criterias...")),
                                   [this] { BitBtn1Click(); });
-    m_exitButton = form.onClick(form.button(u"BitBtn2"_qs, u"&Exit"_qs, {468, 8, 96, 25}, u"Close Window"_qs),
+    m_exitButton = form.onClick(form.button(u"BitBtn2"_qs, tr("&Exit"), {468, 8, 96, 25}, tr("Close Window")),
                                 [this] { BitBtn2Click(); });
     m_exitButton->setStyleSheet(u"QPushButton { color: red; font-weight: bold; }"_qs);
     m_indeks = form.hidden<ui::TaggedLabel>(u"indeks"_qs);
@@ -93,10 +93,10 @@ void Tfrmkayit::buildUi()
     m_pages = form.add<QTabWidget>(u"PageControl1"_qs, {0, 41, 573, 397});
     auto* page = new QWidget;
     page->setObjectName(u"TabSheet1"_qs);
-    m_pages->addTab(page, u"Communication Information"_qs);
+    m_pages->addTab(page, tr("Communication Information"));
     auto* billing = new QWidget;
     billing->setObjectName(u"TabSheet2"_qs);
-    m_pages->addTab(billing, u"Fatura Bilgileri"_qs);
+    m_pages->addTab(billing, tr("Fatura Bilgileri"));
     m_pages->setTabVisible(1, false);
 
     // One line a control, in tab order: its caption and where it stands (none for a second address line), the
@@ -104,7 +104,7 @@ void Tfrmkayit::buildUi()
     enum Kind { Edit, Combo };
     struct Field {
         QWidget* page;
-        const char16_t* caption;
+        const char* caption;
         int captionX, captionRow;
         const QString& column;
         Kind kind;
@@ -112,34 +112,34 @@ void Tfrmkayit::buildUi()
     };
     namespace contact = store::contact;
     const Field fields[] = {
-        {page, u"Name", 8, 0, contact::FirstName, Edit, FieldLeft, 0, 160},
-        {page, u"Surname", 8, 1, contact::LastName, Edit, FieldLeft, 1, 160},
-        {page, u"Occupation", 250, 1, contact::Occupation, Edit, 320, 1, 190},
-        {page, u"Company", 8, 2, contact::Company, Edit, FieldLeft, 2, 190},
-        {page, u"Sector", 8, 3, contact::Sector, Combo, FieldLeft, 3, 400},
-        {page, u"Sub-sector", 8, 4, contact::SubSector, Combo, FieldLeft, 4, 400},
-        {page, u"Work Phone", 8, 5, contact::WorkPhone, Edit, FieldLeft, 5, 160},
-        {page, u"Ext.", 250, 5, contact::Extension, Edit, 280, 5, 50},
-        {page, u"Home Phone", 8, 6, contact::HomePhone, Edit, FieldLeft, 6, 160},
-        {page, u"GSM Phone", 8, 7, contact::MobilePhone, Edit, FieldLeft, 7, 160},
-        {page, u"Fax", 8, 8, contact::Fax, Edit, FieldLeft, 8, 160},
-        {page, u"Address", 8, 9, contact::Address1, Edit, FieldLeft, 9, 288},
+        {page, QT_TR_NOOP("Name"), 8, 0, contact::FirstName, Edit, FieldLeft, 0, 160},
+        {page, QT_TR_NOOP("Surname"), 8, 1, contact::LastName, Edit, FieldLeft, 1, 160},
+        {page, QT_TR_NOOP("Occupation"), 250, 1, contact::Occupation, Edit, 320, 1, 190},
+        {page, QT_TR_NOOP("Company"), 8, 2, contact::Company, Edit, FieldLeft, 2, 190},
+        {page, QT_TR_NOOP("Sector"), 8, 3, contact::Sector, Combo, FieldLeft, 3, 400},
+        {page, QT_TR_NOOP("Sub-sector"), 8, 4, contact::SubSector, Combo, FieldLeft, 4, 400},
+        {page, QT_TR_NOOP("Work Phone"), 8, 5, contact::WorkPhone, Edit, FieldLeft, 5, 160},
+        {page, QT_TR_NOOP("Ext."), 250, 5, contact::Extension, Edit, 280, 5, 50},
+        {page, QT_TR_NOOP("Home Phone"), 8, 6, contact::HomePhone, Edit, FieldLeft, 6, 160},
+        {page, QT_TR_NOOP("GSM Phone"), 8, 7, contact::MobilePhone, Edit, FieldLeft, 7, 160},
+        {page, QT_TR_NOOP("Fax"), 8, 8, contact::Fax, Edit, FieldLeft, 8, 160},
+        {page, QT_TR_NOOP("Address"), 8, 9, contact::Address1, Edit, FieldLeft, 9, 288},
         {page, nullptr, 0, 0, contact::Address2, Edit, FieldLeft, 10, 288},
-        {page, u"Postal Code", 8, 11, contact::PostalCode, Edit, FieldLeft, 11, 80},
-        {page, u"City", 8, 12, contact::City, Edit, FieldLeft, 12, 160},
-        {page, u"Additional Info", 250, 11, contact::Notes, Edit, 250, 12, 310},
-        {page, u"e-mail", 8, 13, contact::Email, Edit, FieldLeft, 13, 190},
-        {billing, u"Fatura Adresi", 8, 0, contact::InvoiceAddress1, Edit, 90, 0, 288},
+        {page, QT_TR_NOOP("Postal Code"), 8, 11, contact::PostalCode, Edit, FieldLeft, 11, 80},
+        {page, QT_TR_NOOP("City"), 8, 12, contact::City, Edit, FieldLeft, 12, 160},
+        {page, QT_TR_NOOP("Additional Info"), 250, 11, contact::Notes, Edit, 250, 12, 310},
+        {page, QT_TR_NOOP("e-mail"), 8, 13, contact::Email, Edit, FieldLeft, 13, 190},
+        {billing, QT_TR_NOOP("Fatura Adresi"), 8, 0, contact::InvoiceAddress1, Edit, 90, 0, 288},
         {billing, nullptr, 0, 0, contact::InvoiceAddress2, Edit, 90, 1, 288},
-        {billing, u"Vergi Dairesi", 8, 2, contact::TaxOffice, Edit, 90, 2, 190},
-        {billing, u"Vergi N#", 8, 3, contact::TaxNumber, Edit, 90, 3, 80},
+        {billing, QT_TR_NOOP("Vergi Dairesi"), 8, 2, contact::TaxOffice, Edit, 90, 2, 190},
+        {billing, QT_TR_NOOP("Vergi N#"), 8, 3, contact::TaxNumber, Edit, 90, 3, 80},
     };
     int labels = 0, edits = 0, combos = 0;
     QWidget* previous = nullptr;
     for (const Field& field : fields) {
         form.on(field.page);
         if (field.caption)
-            form.label(u"Label"_qs + QString::number(++labels), QString::fromUtf16(field.caption),
+            form.label(u"Label"_qs + QString::number(++labels), tr(field.caption),
                        {field.captionX, rowTop(field.captionRow) + 3});
         const QRect place(field.x, rowTop(field.row), field.width, 21);
         QWidget* control = nullptr;
@@ -161,13 +161,13 @@ void Tfrmkayit::buildUi()
     transfer->setObjectName(u"contactTransfer"_qs);
     form.on(transfer);
     m_importButton = form.onClick(
-        form.toolButton(u"importButton"_qs, u"Import..."_qs, {}, u"Add contacts from a CSV or vCard file"_qs),
+        form.toolButton(u"importButton"_qs, tr("Import..."), {}, tr("Add contacts from a CSV or vCard file")),
         [this] { importFromFile(); });
     m_exportButton = form.onClick(
-        form.toolButton(u"exportButton"_qs, u"Export..."_qs, {}, u"Write all contacts to a CSV or vCard file"_qs),
+        form.toolButton(u"exportButton"_qs, tr("Export..."), {}, tr("Write all contacts to a CSV or vCard file")),
         [this] { exportToFile(); });
     m_backupButton =
-        form.onClick(form.toolButton(u"backupButton"_qs, u"Backup..."_qs, {}, u"Write a copy of the contact file"_qs),
+        form.onClick(form.toolButton(u"backupButton"_qs, tr("Backup..."), {}, tr("Write a copy of the contact file")),
                      [this] { backupToFile(); });
     auto* transferLayout = new QHBoxLayout(transfer);
     transferLayout->setContentsMargins(0, 0, 4, 0);
@@ -211,7 +211,7 @@ void Tfrmkayit::FormActivate()
     bool ok = false;
     const int wanted = m_indeks->text().toInt(&ok);
     if (!ok)
-        throw Error(u"'%1' is not a valid integer value"_qs.arg(m_indeks->text()));
+        throw Error(tr("'%1' is not a valid integer value").arg(m_indeks->text()));
     if (!m_contacts->isActive())
         m_contacts->open();
     // The record is found through the key; without it the table's last record is shown.
@@ -261,7 +261,7 @@ void Tfrmkayit::BitBtn2Click()
     // Leaving must not silently lose a changed record.
     if (m_contacts->isEditing() && m_contacts->isModified()) {
         const auto answer = ui::showMessage(
-            ui::MessageRequest{this, u"The current record has unsaved changes. Save them?"_qs, QMessageBox::Question,
+            ui::MessageRequest{this, tr("The current record has unsaved changes. Save them?"), QMessageBox::Question,
                                QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes});
         if (answer == QMessageBox::Cancel)
             return;
@@ -293,7 +293,7 @@ void Tfrmkayit::importFromFile()
 
 void Tfrmkayit::exportToFile()
 {
-    exchange::exportContacts(this, m_contacts->connectionString(), exchange::allContactsSql(), u"Export Contacts"_qs);
+    exchange::exportContacts(this, m_contacts->connectionString(), exchange::allContactsSql(), tr("Export Contacts"));
 }
 
 void Tfrmkayit::backupToFile()
@@ -302,16 +302,16 @@ void Tfrmkayit::backupToFile()
     const QFileInfo info(contactFile);
     const QString suggested = info.absolutePath() + u'/' + info.completeBaseName() + u'-' +
                               QDate::currentDate().toString(Qt::ISODate) + u'.' + info.suffix();
-    const QString destination = ui::chooseFileToSave(this, u"Backup of the Contact File"_qs,
-                                                     u"Contact files (*.mdb);;All files (*)"_qs, suggested);
+    const QString destination = ui::chooseFileToSave(this, tr("Backup of the Contact File"),
+                                                     tr("Contact files (*.mdb);;All files (*)"), suggested);
     if (destination.isEmpty())
         return;
     // The copy holds what is stored: a changed record goes in first, as a move would store it.
     if (m_contacts->isActive())
         m_contacts->checkBrowseMode();
     store::backupContactFile(contactFile, destination);
-    ui::showMessage(this, u"A copy of the contact file '%1' was written to '%2'."_qs.arg(
-                              QDir::toNativeSeparators(contactFile), QDir::toNativeSeparators(destination)));
+    ui::showMessage(this, tr("A copy of the contact file '%1' was written to '%2'.")
+                              .arg(QDir::toNativeSeparators(contactFile), QDir::toNativeSeparators(destination)));
 }
 
 void Tfrmkayit::closeEvent(QCloseEvent* event)

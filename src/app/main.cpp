@@ -1,6 +1,7 @@
 #include "Startup.h"
 #include "Tfrmkayit.h"
 #include "cli/CommandLine.h"
+#include "core/Language.h"
 #include "store/ContactFileLock.h"
 #include "store/DataFolder.h"
 #include "ui/Dialogs.h"
@@ -32,6 +33,24 @@ public:
     }
 };
 
+// Loads the catalogue that `--lang`, or else the locale, asks for; false (with the message on standard error) for a
+// value that names no language.
+bool installLanguage(const std::optional<QString>& option)
+{
+    namespace language = corvella::language;
+    std::optional<language::Language> chosen = option ? language::fromName(*option) : language::fromEnvironment();
+    if (!chosen) {
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(QCoreApplication::translate("main", "--lang: '%1' is neither tr nor en").arg(*option)));
+        return false;
+    }
+    if (!language::install(*chosen))
+        std::fprintf(stderr, "The catalogue of the chosen language cannot be loaded.\n");
+    return true;
+}
+
+constexpr int UsageStatus = 2;
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -41,6 +60,7 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationName(u"Corvella"_qs);
     QCoreApplication::setApplicationVersion(u"5.0"_qs);
     QGuiApplication::setDesktopFileName(QString::fromLatin1(corvella::store::ApplicationId));
+    const std::optional<QString> languageOption = corvella::language::takeOption(argc, argv);
     // A command or a global option first runs the command line: no windows, so no display is needed.
     if (argc > 1 && corvella::cli::isCommandLine(QString::fromLocal8Bit(argv[1]))) {
         QStringList arguments;
@@ -62,12 +82,18 @@ int main(int argc, char* argv[])
                     std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
             });
             QGuiApplication application(argc, argv);
+            if (!installLanguage(languageOption))
+                return UsageStatus;
             return corvella::cli::run(QCoreApplication::arguments());
         }
         QCoreApplication application(argc, argv);
+        if (!installLanguage(languageOption))
+            return UsageStatus;
         return corvella::cli::run(QCoreApplication::arguments());
     }
     Application application(argc, argv);
+    if (!installLanguage(languageOption))
+        return UsageStatus;
     QApplication::setQuitOnLastWindowClosed(false);
 
     corvella::app::installHandlerErrorDisplay();

@@ -27,12 +27,14 @@ QString defaultContactFile()
 
 QCommandLineOption fileOption()
 {
-    return {FileOptionName, u"The contact file (default: %1)."_qs.arg(defaultContactFile()), u"PATH"_qs};
+    return {FileOptionName,
+            QCoreApplication::translate("cli", "The contact file (default: %1).").arg(defaultContactFile()),
+            u"PATH"_qs};
 }
 
 QCommandLineOption helpOption()
 {
-    return {{u"h"_qs, HelpOptionName}, u"Show this help."_qs};
+    return {{u"h"_qs, HelpOptionName}, QCoreApplication::translate("cli", "Show this help.")};
 }
 
 struct Command {
@@ -53,21 +55,23 @@ FileFormat formatOption(const QCommandLineParser& parser, FileFormat fallback)
         return FileFormat::Csv;
     if (value == u"vcard"_qs)
         return FileFormat::VCard;
-    throw UsageError(u"--format: '%1' is neither csv nor vcard"_qs.arg(parser.value(u"format"_qs)));
+    throw UsageError(
+        QCoreApplication::translate("cli", "--format: '%1' is neither csv nor vcard").arg(parser.value(u"format"_qs)));
 }
 
 void expectArguments(const QCommandLineParser& parser, qsizetype count, const QString& missing = {})
 {
     const QStringList arguments = parser.positionalArguments();
     if (arguments.size() > count)
-        throw UsageError(u"unexpected argument '%1'"_qs.arg(arguments.at(count)));
+        throw UsageError(QCoreApplication::translate("cli", "unexpected argument '%1'").arg(arguments.at(count)));
     if (arguments.size() < count)
-        throw UsageError(missing + u" is missing"_qs);
+        throw UsageError(missing + QCoreApplication::translate("cli", " is missing"));
 }
 
 QString fieldTable()
 {
-    QString text = u"\nFields (FIELD may also be the column's own name, e.g. \"Firma Adi\"):\n"_qs;
+    QString text =
+        QCoreApplication::translate("cli", "\nFields (FIELD may also be the column's own name, e.g. \"Firma Adi\"):\n");
     for (const ContactField& field : contactFields())
         text += u"  "_qs + field.name.leftJustified(20) + field.column + u'\n';
     return text;
@@ -75,24 +79,31 @@ QString fieldTable()
 
 QString exitStatusHelp()
 {
-    return u"\nExit status: 0 done, 1 failed (the message names the file), 2 wrong usage.\n"_qs;
+    return QCoreApplication::translate(
+        "cli", "\nExit status: 0 done, 1 failed (the message names the file), 2 wrong usage.\n");
 }
 
 // import
 
 void addImportOptions(QCommandLineParser& parser)
 {
-    parser.addPositionalArgument(u"FILE"_qs, u"The CSV or vCard file to import."_qs);
+    parser.addPositionalArgument(u"FILE"_qs, QCoreApplication::translate("cli", "The CSV or vCard file to import."));
     parser.addOption(
-        {u"format"_qs, u"The file's format (default: vcard for .vcf and .vcard, csv otherwise)."_qs, u"csv|vcard"_qs});
-    parser.addOption({u"on-duplicate"_qs,
-                      u"A contact whose e-mail, or name, surname and company, is already in the file is skipped, "
-                      "updated with the file's non-empty values, or added anyway (default: skip)."_qs,
-                      u"skip|update|add"_qs});
-    parser.addOption({u"map"_qs,
-                      u"Fill FIELD from the CSV column headed HEADING; once per field. With any --map only the "
-                      "mapped columns are imported."_qs,
-                      u"FIELD=HEADING"_qs});
+        {u"format"_qs,
+         QCoreApplication::translate("cli", "The file's format (default: vcard for .vcf and .vcard, csv otherwise)."),
+         u"csv|vcard"_qs});
+    parser.addOption(
+        {u"on-duplicate"_qs,
+         QCoreApplication::translate(
+             "cli", "A contact whose e-mail, or name, surname and company, is already in the file is skipped, "
+                    "updated with the file's non-empty values, or added anyway (default: skip)."),
+         u"skip|update|add"_qs});
+    parser.addOption(
+        {u"map"_qs,
+         QCoreApplication::translate(
+             "cli", "Fill FIELD from the CSV column headed HEADING; once per field. With any --map only the "
+                    "mapped columns are imported."),
+         u"FIELD=HEADING"_qs});
 }
 
 exchange::DuplicatePolicy duplicatePolicy(const QCommandLineParser& parser)
@@ -104,7 +115,8 @@ exchange::DuplicatePolicy duplicatePolicy(const QCommandLineParser& parser)
         return exchange::DuplicatePolicy::Update;
     if (value == u"add"_qs)
         return exchange::DuplicatePolicy::Add;
-    throw UsageError(u"--on-duplicate: '%1' is not skip, update or add"_qs.arg(parser.value(u"on-duplicate"_qs)));
+    throw UsageError(QCoreApplication::translate("cli", "--on-duplicate: '%1' is not skip, update or add")
+                         .arg(parser.value(u"on-duplicate"_qs)));
 }
 
 QHash<QString, QString> columnChoices(const QStringList& maps)
@@ -113,12 +125,13 @@ QHash<QString, QString> columnChoices(const QStringList& maps)
     for (const QString& map : maps) {
         const qsizetype equals = map.indexOf(u'=');
         if (equals <= 0 || equals == map.size() - 1)
-            throw UsageError(u"--map: '%1' is not FIELD=HEADING"_qs.arg(map));
+            throw UsageError(QCoreApplication::translate("cli", "--map: '%1' is not FIELD=HEADING").arg(map));
         const QString column = columnOfField(map.left(equals));
         if (column.isEmpty())
-            throw UsageError(u"--map: no field is called '%1'"_qs.arg(map.left(equals)));
+            throw UsageError(
+                QCoreApplication::translate("cli", "--map: no field is called '%1'").arg(map.left(equals)));
         if (headingOf.contains(column))
-            throw UsageError(u"--map: %1 is mapped twice"_qs.arg(column));
+            throw UsageError(QCoreApplication::translate("cli", "--map: %1 is mapped twice").arg(column));
         headingOf.insert(column, map.mid(equals + 1));
     }
     return headingOf;
@@ -126,23 +139,24 @@ QHash<QString, QString> columnChoices(const QStringList& maps)
 
 void importCommand(const QCommandLineParser& parser, const QString& contactFile)
 {
-    expectArguments(parser, 1, u"a FILE to import"_qs);
+    expectArguments(parser, 1, QCoreApplication::translate("cli", "a FILE to import"));
     ImportOptions options;
     options.inputFile = parser.positionalArguments().first();
     options.format = formatOption(parser, formatOfFileName(options.inputFile));
     options.policy = duplicatePolicy(parser);
     options.headingOf = columnChoices(parser.values(u"map"_qs));
     if (options.format == FileFormat::VCard && !options.headingOf.isEmpty())
-        throw UsageError(u"--map applies to CSV files only"_qs);
+        throw UsageError(QCoreApplication::translate("cli", "--map applies to CSV files only"));
     runImport(contactFile, options);
 }
 
 QString importHelp()
 {
-    return u"\nPrints how many contacts were read, added, updated and skipped, then one line per row\n"
-           "not imported or imported with a value longer than its column. Exits with 0 when the\n"
-           "import was stored, rejected rows included; with 1 when an error stopped it, and then\n"
-           "the contact file is as it was.\n"_qs +
+    return QCoreApplication::translate(
+               "cli", "\nPrints how many contacts were read, added, updated and skipped, then one line per row\n"
+                      "not imported or imported with a value longer than its column. Exits with 0 when the\n"
+                      "import was stored, rejected rows included; with 1 when an error stopped it, and then\n"
+                      "the contact file is as it was.\n") +
            fieldTable();
 }
 
@@ -150,11 +164,16 @@ QString importHelp()
 
 void addOutputOptions(QCommandLineParser& parser)
 {
-    parser.addOption({u"format"_qs, u"Write CSV or vCard 3.0 (default: vcard when --out ends in .vcf or .vcard)."_qs,
+    parser.addOption({u"format"_qs,
+                      QCoreApplication::translate(
+                          "cli", "Write CSV or vCard 3.0 (default: vcard when --out ends in .vcf or .vcard)."),
                       u"csv|vcard"_qs});
-    parser.addOption(
-        {u"out"_qs, u"Write to FILE instead of standard output; FILE is replaced only once complete."_qs, u"FILE"_qs});
-    parser.addOption({u"bom"_qs, u"Begin the CSV with a UTF-8 byte-order mark (for spreadsheets)."_qs});
+    parser.addOption({u"out"_qs,
+                      QCoreApplication::translate(
+                          "cli", "Write to FILE instead of standard output; FILE is replaced only once complete."),
+                      u"FILE"_qs});
+    parser.addOption({u"bom"_qs, QCoreApplication::translate(
+                                     "cli", "Begin the CSV with a UTF-8 byte-order mark (for spreadsheets).")});
 }
 
 OutputOptions outputOptions(const QCommandLineParser& parser)
@@ -164,7 +183,7 @@ OutputOptions outputOptions(const QCommandLineParser& parser)
     output.format = formatOption(parser, output.outFile.isEmpty() ? FileFormat::Csv : formatOfFileName(output.outFile));
     output.byteOrderMark = parser.isSet(u"bom"_qs);
     if (output.byteOrderMark && output.format != FileFormat::Csv)
-        throw UsageError(u"--bom applies to CSV only"_qs);
+        throw UsageError(QCoreApplication::translate("cli", "--bom applies to CSV only"));
     return output;
 }
 
@@ -177,13 +196,19 @@ void exportCommand(const QCommandLineParser& parser, const QString& contactFile)
 void addCriterionOptions(QCommandLineParser& parser, const QString& defaultOrder)
 {
     for (const ContactField& field : contactFields())
-        parser.addOption({field.name, u"%1 is VALUE, or in the range FIRST..LAST."_qs.arg(field.column), u"VALUE"_qs});
-    parser.addOption({u"order"_qs, u"Sort by this field or column (default: %1)."_qs.arg(defaultOrder), u"FIELD"_qs});
+        parser.addOption(
+            {field.name,
+             QCoreApplication::translate("cli", "%1 is VALUE, or in the range FIRST..LAST.").arg(field.column),
+             u"VALUE"_qs});
+    parser.addOption(
+        {u"order"_qs,
+         QCoreApplication::translate("cli", "Sort by this field or column (default: %1).").arg(defaultOrder),
+         u"FIELD"_qs});
 }
 
 void addSearchOptions(QCommandLineParser& parser)
 {
-    addCriterionOptions(parser, u"No, the record number"_qs);
+    addCriterionOptions(parser, QCoreApplication::translate("cli", "No, the record number"));
     addOutputOptions(parser);
 }
 
@@ -204,7 +229,8 @@ search::CriterionRow criterion(const ContactField& field, const QString& value)
     row.first = value.left(dots);
     row.second = value.mid(dots + 2);
     if (row.first.isEmpty() || row.second.isEmpty())
-        throw UsageError(u"--%1 %2: a range needs both ends, as FIRST..LAST"_qs.arg(field.name, value));
+        throw UsageError(QCoreApplication::translate("cli", "--%1 %2: a range needs both ends, as FIRST..LAST")
+                             .arg(field.name, value));
     return row;
 }
 
@@ -215,7 +241,8 @@ CriterionRows criterionRows(const QCommandLineParser& parser)
     for (const ContactField& field : contactFields()) {
         for (const QString& value : parser.values(field.name)) {
             if (used == CriterionRowCount)
-                throw UsageError(u"at most %1 criteria can be given"_qs.arg(CriterionRowCount));
+                throw UsageError(
+                    QCoreApplication::translate("cli", "at most %1 criteria can be given").arg(CriterionRowCount));
             rows[used++] = criterion(field, value);
         }
     }
@@ -231,7 +258,7 @@ QString orderColumn(const QCommandLineParser& parser, const QString& fallback)
                               ? store::contact::RecordNumber
                               : columnOfField(wanted);
     if (order.isEmpty())
-        throw UsageError(u"--order: no field is called '%1'"_qs.arg(wanted));
+        throw UsageError(QCoreApplication::translate("cli", "--order: no field is called '%1'").arg(wanted));
     return order;
 }
 
@@ -244,9 +271,11 @@ void searchCommand(const QCommandLineParser& parser, const QString& contactFile)
 
 QString searchHelp()
 {
-    return u"\nEach field option is one criterion (at most %1, all must hold); a field may be given\n"
-           "more than once. Without criteria every contact is written. Values compare as in the\n"
-           "search window.\n"_qs.arg(CriterionRowCount);
+    return QCoreApplication::translate(
+               "cli", "\nEach field option is one criterion (at most %1, all must hold); a field may be given\n"
+                      "more than once. Without criteria every contact is written. Values compare as in the\n"
+                      "search window.\n")
+        .arg(CriterionRowCount);
 }
 
 // labels and report
@@ -254,26 +283,33 @@ QString searchHelp()
 void addPdfOption(QCommandLineParser& parser)
 {
     parser.addOption(
-        {u"pdf"_qs, u"Write the pages to FILE (required); it is replaced only once complete."_qs, u"FILE"_qs});
+        {u"pdf"_qs,
+         QCoreApplication::translate("cli", "Write the pages to FILE (required); it is replaced only once complete."),
+         u"FILE"_qs});
 }
 
 void addLabelOptions(QCommandLineParser& parser)
 {
-    addCriterionOptions(parser, u"Company, as the list window"_qs);
+    addCriterionOptions(parser, QCoreApplication::translate("cli", "Company, as the list window"));
     parser.addOption({u"sheet"_qs,
-                      u"Print on this label sheet, named by brand and product code (e.g. \"Avery L7160\"), "
-                      "instead of the sheet in the print settings."_qs,
+                      QCoreApplication::translate(
+                          "cli", "Print on this label sheet, named by brand and product code (e.g. \"Avery L7160\"), "
+                                 "instead of the sheet in the print settings."),
                       u"\"BRAND PART\""_qs});
-    parser.addOption({u"start"_qs,
-                      u"The first label to use on the first sheet: 1 is the top left, counting across (default 1)."_qs,
-                      u"N"_qs});
+    parser.addOption(
+        {u"start"_qs,
+         QCoreApplication::translate(
+             "cli", "The first label to use on the first sheet: 1 is the top left, counting across (default 1)."),
+         u"N"_qs});
     addPdfOption(parser);
 }
 
 void addReportOptions(QCommandLineParser& parser)
 {
-    addCriterionOptions(parser, u"Company, as the list window"_qs);
-    parser.addOption({u"title"_qs, u"The title over the list (default: List/Report)."_qs, u"TEXT"_qs});
+    addCriterionOptions(parser, QCoreApplication::translate("cli", "Company, as the list window"));
+    parser.addOption({u"title"_qs,
+                      QCoreApplication::translate("cli", "The title over the list (default: List/Report)."),
+                      u"TEXT"_qs});
     addPdfOption(parser);
 }
 
@@ -282,7 +318,7 @@ PrintOptions printOptions(const QCommandLineParser& parser)
     PrintOptions options;
     options.pdfFile = parser.value(u"pdf"_qs);
     if (options.pdfFile.isEmpty())
-        throw UsageError(u"--pdf FILE is required"_qs);
+        throw UsageError(QCoreApplication::translate("cli", "--pdf FILE is required"));
     return options;
 }
 
@@ -293,12 +329,14 @@ void labelsCommand(const QCommandLineParser& parser, const QString& contactFile)
     PrintOptions options = printOptions(parser);
     options.sheet = parser.value(u"sheet"_qs);
     if (parser.isSet(u"sheet"_qs) && options.sheet.trimmed().isEmpty())
-        throw UsageError(u"--sheet: give the brand and the product code, e.g. \"Avery L7160\""_qs);
+        throw UsageError(
+            QCoreApplication::translate("cli", "--sheet: give the brand and the product code, e.g. \"Avery L7160\""));
     if (parser.isSet(u"start"_qs)) {
         bool ok = false;
         options.firstLabel = parser.value(u"start"_qs).toInt(&ok);
         if (!ok || options.firstLabel < 1)
-            throw UsageError(u"--start: '%1' is not a label number from 1"_qs.arg(parser.value(u"start"_qs)));
+            throw UsageError(QCoreApplication::translate("cli", "--start: '%1' is not a label number from 1")
+                                 .arg(parser.value(u"start"_qs)));
     }
     runLabels(contactFile, rows, orderColumn(parser, store::contact::Company), options);
 }
@@ -314,9 +352,10 @@ void reportCommand(const QCommandLineParser& parser, const QString& contactFile)
 
 QString printHelp()
 {
-    return u"\nThe field options select contacts as 'corvella search' does. The fonts, the line height and the\n"
-           "label layout come from the print settings in the contact file, and the pages are drawn as the\n"
-           "list window prints them. No window is shown and no display is needed.\n"_qs;
+    return QCoreApplication::translate(
+        "cli", "\nThe field options select contacts as 'corvella search' does. The fonts, the line height and the\n"
+               "label layout come from the print settings in the contact file, and the pages are drawn as the\n"
+               "list window prints them. No window is shown and no display is needed.\n");
 }
 
 // count
@@ -333,22 +372,23 @@ void countCommand(const QCommandLineParser& parser, const QString& contactFile)
 
 void addBackupOptions(QCommandLineParser& parser)
 {
-    parser.addPositionalArgument(u"DEST"_qs, u"The file to write the copy to."_qs);
+    parser.addPositionalArgument(u"DEST"_qs, QCoreApplication::translate("cli", "The file to write the copy to."));
 }
 
 void backupCommand(const QCommandLineParser& parser, const QString& contactFile)
 {
-    expectArguments(parser, 1, u"the DEST to write the copy to"_qs);
+    expectArguments(parser, 1, QCoreApplication::translate("cli", "the DEST to write the copy to"));
     runBackup(contactFile, parser.positionalArguments().first());
 }
 
 QString backupHelp()
 {
-    return u"\nThe copy is an SQLite file like the contact file: Corvella opens it with --file DEST,\n"
-           "and the standard SQLite tools read it. It shows the file as it stood at one moment, also\n"
-           "while Corvella or another program writes to it. It is written under a temporary name\n"
-           "beside DEST and renamed to DEST only when complete, so a failed backup leaves any earlier\n"
-           "DEST as it was. DEST may not be the contact file itself.\n"_qs;
+    return QCoreApplication::translate(
+        "cli", "\nThe copy is an SQLite file like the contact file: Corvella opens it with --file DEST,\n"
+               "and the standard SQLite tools read it. It shows the file as it stood at one moment, also\n"
+               "while Corvella or another program writes to it. It is written under a temporary name\n"
+               "beside DEST and renamed to DEST only when complete, so a failed backup leaves any earlier\n"
+               "DEST as it was. DEST may not be the contact file itself.\n");
 }
 
 const QList<Command>& commands()
@@ -356,22 +396,26 @@ const QList<Command>& commands()
     static const QList<Command> list = {
         {u"import"_qs,
          u"import FILE [--format csv|vcard] [--on-duplicate skip|update|add] [--map FIELD=HEADING ...]"_qs,
-         u"Bring the contacts of a CSV or vCard file into the contact file, in one go."_qs, addImportOptions,
-         importCommand, importHelp},
+         QCoreApplication::translate("cli",
+                                     "Bring the contacts of a CSV or vCard file into the contact file, in one go."),
+         addImportOptions, importCommand, importHelp},
         {u"export"_qs, u"export [--format csv|vcard] [--out FILE] [--bom]"_qs,
-         u"Write every contact, in record-number order, as CSV or vCard."_qs, addOutputOptions, exportCommand, nullptr},
-        {u"count"_qs, u"count"_qs, u"Print the number of contacts."_qs, addNoOptions, countCommand, nullptr},
+         QCoreApplication::translate("cli", "Write every contact, in record-number order, as CSV or vCard."),
+         addOutputOptions, exportCommand, nullptr},
+        {u"count"_qs, u"count"_qs, QCoreApplication::translate("cli", "Print the number of contacts."), addNoOptions,
+         countCommand, nullptr},
         {u"search"_qs, u"search [--FIELD VALUE ...] [--order FIELD] [--format csv|vcard] [--out FILE] [--bom]"_qs,
-         u"Write the contacts that meet every criterion, with all their columns."_qs, addSearchOptions, searchCommand,
-         searchHelp},
-        {u"backup"_qs, u"backup DEST"_qs, u"Write a copy of the contact file to DEST, also while it is in use."_qs,
+         QCoreApplication::translate("cli", "Write the contacts that meet every criterion, with all their columns."),
+         addSearchOptions, searchCommand, searchHelp},
+        {u"backup"_qs, u"backup DEST"_qs,
+         QCoreApplication::translate("cli", "Write a copy of the contact file to DEST, also while it is in use."),
          addBackupOptions, backupCommand, backupHelp},
         {u"labels"_qs, u"labels [--FIELD VALUE ...] [--order FIELD] [--sheet \"BRAND PART\"] [--start N] --pdf FILE"_qs,
-         u"Print one address label per selected contact into a PDF file."_qs, addLabelOptions, labelsCommand,
-         printHelp},
+         QCoreApplication::translate("cli", "Print one address label per selected contact into a PDF file."),
+         addLabelOptions, labelsCommand, printHelp},
         {u"report"_qs, u"report [--FIELD VALUE ...] [--order FIELD] [--title TEXT] --pdf FILE"_qs,
-         u"Print the list report of the selected contacts into a PDF file."_qs, addReportOptions, reportCommand,
-         printHelp},
+         QCoreApplication::translate("cli", "Print the list report of the selected contacts into a PDF file."),
+         addReportOptions, reportCommand, printHelp},
     };
     return list;
 }
@@ -389,24 +433,31 @@ const Command* commandNamed(const QString& name)
 QString optionsHelp(const QCommandLineParser& parser)
 {
     const QString text = parser.helpText();
-    const qsizetype options = text.indexOf(u"Options:"_qs);
+    // Qt's own heading, in the language of Qt's catalogue.
+    static const char* const heading = "Options:";
+    const qsizetype options = text.indexOf(QCoreApplication::translate("QCommandLineParser", heading));
     return options < 0 ? text : text.mid(options);
 }
 
 QString generalHelp(const QCommandLineParser& parser)
 {
-    QString text = u"Usage: corvella [--file PATH] COMMAND [options]\n"
-                   "Without a command or option, corvella opens its windows.\n\nCommands:\n"_qs;
+    QString text = QCoreApplication::translate(
+        "cli", "Usage: corvella [--file PATH] COMMAND [options]\n"
+               "Without a command or option, corvella opens its windows; --lang tr|en before it chooses the\n"
+               "language of its texts (default: the locale's).\n\nCommands:\n");
     for (const Command& command : commands())
         text += u"  corvella %1\n      %2\n"_qs.arg(command.synopsis, command.summary);
     text += u'\n' + optionsHelp(parser);
-    text += u"\nRun 'corvella COMMAND --help' for a command's options and the field names.\n"_qs + exitStatusHelp();
+    text += QCoreApplication::translate(
+                "cli", "\nRun 'corvella COMMAND --help' for a command's options and the field names.\n") +
+            exitStatusHelp();
     return text;
 }
 
 QString commandHelp(const QCommandLineParser& parser, const Command& command)
 {
-    QString text = u"Usage: corvella [--file PATH] %1\n\n%2\n\n"_qs.arg(command.synopsis, command.summary);
+    QString text = QCoreApplication::translate("cli", "Usage: corvella [--file PATH] %1\n\n%2\n\n")
+                       .arg(command.synopsis, command.summary);
     text += optionsHelp(parser);
     if (command.moreHelp)
         text += command.moreHelp();
@@ -417,7 +468,8 @@ QString usageMessage(QString error, const QString& helpCommand)
 {
     if (error.endsWith(u'.'))
         error.chop(1);
-    return u"%1 (see 'corvella %2--help')"_qs.arg(error, helpCommand.isEmpty() ? QString() : helpCommand + u' ');
+    return QCoreApplication::translate("cli", "%1 (see 'corvella %2--help')")
+        .arg(error, helpCommand.isEmpty() ? QString() : helpCommand + u' ');
 }
 
 int dispatch(const QStringList& arguments)
@@ -427,9 +479,10 @@ int dispatch(const QStringList& arguments)
     global.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
     global.addOption(fileOption());
     global.addOption(helpOption());
-    const QCommandLineOption version(u"version"_qs, u"Show the program's version."_qs);
+    const QCommandLineOption version(u"version"_qs, QCoreApplication::translate("cli", "Show the program's version."));
     global.addOption(version);
-    global.addPositionalArgument(u"COMMAND"_qs, u"import, export, count, search, backup, labels or report."_qs);
+    global.addPositionalArgument(
+        u"COMMAND"_qs, QCoreApplication::translate("cli", "import, export, count, search, backup, labels or report."));
     if (!global.parse(arguments))
         throw UsageError(usageMessage(global.errorText(), {}));
     if (global.isSet(version)) {
@@ -442,12 +495,14 @@ int dispatch(const QStringList& arguments)
     }
     const QStringList positional = global.positionalArguments();
     if (positional.isEmpty())
-        throw UsageError(usageMessage(u"no command given"_qs, {}));
+        throw UsageError(usageMessage(QCoreApplication::translate("cli", "no command given"), {}));
     const Command* command = commandNamed(positional.first());
     if (!command)
         throw UsageError(usageMessage(
-            u"unknown command '%1'; the commands are import, export, count, search, backup, labels and report"_qs.arg(
-                positional.first()),
+            QCoreApplication::translate(
+                "cli",
+                "unknown command '%1'; the commands are import, export, count, search, backup, labels and report")
+                .arg(positional.first()),
             {}));
 
     QCommandLineParser parser;
@@ -517,7 +572,8 @@ int run(const QStringList& arguments)
     }
     // A result that did not reach its reader (a full disk, a closed pipe) is a failure, not a success.
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-        printError(u"Cannot write to standard output: %1"_qs.arg(QString::fromLocal8Bit(std::strerror(errno))));
+        printError(QCoreApplication::translate("cli", "Cannot write to standard output: %1")
+                       .arg(QString::fromLocal8Bit(std::strerror(errno))));
         return 1;
     }
     return status;

@@ -22,6 +22,7 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
+#include <QCoreApplication>
 #include <cstdio>
 #include <memory>
 #include <unistd.h>
@@ -52,8 +53,9 @@ std::unique_ptr<store::Connection> openContactFile(const QString& path)
 {
     auto connection = store::Connection::openFile(path, false);
     if (!connection->database().tables().contains(store::tables::Contacts, Qt::CaseInsensitive))
-        throw DatabaseError(u"The file '%1' is not a Corvella contact file: it has no table %2."_qs.arg(
-            shown(path), store::tables::Contacts));
+        throw DatabaseError(
+            QCoreApplication::translate("cli", "The file '%1' is not a Corvella contact file: it has no table %2.")
+                .arg(shown(path), store::tables::Contacts));
     return connection;
 }
 
@@ -88,7 +90,7 @@ public:
                 return true;
             m_sinceShown.restart();
             m_shownAny = true;
-            QString text = u"\r%1: %2 rows"_qs.arg(m_verb).arg(rows);
+            QString text = u'\r' + QCoreApplication::translate("cli", "%1: %2 rows").arg(m_verb).arg(rows);
             if (fraction > 0)
                 text += u" (%1 %)"_qs.arg(qRound(fraction * 100));
             std::fputs(text.toLocal8Bit().constData(), stderr);
@@ -106,7 +108,7 @@ private:
 /// renamed over it only when complete, so a failure leaves any earlier file as it was.
 void writeContacts(const QSqlDatabase& db, const QString& sql, const OutputOptions& output)
 {
-    TerminalProgress progress(u"Writing"_qs);
+    TerminalProgress progress(QCoreApplication::translate("cli", "Writing"));
     const auto write = [&](QIODevice& device, const QString& name) {
         if (output.format == FileFormat::VCard)
             exchange::exportVCards(db, sql, device, name, progress.callback());
@@ -116,18 +118,22 @@ void writeContacts(const QSqlDatabase& db, const QString& sql, const OutputOptio
     if (output.outFile.isEmpty()) {
         QFile out;
         if (!out.open(stdout, QIODevice::WriteOnly, QFileDevice::DontCloseHandle))
-            throw Error(u"Cannot write to standard output: %1"_qs.arg(out.errorString()));
-        write(out, u"standard output"_qs);
+            throw Error(
+                QCoreApplication::translate("cli", "Cannot write to standard output: %1").arg(out.errorString()));
+        write(out, QCoreApplication::translate("cli", "standard output"));
         if (!out.flush())
-            throw Error(u"Cannot write to standard output: %1"_qs.arg(out.errorString()));
+            throw Error(
+                QCoreApplication::translate("cli", "Cannot write to standard output: %1").arg(out.errorString()));
         return;
     }
     QSaveFile file(output.outFile);
     if (!file.open(QIODevice::WriteOnly))
-        throw Error(u"Cannot write '%1': %2"_qs.arg(shown(output.outFile), file.errorString()));
+        throw Error(
+            QCoreApplication::translate("cli", "Cannot write '%1': %2").arg(shown(output.outFile), file.errorString()));
     write(file, output.outFile);
     if (!file.commit())
-        throw Error(u"Cannot write '%1': %2"_qs.arg(shown(output.outFile), file.errorString()));
+        throw Error(
+            QCoreApplication::translate("cli", "Cannot write '%1': %2").arg(shown(output.outFile), file.errorString()));
 }
 
 QString unrecognisedColumnsMessage(const QString& fileName, const QStringList& heading)
@@ -136,9 +142,10 @@ QString unrecognisedColumnsMessage(const QString& fileName, const QStringList& h
     for (const QString& column : heading)
         quoted << u'"' + column + u'"';
     const QString example = heading.isEmpty() ? u"Name"_qs : heading.first();
-    return u"The columns of '%1' are not recognised: %2. Map them with --map FIELD=HEADING, e.g. --map "
-           "name=\"%3\" (corvella import --help lists the fields)."_qs.arg(shown(fileName), quoted.join(u", "_qs),
-                                                                           example);
+    return QCoreApplication::translate(
+               "cli", "The columns of '%1' are not recognised: %2. Map them with --map FIELD=HEADING, e.g. --map "
+                      "name=\"%3\" (corvella import --help lists the fields).")
+        .arg(shown(fileName), quoted.join(u", "_qs), example);
 }
 
 std::unique_ptr<exchange::ContactSource> contactSource(QFile& input, const ImportOptions& options)
@@ -201,8 +208,8 @@ public:
     {
         QFile::remove(m_target);
         if (!QFile::rename(m_partial, m_target))
-            throw Error(u"Cannot write '%1'."_qs.arg(shown(m_target)));
-        printOut(u"Written to %1\n"_qs.arg(shown(m_target)));
+            throw Error(QCoreApplication::translate("cli", "Cannot write '%1'.").arg(shown(m_target)));
+        printOut(QCoreApplication::translate("cli", "Written to %1\n").arg(shown(m_target)));
     }
 
 private:
@@ -252,12 +259,15 @@ void runImport(const QString& contactFile, const ImportOptions& options)
     // Corvella numbers new records as the import does: the two at once would give out the same numbers.
     store::ContactFileLock lock(contactFile);
     if (lock.tryLock() == store::ContactFileLock::Outcome::HeldByOther)
-        throw Error(lock.heldMessage() + u" Close it there, then import again; the contact file is unchanged."_qs);
+        throw Error(
+            lock.heldMessage() +
+            QCoreApplication::translate("cli", " Close it there, then import again; the contact file is unchanged."));
     QFile input(options.inputFile);
     if (!input.open(QIODevice::ReadOnly))
-        throw Error(u"Cannot open '%1': %2"_qs.arg(shown(options.inputFile), input.errorString()));
+        throw Error(QCoreApplication::translate("cli", "Cannot open '%1': %2")
+                        .arg(shown(options.inputFile), input.errorString()));
     const auto source = contactSource(input, options);
-    TerminalProgress progress(u"Importing"_qs);
+    TerminalProgress progress(QCoreApplication::translate("cli", "Importing"));
     const exchange::ImportReport report = onContactFile(contactFile, [&] {
         return exchange::importContacts(connection->database(), *source, options.policy, progress.callback());
     });
@@ -335,7 +345,7 @@ void runReport(const QString& contactFile, const CriterionRows& rows, const QStr
     const print::SettingsReader settings =
         onContactFile(contactFile, [&] { return storedSettings(connection->database()); });
     print::ReportInput input = print::reportSettingsFromSettings(settings);
-    input.title = options.title.isEmpty() ? u"List/Report"_qs : options.title;
+    input.title = options.title.isEmpty() ? QCoreApplication::translate("cli", "List/Report") : options.title;
 
     namespace contact = store::contact;
     // The columns of the main window's list, as its report prints them.

@@ -9,48 +9,10 @@
 #include <QPaintDevice>
 #include <QPaintEngine>
 #include <QPainter>
-#include <QTextLayout>
 
 #include <algorithm>
 
 namespace corvella::print {
-
-namespace {
-
-// Texts noted and shaped per job; past this many the store starts afresh, so memory stays flat on a list of any length.
-constexpr qsizetype MaxShapedTexts = 20000;
-
-/// Texts that QPainter::drawText lays out as one run of one font on one baseline: no tab, control character or
-/// script other than Latin. Others take its full text path.
-bool oneRun(const QString& text)
-{
-    for (const QChar c : text) {
-        if (c.category() == QChar::Other_Control || c.isSurrogate())
-            return false;
-        const QChar::Script script = c.script();
-        if (script != QChar::Script_Latin && script != QChar::Script_Common && script != QChar::Script_Inherited)
-            return false;
-        switch (c.direction()) {
-        case QChar::DirR:
-        case QChar::DirAL:
-        case QChar::DirRLE:
-        case QChar::DirRLO:
-        case QChar::DirRLI:
-        case QChar::DirLRE:
-        case QChar::DirLRO:
-        case QChar::DirLRI:
-        case QChar::DirFSI:
-        case QChar::DirPDF:
-        case QChar::DirPDI:
-            return false;
-        default:
-            break;
-        }
-    }
-    return true;
-}
-
-} // namespace
 
 PainterSurface::PainterSurface() = default;
 
@@ -75,7 +37,6 @@ void PainterSurface::beginDocument(const QString& jobName)
     m_scaleX = m_device->logicalDpiX() / 25.4 / DotsPerMm;
     m_scaleY = m_device->logicalDpiY() / 25.4 / DotsPerMm;
     m_frames.clear();
-    m_shapedCount = 0;
     m_painter->setBackgroundMode(Qt::OpaqueMode);
     m_painter->setBackground(Qt::white);
     m_painter->setRenderHint(QPainter::Antialiasing, false);
@@ -155,43 +116,6 @@ PainterSurface::FontFrame& PainterSurface::fontFrame(const DrawState& state)
     return *m_frames.insert(key, std::move(frame));
 }
 
-const PainterSurface::ShapedText* PainterSurface::shape(FontFrame& frame, const QString& text)
-{
-    if (auto known = frame.shaped.constFind(text); known != frame.shaped.cend())
-        return &*known;
-    if (!oneRun(text))
-        return nullptr;
-    if (m_shapedCount >= MaxShapedTexts) {
-        for (FontFrame& each : m_frames) {
-            each.shaped.clear();
-            each.seen.clear();
-        }
-        m_shapedCount = 0;
-    }
-    // Most names and addresses come once: shaping them apart from drawing would cost more than it saves. A text
-    // is kept from its second time on.
-    if (!frame.seen.contains(text)) {
-        frame.seen.insert(text);
-        ++m_shapedCount;
-        return nullptr;
-    }
-    QTextLayout layout(text, frame.font, m_device);
-    QTextOption option;
-    option.setWrapMode(QTextOption::NoWrap);
-    option.setTextDirection(Qt::LeftToRight);
-    layout.setTextOption(option);
-    layout.beginLayout();
-    QTextLine line = layout.createLine();
-    line.setLineWidth(1e7);
-    line.setPosition(QPointF(0, 0));
-    layout.endLayout();
-    ShapedText shaped;
-    shaped.runs = line.glyphRuns();
-    shaped.width = line.horizontalAdvance();
-    ++m_shapedCount;
-    return &*frame.shaped.insert(text, std::move(shaped));
-}
-
 void PainterSurface::drawText(QPoint topLeft, const QString& text, const DrawState& state)
 {
     requirePainter();
@@ -206,12 +130,13 @@ void PainterSurface::drawText(QPoint topLeft, const QString& text, const DrawSta
     // The PDF engine (which printers use too) takes glyph runs as QPainter::drawText hands them over; an image
     // places runs in a scaled frame wrongly, and takes the full text path.
     const bool pdf = m_painter->paintEngine()->type() == QPaintEngine::Pdf;
-    if (const ShapedText* shaped = pdf ? shape(frame, text) : nullptr) {
-        // What QPainter::drawText does on a PDF page, with the shaping done once per text: the character cells
-        // backed in the background colour, then the glyphs on the baseline.
-        m_painter->fillRect(cell.adjusted(0, 0, shaped->width, 0), m_painter->background());
-        for (const QGlyphRun& run : shaped->runs)
-            m_painter->drawGlyphRun(QPointF(0, 0), run);
+    if (pdf && !frame.shaper)
+        frame.shaper = std::make_shared<CachedShaper>(frame.font, m_device);
+    if (pdf && frame.shaper->shape(text, m_line)) {
+        // What QPainter::drawText does on a PDF page, with the layout taken from glyph pairs met before: the
+        // character cells backed in the background colour, then the glyphs on the baseline.
+        m_painter->fillRect(cell.adjusted(0, 0, m_line.width, 0), m_painter->background());
+        m_painter->drawGlyphRun(QPointF(0, 0), m_line.run);
     } else {
         m_painter->setFont(frame.font);
         // The PDF engine backs the text itself; an image is backed here, so that a preview shows what prints.

@@ -1,11 +1,10 @@
 #pragma once
 
+#include "CachedShaper.h"
 #include "PrintSurface.h"
 
 #include <QFont>
-#include <QGlyphRun>
 #include <QHash>
-#include <QSet>
 #include <QSizeF>
 
 #include <memory>
@@ -48,11 +47,6 @@ protected:
     virtual QString targetName() const = 0;
 
 private:
-    /// A text shaped once in a font: its glyphs where they stand from the baseline's start, and its advance.
-    struct ShapedText {
-        QList<QGlyphRun> runs;
-        double width = 0;
-    };
     /// A font as text is drawn in it: made in whole pixels of a frame finer than the device, and the scale that
     /// brings the frame back to the device.
     struct FontFrame {
@@ -61,14 +55,10 @@ private:
         double scaleY = 1;
         double ascent = 0; // from the top of the character cell to the baseline, in frame pixels
         double cellHeight = 0;
-        QHash<QString, ShapedText> shaped;
-        QSet<QString> seen; // drawn once, not shaped yet
+        std::shared_ptr<CachedShaper> shaper; // made on the first text drawn on a PDF page
     };
 
     FontFrame& fontFrame(const DrawState& state);
-    /// The text shaped in the frame's font, kept for the texts that come again; none when the text needs the full
-    /// text path (tabs, scripts other than Latin).
-    const ShapedText* shape(FontFrame& frame, const QString& text);
     QPointF toDevice(QPoint dots) const;
     double penWidth() const;
     void requirePainter() const;
@@ -79,7 +69,7 @@ private:
     double m_scaleX = 1;
     double m_scaleY = 1;
     QHash<QPair<QString, int>, FontFrame> m_frames; // for the device of the running job
-    qsizetype m_shapedCount = 0;
+    CachedShaper::Line m_line;
 };
 
 } // namespace corvella::print

@@ -42,7 +42,7 @@ Tfrm_arama::Tfrm_arama(QWidget* parent)
 
 void Tfrm_arama::buildUi()
 {
-    setWindowTitle(u"Search..."_qs);
+    setWindowTitle(tr("Search..."));
     ui::applyWindowColour(this);
     ui::centreOnFirstShow(this);
     QFont small = font();
@@ -53,8 +53,8 @@ void Tfrm_arama::buildUi()
     m_criteriaPanel = form.add<QFrame>(u"Panel1"_qs, {0, 0, WindowWidth, 180});
     m_buttonPanel = form.add<QFrame>(u"Panel2"_qs, {0, 180, WindowWidth, ButtonPanelHeight});
 
-    const QString hint = u"Sol taraftaki kutuyu işaretlediğiniz takdirde bu kritere göre arama yapılacak, aksi "
-                         "takdirde yapılmayacaktır."_qs;
+    const QString hint = tr("Sol taraftaki kutuyu işaretlediğiniz takdirde bu kritere göre arama yapılacak, aksi "
+                            "takdirde yapılmayacaktır.");
     form.on(m_criteriaPanel);
     for (int number = 1; number <= CriterionRowCount; ++number) {
         // Controls are named by the row's two-digit number: "CheckBox01" to "CheckBox10".
@@ -91,10 +91,10 @@ void Tfrm_arama::buildUi()
 
     form.on(m_buttonPanel);
     const int buttonWidth = WindowWidth / 2 - 6, buttonHeight = ButtonPanelHeight - 12;
-    auto* view = form.onClick(form.toolButton(u"SpeedButton2"_qs, u"&View "_qs, {4, 6, buttonWidth, buttonHeight}),
+    auto* view = form.onClick(form.toolButton(u"SpeedButton2"_qs, tr("&View "), {4, 6, buttonWidth, buttonHeight}),
                               [this] { SpeedButton2Click(); });
     auto* close = form.onClick(
-        form.toolButton(u"SpeedButton1"_qs, u"&Close"_qs, {WindowWidth / 2 + 2, 6, buttonWidth, buttonHeight}),
+        form.toolButton(u"SpeedButton1"_qs, tr("&Close"), {WindowWidth / 2 + 2, 6, buttonWidth, buttonHeight}),
         [this] { SpeedButton1Click(); });
     view->setAutoRaise(true);
     close->setAutoRaise(true);
@@ -105,14 +105,15 @@ void Tfrm_arama::buildUi()
 void Tfrm_arama::loadContactConfiguration()
 {
     namespace contact = store::contact;
-    const std::pair<const char16_t*, const QString&> rows[] = {
-        {u"Name", contact::FirstName},        {u"Surname", contact::LastName},      {u"Company", contact::Company},
-        {u"Sector", contact::Sector},         {u"SubSector", contact::SubSector},   {u"City", contact::City},
-        {u"Additional Info", contact::Notes}, {u"Occupation", contact::Occupation},
+    const std::pair<const char*, const QString&> rows[] = {
+        {QT_TR_NOOP("Name"), contact::FirstName},        {QT_TR_NOOP("Surname"), contact::LastName},
+        {QT_TR_NOOP("Company"), contact::Company},       {QT_TR_NOOP("Sector"), contact::Sector},
+        {QT_TR_NOOP("SubSector"), contact::SubSector},   {QT_TR_NOOP("City"), contact::City},
+        {QT_TR_NOOP("Additional Info"), contact::Notes}, {QT_TR_NOOP("Occupation"), contact::Occupation},
     };
     for (int number = 1; number <= 8; ++number) {
         const RowControls& controls = row(number);
-        controls.tick->setText(QString::fromUtf16(rows[number - 1].first));
+        controls.tick->setText(tr(rows[number - 1].first));
         controls.column->setText(rows[number - 1].second);
         controls.type->setText(u"Dizi"_qs);
         controls.kind->setText(Aralik);
@@ -128,7 +129,7 @@ void Tfrm_arama::loadContactConfiguration()
     m_order->setTag(SortedOrderFlag);
     m_returnCode->setText(u"1"_qs);
     m_tableName->setText(store::tables::Contacts);
-    m_title->setText(u"List/Report"_qs);
+    m_title->setText(tr("List/Report"));
 }
 
 void Tfrm_arama::showRowFields(int row)
@@ -242,17 +243,18 @@ void Tfrm_arama::SpeedButton2Click()
     query->open();
 
     if (query->isEmpty()) {
-        ui::showMessage(this, u"There are no records matching your search criterias..."_qs);
+        ui::showMessage(this, tr("There are no records matching your search criterias..."));
         return;
     }
     if (config.returnCode == u"1"_qs) {
         query->setFieldVisible(0, false);
-        static const std::pair<const char16_t*, int> columns[] = {
-            {u"Company", 100}, {u"Sector", 100}, {u"Sub-sector", 100}, {u"Name", 100},
-            {u"Surname", 120}, {u"City", 100},   {u"e-mail", 100},
+        static const std::pair<const char*, int> columns[] = {
+            {QT_TR_NOOP("Company"), 100}, {QT_TR_NOOP("Sector"), 100},  {QT_TR_NOOP("Sub-sector"), 100},
+            {QT_TR_NOOP("Name"), 100},    {QT_TR_NOOP("Surname"), 120}, {QT_TR_NOOP("City"), 100},
+            {QT_TR_NOOP("e-mail"), 100},
         };
         for (int i = 0; i < 7; ++i) {
-            m_list->grid()->setColumnTitle(i, QString::fromUtf16(columns[i].first));
+            m_list->grid()->setColumnTitle(i, tr(columns[i].first));
             m_list->grid()->setGridColumnWidth(i, columns[i].second);
         }
     }

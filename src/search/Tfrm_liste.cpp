@@ -133,7 +133,7 @@ Tfrm_liste::Tfrm_liste(QWidget* parent)
 
 void Tfrm_liste::buildUi()
 {
-    setWindowTitle(u"List/Report"_qs);
+    setWindowTitle(tr("List/Report"));
     resize(790, 495);
     ui::centreOnFirstShow(this);
     QFont small = font();
@@ -146,35 +146,35 @@ void Tfrm_liste::buildUi()
     ui::applyWindowColour(topBar);
     ui::FormBuilder form(this);
     form.on(topBar);
-    m_reportButton = form.onClick(form.button(u"BitBtn1"_qs, u"&Print Report"_qs, {}, u"Print list..."_qs),
+    m_reportButton = form.onClick(form.button(u"BitBtn1"_qs, tr("&Print Report"), {}, tr("Print list...")),
                                   [this] { BitBtn1Click(); });
     m_labelButton = form.onClick(
-        form.button(u"BitBtn3"_qs, u"Print &Labels"_qs, {}, u"Print labels for the records in the list..."_qs),
+        form.button(u"BitBtn3"_qs, tr("Print &Labels"), {}, tr("Print labels for the records in the list...")),
         [this] { BitBtn3Click(); });
     m_mailButton =
-        form.onClick(form.button(u"BitBtn4"_qs, u"Send auto-mail to Listed..."_qs, {}), [this] { BitBtn4Click(); });
+        form.onClick(form.button(u"BitBtn4"_qs, tr("Send auto-mail to Listed..."), {}), [this] { BitBtn4Click(); });
     auto* found = form.add<QLabel>(u"Label1"_qs);
-    found->setText(u"Records found :"_qs);
+    found->setText(tr("Records found :"));
     m_count = form.add<QLineEdit>(u"Edit1"_qs);
     m_count->setFixedWidth(80);
-    m_exportCsvButton = form.onClick(form.button(u"exportCsvButton"_qs, u"Export CSV..."_qs, {},
-                                                 u"Write the listed contacts with all their fields to a CSV file"_qs),
+    m_exportCsvButton = form.onClick(form.button(u"exportCsvButton"_qs, tr("Export CSV..."), {},
+                                                 tr("Write the listed contacts with all their fields to a CSV file")),
                                      [this] { exportCsvClick(); });
     m_exportVCardButton =
-        form.onClick(form.button(u"exportVCardButton"_qs, u"Export vCard..."_qs, {},
-                                 u"Write the listed contacts with all their fields to a vCard file"_qs),
+        form.onClick(form.button(u"exportVCardButton"_qs, tr("Export vCard..."), {},
+                                 tr("Write the listed contacts with all their fields to a vCard file")),
                      [this] { exportVCardClick(); });
     // A tool button, its menu shown on a click, keeps the bar within the window's design width.
-    m_previewButton = form.toolButton(u"previewButton"_qs, u"Pre&view"_qs, {},
-                                      u"Look at the report or the labels page by page before printing"_qs);
-    m_previewButton->setFixedWidth(m_previewButton->fontMetrics().horizontalAdvance(u"Preview"_qs) + 8);
+    m_previewButton = form.toolButton(u"previewButton"_qs, tr("Pre&view"), {},
+                                      tr("Look at the report or the labels page by page before printing"));
+    m_previewButton->setFixedWidth(m_previewButton->fontMetrics().horizontalAdvance(tr("Preview")) + 8);
     auto* previewMenu = new QMenu(m_previewButton);
-    form.onSignal(previewMenu->addAction(u"&Report"_qs), &QAction::triggered, [this](bool) { previewReportClick(); });
-    form.onSignal(previewMenu->addAction(u"&Labels"_qs), &QAction::triggered, [this](bool) { previewLabelsClick(); });
+    form.onSignal(previewMenu->addAction(tr("&Report")), &QAction::triggered, [this](bool) { previewReportClick(); });
+    form.onSignal(previewMenu->addAction(tr("&Labels")), &QAction::triggered, [this](bool) { previewLabelsClick(); });
     connect(m_previewButton, &QToolButton::clicked, previewMenu, [this, previewMenu] {
         previewMenu->popup(m_previewButton->mapToGlobal(QPoint(0, m_previewButton->height())));
     });
-    m_closeButton = form.onClick(form.button(u"BitBtn2"_qs, u"&Close"_qs, {}), [this] { BitBtn2Click(); });
+    m_closeButton = form.onClick(form.button(u"BitBtn2"_qs, tr("&Close"), {}), [this] { BitBtn2Click(); });
     m_returnCode = form.hidden<ui::TaggedLabel>(u"donusformu"_qs);
     m_title = form.hidden<ui::TaggedLabel>(u"baslik"_qs);
 
@@ -189,7 +189,7 @@ void Tfrm_liste::buildUi()
 
     form.on(this);
     m_grid = form.add<ui::DBGrid>(u"DBGrid1"_qs);
-    m_grid->setToolTip(u"You can select a record from list."_qs);
+    m_grid->setToolTip(tr("You can select a record from list."));
     m_grid->setDataSet(m_result);
     m_grid->setStyleSheet(u"QHeaderView::section { background-color: rgb(230, 230, 255); }"_qs);
     form.onSignal(m_grid, &QAbstractItemView::doubleClicked, [this](const QModelIndex&) { DBGrid1DblClick(); });
@@ -224,7 +224,7 @@ void Tfrm_liste::DBGrid1DblClick()
     bool ok = false;
     const int code = m_returnCode->text().toInt(&ok);
     if (!ok)
-        throw Error(u"'%1' is not a valid integer value"_qs.arg(m_returnCode->text()));
+        throw Error(tr("'%1' is not a valid integer value").arg(m_returnCode->text()));
     if (code == 1 && m_recordRequest) {
         const qint64 no = m_result->fieldByName(store::contact::RecordNumber).asInteger();
         m_recordRequest(int(no));
@@ -243,7 +243,7 @@ void Tfrm_liste::setPrinting(print::Tgenel* printer, store::DataSet* printSettin
 print::ReportInput Tfrm_liste::reportInput(QList<int>& fields) const
 {
     if (!m_printer || !m_printSettings)
-        throw Error(u"Printing is not available."_qs);
+        throw Error(tr("Printing is not available."));
     store::DataSet& settings = *m_printSettings;
     print::ReportInput input = print::reportSettingsFromSettings(
         [&settings](const QString& column) { return settings.fieldByName(column).value(); });
@@ -266,7 +266,7 @@ void Tfrm_liste::BitBtn1Click()
     // A failure part-way must not leave the buttons dead: they get back the captions they had.
     const QString reportCaption = m_reportButton->text();
     m_reportButton->setEnabled(false);
-    m_reportButton->setText(u"Yazıcı Meşgul"_qs);
+    m_reportButton->setText(tr("Yazıcı Meşgul"));
     m_reportButton->repaint(); // the run holds the event loop; show the busy caption now
     m_result->disableControls();
     QString savedTo;
@@ -278,9 +278,9 @@ void Tfrm_liste::BitBtn1Click()
         });
         savedTo = print::printReport(*m_printer, input, rows);
     }
-    m_reportButton->setText(u"&Listeyi Yazıcıya Gönder"_qs);
+    m_reportButton->setText(tr("&Listeyi Yazıcıya Gönder"));
     if (!savedTo.isEmpty())
-        ui::showMessage(this, u"No printer is installed: the report was saved to\n%1"_qs.arg(savedTo));
+        ui::showMessage(this, tr("No printer is installed: the report was saved to\n%1").arg(savedTo));
 }
 
 void Tfrm_liste::BitBtn4Click()
@@ -299,7 +299,7 @@ void Tfrm_liste::BitBtn4Click()
     }
 
     auto* automail = new mail::Tfrm_automail(this);
-    automail->edit7()->setText(u"Auto-Mail To List"_qs);
+    automail->edit7()->setText(tr("Auto-Mail To List"));
     automail->edit7()->setEnabled(false);
     automail->show();
 }
@@ -315,7 +315,7 @@ std::optional<Tfrm_liste::LabelAnswers> Tfrm_liste::askLabelAnswers()
 void Tfrm_liste::BitBtn3Click()
 {
     if (!m_printer)
-        throw Error(u"Printing is not available."_qs);
+        throw Error(tr("Printing is not available."));
     const std::optional<LabelAnswers> answers = askLabelAnswers();
     if (!answers)
         return;
@@ -329,7 +329,7 @@ void Tfrm_liste::BitBtn3Click()
     const QString labelCaption = m_labelButton->text();
     for (QPushButton* button : {m_reportButton, m_labelButton}) {
         button->setEnabled(false);
-        button->setText(u"Yazıcı Meşgul"_qs);
+        button->setText(tr("Yazıcı Meşgul"));
         button->repaint(); // the run holds the event loop; show the busy caption now
     }
     QString savedTo;
@@ -346,9 +346,9 @@ void Tfrm_liste::BitBtn3Click()
         savedTo = m_labelEngine->PrintLabels();
     }
     m_reportButton->setEnabled(true);
-    m_reportButton->setText(u"&Listeyi Yazıcıya Gönder"_qs);
+    m_reportButton->setText(tr("&Listeyi Yazıcıya Gönder"));
     m_labelButton->setEnabled(true);
-    m_labelButton->setText(u"&Etiket Dökümü"_qs);
+    m_labelButton->setText(tr("&Etiket Dökümü"));
     if (!savedTo.isEmpty())
         ui::showMessage(this, print::savedPrintoutMessage(savedTo));
 }
@@ -376,7 +376,7 @@ void Tfrm_liste::setUpLabelEngine(print::TRaporV2& engine, print::LabelNameChoic
 void Tfrm_liste::previewReportClick()
 {
     if (!m_result->isActive())
-        throw Error(u"The list is empty."_qs);
+        throw Error(tr("The list is empty."));
     QList<int> fields;
     const print::ReportInput input = reportInput(fields);
     auto* preview =
@@ -387,9 +387,9 @@ void Tfrm_liste::previewReportClick()
 void Tfrm_liste::previewLabelsClick()
 {
     if (!m_printer)
-        throw Error(u"Printing is not available."_qs);
+        throw Error(tr("Printing is not available."));
     if (!m_result->isActive())
-        throw Error(u"The list is empty."_qs);
+        throw Error(tr("The list is empty."));
     const std::optional<LabelAnswers> answers = askLabelAnswers();
     if (!answers)
         return;
@@ -418,11 +418,11 @@ void Tfrm_liste::exportVCardClick()
 void Tfrm_liste::exportListed(exchange::ExportFormat format)
 {
     if (!m_result->isActive())
-        throw Error(u"The list is empty."_qs);
+        throw Error(tr("The list is empty."));
     // The list's own statement widened to every column (not the search window's criteria, which the user may have
     // changed since): the same rows in the same order, read afresh.
     const QString sql = withAllColumns(m_result->sql()).join(u"\r\n"_qs);
-    const QString title = format == exchange::ExportFormat::Csv ? u"Export CSV"_qs : u"Export vCard"_qs;
+    const QString title = format == exchange::ExportFormat::Csv ? tr("Export CSV") : tr("Export vCard");
     exchange::exportContacts(this, m_result->connectionString(), sql, title, format);
 }
 

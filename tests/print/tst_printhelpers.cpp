@@ -1,5 +1,6 @@
 #include "ErrorOf.h"
 #include "core/Error.h"
+#include "print/CachedShaper.h"
 #include "print/PdfSurface.h"
 #include "print/PrintGeometry.h"
 #include "print/PrinterSurface.h"
@@ -9,8 +10,10 @@
 #include "PdfMeasure.h"
 #include "RecordingSurface.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QPdfWriter>
 #include <QPrinterInfo>
 #include <QTemporaryDir>
 #include <QTest>
@@ -55,6 +58,8 @@ private slots:
     void ratioTestPageInDots();
     void ratioSquareMeasuresItsNominalSide();
     void labelTestPageOnPaper();
+
+    void cachedLayoutMatchesQtLayout();
 };
 
 void PrintHelpersTest::millimetresToDots_data()
@@ -420,6 +425,48 @@ void PrintHelpersTest::labelTestPageOnPaper()
     VERIFY_NEAR((xs.at(1).xMin - xs.at(0).xMin) * MmPerPoint / 79, 6 * MmPerPoint, 0.01); // one cell
     QCOMPARE(dots.at(0).xMin, dots.at(1).xMin);
     VERIFY_NEAR((dots.at(1).yMin - dots.at(0).yMin) * MmPerPoint, 100, 0.1);
+}
+
+// The layout from learnt glyph pairs must put the same glyphs where Qt's own layout does, in a print frame's huge
+// font and in a small one; what the pairs cannot tell goes to the full layout.
+void PrintHelpersTest::cachedLayoutMatchesQtLayout()
+{
+    QBuffer sink;
+    sink.open(QIODevice::WriteOnly);
+    QPdfWriter device(&sink);
+    device.setResolution(1200);
+    const QStringList plain = {u"AVATAR Tavşan"_qs,
+                               u"Yıldız Şirketi Ltd. Şti."_qs,
+                               u"İĞÜŞÖÇ ığüşöç Iı İi"_qs,
+                               u"To Wa Yo P.K. 34-12/7 \"Sayın\" (x) %50 & 1.250,00 TL"_qs,
+                               u"  two  spaces"_qs,
+                               u"fi fl ffi office"_qs,
+                               u"Ľubomír Đorđević Łódź æøå"_qs};
+    const QStringList toFullLayout = {u"Ali "_qs,         u"I\u0307stanbul"_qs,
+                                      u"tab\there"_qs,    u"\u0645\u0631\u062d\u0628\u0627"_qs,
+                                      u"\u6f22\u5b57"_qs, u"soft\u00adhyphen"_qs};
+    for (const int pixels : {2667, 40}) {
+        QFont font(u"Arial"_qs);
+        font.setPixelSize(pixels);
+        print::CachedShaper shaper(font, &device);
+        for (const QString& text : plain + plain) { // the second time from what was learnt
+            print::CachedShaper::Line cached;
+            if (!shaper.shape(text, cached)) {
+                // Only a ligature the font makes may send a plain text to the full layout.
+                QVERIFY2(text.contains(u"f"_qs), qPrintable(text));
+                continue;
+            }
+            const print::CachedShaper::Line qt = print::CachedShaper::layOut(text, font, &device);
+            QCOMPARE(cached.run.glyphIndexes(), qt.run.glyphIndexes());
+            QCOMPARE(cached.run.positions(), qt.run.positions());
+            QCOMPARE(cached.width, qt.width);
+            QCOMPARE(cached.run.rawFont(), qt.run.rawFont());
+        }
+        for (const QString& text : toFullLayout) {
+            print::CachedShaper::Line cached;
+            QVERIFY2(!shaper.shape(text, cached), qPrintable(text));
+        }
+    }
 }
 
 QTEST_MAIN(PrintHelpersTest)

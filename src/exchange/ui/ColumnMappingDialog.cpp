@@ -40,25 +40,27 @@ ColumnMappingDialog::ColumnMappingDialog(const QString& fileName, const QStringL
     , m_preview(new QTableWidget(this))
 {
     setObjectName(u"columnMappingDialog"_qs);
-    setWindowTitle(u"Import Contacts: Columns"_qs);
+    setWindowTitle(tr("Import Contacts: Columns"));
     resize(640, 520);
 
-    auto* intro = new QLabel(u"The columns of \"%1\" are not those of a known export. Choose the contact field each "
-                             "column fills; columns left at \"(not imported)\" are skipped. Below, the first records "
-                             "as they would be stored."_qs.arg(QFileInfo(fileName).fileName()),
-                             this);
+    auto* intro =
+        new QLabel(tr("The columns of \"%1\" are not those of a known export. Choose the contact field each "
+                      "column fills; columns left at \"(not imported)\" are skipped. Below, the first records "
+                      "as they would be stored.")
+                       .arg(QFileInfo(fileName).fileName()),
+                   this);
     intro->setWordWrap(true);
 
     auto* columns = new QWidget;
     auto* grid = new QGridLayout(columns);
-    grid->addWidget(new QLabel(u"<b>File column</b>"_qs), 0, 0);
-    grid->addWidget(new QLabel(u"<b>Contact field</b>"_qs), 0, 1);
-    grid->addWidget(new QLabel(u"<b>First record</b>"_qs), 0, 2);
+    grid->addWidget(new QLabel(tr("<b>File column</b>")), 0, 0);
+    grid->addWidget(new QLabel(tr("<b>Contact field</b>")), 0, 1);
+    grid->addWidget(new QLabel(tr("<b>First record</b>")), 0, 2);
     QStringList taken;
     for (int i = 0; i < heading.size(); ++i) {
         auto* choice = new QComboBox;
         choice->setObjectName(u"columnChoice%1"_qs.arg(i + 1));
-        choice->addItem(u"(not imported)"_qs, QString());
+        choice->addItem(tr("(not imported)"), QString());
         for (const store::ContactColumn& column : store::contactColumns())
             choice->addItem(captionWithColumn(column.name), column.name);
         QString guess = initial.contactColumnOf.value(i);
@@ -90,7 +92,7 @@ ColumnMappingDialog::ColumnMappingDialog(const QString& fileName, const QStringL
     m_preview->verticalHeader()->setDefaultSectionSize(m_preview->fontMetrics().height() + 6);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
-    m_importButton = buttons->addButton(u"&Import"_qs, QDialogButtonBox::AcceptRole);
+    m_importButton = buttons->addButton(tr("&Import"), QDialogButtonBox::AcceptRole);
     m_importButton->setObjectName(u"importButton"_qs);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -155,7 +157,8 @@ void ColumnMappingDialog::updatePreview()
             if (value.size() > shown.at(i).size) {
                 // The import keeps such a value whole; say so before it happens.
                 cell->setBackground(QColor(255, 240, 200));
-                cell->setToolTip(u"%1 characters, more than the field's %2; it is stored whole."_qs.arg(value.size())
+                cell->setToolTip(tr("%1 characters, more than the field's %2; it is stored whole.")
+                                     .arg(value.size())
                                      .arg(shown.at(i).size));
             }
             m_preview->setItem(row, i, cell);

@@ -2,6 +2,7 @@
 
 #include "store/Columns.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 namespace corvella::exchange {
@@ -9,28 +10,29 @@ namespace corvella::exchange {
 QString fieldCaption(const QString& column)
 {
     namespace contact = store::contact;
-    static const QHash<QString, QString> captions = {
-        {contact::FirstName, u"Name"_qs},
-        {contact::LastName, u"Surname"_qs},
-        {contact::Occupation, u"Occupation"_qs},
-        {contact::Company, u"Company"_qs},
-        {contact::Sector, u"Sector"_qs},
-        {contact::SubSector, u"Sub-sector"_qs},
-        {contact::WorkPhone, u"Work Phone"_qs},
-        {contact::Extension, u"Ext."_qs},
-        {contact::HomePhone, u"Home Phone"_qs},
-        {contact::MobilePhone, u"GSM Phone"_qs},
-        {contact::Fax, u"Fax"_qs},
-        {contact::Address1, u"Address"_qs},
-        {contact::Address2, u"Address, second line"_qs},
-        {contact::PostalCode, u"Postal Code"_qs},
-        {contact::City, u"City"_qs},
-        {contact::Notes, u"Additional Info"_qs},
-        {contact::Email, u"e-mail"_qs},
-        {contact::InvoiceAddress1, u"Fatura Adresi"_qs},
-        {contact::InvoiceAddress2, u"Fatura Adresi, second line"_qs},
+    static const QHash<QString, const char*> captions = {
+        {contact::FirstName, QT_TRANSLATE_NOOP("ContactCaptions", "Name")},
+        {contact::LastName, QT_TRANSLATE_NOOP("ContactCaptions", "Surname")},
+        {contact::Occupation, QT_TRANSLATE_NOOP("ContactCaptions", "Occupation")},
+        {contact::Company, QT_TRANSLATE_NOOP("ContactCaptions", "Company")},
+        {contact::Sector, QT_TRANSLATE_NOOP("ContactCaptions", "Sector")},
+        {contact::SubSector, QT_TRANSLATE_NOOP("ContactCaptions", "Sub-sector")},
+        {contact::WorkPhone, QT_TRANSLATE_NOOP("ContactCaptions", "Work Phone")},
+        {contact::Extension, QT_TRANSLATE_NOOP("ContactCaptions", "Ext.")},
+        {contact::HomePhone, QT_TRANSLATE_NOOP("ContactCaptions", "Home Phone")},
+        {contact::MobilePhone, QT_TRANSLATE_NOOP("ContactCaptions", "GSM Phone")},
+        {contact::Fax, QT_TRANSLATE_NOOP("ContactCaptions", "Fax")},
+        {contact::Address1, QT_TRANSLATE_NOOP("ContactCaptions", "Address")},
+        {contact::Address2, QT_TRANSLATE_NOOP("ContactCaptions", "Address, second line")},
+        {contact::PostalCode, QT_TRANSLATE_NOOP("ContactCaptions", "Postal Code")},
+        {contact::City, QT_TRANSLATE_NOOP("ContactCaptions", "City")},
+        {contact::Notes, QT_TRANSLATE_NOOP("ContactCaptions", "Additional Info")},
+        {contact::Email, QT_TRANSLATE_NOOP("ContactCaptions", "e-mail")},
+        {contact::InvoiceAddress1, QT_TRANSLATE_NOOP("ContactCaptions", "Fatura Adresi")},
+        {contact::InvoiceAddress2, QT_TRANSLATE_NOOP("ContactCaptions", "Fatura Adresi, second line")},
     };
-    return captions.value(column, column);
+    const char* caption = captions.value(column);
+    return caption ? QCoreApplication::translate("ContactCaptions", caption) : column;
 }
 
 QString captionWithColumn(const QString& column)

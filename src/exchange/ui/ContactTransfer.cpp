@@ -15,6 +15,7 @@
 #include <QSaveFile>
 #include <QSqlQuery>
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <memory>
 
@@ -27,7 +28,7 @@ namespace {
 class ProgressWindow {
 public:
     ProgressWindow(QWidget* parent, const QString& title, const QString& countText)
-        : m_dialog(title, u"&Cancel"_qs, 0, 1000, parent)
+        : m_dialog(title, QCoreApplication::translate("ContactTransfer", "&Cancel"), 0, 1000, parent)
         , m_countText(countText)
     {
         m_dialog.setObjectName(u"transferProgress"_qs);
@@ -73,15 +74,15 @@ QString layoutName(CsvLayout layout)
 {
     switch (layout) {
     case CsvLayout::Corvella:
-        return u"a Corvella export"_qs;
+        return QCoreApplication::translate("ContactTransfer", "a Corvella export");
     case CsvLayout::Google:
-        return u"a Google Contacts export"_qs;
+        return QCoreApplication::translate("ContactTransfer", "a Google Contacts export");
     case CsvLayout::Outlook:
-        return u"an Outlook export"_qs;
+        return QCoreApplication::translate("ContactTransfer", "an Outlook export");
     case CsvLayout::Unknown:
         break;
     }
-    return u"CSV with the columns you chose"_qs;
+    return QCoreApplication::translate("ContactTransfer", "CSV with the columns you chose");
 }
 
 QString describe(const CsvContactSource& source)
@@ -89,10 +90,12 @@ QString describe(const CsvContactSource& source)
     const ColumnMap& map = source.columnMap();
     const qsizetype used = source.heading().size() - map.contactColumnOf.count(QString());
     const QChar delimiter = source.delimiter();
-    const QString separator = delimiter == u'\t' ? u"tab"_qs : u"'"_qs + delimiter + u'\'';
-    return u"Read as %1: %2 of its %3 columns are imported (%4, separated by %5)."_qs.arg(
-        layoutName(map.layout), QString::number(used + map.phoneTypeAndValue.size()),
-        QString::number(source.heading().size()), encodingName(source.encoding()), separator);
+    const QString separator =
+        delimiter == u'\t' ? QCoreApplication::translate("ContactTransfer", "tab") : u"'"_qs + delimiter + u'\'';
+    return QCoreApplication::translate("ContactTransfer",
+                                       "Read as %1: %2 of its %3 columns are imported (%4, separated by %5).")
+        .arg(layoutName(map.layout), QString::number(used + map.phoneTypeAndValue.size()),
+             QString::number(source.heading().size()), encodingName(source.encoding()), separator);
 }
 
 } // namespace
@@ -100,20 +103,23 @@ QString describe(const CsvContactSource& source)
 bool importContactFile(QWidget* parent, const QString& connectionString)
 {
     const QString path = ui::chooseFileToOpen(
-        parent, u"Import Contacts"_qs,
-        u"Contact files (*.csv *.txt *.vcf *.vcard);;CSV files (*.csv *.txt);;vCard files (*.vcf *.vcard);;"
-        "All files (*)"_qs);
+        parent, QCoreApplication::translate("ContactTransfer", "Import Contacts"),
+        QCoreApplication::translate(
+            "ContactTransfer",
+            "Contact files (*.csv *.txt *.vcf *.vcard);;CSV files (*.csv *.txt);;vCard files (*.vcf *.vcard);;"
+            "All files (*)"));
     if (path.isEmpty())
         return false;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw Error(u"Cannot open '%1': %2"_qs.arg(path, file.errorString()));
+        throw Error(
+            QCoreApplication::translate("ContactTransfer", "Cannot open '%1': %2").arg(path, file.errorString()));
 
     std::unique_ptr<ContactSource> source;
     QString description;
     if (isVCardFile(path)) {
         source = std::make_unique<VCardContactSource>(file, path);
-        description = u"Read as a vCard file."_qs;
+        description = QCoreApplication::translate("ContactTransfer", "Read as a vCard file.");
     } else {
         auto csv = std::make_unique<CsvContactSource>(file, path);
         if (csv->columnMap().layout == CsvLayout::Unknown) {
@@ -132,13 +138,17 @@ bool importContactFile(QWidget* parent, const QString& connectionString)
     ImportReport report;
     try {
         store::Connection connection(connectionString);
-        ProgressWindow progress(parent, u"Importing contacts"_qs, u"%1 contacts read"_qs);
+        ProgressWindow progress(parent, QCoreApplication::translate("ContactTransfer", "Importing contacts"),
+                                QCoreApplication::translate("ContactTransfer", "%1 contacts read"));
         report = importContacts(connection.database(), *source, options.policy(), progress.callback());
     } catch (const ParseError& error) {
-        throw Error(error.message() + u"\n\nNo contact was imported; the contact file is unchanged."_qs);
+        throw Error(error.message() +
+                    QCoreApplication::translate("ContactTransfer",
+                                                "\n\nNo contact was imported; the contact file is unchanged."));
     }
     if (report.cancelled) {
-        ui::showMessage(parent, u"The import was cancelled; the contact file is unchanged."_qs);
+        ui::showMessage(parent, QCoreApplication::translate(
+                                    "ContactTransfer", "The import was cancelled; the contact file is unchanged."));
         return false;
     }
     ImportReportDialog shown(report, parent);
@@ -155,11 +165,12 @@ void exportContacts(QWidget* parent, const QString& connectionString, const QStr
     const QString path = dialog.filePath();
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        throw Error(u"Cannot write '%1': %2"_qs.arg(path, file.errorString()));
+        throw Error(
+            QCoreApplication::translate("ContactTransfer", "Cannot write '%1': %2").arg(path, file.errorString()));
 
     store::Connection connection(connectionString);
     const QSqlDatabase db = connection.database();
-    ProgressWindow progress(parent, title, u"%1 contacts written"_qs);
+    ProgressWindow progress(parent, title, QCoreApplication::translate("ContactTransfer", "%1 contacts written"));
     qint64 written = 0;
     try {
         {
@@ -175,13 +186,16 @@ void exportContacts(QWidget* parent, const QString& connectionString, const QStr
             throw;
         // The export stops a cancelled run with an error; here it is the user's choice, not a failure.
         progress.close();
-        ui::showMessage(parent, u"The export was cancelled; no file was written."_qs);
+        ui::showMessage(
+            parent, QCoreApplication::translate("ContactTransfer", "The export was cancelled; no file was written."));
         return;
     }
     progress.close();
     if (!file.commit())
-        throw Error(u"Cannot write '%1': %2"_qs.arg(path, file.errorString()));
-    ui::showMessage(parent, u"%1 contacts written to '%2'."_qs.arg(QString::number(written), path));
+        throw Error(
+            QCoreApplication::translate("ContactTransfer", "Cannot write '%1': %2").arg(path, file.errorString()));
+    ui::showMessage(parent, QCoreApplication::translate("ContactTransfer", "%1 contacts written to '%2'.")
+                                .arg(QString::number(written), path));
 }
 
 } // namespace corvella::exchange

@@ -27,9 +27,9 @@ QString extensionOf(ExportFormat format)
 ExportDialog::ExportDialog(const QString& title, std::optional<ExportFormat> fixedFormat, QWidget* parent)
     : QDialog(parent)
     , m_file(new QLineEdit(this))
-    , m_csv(new QRadioButton(u"&CSV (spreadsheets, other address books)"_qs, this))
-    , m_vCard(new QRadioButton(u"&vCard (phones, mail programs)"_qs, this))
-    , m_byteOrderMark(new QCheckBox(u"Byte-order &mark for spreadsheet programs"_qs, this))
+    , m_csv(new QRadioButton(tr("&CSV (spreadsheets, other address books)"), this))
+    , m_vCard(new QRadioButton(tr("&vCard (phones, mail programs)"), this))
+    , m_byteOrderMark(new QCheckBox(tr("Byte-order &mark for spreadsheet programs"), this))
 {
     setObjectName(u"exportDialog"_qs);
     setWindowTitle(title);
@@ -46,21 +46,21 @@ ExportDialog::ExportDialog(const QString& title, std::optional<ExportFormat> fix
     const bool csvOnly = fixedFormat == ExportFormat::Csv;
     m_file->setText(QDir::home().filePath(u"contacts"_qs + extensionOf(format())));
 
-    auto* browse = new QPushButton(u"&Browse..."_qs, this);
+    auto* browse = new QPushButton(tr("&Browse..."), this);
     browse->setObjectName(u"browseButton"_qs);
     auto* fileRow = new QHBoxLayout;
     fileRow->addWidget(m_file);
     fileRow->addWidget(browse);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
-    m_exportButton = buttons->addButton(u"&Export"_qs, QDialogButtonBox::AcceptRole);
+    m_exportButton = buttons->addButton(tr("&Export"), QDialogButtonBox::AcceptRole);
     m_exportButton->setObjectName(u"exportButton"_qs);
 
     auto* form = new QFormLayout(this);
-    auto* fileLabel = new QLabel(u"&File:"_qs, this);
+    auto* fileLabel = new QLabel(tr("&File:"), this);
     fileLabel->setBuddy(m_file);
     form->addRow(fileLabel, fileRow);
     if (!fixedFormat) {
-        form->addRow(u"Format:"_qs, m_csv);
+        form->addRow(tr("Format:"), m_csv);
         form->addRow(QString(), m_vCard);
     }
     if (!fixedFormat || csvOnly)
@@ -116,8 +116,8 @@ void ExportDialog::setByteOrderMark(bool on)
 
 void ExportDialog::browse()
 {
-    const QString filter = format() == ExportFormat::Csv ? u"CSV files (*.csv);;All files (*)"_qs
-                                                         : u"vCard files (*.vcf);;All files (*)"_qs;
+    const QString filter = format() == ExportFormat::Csv ? tr("CSV files (*.csv);;All files (*)")
+                                                         : tr("vCard files (*.vcf);;All files (*)");
     const QString path = ui::chooseFileToSave(this, windowTitle(), filter, filePath());
     if (path.isEmpty())
         return;
@@ -129,7 +129,7 @@ void ExportDialog::accept()
 {
     const QString path = filePath();
     if (path != m_browsedPath && QFileInfo::exists(path) &&
-        ui::showMessage(this, u"'%1' already exists. Replace it?"_qs.arg(path), QMessageBox::Yes | QMessageBox::No,
+        ui::showMessage(this, tr("'%1' already exists. Replace it?").arg(path), QMessageBox::Yes | QMessageBox::No,
                         QMessageBox::Question) != QMessageBox::Yes)
         return;
     QDialog::accept();

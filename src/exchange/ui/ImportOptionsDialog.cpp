@@ -21,13 +21,13 @@ constexpr DuplicatePolicy Policies[] = {DuplicatePolicy::Skip, DuplicatePolicy::
 
 ImportOptionsDialog::ImportOptionsDialog(const QString& fileName, const QString& description, QWidget* parent)
     : QDialog(parent)
-    , m_policy(new ui::RadioGroup(u"A contact already in the file (same e-mail, or same name, surname and company)"_qs,
-                                  {u"&Skip it"_qs, u"&Update it with the file's values that are not empty"_qs,
-                                   u"&Add it again as a new contact"_qs},
+    , m_policy(new ui::RadioGroup(tr("A contact already in the file (same e-mail, or same name, surname and company)"),
+                                  {tr("&Skip it"), tr("&Update it with the file's values that are not empty"),
+                                   tr("&Add it again as a new contact")},
                                   this))
 {
     setObjectName(u"importOptionsDialog"_qs);
-    setWindowTitle(u"Import Contacts"_qs);
+    setWindowTitle(tr("Import Contacts"));
     m_policy->setObjectName(u"duplicatePolicy"_qs);
     m_policy->setItemIndex(0);
 

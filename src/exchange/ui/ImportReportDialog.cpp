@@ -16,12 +16,12 @@ ImportReportDialog::ImportReportDialog(const ImportReport& report, QWidget* pare
     : QDialog(parent)
     , m_report(report)
     , m_summary(new QLabel(report.summary(), this))
-    , m_detailsButton(new QPushButton(u"&Details"_qs, this))
+    , m_detailsButton(new QPushButton(tr("&Details"), this))
     , m_details(new QPlainTextEdit(this))
-    , m_saveButton(new QPushButton(u"&Save Details..."_qs, this))
+    , m_saveButton(new QPushButton(tr("&Save Details..."), this))
 {
     setObjectName(u"importReportDialog"_qs);
-    setWindowTitle(u"Import Contacts"_qs);
+    setWindowTitle(tr("Import Contacts"));
     m_summary->setObjectName(u"summary"_qs);
     m_summary->setWordWrap(true);
     m_summary->setMinimumWidth(480);
@@ -45,7 +45,7 @@ ImportReportDialog::ImportReportDialog(const ImportReport& report, QWidget* pare
     connect(m_saveButton, &QPushButton::clicked, this, [this] {
         ui::guard(this, [this] {
             const QString path = ui::chooseFileToSave(
-                this, u"Save Import Details"_qs, u"Text files (*.txt);;CSV files (*.csv)"_qs, u"import-details.txt"_qs);
+                this, tr("Save Import Details"), tr("Text files (*.txt);;CSV files (*.csv)"), u"import-details.txt"_qs);
             if (!path.isEmpty())
                 saveDetails(path);
         });
@@ -66,7 +66,7 @@ void ImportReportDialog::saveDetails(const QString& path) const
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        throw Error(u"Cannot write '%1': %2"_qs.arg(path, file.errorString()));
+        throw Error(tr("Cannot write '%1': %2").arg(path, file.errorString()));
     if (path.endsWith(u".csv"_qs, Qt::CaseInsensitive)) {
         CsvWriter csv(file, path, true);
         csv.write({u"line"_qs, u"what"_qs, u"note"_qs});
@@ -86,10 +86,10 @@ void ImportReportDialog::saveDetails(const QString& path) const
         for (const QString& line : m_report.details())
             text += line + u'\n';
         if (file.write(text.toUtf8()) < 0)
-            throw Error(u"Cannot write '%1': %2"_qs.arg(path, file.errorString()));
+            throw Error(tr("Cannot write '%1': %2").arg(path, file.errorString()));
     }
     if (!file.commit())
-        throw Error(u"Cannot write '%1': %2"_qs.arg(path, file.errorString()));
+        throw Error(tr("Cannot write '%1': %2").arg(path, file.errorString()));
 }
 
 } // namespace corvella::exchange

@@ -30,6 +30,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <array>
 
@@ -46,10 +47,29 @@ SmtpSecurity securityAt(int index)
 
 QString summary(const RunCounts& counts)
 {
-    return u"%1 accepted, %2 refused, %3 skipped, %4 not sent."_qs.arg(counts.accepted)
+    return QCoreApplication::translate("corvella::mail::Tfrm_automail",
+                                       "%1 accepted, %2 refused, %3 skipped, %4 not sent.")
+        .arg(counts.accepted)
         .arg(counts.refused)
         .arg(counts.skipped)
         .arg(counts.notSent);
+}
+
+/// The outcome as the details list shows it; the saved details keep the untranslated names.
+QString outcomeCaption(AddressOutcome outcome)
+{
+    static const char* const captions[] = {
+        QT_TRANSLATE_NOOP("corvella::mail::Tfrm_automail", "accepted"),
+        QT_TRANSLATE_NOOP("corvella::mail::Tfrm_automail", "refused"),
+        QT_TRANSLATE_NOOP("corvella::mail::Tfrm_automail", "skipped"),
+        QT_TRANSLATE_NOOP("corvella::mail::Tfrm_automail", "not sent"),
+    };
+    const QString name = MailRunLog::outcomeName(outcome);
+    for (const char* caption : captions) {
+        if (name == QLatin1String(caption))
+            return Tfrm_automail::tr(caption);
+    }
+    return name;
 }
 
 /// A CSV field, quoted when it holds a separator, a quote or a line break.
@@ -98,21 +118,21 @@ Tfrm_automail::~Tfrm_automail() = default;
 
 void Tfrm_automail::buildUi()
 {
-    setWindowTitle(u"Auto-mail"_qs);
+    setWindowTitle(tr("Auto-mail"));
     setGeometry(192, 109, 591, 454);
     ui::applyWindowColour(this);
 
     ui::FormBuilder form(this);
     m_closeButton =
-        form.onClick(form.button(u"BitBtn2"_qs, u"&Kapat"_qs, {}, u"Bu tuşa basıldığında pencere kapanır."_qs),
+        form.onClick(form.button(u"BitBtn2"_qs, tr("&Kapat"), {}, tr("Bu tuşa basıldığında pencere kapanır.")),
                      [this] { BitBtn2Click(); });
     m_closeButton->setFlat(true);
     m_closeButton->setStyleSheet(u"color: red;"_qs);
     m_pages = form.add<QTabWidget>(u"PageControl1"_qs);
     m_connectionPage = form.add<QWidget>(u"TabSheet1"_qs);
     m_messagePage = form.add<QWidget>(u"TabSheet2"_qs);
-    m_pages->addTab(m_connectionPage, u"Connection Info"_qs);
-    m_pages->addTab(m_messagePage, u"Send Mail"_qs);
+    m_pages->addTab(m_connectionPage, tr("Connection Info"));
+    m_pages->addTab(m_messagePage, tr("Send Mail"));
     for (QWidget* page : {m_connectionPage, m_messagePage})
         ui::applyWindowColour(page);
     buildConnectionPage(form.on(m_connectionPage));
@@ -143,27 +163,27 @@ void Tfrm_automail::buildConnectionPage(ui::FormBuilder& form)
     m_senderNameEdit = form.edit(u"Edit5"_qs, {});
     m_senderAddressEdit = form.edit(u"Edit6"_qs, {});
     m_securityCombo = form.add<QComboBox>(u"ComboBox2"_qs);
-    m_securityCombo->addItems({u"None"_qs, u"STARTTLS"_qs, u"SSL/TLS"_qs});
+    m_securityCombo->addItems({tr("None"), u"STARTTLS"_qs, u"SSL/TLS"_qs});
     form.onSignal(m_securityCombo, &QComboBox::currentIndexChanged, [this](int index) { ComboBox2Change(index); });
     // Held in this field only: never written to the contact file or any settings.
     m_passwordEdit = form.edit(u"Edit8"_qs, {});
     m_passwordEdit->setEchoMode(QLineEdit::Password);
     m_plainTextLoginCheck = form.add<QCheckBox>(u"CheckBox1"_qs);
-    m_plainTextLoginCheck->setText(u"Allow login without encryption"_qs);
+    m_plainTextLoginCheck->setText(tr("Allow login without encryption"));
     m_unsubscribeEdit = form.edit(u"Edit9"_qs, {});
-    m_unsubscribeEdit->setPlaceholderText(u"mailto: or https:// address (optional)"_qs);
+    m_unsubscribeEdit->setPlaceholderText(tr("mailto: or https:// address (optional)"));
 
     QWidget* page = form.parent();
     auto* grid = new QGridLayout(page);
     const std::pair<QString, QWidget*> rows[] = {
-        {u"Mail Server"_qs, m_serverEdit},
-        {u"Security"_qs, m_securityCombo},
-        {u"Port"_qs, m_portEdit},
-        {u"User ID "_qs, m_userIdEdit},
+        {tr("Mail Server"), m_serverEdit},
+        {tr("Security"), m_securityCombo},
+        {tr("Port"), m_portEdit},
+        {tr("User ID "), m_userIdEdit},
         {QString(), nullptr}, // the check box below the password
-        {u"Name"_qs, m_senderNameEdit},
-        {u"e-mail"_qs, m_senderAddressEdit},
-        {u"Unsubscribe"_qs, m_unsubscribeEdit},
+        {tr("Name"), m_senderNameEdit},
+        {tr("e-mail"), m_senderAddressEdit},
+        {tr("Unsubscribe"), m_unsubscribeEdit},
     };
     int row = 0;
     for (const auto& [caption, field] : rows) {
@@ -174,7 +194,7 @@ void Tfrm_automail::buildConnectionPage(ui::FormBuilder& form)
         ++row;
     }
     // The password sits beside the user id it belongs to.
-    grid->addWidget(new QLabel(u"Password"_qs, page), 3, 2);
+    grid->addWidget(new QLabel(tr("Password"), page), 3, 2);
     grid->addWidget(m_passwordEdit, 3, 3);
     grid->addWidget(m_plainTextLoginCheck, 4, 3);
     grid->setRowStretch(row, 1);
@@ -187,12 +207,12 @@ void Tfrm_automail::buildMessagePage(ui::FormBuilder& form)
     m_toEdit = form.edit(u"Edit7"_qs, {});
     m_attachmentList = form.add<QListWidget>(u"ListBox1"_qs);
     m_attachmentList->setMaximumHeight(70);
-    m_addButton = form.onClick(form.button(u"Button4"_qs, u"&Add"_qs, {}), [this] { Button4Click(); });
-    m_removeButton = form.onClick(form.button(u"Button5"_qs, u"&Remove"_qs, {}), [this] { Button5Click(); });
+    m_addButton = form.onClick(form.button(u"Button4"_qs, tr("&Add"), {}), [this] { Button4Click(); });
+    m_removeButton = form.onClick(form.button(u"Button5"_qs, tr("&Remove"), {}), [this] { Button5Click(); });
     m_batchSizeEdit = form.edit(u"Edit3"_qs, {});
     m_batchSizeEdit->setText(u"200"_qs);
     m_batchSizeEdit->setFixedWidth(50);
-    m_sendButton = form.onClick(form.button(u"Button9"_qs, u"Send To List"_qs, {}), [this] { Button9Click(); });
+    m_sendButton = form.onClick(form.button(u"Button9"_qs, tr("Send To List"), {}), [this] { Button9Click(); });
     QFont bold = m_sendButton->font();
     bold.setBold(true);
     m_sendButton->setFont(bold);
@@ -201,35 +221,35 @@ void Tfrm_automail::buildMessagePage(ui::FormBuilder& form)
     m_progressBar->setValue(0);
     m_subjectEdit = form.edit(u"Edit10"_qs, {});
     m_formatCombo = form.add<QComboBox>(u"ComboBox1"_qs);
-    m_formatCombo->addItems({u"Düz Metin"_qs, u"HTML"_qs, u"RTF"_qs, u"SGML"_qs, u"Tab Ayraçlı Metin"_qs});
+    m_formatCombo->addItems({tr("Düz Metin"), u"HTML"_qs, u"RTF"_qs, u"SGML"_qs, tr("Tab Ayraçlı Metin")});
     m_formatCombo->setCurrentIndex(-1);
     form.onSignal(m_formatCombo, &QComboBox::activated, [this](int index) { ComboBox1Change(index); });
-    m_clearButton = form.onClick(form.button(u"Button8"_qs, u"Clear"_qs, {}), [this] { Button8Click(); });
+    m_clearButton = form.onClick(form.button(u"Button8"_qs, tr("Clear"), {}), [this] { Button8Click(); });
     m_messageEdit = form.add<QPlainTextEdit>(u"Memo1"_qs);
-    m_resumeButton = form.onClick(form.button(u"Button10"_qs, u"Resume"_qs, {}), [this] { resumeClick(); });
+    m_resumeButton = form.onClick(form.button(u"Button10"_qs, tr("Resume"), {}), [this] { resumeClick(); });
     m_resumeButton->setEnabled(false);
     m_testSendButton =
-        form.onClick(form.button(u"Button11"_qs, u"Send a test to me"_qs, {}), [this] { testSendClick(); });
+        form.onClick(form.button(u"Button11"_qs, tr("Send a test to me"), {}), [this] { testSendClick(); });
 
     QWidget* page = form.parent();
     auto* grid = new QGridLayout(page);
-    grid->addWidget(new QLabel(u"To"_qs, page), 0, 0);
+    grid->addWidget(new QLabel(tr("To"), page), 0, 0);
     grid->addWidget(m_toEdit, 0, 1, 1, 3);
     auto* attachmentButtons = new QVBoxLayout;
     attachmentButtons->addWidget(m_addButton);
     attachmentButtons->addWidget(m_removeButton);
     attachmentButtons->addStretch();
-    grid->addWidget(new QLabel(u"Attachments"_qs, page), 1, 0, Qt::AlignTop);
+    grid->addWidget(new QLabel(tr("Attachments"), page), 1, 0, Qt::AlignTop);
     grid->addWidget(m_attachmentList, 1, 1, 1, 2);
     grid->addLayout(attachmentButtons, 1, 3);
     auto* batchRow = new QHBoxLayout;
-    batchRow->addWidget(new QLabel(u"Max."_qs, page));
+    batchRow->addWidget(new QLabel(tr("Max."), page));
     batchRow->addWidget(m_batchSizeEdit);
-    batchRow->addWidget(new QLabel(u"addresses per mail"_qs, page));
+    batchRow->addWidget(new QLabel(tr("addresses per mail"), page));
     batchRow->addWidget(m_sendButton);
     batchRow->addWidget(m_progressBar, 1);
     grid->addLayout(batchRow, 2, 0, 1, 4);
-    grid->addWidget(new QLabel(u"Subject"_qs, page), 3, 0);
+    grid->addWidget(new QLabel(tr("Subject"), page), 3, 0);
     grid->addWidget(m_subjectEdit, 3, 1);
     grid->addWidget(m_formatCombo, 3, 2);
     grid->addWidget(m_clearButton, 3, 3);
@@ -246,39 +266,38 @@ void Tfrm_automail::buildMessagePage(ui::FormBuilder& form)
 void Tfrm_automail::wireMailer()
 {
     TNMSMTP& smtp = *m_smtp;
-    smtp.OnConnect = [this](TPowersock&) { setStatus(u"Bağlanıldı."_qs); };
-    smtp.OnDisconnect = [this](TPowersock&) { setStatus(u"Bağlantı kesildi."_qs); };
-    smtp.OnHostResolved = [this](TPowersock&) { setStatus(u"Sunucu bulundu."_qs); };
+    smtp.OnConnect = [this](TPowersock&) { setStatus(tr("Bağlanıldı.")); };
+    smtp.OnDisconnect = [this](TPowersock&) { setStatus(tr("Bağlantı kesildi.")); };
+    smtp.OnHostResolved = [this](TPowersock&) { setStatus(tr("Sunucu bulundu.")); };
     smtp.OnInvalidHost = [this](TPowersock& sender, bool& handled) {
         // An empty answer would only fail the same way again.
-        const QString host = ui::inputBox(this, u"Sunucu geçersiz !"_qs, u"Yeni bir sunucu belirtiniz :"_qs, {});
+        const QString host = ui::inputBox(this, tr("Sunucu geçersiz !"), tr("Yeni bir sunucu belirtiniz :"), {});
         if (host.isEmpty())
             return;
         sender.SetHost(host);
         handled = true;
     };
-    smtp.OnConnectionFailed = [this](TPowersock&) { ui::showMessage(this, u"Bağlantı sırasında hata oldu."_qs); };
+    smtp.OnConnectionFailed = [this](TPowersock&) { ui::showMessage(this, tr("Bağlantı sırasında hata oldu.")); };
     smtp.OnConnectionRequired = [this](TPowersock& sender, bool& handled) {
-        if (ui::showMessage(this, u"Sunucuyla bağlantı kurulması gerekiyor. Bağlantı kurulsun mu ?"_qs,
+        if (ui::showMessage(this, tr("Sunucuyla bağlantı kurulması gerekiyor. Bağlantı kurulsun mu ?"),
                             QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Question) != QMessageBox::Ok)
             return;
         handled = true;
         sender.Connect();
     };
-    smtp.OnHeaderIncomplete = [this](TPowersock&, bool&, int) { ui::showMessage(this, u"Başlık eksik."_qs); };
-    smtp.OnSendStart = [this](TPowersock&) { setStatus(u"Mesaj gönderiliyor..."_qs); };
-    smtp.OnEncodeStart = [this](TPowersock&, const QString& file) { setStatus(file + u" kodlanıyor..."_qs); };
+    smtp.OnHeaderIncomplete = [this](TPowersock&, bool&, int) { ui::showMessage(this, tr("Başlık eksik.")); };
+    smtp.OnSendStart = [this](TPowersock&) { setStatus(tr("Mesaj gönderiliyor...")); };
+    smtp.OnEncodeStart = [this](TPowersock&, const QString& file) { setStatus(tr("%1 kodlanıyor...").arg(file)); };
     smtp.OnEncodeEnd = [this](TPowersock&, const QString& file) {
-        setStatus(file + u" dosyasının kodlanması bitti."_qs);
+        setStatus(tr("%1 dosyasının kodlanması bitti.").arg(file));
     };
     smtp.OnPacketSent = [this](TPowersock& sender) {
-        setStatus(QString::number(sender.SentBytes()) + u" / "_qs + QString::number(sender.StreamBytes()) +
-                  u" gönderildi."_qs);
+        setStatus(tr("%1 / %2 gönderildi.").arg(sender.SentBytes()).arg(sender.StreamBytes()));
     };
-    smtp.OnSuccess = [this](TPowersock&) { setStatus(u"İşlem başarıyla tamamlandı."_qs); };
+    smtp.OnSuccess = [this](TPowersock&) { setStatus(tr("İşlem başarıyla tamamlandı.")); };
     smtp.OnFailure = [this](TPowersock&) {
         setRunFieldsEnabled(true);
-        setStatus(u"HATA !!!"_qs);
+        setStatus(tr("HATA !!!"));
     };
     smtp.OnStatus = [this](TPowersock&, const QString& status) { setStatus(status); };
 }
@@ -335,7 +354,7 @@ int Tfrm_automail::port() const
     bool ok = false;
     const int value = m_portEdit->text().trimmed().toInt(&ok);
     if (!ok)
-        throw Error(u"'%1' is not a valid integer value"_qs.arg(m_portEdit->text()));
+        throw Error(tr("'%1' is not a valid integer value").arg(m_portEdit->text()));
     return value;
 }
 
@@ -400,7 +419,7 @@ void Tfrm_automail::askForBatchSize()
     // Without a whole number above zero there is no batch boundary to mail by.
     m_pages->setCurrentWidget(m_messagePage);
     m_batchSizeEdit->setFocus();
-    ui::showMessage(this, u"Max. alanına sıfırdan büyük bir tam sayı yazınız."_qs, QMessageBox::Ok,
+    ui::showMessage(this, tr("Max. alanına sıfırdan büyük bir tam sayı yazınız."), QMessageBox::Ok,
                     QMessageBox::Warning);
 }
 
@@ -452,11 +471,11 @@ void Tfrm_automail::runMailing(const std::function<ListMailer::Outcome()>& maili
         m_mailList->close();
         setStatus(summary(m_listMailer.counts()));
         setRunFieldsEnabled(true);
-        showEndReport(u"Gönderme tamamlandı..."_qs, QMessageBox::Information);
+        showEndReport(tr("Gönderme tamamlandı..."), QMessageBox::Information);
         break;
     case ListMailer::Outcome::NoConnection:
         runStopped();
-        showEndReport(u"Bir  SMTP sunucuya baglanti yok..."_qs, QMessageBox::Critical);
+        showEndReport(tr("Bir  SMTP sunucuya baglanti yok..."), QMessageBox::Critical);
         break;
     case ListMailer::Outcome::Stopped:
         runStopped();
@@ -473,8 +492,8 @@ void Tfrm_automail::showEndReport(const QString& text, QMessageBox::Icon icon)
     const QList<AddressResult> rows = reportedRows(m_listMailer.results());
     QStringList details;
     for (const AddressResult& row : rows) {
-        QString line = u"%1: %2 (%3) %4"_qs.arg(row.row).arg(row.address.simplified(),
-                                                             MailRunLog::outcomeName(row.outcome), row.detail);
+        QString line =
+            u"%1: %2 (%3) %4"_qs.arg(row.row).arg(row.address.simplified(), outcomeCaption(row.outcome), row.detail);
         if (!row.contact.isEmpty())
             line += u" [%1]"_qs.arg(row.contact);
         details << line;
@@ -486,7 +505,7 @@ void Tfrm_automail::showEndReport(const QString& text, QMessageBox::Icon icon)
         request.buttons |= QMessageBox::Save;
     if (ui::showMessage(request) != QMessageBox::Save)
         return;
-    const QString path = ui::chooseFileToSave(this, u"Save the details"_qs, u"CSV files (*.csv);;All files (*)"_qs,
+    const QString path = ui::chooseFileToSave(this, tr("Save the details"), tr("CSV files (*.csv);;All files (*)"),
                                               u"mail-details.csv"_qs);
     if (!path.isEmpty())
         ui::guard(this, [&] { saveDetails(path); });
@@ -496,7 +515,7 @@ void Tfrm_automail::saveDetails(const QString& path) const
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        throw Error(u"Cannot create file %1"_qs.arg(path));
+        throw Error(tr("Cannot create file %1").arg(path));
     QByteArray csv = "row,address,contact,outcome,reason\r\n";
     for (const AddressResult& row : reportedRows(m_listMailer.results())) {
         const QStringList fields{QString::number(row.row), csvField(row.address), csvField(row.contact),
@@ -504,7 +523,7 @@ void Tfrm_automail::saveDetails(const QString& path) const
         csv += fields.join(u',').toUtf8() + "\r\n";
     }
     if (file.write(csv) != csv.size() || !file.flush())
-        throw Error(u"Cannot write file %1"_qs.arg(path));
+        throw Error(tr("Cannot write file %1").arg(path));
 }
 
 void Tfrm_automail::testSendClick()
@@ -514,10 +533,10 @@ void Tfrm_automail::testSendClick()
     const QString address = m_senderAddressEdit->text().trimmed();
     const bool sent = m_listMailer.sendTest(listMessage());
     if (!sent) {
-        ui::showMessage(this, u"Bir  SMTP sunucuya baglanti yok..."_qs, QMessageBox::Ok, QMessageBox::Critical);
+        ui::showMessage(this, tr("Bir  SMTP sunucuya baglanti yok..."), QMessageBox::Ok, QMessageBox::Critical);
         return;
     }
-    setStatus(u"A test message went to %1."_qs.arg(address));
+    setStatus(tr("A test message went to %1.").arg(address));
 }
 
 RunLog& Tfrm_automail::runLogOpened()
@@ -537,7 +556,7 @@ void Tfrm_automail::updateRunButtons()
 void Tfrm_automail::runStopped()
 {
     setRunFieldsEnabled(true);
-    setStatus(u"HATA !!! Gönderme durdu: %1 adrese gönderildi."_qs.arg(m_listMailer.sentCount()));
+    setStatus(tr("HATA !!! Gönderme durdu: %1 adrese gönderildi.").arg(m_listMailer.sentCount()));
     updateRunButtons();
     if (m_freeWhenStopped)
         deleteLater();
@@ -547,8 +566,9 @@ bool Tfrm_automail::trustCertificate(const QString& failure, const QByteArray& s
 {
     // The user compares the fingerprint with the one the provider publishes; the exception lasts for this run.
     const QString fingerprint = QString::fromLatin1(sha256.toHex(':').toUpper());
-    const QString question = u"%1\n\nSHA-256 fingerprint of the server's certificate:\n%2\n\n"
-                             u"Trust this certificate for this sending?"_qs.arg(failure, fingerprint);
+    const QString question = tr("%1\n\nSHA-256 fingerprint of the server's certificate:\n%2\n\n"
+                                "Trust this certificate for this sending?")
+                                 .arg(failure, fingerprint);
     return ui::showMessage(this, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Warning) ==
            QMessageBox::Yes;
 }
@@ -604,8 +624,8 @@ void Tfrm_automail::Button8Click()
                QMessageBox::Yes;
     };
     // Only the message text: the server name on the other page is not the user's to lose here.
-    if (ask(u"Tüm metni temizlemek istediginizden emin misiniz ?"_qs) &&
-        ask(u"Tüm metni temizlemek istediginizden GERÇEKTEN emin misiniz ?"_qs))
+    if (ask(tr("Tüm metni temizlemek istediginizden emin misiniz ?")) &&
+        ask(tr("Tüm metni temizlemek istediginizden GERÇEKTEN emin misiniz ?")))
         m_messageEdit->clear();
 }
 

@@ -42,7 +42,7 @@ ColourFontDialog::ColourFontDialog(const ColouredFont& initial, QWidget* parent)
     , m_initial(initial)
 {
     setObjectName(u"ColourFontDialog"_qs);
-    setWindowTitle(u"Font"_qs);
+    setWindowTitle(tr("Font"));
     buildUi();
     showInitial();
 }
@@ -64,12 +64,12 @@ void ColourFontDialog::buildUi()
     m_families = new QListWidget(this);
     m_families->setObjectName(u"FontNames"_qs);
     m_families->addItems(QFontDatabase::families());
-    addColumn(0, u"&Font:"_qs, m_family, m_families);
+    addColumn(0, tr("&Font:"), m_family, m_families);
 
     m_styles = new QListWidget(this);
     m_styles->setObjectName(u"FontStyle"_qs);
-    m_styles->addItems({u"Regular"_qs, u"Italic"_qs, u"Bold"_qs, u"Bold Italic"_qs});
-    addColumn(1, u"Font st&yle:"_qs, nullptr, m_styles);
+    m_styles->addItems({tr("Regular"), tr("Italic"), tr("Bold"), tr("Bold Italic")});
+    addColumn(1, tr("Font st&yle:"), nullptr, m_styles);
 
     m_size = new QLineEdit(this);
     m_size->setObjectName(u"FontSize"_qs);
@@ -78,19 +78,19 @@ void ColourFontDialog::buildUi()
     m_sizes->setObjectName(u"FontSizes"_qs);
     for (int size : Sizes)
         m_sizes->addItem(QString::number(size));
-    addColumn(2, u"&Size:"_qs, m_size, m_sizes);
+    addColumn(2, tr("&Size:"), m_size, m_sizes);
     grid->setColumnStretch(0, 3);
     grid->setColumnStretch(1, 2);
     grid->setColumnStretch(2, 1);
 
-    auto* effects = new QGroupBox(u"Effects"_qs, this);
-    effects->setObjectName(u"Effects"_qs);
+    auto* effects = new QGroupBox(tr("Effects"), this);
+    effects->setObjectName(tr("Effects"));
     auto* effectsLayout = new QVBoxLayout(effects);
-    m_strikeOut = new QCheckBox(u"Stri&keout"_qs, effects);
+    m_strikeOut = new QCheckBox(tr("Stri&keout"), effects);
     m_strikeOut->setObjectName(u"StrikeOut"_qs);
-    m_underline = new QCheckBox(u"&Underline"_qs, effects);
+    m_underline = new QCheckBox(tr("&Underline"), effects);
     m_underline->setObjectName(u"Underline"_qs);
-    auto* colourCaption = new QLabel(u"&Color:"_qs, effects);
+    auto* colourCaption = new QLabel(tr("&Color:"), effects);
     m_colours = new QComboBox(effects);
     m_colours->setObjectName(u"Colour"_qs);
     colourCaption->setBuddy(m_colours);
@@ -102,10 +102,10 @@ void ColourFontDialog::buildUi()
     effectsLayout->addWidget(m_colours);
     effectsLayout->addStretch();
 
-    auto* sampleGroup = new QGroupBox(u"Sample"_qs, this);
+    auto* sampleGroup = new QGroupBox(tr("Sample"), this);
     auto* sampleLayout = new QVBoxLayout(sampleGroup);
     m_sample = new QLabel(u"AaBbYyZz"_qs, sampleGroup);
-    m_sample->setObjectName(u"Sample"_qs);
+    m_sample->setObjectName(tr("Sample"));
     m_sample->setAlignment(Qt::AlignCenter);
     m_sample->setFixedSize(220, 70);
     sampleLayout->addWidget(m_sample);
@@ -157,7 +157,7 @@ void ColourFontDialog::showInitial()
     int index = m_colours->findData(m_initial.colour);
     if (index < 0) {
         // A stored colour outside the plain ones stays choosable, so OK alone does not change it.
-        m_colours->addItem(swatch(m_initial.colour), u"Custom"_qs, m_initial.colour);
+        m_colours->addItem(swatch(m_initial.colour), tr("Custom"), m_initial.colour);
         index = m_colours->count() - 1;
     }
     m_colours->setCurrentIndex(index);

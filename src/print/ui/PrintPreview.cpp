@@ -53,7 +53,7 @@ PrintPreview::~PrintPreview() = default;
 
 void PrintPreview::buildUi()
 {
-    setWindowTitle(u"Preview: %1"_qs.arg(m_printout->jobName()));
+    setWindowTitle(tr("Preview: %1").arg(m_printout->jobName()));
     resize(820, 900);
     ui::centreOnFirstShow(this);
 
@@ -63,33 +63,33 @@ void PrintPreview::buildUi()
     ui::FormBuilder form(this);
     form.on(bar);
     m_firstButton =
-        form.onClick(form.button(u"firstPageButton"_qs, u"|<"_qs, {}, u"First page"_qs), [this] { showPage(0); });
-    m_previousButton = form.onClick(form.button(u"previousPageButton"_qs, u"<"_qs, {}, u"Previous page"_qs),
+        form.onClick(form.button(u"firstPageButton"_qs, u"|<"_qs, {}, tr("First page")), [this] { showPage(0); });
+    m_previousButton = form.onClick(form.button(u"previousPageButton"_qs, u"<"_qs, {}, tr("Previous page")),
                                     [this] { showPage(m_page - 1); });
     m_pageBox = form.add<QSpinBox>(u"pageBox"_qs);
     m_pageBox->setRange(1, int(std::min<qint64>(m_pageCount, std::numeric_limits<int>::max())));
     m_pageBox->setKeyboardTracking(false);
     form.onSignal(m_pageBox, &QSpinBox::valueChanged, [this](int page) { showPage(page - 1); });
     m_pageTotal = form.add<QLabel>(u"pageTotal"_qs);
-    m_pageTotal->setText(u"of %1"_qs.arg(m_pageCount));
+    m_pageTotal->setText(tr("of %1").arg(m_pageCount));
     m_nextButton =
-        form.onClick(form.button(u"nextPageButton"_qs, u">"_qs, {}, u"Next page"_qs), [this] { showPage(m_page + 1); });
-    m_lastButton = form.onClick(form.button(u"lastPageButton"_qs, u">|"_qs, {}, u"Last page"_qs),
+        form.onClick(form.button(u"nextPageButton"_qs, u">"_qs, {}, tr("Next page")), [this] { showPage(m_page + 1); });
+    m_lastButton = form.onClick(form.button(u"lastPageButton"_qs, u">|"_qs, {}, tr("Last page")),
                                 [this] { showPage(m_pageCount - 1); });
     m_previousButton->setShortcut(QKeySequence::MoveToPreviousPage);
     m_nextButton->setShortcut(QKeySequence::MoveToNextPage);
     m_zoomBox = form.add<QComboBox>(u"zoomBox"_qs);
-    m_zoomBox->addItem(u"Fit page"_qs, FitPage);
-    m_zoomBox->addItem(u"Fit width"_qs, FitWidth);
+    m_zoomBox->addItem(tr("Fit page"), FitPage);
+    m_zoomBox->addItem(tr("Fit width"), FitWidth);
     for (int percent : {50, 75, 100, 125, 150, 200, 300, 400})
         m_zoomBox->addItem(u"%1%"_qs.arg(percent), percent / 100.0);
     m_zoomBox->setCurrentIndex(m_zoomBox->findData(m_fitting));
     form.onSignal(m_zoomBox, &QComboBox::currentIndexChanged, [this](int index) { zoomChosen(index); });
-    m_printButton = form.onClick(form.button(u"printButton"_qs, u"&Print"_qs, {}, u"Print every page"_qs),
+    m_printButton = form.onClick(form.button(u"printButton"_qs, tr("&Print"), {}, tr("Print every page")),
                                  [this] { printClick(); });
-    m_pdfButton = form.onClick(form.button(u"pdfButton"_qs, u"Save as P&DF..."_qs, {}, u"Save every page as PDF"_qs),
+    m_pdfButton = form.onClick(form.button(u"pdfButton"_qs, tr("Save as P&DF..."), {}, tr("Save every page as PDF")),
                                [this] { saveAsPdfClick(); });
-    auto* close = form.onClick(form.button(u"closeButton"_qs, u"&Close"_qs, {}), [this] { this->close(); });
+    auto* close = form.onClick(form.button(u"closeButton"_qs, tr("&Close"), {}), [this] { this->close(); });
     m_status = form.add<QLabel>(u"status"_qs);
 
     auto* row = new QHBoxLayout(bar);
@@ -204,8 +204,8 @@ void PrintPreview::resizeEvent(QResizeEvent* event)
 void PrintPreview::printClick()
 {
     if (!m_printer)
-        throw Error(u"Printing is not available."_qs);
-    m_status->setText(u"Printing…"_qs);
+        throw Error(tr("Printing is not available."));
+    m_status->setText(tr("Printing…"));
     m_status->repaint();
     const ScopeExit clearStatus([this] { m_status->clear(); });
     const QString savedTo = printWhole(*m_printer, *m_printout);
@@ -216,10 +216,10 @@ void PrintPreview::printClick()
 void PrintPreview::saveAsPdfClick()
 {
     const QString path =
-        ui::chooseFileToSave(this, u"Save as PDF"_qs, u"PDF files (*.pdf)"_qs, m_printout->jobName() + u".pdf"_qs);
+        ui::chooseFileToSave(this, tr("Save as PDF"), tr("PDF files (*.pdf)"), m_printout->jobName() + u".pdf"_qs);
     if (path.isEmpty())
         return;
-    m_status->setText(u"Saving…"_qs);
+    m_status->setText(tr("Saving…"));
     m_status->repaint();
     const ScopeExit clearStatus([this] { m_status->clear(); });
     Tgenel pdf(std::make_unique<PdfSurface>(path));

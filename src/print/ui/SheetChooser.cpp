@@ -31,26 +31,26 @@ SheetChooser::SheetChooser(SheetCatalogue catalogue, QWidget* parent)
     , m_okButton(nullptr)
 {
     setObjectName(u"sheetChooser"_qs);
-    setWindowTitle(u"Label Sheet"_qs);
+    setWindowTitle(tr("Label Sheet"));
     resize(640, 480);
 
     m_search->setObjectName(u"sheetSearch"_qs);
-    m_search->setPlaceholderText(u"Brand, product code or size, e.g. Avery L7160"_qs);
+    m_search->setPlaceholderText(tr("Brand, product code or size, e.g. Avery L7160"));
     m_search->setClearButtonEnabled(true);
-    auto* searchCaption = new QLabel(u"&Find:"_qs, this);
+    auto* searchCaption = new QLabel(tr("&Find:"), this);
     searchCaption->setBuddy(m_search);
 
     m_list->setObjectName(u"sheetList"_qs);
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
-    m_list->setHeaderLabels({u"Brand"_qs, u"Product"_qs, u"Paper"_qs, u"Labels"_qs, u"Label size"_qs, u"Note"_qs});
+    m_list->setHeaderLabels({tr("Brand"), tr("Product"), tr("Paper"), tr("Labels"), tr("Label size"), tr("Note")});
     QList<QTreeWidgetItem*> items;
     for (qsizetype i = 0; i < m_catalogue.sheets().size(); ++i) {
         const CatalogueSheet& sheet = m_catalogue.sheets().at(i);
         auto* item =
             new QTreeWidgetItem({sheet.brand, sheet.part, sheet.paper, u"%1 × %2"_qs.arg(sheet.across).arg(sheet.down),
                                  u"%1 × %2 mm"_qs.arg(mm(sheet.labelWidthMm), mm(sheet.labelHeightMm)),
-                                 sheet.usable() ? sheet.description : u"Cannot be printed: "_qs + sheet.unusable});
+                                 sheet.usable() ? sheet.description : tr("Cannot be printed: ") + sheet.unusable});
         item->setData(0, IndexRole, qlonglong(i));
         if (!sheet.usable()) {
             item->setFlags(item->flags() & ~Qt::ItemIsEnabled);
@@ -65,12 +65,12 @@ SheetChooser::SheetChooser(SheetCatalogue catalogue, QWidget* parent)
 
     m_details->setObjectName(u"sheetDetails"_qs);
     m_details->setWordWrap(true);
-    QString source = m_catalogue.fromTemplates() ? u"%1 sheets from the label templates of the system."_qs
-                                                 : u"%1 common sheets (the label templates of the system, package "
-                                                   u"glabels-data, are not installed)."_qs;
+    QString source = m_catalogue.fromTemplates() ? tr("%1 sheets from the label templates of the system.")
+                                                 : tr("%1 common sheets (the label templates of the system, package "
+                                                      "glabels-data, are not installed).");
     source = source.arg(m_catalogue.sheets().size());
     if (!m_catalogue.problems().isEmpty())
-        source += u"\nLeft out: "_qs + m_catalogue.problems().join(u"\n"_qs);
+        source += tr("\nLeft out: ") + m_catalogue.problems().join(u"\n"_qs);
     auto* sourceLabel = new QLabel(source, this);
     sourceLabel->setObjectName(u"sheetSource"_qs);
     sourceLabel->setWordWrap(true);
@@ -127,12 +127,13 @@ void SheetChooser::updateChoice()
     const auto sheet = chosenSheet();
     m_okButton->setEnabled(sheet.has_value());
     if (!sheet) {
-        m_details->setText(u"Choose a sheet."_qs);
+        m_details->setText(tr("Choose a sheet."));
         return;
     }
     const LabelSheet settings = labelSheetOf(*sheet);
-    m_details->setText(u"%1: page %2 × %3 mm, labels %4 × %5 mm, gaps %6 and %7 mm, %8 in a row, left and top "
-                       u"space %9 and %10 mm."_qs.arg(sheet->code())
+    m_details->setText(tr("%1: page %2 × %3 mm, labels %4 × %5 mm, gaps %6 and %7 mm, %8 in a row, left and top "
+                          "space %9 and %10 mm.")
+                           .arg(sheet->code())
                            .arg(settings.pageWidthMm)
                            .arg(settings.pageHeightMm)
                            .arg(settings.labelWidthMm)

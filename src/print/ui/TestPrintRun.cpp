@@ -3,6 +3,7 @@
 #include "core/Error.h"
 #include "print/TestPrintProgram.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
 #include <QEventLoop>
@@ -37,15 +38,17 @@ bool TestPrintRun::run()
     const QString signal = signalFilePath(m_signalFolder);
     // A file left by an earlier run would end this wait before anything was printed.
     if (QFileInfo::exists(signal) && !QFile::remove(signal))
-        throw Error(u"The old signal file '%1' cannot be deleted."_qs.arg(QDir::toNativeSeparators(signal)));
+        throw Error(QCoreApplication::translate("TestPrintRun", "The old signal file '%1' cannot be deleted.")
+                        .arg(QDir::toNativeSeparators(signal)));
 
     QDialog dialog(m_parent);
     dialog.setObjectName(u"TestPrintWait"_qs);
-    dialog.setWindowTitle(u"Etiket Dökümü Ayarları"_qs);
+    dialog.setWindowTitle(QCoreApplication::translate("TestPrintRun", "Etiket Dökümü Ayarları"));
     auto* layout = new QVBoxLayout(&dialog);
-    auto* text = new QLabel(u"Waiting for the test page to be printed..."_qs, &dialog);
+    auto* text =
+        new QLabel(QCoreApplication::translate("TestPrintRun", "Waiting for the test page to be printed..."), &dialog);
     layout->addWidget(text);
-    auto* cancel = new QPushButton(u"Cancel"_qs, &dialog);
+    auto* cancel = new QPushButton(QCoreApplication::translate("TestPrintRun", "Cancel"), &dialog);
     cancel->setObjectName(u"CancelButton"_qs);
     layout->addWidget(cancel, 0, Qt::AlignRight);
 
@@ -103,13 +106,14 @@ bool TestPrintRun::run()
     case Outcome::Cancelled:
         return false;
     case Outcome::FailedToStart:
-        throw Error(u"The test-print program '%1' could not be started: %2"_qs.arg(QDir::toNativeSeparators(m_program),
-                                                                                   process.errorString()));
+        throw Error(QCoreApplication::translate("TestPrintRun", "The test-print program '%1' could not be started: %2")
+                        .arg(QDir::toNativeSeparators(m_program), process.errorString()));
     case Outcome::EndedWithoutSignal:
     case Outcome::Waiting:
         break;
     }
-    QString message = u"The test-print program ended without reporting that the test page was printed."_qs;
+    QString message = QCoreApplication::translate(
+        "TestPrintRun", "The test-print program ended without reporting that the test page was printed.");
     const QString reason = QString::fromLocal8Bit(process.readAllStandardError()).trimmed();
     if (!reason.isEmpty())
         message += u'\n' + reason;

@@ -11,14 +11,14 @@ namespace corvella::print {
 Tfrmetiketdm::Tfrmetiketdm(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint)
-    , m_nameGroup(new ui::RadioGroup(u" İsim "_qs, {u"&Yetkili Adı"_qs, u"&Firma Sahibi"_qs, u"&Hiçbiri"_qs}, this))
-    , m_companyGroup(new ui::RadioGroup(u" Firma Adı "_qs, {u"&Var"_qs, u"&Yok"_qs}, this))
-    , m_okButton(new QPushButton(u"&Tamam"_qs, this))
-    , m_cancelButton(new QPushButton(u"&Vazgeç"_qs, this))
+    , m_nameGroup(new ui::RadioGroup(tr(" İsim "), {tr("&Yetkili Adı"), tr("&Firma Sahibi"), tr("&Hiçbiri")}, this))
+    , m_companyGroup(new ui::RadioGroup(tr(" Firma Adı "), {tr("&Var"), tr("&Yok")}, this))
+    , m_okButton(new QPushButton(tr("&Tamam"), this))
+    , m_cancelButton(new QPushButton(tr("&Vazgeç"), this))
     , m_firstLabelBox(new QSpinBox(this))
 {
     setObjectName(u"frmetiketdm"_qs);
-    setWindowTitle(u"Etiket Dökümü"_qs);
+    setWindowTitle(tr("Etiket Dökümü"));
     setFixedSize(285, 180); // the design's 150 and a row for the first label
     setModal(true);
     QFont small = font();
@@ -41,7 +41,7 @@ Tfrmetiketdm::Tfrmetiketdm(QWidget* parent)
     connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
     // The sheet is not known here: the run refuses a label beyond it, naming how many it holds.
-    auto* caption = new QLabel(u"&Start at label"_qs, this);
+    auto* caption = new QLabel(tr("&Start at label"), this);
     caption->setObjectName(u"firstLabelCaption"_qs);
     caption->setGeometry(8, 153, 120, 21);
     caption->setBuddy(m_firstLabelBox);
@@ -49,8 +49,8 @@ Tfrmetiketdm::Tfrmetiketdm(QWidget* parent)
     m_firstLabelBox->setGeometry(177, 151, 100, 22);
     m_firstLabelBox->setRange(1, 9999);
     m_firstLabelBox->setValue(1);
-    m_firstLabelBox->setToolTip(u"The first free label on the first sheet: 1 is the top left, counting across, then "
-                                u"down. Later sheets start at their first label."_qs);
+    m_firstLabelBox->setToolTip(tr("The first free label on the first sheet: 1 is the top left, counting across, then "
+                                   "down. Later sheets start at their first label."));
 }
 
 LabelNameChoice Tfrmetiketdm::nameChoice() const

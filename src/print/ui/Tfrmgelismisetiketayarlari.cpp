@@ -30,7 +30,7 @@ constexpr int EditHeight = 21;
 constexpr int ButtonHeight = 25;
 
 struct ElementRow {
-    QString caption;
+    const char* caption;
     LabelPart part;
     QString button;
     QString nameEdit;
@@ -44,32 +44,35 @@ using Window = Tfrmgelismisetiketayarlari;
 
 // The element rows in the window's order; the country row exists but is never shown.
 const ElementRow ElementRows[] = {
-    {u"Name"_qs, LabelPart::Name, u"BitBtn2"_qs, u"DBEdit1"_qs, u"DBEdit2"_qs, u"DBEdit14"_qs, u"DBEdit15"_qs,
-     &Window::BitBtn2Click},
-    {u"Address"_qs, LabelPart::Address, u"BitBtn1"_qs, u"DBEdit3"_qs, u"DBEdit4"_qs, u"DBEdit16"_qs, u"DBEdit17"_qs,
-     &Window::BitBtn1Click},
-    {u"City"_qs, LabelPart::Province, u"BitBtn8"_qs, u"DBEdit10"_qs, u"DBEdit13"_qs, u"DBEdit18"_qs, u"DBEdit19"_qs,
-     &Window::BitBtn8Click},
-    {u"District"_qs, LabelPart::District, u"BitBtn7"_qs, u"DBEdit11"_qs, u"DBEdit12"_qs, u"DBEdit20"_qs, u"DBEdit21"_qs,
-     &Window::BitBtn7Click},
-    {u"Country"_qs, LabelPart::Country, u"BitBtn9"_qs, u"DBEdit26"_qs, u"DBEdit27"_qs, u"DBEdit28"_qs, u"DBEdit29"_qs,
-     &Window::BitBtn9Click},
-    {u"Company"_qs, LabelPart::Company, u"BitBtn10"_qs, u"DBEdit36"_qs, u"DBEdit37"_qs, u"DBEdit38"_qs, u"DBEdit39"_qs,
-     &Window::BitBtn10Click},
-    {u"Postal Code"_qs, LabelPart::PostalCode, u"BitBtn11"_qs, u"DBEdit40"_qs, u"DBEdit41"_qs, u"DBEdit42"_qs,
-     u"DBEdit43"_qs, &Window::BitBtn11Click},
+    {QT_TRANSLATE_NOOP("corvella::print::Tfrmgelismisetiketayarlari", "Name"), LabelPart::Name, u"BitBtn2"_qs,
+     u"DBEdit1"_qs, u"DBEdit2"_qs, u"DBEdit14"_qs, u"DBEdit15"_qs, &Window::BitBtn2Click},
+    {QT_TRANSLATE_NOOP("corvella::print::Tfrmgelismisetiketayarlari", "Address"), LabelPart::Address, u"BitBtn1"_qs,
+     u"DBEdit3"_qs, u"DBEdit4"_qs, u"DBEdit16"_qs, u"DBEdit17"_qs, &Window::BitBtn1Click},
+    {QT_TRANSLATE_NOOP("corvella::print::Tfrmgelismisetiketayarlari", "City"), LabelPart::Province, u"BitBtn8"_qs,
+     u"DBEdit10"_qs, u"DBEdit13"_qs, u"DBEdit18"_qs, u"DBEdit19"_qs, &Window::BitBtn8Click},
+    {QT_TRANSLATE_NOOP("corvella::print::Tfrmgelismisetiketayarlari", "District"), LabelPart::District, u"BitBtn7"_qs,
+     u"DBEdit11"_qs, u"DBEdit12"_qs, u"DBEdit20"_qs, u"DBEdit21"_qs, &Window::BitBtn7Click},
+    {QT_TRANSLATE_NOOP("corvella::print::Tfrmgelismisetiketayarlari", "Country"), LabelPart::Country, u"BitBtn9"_qs,
+     u"DBEdit26"_qs, u"DBEdit27"_qs, u"DBEdit28"_qs, u"DBEdit29"_qs, &Window::BitBtn9Click},
+    {QT_TRANSLATE_NOOP("corvella::print::Tfrmgelismisetiketayarlari", "Company"), LabelPart::Company, u"BitBtn10"_qs,
+     u"DBEdit36"_qs, u"DBEdit37"_qs, u"DBEdit38"_qs, u"DBEdit39"_qs, &Window::BitBtn10Click},
+    {QT_TRANSLATE_NOOP("corvella::print::Tfrmgelismisetiketayarlari", "Postal Code"), LabelPart::PostalCode,
+     u"BitBtn11"_qs, u"DBEdit40"_qs, u"DBEdit41"_qs, u"DBEdit42"_qs, u"DBEdit43"_qs, &Window::BitBtn11Click},
 };
 
 struct SampleItem {
-    QString caption;
+    const char* caption;
     LabelPart part;
 };
 
 const SampleItem SampleItems[] = {
-    {u"Name Font"_qs, LabelPart::Name},         {u"Company Font"_qs, LabelPart::Company},
-    {u"Address Font"_qs, LabelPart::Address},   {u"City Font"_qs, LabelPart::Province},
-    {u"District Font"_qs, LabelPart::District}, {u"Postal Code Font"_qs, LabelPart::PostalCode},
-    {u"Country Font"_qs, LabelPart::Country},
+    {QT_TRANSLATE_NOOP("corvella::print::Tfrmgelismisetiketayarlari", "Name Font"), LabelPart::Name},
+    {QT_TRANSLATE_NOOP("corvella::print::Tfrmgelismisetiketayarlari", "Company Font"), LabelPart::Company},
+    {QT_TRANSLATE_NOOP("corvella::print::Tfrmgelismisetiketayarlari", "Address Font"), LabelPart::Address},
+    {QT_TRANSLATE_NOOP("corvella::print::Tfrmgelismisetiketayarlari", "City Font"), LabelPart::Province},
+    {QT_TRANSLATE_NOOP("corvella::print::Tfrmgelismisetiketayarlari", "District Font"), LabelPart::District},
+    {QT_TRANSLATE_NOOP("corvella::print::Tfrmgelismisetiketayarlari", "Postal Code Font"), LabelPart::PostalCode},
+    {QT_TRANSLATE_NOOP("corvella::print::Tfrmgelismisetiketayarlari", "Country Font"), LabelPart::Country},
 };
 
 } // namespace
@@ -89,7 +92,7 @@ Tfrmgelismisetiketayarlari::Tfrmgelismisetiketayarlari(QWidget* parent)
 
 void Tfrmgelismisetiketayarlari::buildUi()
 {
-    setWindowTitle(u"Advanced Label Settings"_qs);
+    setWindowTitle(tr("Advanced Label Settings"));
     setFixedSize(588, 497);
     QFont small = font();
     small.setPointSize(8);
@@ -119,8 +122,8 @@ void Tfrmgelismisetiketayarlari::buildUi()
     // Elements: one row each, the font from the dialog, the position typed.
     auto* bevel = form.add<QFrame>(u"Bevel1"_qs, {6, 6, 576, 186});
     bevel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    caption(u"Font Name                 "_qs, 150, 8);
-    caption(u"Font Size "_qs, 330, 8);
+    caption(tr("Font Name                 "), 150, 8);
+    caption(tr("Font Size "), 330, 8);
     caption(u"X"_qs, 422, 8);
     caption(u"Y"_qs, 484, 8);
     int y = 30;
@@ -128,8 +131,8 @@ void Tfrmgelismisetiketayarlari::buildUi()
         const bool shown = row.part != LabelPart::Country;
         const int top = shown ? y : 0;
         auto column = [&row](LabelAttribute attribute) { return columns::labelColumn(row.part, attribute); };
-        QLabel* label = caption(row.caption, 14, top);
-        QPushButton* select = button(row.button, u"Select"_qs, {88, top - 2, 55, ButtonHeight}, row.handler);
+        QLabel* label = caption(tr(row.caption), 14, top);
+        QPushButton* select = button(row.button, tr("Select"), {88, top - 2, 55, ButtonHeight}, row.handler);
         // Name and size change only through the font dialog.
         ui::DBEdit* name = box(row.nameEdit, column(LabelAttribute::FontName), {150, top, 172, EditHeight});
         ui::DBEdit* size = box(row.sizeEdit, column(LabelAttribute::FontSize), {330, top, 60, EditHeight});
@@ -160,34 +163,34 @@ void Tfrmgelismisetiketayarlari::buildUi()
         for (const SheetBox& sheet : boxes) {
             caption(sheet.caption, 12, top);
             box(sheet.box, sheet.column, {120, top, 70, EditHeight});
-            caption(u"mm."_qs, 196, top);
+            caption(tr("mm."), 196, top);
             top += 26;
         }
         form.on(this);
     };
     sheetGroup(u"GroupBox1"_qs, QString(), {6, 198, 284, 130},
-               {{u"Page Width"_qs, u"DBEdit24"_qs, columns::PageWidth},
-                {u"Page Height"_qs, u"DBEdit25"_qs, columns::PageHeight},
-                {u"Left Space"_qs, u"DBEdit31"_qs, columns::LeftMargin},
-                {u"Top Space"_qs, u"DBEdit30"_qs, columns::TopMargin}});
-    sheetGroup(u"GroupBox2"_qs, u" Label ... "_qs, {298, 198, 284, 130},
-               {{u"Width"_qs, u"DBEdit33"_qs, columns::LabelWidth},
-                {u"Height"_qs, u"DBEdit32"_qs, columns::LabelHeight},
-                {u"Horizontal Gap"_qs, u"DBEdit35"_qs, columns::LabelHorizontalGap},
-                {u"Vertical Gap"_qs, u"DBEdit34"_qs, columns::LabelVerticalGap}});
+               {{tr("Page Width"), u"DBEdit24"_qs, columns::PageWidth},
+                {tr("Page Height"), u"DBEdit25"_qs, columns::PageHeight},
+                {tr("Left Space"), u"DBEdit31"_qs, columns::LeftMargin},
+                {tr("Top Space"), u"DBEdit30"_qs, columns::TopMargin}});
+    sheetGroup(u"GroupBox2"_qs, tr(" Label ... "), {298, 198, 284, 130},
+               {{tr("Width"), u"DBEdit33"_qs, columns::LabelWidth},
+                {tr("Height"), u"DBEdit32"_qs, columns::LabelHeight},
+                {tr("Horizontal Gap"), u"DBEdit35"_qs, columns::LabelHorizontalGap},
+                {tr("Vertical Gap"), u"DBEdit34"_qs, columns::LabelVerticalGap}});
 
     // The sample: which element's stored font, and the text shown in it.
     QStringList sampleCaptions;
     for (const SampleItem& item : SampleItems)
-        sampleCaptions << item.caption;
-    m_sampleGroup = new ui::RadioGroup(u"&Sample"_qs, sampleCaptions, this);
+        sampleCaptions << tr(item.caption);
+    m_sampleGroup = new ui::RadioGroup(tr("&Sample"), sampleCaptions, this);
     m_sampleGroup->setObjectName(u"RadioGroup1"_qs);
     m_sampleGroup->setGeometry(6, 334, 182, 156);
     m_sampleGroup->setItemIndex(0);
     form.onSignal(m_sampleGroup, &ui::RadioGroup::itemChanged, [this](int) { RadioGroup1Click(); });
 
     m_sample = form.add<QLabel>(u"Label15"_qs, {196, 342, 385, 106});
-    m_sample->setText(u"Sample Text"_qs);
+    m_sample->setText(tr("Sample Text"));
     m_sample->setAlignment(Qt::AlignCenter);
     m_sample->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     QPalette samplePalette = m_sample->palette();
@@ -195,8 +198,8 @@ void Tfrmgelismisetiketayarlari::buildUi()
     m_sample->setPalette(samplePalette);
     m_sample->setAutoFillBackground(true);
 
-    QPushButton* ok = button(u"BitBtn3"_qs, u"&OK"_qs, {408, 462, 82, ButtonHeight}, &Window::BitBtn3Click);
-    button(u"BitBtn4"_qs, u"&Cancel"_qs, {499, 462, 82, ButtonHeight}, &Window::BitBtn4Click);
+    QPushButton* ok = button(u"BitBtn3"_qs, tr("&OK"), {408, 462, 82, ButtonHeight}, &Window::BitBtn3Click);
+    button(u"BitBtn4"_qs, tr("&Cancel"), {499, 462, 82, ButtonHeight}, &Window::BitBtn4Click);
     ok->setAutoDefault(true);
     ok->setDefault(true);
 }

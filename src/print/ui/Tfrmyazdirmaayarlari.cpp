@@ -71,7 +71,7 @@ Tfrmyazdirmaayarlari::~Tfrmyazdirmaayarlari() = default;
 
 void Tfrmyazdirmaayarlari::buildUi()
 {
-    setWindowTitle(u"Print Settings"_qs);
+    setWindowTitle(tr("Print Settings"));
     setFixedSize(485, 501);
     QFont small = font();
     small.setPointSize(8);
@@ -114,25 +114,25 @@ void Tfrmyazdirmaayarlari::buildUi()
 
     // Fonts: caption, normal text and list, each chosen in the font dialog.
     bevel(6, 112);
-    caption(u"Font Name                 "_qs, 166, 10);
-    caption(u"Font Size "_qs, 360, 10);
+    caption(tr("Font Name                 "), 166, 10);
+    caption(tr("Font Size "), 360, 10);
     struct FontRow {
         QString caption, button, nameBox, sizeBox;
         const QString &nameColumn, &sizeColumn;
         void (Tfrmyazdirmaayarlari::*handler)();
     };
     const FontRow fontRows[] = {
-        {u"Caption Font"_qs, u"BitBtn2"_qs, u"DBEdit1"_qs, u"DBEdit2"_qs, columns::TitleFontName,
+        {tr("Caption Font"), u"BitBtn2"_qs, u"DBEdit1"_qs, u"DBEdit2"_qs, columns::TitleFontName,
          columns::TitleFontSize, &Tfrmyazdirmaayarlari::BitBtn2Click},
-        {u"Normal Text Font"_qs, u"BitBtn1"_qs, u"DBEdit3"_qs, u"DBEdit4"_qs, columns::NormalFontName,
+        {tr("Normal Text Font"), u"BitBtn1"_qs, u"DBEdit3"_qs, u"DBEdit4"_qs, columns::NormalFontName,
          columns::NormalFontSize, &Tfrmyazdirmaayarlari::BitBtn1Click},
-        {u"List Font"_qs, u"BitBtn3"_qs, u"DBEdit5"_qs, u"DBEdit6"_qs, columns::ListFontName, columns::ListFontSize,
+        {tr("List Font"), u"BitBtn3"_qs, u"DBEdit5"_qs, u"DBEdit6"_qs, columns::ListFontName, columns::ListFontSize,
          &Tfrmyazdirmaayarlari::BitBtn3Click},
     };
     int y = 30;
     for (const FontRow& row : fontRows) {
         caption(row.caption, 14, y);
-        button(row.button, u"Select"_qs, 110, y - 2, 50, row.handler);
+        button(row.button, tr("Select"), 110, y - 2, 50, row.handler);
         box(row.nameBox, row.nameColumn, 166, y, 186)->setAlwaysReadOnly(true);
         auto* size = box(row.sizeBox, row.sizeColumn, 360, y, 60);
         size->setAlwaysReadOnly(true);
@@ -144,60 +144,60 @@ void Tfrmyazdirmaayarlari::buildUi()
     bevel(124, 146);
     constexpr int BoxLeft = 130;
     auto* width =
-        box(u"DBEdit13"_qs, columns::CharacterWidth, after(caption(u"Character Width"_qs, 14, 132), BoxLeft), 132, 80);
+        box(u"DBEdit13"_qs, columns::CharacterWidth, after(caption(tr("Character Width"), 14, 132), BoxLeft), 132, 80);
     width->setAlwaysReadOnly(true);
     formats(width, RatioDisplay, WidthEdit);
-    unit(width, u"mm."_qs);
+    unit(width, tr("mm."));
     auto* labelRatio = box(u"DBEdit12"_qs, columns::LabelYScale,
-                           after(caption(u"Label Y axis ratio %"_qs, 14, 158), BoxLeft), 158, 80);
+                           after(caption(tr("Label Y axis ratio %"), 14, 158), BoxLeft), 158, 80);
     labelRatio->setAlwaysReadOnly(true);
     formats(labelRatio, RatioDisplay, RatioEdit);
-    button(u"BitBtn8"_qs, u"Test / &Set"_qs, 350, 131, 115, &Tfrmyazdirmaayarlari::BitBtn8Click);
+    button(u"BitBtn8"_qs, tr("Test / &Set"), 350, 131, 115, &Tfrmyazdirmaayarlari::BitBtn8Click);
     struct SheetBox {
         QString caption, box;
         const QString& column;
         int captionX, boxX, y;
     };
     const SheetBox sheetBoxes[] = {
-        {u"Label Width"_qs, u"DBEdit14"_qs, columns::LabelWidth, 14, BoxLeft, 186},
-        {u"Label Height"_qs, u"DBEdit15"_qs, columns::LabelHeight, 250, 340, 186},
-        {u"Horizontal Gap"_qs, u"DBEdit16"_qs, columns::LabelHorizontalGap, 14, BoxLeft, 212},
-        {u"Vertical Gap"_qs, u"DBEdit17"_qs, columns::LabelVerticalGap, 250, 340, 212},
+        {tr("Label Width"), u"DBEdit14"_qs, columns::LabelWidth, 14, BoxLeft, 186},
+        {tr("Label Height"), u"DBEdit15"_qs, columns::LabelHeight, 250, 340, 186},
+        {tr("Horizontal Gap"), u"DBEdit16"_qs, columns::LabelHorizontalGap, 14, BoxLeft, 212},
+        {tr("Vertical Gap"), u"DBEdit17"_qs, columns::LabelVerticalGap, 250, 340, 212},
     };
     for (const SheetBox& sheet : sheetBoxes) {
         caption(sheet.caption, sheet.captionX, sheet.y);
-        unit(box(sheet.box, sheet.column, sheet.boxX, sheet.y, 60), u"mm."_qs);
+        unit(box(sheet.box, sheet.column, sheet.boxX, sheet.y, 60), tr("mm."));
     }
-    unit(box(u"DBEdit18"_qs, columns::LabelsPerRow, BoxLeft, 238, 60), u"labels in a row"_qs);
-    form.onClick(form.button(u"sheetButton"_qs, u"&Pick Sheet..."_qs, {350, 236, 115, ButtonHeight},
-                             u"Fill the label sheet values from a sheet's brand and product code"_qs),
+    unit(box(u"DBEdit18"_qs, columns::LabelsPerRow, BoxLeft, 238, 60), tr("labels in a row"));
+    form.onClick(form.button(u"sheetButton"_qs, tr("&Pick Sheet..."), {350, 236, 115, ButtonHeight},
+                             tr("Fill the label sheet values from a sheet's brand and product code")),
                  [this] { chooseSheetClick(); });
 
     // Printing ratios.
     bevel(276, 64);
     auto* xRatio = box(u"DBEdit9"_qs, columns::PrintXScale,
-                       after(caption(u"Printing X axis ratio         %"_qs, 14, 284), BoxLeft + 40), 284, 80);
+                       after(caption(tr("Printing X axis ratio         %"), 14, 284), BoxLeft + 40), 284, 80);
     auto* yRatio = box(u"DBEdit7"_qs, columns::PrintYScale,
-                       after(caption(u"Printing Y axis ratio         %"_qs, 14, 310), BoxLeft + 40), 310, 80);
+                       after(caption(tr("Printing Y axis ratio         %"), 14, 310), BoxLeft + 40), 310, 80);
     formats(xRatio, RatioDisplay, RatioEdit);
     formats(yRatio, RatioDisplay, RatioEdit);
-    button(u"BitBtn4"_qs, u"T&est"_qs, 350, 283, 115, &Tfrmyazdirmaayarlari::BitBtn4Click);
+    button(u"BitBtn4"_qs, tr("T&est"), 350, 283, 115, &Tfrmyazdirmaayarlari::BitBtn4Click);
 
     // Line height, printer kind, advanced label settings.
     bevel(346, 96);
-    QLabel* lineCaption = caption(u"List Line &Height"_qs, 14, 362);
+    QLabel* lineCaption = caption(tr("List Line &Height"), 14, 362);
     auto* lineHeight = box(u"DBEdit11"_qs, columns::ListLinePitch, after(lineCaption, 100), 362, 50);
     formats(lineHeight, WholeDisplay, WholeEdit);
     lineCaption->setBuddy(lineHeight);
-    unit(lineHeight, u"mm."_qs);
-    auto* printerKind = new ui::DBRadioGroup(u" Printer "_qs, {u"B/W"_qs, u"Color"_qs}, this);
+    unit(lineHeight, tr("mm."));
+    auto* printerKind = new ui::DBRadioGroup(tr(" Printer "), {tr("B/W"), tr("Color")}, this);
     printerKind->setObjectName(u"DBRadioGroup1"_qs);
     printerKind->setGeometry(215, 352, 110, 82);
     printerKind->setDataSource(m_settings, columns::PrinterType);
-    button(u"BitBtn9"_qs, u"Advanced &Label Settings"_qs, 331, 380, 144, &Tfrmyazdirmaayarlari::BitBtn9Click);
+    button(u"BitBtn9"_qs, tr("Advanced &Label Settings"), 331, 380, 144, &Tfrmyazdirmaayarlari::BitBtn9Click);
 
-    button(u"BitBtn5"_qs, u"&OK"_qs, 300, 460, 82, &Tfrmyazdirmaayarlari::BitBtn5Click)->setDefault(true);
-    button(u"BitBtn6"_qs, u"&Cancel"_qs, 391, 460, 82, &Tfrmyazdirmaayarlari::BitBtn6Click);
+    button(u"BitBtn5"_qs, tr("&OK"), 300, 460, 82, &Tfrmyazdirmaayarlari::BitBtn5Click)->setDefault(true);
+    button(u"BitBtn6"_qs, tr("&Cancel"), 391, 460, 82, &Tfrmyazdirmaayarlari::BitBtn6Click);
 }
 
 void Tfrmyazdirmaayarlari::FormCreate()
@@ -315,13 +315,13 @@ void Tfrmyazdirmaayarlari::chooseSheetClick()
 void Tfrmyazdirmaayarlari::BitBtn4Click()
 {
     tellSavedPrintout(printRatioTestPage(printer()));
-    const QString caption = u"Yazdırma Ayarları"_qs;
+    const QString caption = tr("Yazdırma Ayarları");
     const double width =
-        parseMeasurement(ui::inputBox(this, caption, u"Lütfen dörtgenin enini mm. cinsinden yazınız."_qs, u"0"_qs));
+        parseMeasurement(ui::inputBox(this, caption, tr("Lütfen dörtgenin enini mm. cinsinden yazınız."), u"0"_qs));
     if (width == 0)
         return;
     const double height =
-        parseMeasurement(ui::inputBox(this, caption, u"Lütfen dörtgenin boyunu mm. cinsinden yazınız."_qs, u"0"_qs));
+        parseMeasurement(ui::inputBox(this, caption, tr("Lütfen dörtgenin boyunu mm. cinsinden yazınız."), u"0"_qs));
     if (height == 0)
         return;
     const PrinterRatios ratios = *printerRatios(width, height);
@@ -336,11 +336,11 @@ void Tfrmyazdirmaayarlari::BitBtn8Click()
         return;
     if (!runTestPrint())
         return;
-    const QString caption = u"Etiket Dökümü Ayarları"_qs;
+    const QString caption = tr("Etiket Dökümü Ayarları");
     const double xDistance = parseMeasurement(ui::inputBox(
-        this, caption, u"Lütfen \"X\" harfleri arasındaki uzaklığı mm. cinsinden yazınız."_qs, u"201,5"_qs));
+        this, caption, tr("Lütfen \"X\" harfleri arasındaki uzaklığı mm. cinsinden yazınız."), u"201,5"_qs));
     const double dotDistance = parseMeasurement(ui::inputBox(
-        this, caption, u"Lütfen \".\" işaretleri arasındaki uzaklığı mm. cinsinden yazınız."_qs, u"100"_qs));
+        this, caption, tr("Lütfen \".\" işaretleri arasındaki uzaklığı mm. cinsinden yazınız."), u"100"_qs));
     const LabelPrinterValues values = labelPrinterValues(xDistance, dotDistance);
     m_settings->fieldByName(columns::CharacterWidth).setValue(values.characterWidthMm);
     m_settings->fieldByName(columns::LabelYScale).setValue(values.yRatioPercent);

@@ -13,13 +13,19 @@ namespace {
 struct ButtonLook {
     const char* objectName;
     const char16_t* glyph;
-    const char16_t* hint;
+    const char* hint;
 };
 
 constexpr ButtonLook Looks[DBNavigator::ButtonCount] = {
-    {"First", u"|◀", u"First record"}, {"Prior", u"◀", u"Prior record"},   {"Next", u"▶", u"Next record"},
-    {"Last", u"▶|", u"Last record"},   {"Insert", u"+", u"Insert record"}, {"Delete", u"−", u"Delete record"},
-    {"Edit", u"▲", u"Edit record"},    {"Post", u"✔", u"Post edit"},       {"Cancel", u"✘", u"Cancel edit"},
+    {"First", u"|◀", QT_TRANSLATE_NOOP("corvella::ui::DBNavigator", "First record")},
+    {"Prior", u"◀", QT_TRANSLATE_NOOP("corvella::ui::DBNavigator", "Prior record")},
+    {"Next", u"▶", QT_TRANSLATE_NOOP("corvella::ui::DBNavigator", "Next record")},
+    {"Last", u"▶|", QT_TRANSLATE_NOOP("corvella::ui::DBNavigator", "Last record")},
+    {"Insert", u"+", QT_TRANSLATE_NOOP("corvella::ui::DBNavigator", "Insert record")},
+    {"Delete", u"−", QT_TRANSLATE_NOOP("corvella::ui::DBNavigator", "Delete record")},
+    {"Edit", u"▲", QT_TRANSLATE_NOOP("corvella::ui::DBNavigator", "Edit record")},
+    {"Post", u"✔", QT_TRANSLATE_NOOP("corvella::ui::DBNavigator", "Post edit")},
+    {"Cancel", u"✘", QT_TRANSLATE_NOOP("corvella::ui::DBNavigator", "Cancel edit")},
 };
 
 } // namespace
@@ -34,7 +40,7 @@ DBNavigator::DBNavigator(QWidget* parent)
         auto* button = new QToolButton(this);
         button->setObjectName(QString::fromLatin1(Looks[i].objectName));
         button->setText(QString::fromUtf16(Looks[i].glyph));
-        button->setToolTip(QString::fromUtf16(Looks[i].hint));
+        button->setToolTip(tr(Looks[i].hint));
         button->setFocusPolicy(Qt::NoFocus);
         button->setFixedSize(25, 25);
         layout->addWidget(button);
@@ -81,7 +87,7 @@ void DBNavigator::click(Button which)
             ds.insert();
             break;
         case Delete:
-            if (showMessage(this, u"Delete record?"_qs, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Question) ==
+            if (showMessage(this, tr("Delete record?"), QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Question) ==
                 QMessageBox::Ok)
                 ds.deleteRecord();
             break;
