@@ -5,8 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash tools/install-deps.sh
-# What packaging needs on top of the build: dpkg-shlibdeps finds the dependencies, the rest check the result.
-packages=(dpkg-dev fakeroot file lintian desktop-file-utils appstream)
+# What packaging needs on top of the build: dpkg-shlibdeps and file find the dependencies, the rest check the result.
+packages=(dpkg-dev file lintian desktop-file-utils appstream)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
