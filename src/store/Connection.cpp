@@ -16,6 +16,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
+#include <QCoreApplication>
 #include <sqlite3.h>
 
 namespace corvella::store {
@@ -70,8 +71,8 @@ int primaryCode(const QSqlError& error)
 
 QString inUseMessage(const QString& filePath, const QString& engine)
 {
-    return u"The contact file '%1' is in use by another program (%2)."_qs.arg(QDir::toNativeSeparators(filePath),
-                                                                              engine);
+    return QCoreApplication::translate("store", "The contact file '%1' is in use by another program (%2).")
+        .arg(QDir::toNativeSeparators(filePath), engine);
 }
 
 /// After a statement failed: true when it met another program's lock and the user wants to wait for it again.
@@ -104,7 +105,7 @@ int busyTimeout()
 QString engineMessage(const QSqlError& error)
 {
     const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
-    return text.isEmpty() ? u"Unknown database error"_qs : text;
+    return text.isEmpty() ? QCoreApplication::translate("store", "Unknown database error") : text;
 }
 
 void registerSqlExtensions(sqlite3* handle)
@@ -158,21 +159,29 @@ void throwEngineError(const QString& filePath, int code, const QString& engine)
     case SQLITE_BUSY:
         throw FileInUseError(inUseMessage(filePath, engine));
     case SQLITE_FULL:
-        throw DatabaseError(u"Cannot write to the contact file '%1': the disk is full (%2)."_qs.arg(file, engine));
+        throw DatabaseError(
+            QCoreApplication::translate("store", "Cannot write to the contact file '%1': the disk is full (%2).")
+                .arg(file, engine));
     case SQLITE_READONLY:
     case SQLITE_PERM:
         throw DatabaseError(
-            u"Cannot write to the contact file '%1': there is no permission to change it or its folder (%2)."_qs.arg(
-                file, engine));
+            QCoreApplication::translate(
+                "store",
+                "Cannot write to the contact file '%1': there is no permission to change it or its folder (%2).")
+                .arg(file, engine));
     case SQLITE_CANTOPEN:
         throw DatabaseError(
-            u"Cannot open the contact file '%1' or the journal SQLite keeps beside it (%2)."_qs.arg(file, engine));
+            QCoreApplication::translate("store",
+                                        "Cannot open the contact file '%1' or the journal SQLite keeps beside it (%2).")
+                .arg(file, engine));
     case SQLITE_IOERR:
-        throw DatabaseError(
-            u"Cannot read or write the contact file '%1': the disk reported an error (%2)."_qs.arg(file, engine));
+        throw DatabaseError(QCoreApplication::translate(
+                                "store", "Cannot read or write the contact file '%1': the disk reported an error (%2).")
+                                .arg(file, engine));
     case SQLITE_CORRUPT:
     case SQLITE_NOTADB:
-        throw DatabaseError(u"The contact file '%1' is damaged (%2)."_qs.arg(file, engine));
+        throw DatabaseError(
+            QCoreApplication::translate("store", "The contact file '%1' is damaged (%2).").arg(file, engine));
     case SQLITE_CONSTRAINT:
         if (code == SQLITE_CONSTRAINT_PRIMARYKEY || code == SQLITE_CONSTRAINT_UNIQUE)
             throw KeyClashError(engine);
@@ -228,7 +237,7 @@ Connection::Connection(const QString& connectionString)
 {
     QString path = dataSourceOf(connectionString);
     if (path.isEmpty())
-        throw DatabaseError(u"The connection string names no data source."_qs);
+        throw DatabaseError(QCoreApplication::translate("store", "The connection string names no data source."));
     if (!QFileInfo::exists(path))
         path.replace(u'\\', u'/');
     m_filePath = path;
@@ -251,7 +260,7 @@ void Connection::open(bool create)
 {
     const QString shownPath = QDir::toNativeSeparators(m_filePath);
     if (!create && !QFileInfo(m_filePath).isFile())
-        throw DatabaseError(u"Could not find file '%1'."_qs.arg(shownPath));
+        throw DatabaseError(QCoreApplication::translate("store", "Could not find file '%1'.").arg(shownPath));
 
     QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_qs, m_name);
     OnFailure removeAgain([&] {
@@ -263,7 +272,8 @@ void Connection::open(bool create)
     // Another program's brief write lock is waited for rather than failed.
     db.setConnectOptions(u"QSQLITE_BUSY_TIMEOUT=%1"_qs.arg(busyTimeout()));
     if (!db.open())
-        throw DatabaseError(u"Cannot open the contact file '%1': %2"_qs.arg(shownPath, engineMessage(db.lastError())));
+        throw DatabaseError(QCoreApplication::translate("store", "Cannot open the contact file '%1': %2")
+                                .arg(shownPath, engineMessage(db.lastError())));
     const QVariant handle = db.driver()->handle();
     if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0) {
         sqlite3* engine = *static_cast<sqlite3* const*>(handle.constData());
@@ -279,8 +289,9 @@ void Connection::open(bool create)
         if (retryWhenBusy(db, error))
             continue;
         if (primaryCode(error) == SQLITE_NOTADB)
-            throw DatabaseError(u"The file '%1' is not a Corvella contact file (an SQLite database): %2"_qs.arg(
-                shownPath, engineMessage(error)));
+            throw DatabaseError(QCoreApplication::translate(
+                                    "store", "The file '%1' is not a Corvella contact file (an SQLite database): %2")
+                                    .arg(shownPath, engineMessage(error)));
         throwStatementError(db, error);
     }
     probe.exec(u"PRAGMA synchronous=FULL"_qs);

@@ -3,6 +3,7 @@
 #include "Connection.h"
 #include "core/Error.h"
 #include "core/ScopeGuard.h"
+#include <QCoreApplication>
 
 namespace corvella::store {
 
@@ -102,7 +103,7 @@ void DataSet::showCursorRow()
 void DataSet::requireActive() const
 {
     if (!isActive())
-        throw DatabaseError(u"Cannot perform this operation on a closed dataset"_qs);
+        throw DatabaseError(QCoreApplication::translate("store", "Cannot perform this operation on a closed dataset"));
 }
 
 void DataSet::setState(DataSetState state)
@@ -214,7 +215,7 @@ Field DataSet::fieldByName(const QString& name)
 {
     const int index = findField(name);
     if (index < 0)
-        throw DatabaseError(u"Field '%1' not found"_qs.arg(name));
+        throw DatabaseError(QCoreApplication::translate("store", "Field '%1' not found").arg(name));
     return Field(this, index);
 }
 

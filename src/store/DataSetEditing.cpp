@@ -3,6 +3,7 @@
 #include "DataSet.h"
 
 #include "core/Error.h"
+#include <QCoreApplication>
 
 namespace corvella::store {
 
@@ -16,14 +17,14 @@ void DataSet::requireModifiable() const
 {
     requireActive();
     if (!canModify())
-        throw DatabaseError(u"Cannot modify a read-only dataset"_qs);
+        throw DatabaseError(QCoreApplication::translate("store", "Cannot modify a read-only dataset"));
 }
 
 void DataSet::setValue(int index, const QVariant& value)
 {
     requireModifiable();
     if (index < 0 || index >= m_fields.size())
-        throw DatabaseError(u"Field index %1 out of range"_qs.arg(index));
+        throw DatabaseError(QCoreApplication::translate("store", "Field index %1 out of range").arg(index));
     if (m_state == DataSetState::Browse) {
         if (isEmpty())
             insert();
@@ -137,7 +138,7 @@ void DataSet::deleteRecord()
     if (m_state == DataSetState::Edit)
         cancel();
     if (isEmpty())
-        throw DatabaseError(u"Cannot perform this operation on an empty dataset"_qs);
+        throw DatabaseError(QCoreApplication::translate("store", "Cannot perform this operation on an empty dataset"));
     const qint64 rowid = m_current.rowid;
     m_rows->source().remove(rowid);
     if (m_count && *m_count > 0)

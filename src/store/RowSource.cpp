@@ -5,6 +5,7 @@
 
 #include <QSqlQuery>
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace corvella::store {
@@ -130,7 +131,8 @@ bool RowSource::update(qint64 rowid, const QList<QVariant>& original, const QLis
     const QSqlQuery query = runQuery(
         database(), u"UPDATE "_qs + m_name + u" SET "_qs + assignments.join(u", "_qs) + u" WHERE rowid = ?"_qs, bound);
     if (query.numRowsAffected() == 0)
-        throw DatabaseError(u"The record cannot be found for updating; it may have been deleted."_qs);
+        throw DatabaseError(
+            QCoreApplication::translate("store", "The record cannot be found for updating; it may have been deleted."));
     return true;
 }
 

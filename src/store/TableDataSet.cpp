@@ -2,6 +2,7 @@
 #include "DataSet.h"
 #include "core/Error.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace corvella::store {
@@ -28,8 +29,8 @@ QString TableDataSet::openSource(QSqlDatabase db)
         fields.append(fieldDefFromDeclaredType(name, type));
     }
     if (fields.isEmpty())
-        throw DatabaseError(
-            u"The contact file '%1' has no table %2."_qs.arg(QDir::toNativeSeparators(db.databaseName()), m_tableName));
+        throw DatabaseError(QCoreApplication::translate("store", "The contact file '%1' has no table %2.")
+                                .arg(QDir::toNativeSeparators(db.databaseName()), m_tableName));
     // A single INTEGER primary key is the rowid itself.
     const int alias = primaryKeys == 1 ? integerKey : -1;
     if (alias >= 0)
