@@ -614,6 +614,10 @@ Contacts, printed reports, address labels and bulk e-mail for small businesses.<
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Contact file: %1</source>
+        <translation>Contact file: %1</translation>
+    </message>
 </context>
 <context>
     <name>corvella::app::Tfrmkayit</name>

@@ -614,6 +614,10 @@ Küçük işletmeler için kişiler, basılı raporlar, adres etiketleri ve topl
         <source>OK</source>
         <translation>Tamam</translation>
     </message>
+    <message>
+        <source>Contact file: %1</source>
+        <translation>Kişi dosyası: %1</translation>
+    </message>
 </context>
 <context>
     <name>corvella::app::Tfrmkayit</name>

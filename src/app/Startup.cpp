@@ -75,7 +75,7 @@ bool offerTables(const QString& path, store::ContactFileState state)
 
 QString contactFilePath()
 {
-    return store::programFolder() + QString::fromLatin1(store::ContactFileName);
+    return store::dataFolder() + QString::fromLatin1(store::ContactFileName);
 }
 
 bool offerNewContactFile()

@@ -107,7 +107,7 @@ QString fallbackFilePath(const QString& folder, const QString& jobName, const QD
 
 QString printsFolder()
 {
-    return store::programFolder() + u"Prints/"_qs;
+    return store::dataFolder() + u"Prints/"_qs;
 }
 
 QString savedPrintoutMessage(const QString& filePath)

@@ -548,6 +548,7 @@ void MainWindowTest::aboutBoxNamesProgramAndVersion()
     QVERIFY(!windows.about->isModal());
     QCOMPARE(windows.about->findChild<QLabel*>(u"ProductName"_qs)->text(), u"Corvella"_qs);
     QVERIFY(windows.about->findChild<QLabel*>(u"Version"_qs)->text().contains(u"5.0"_qs));
+    QVERIFY(windows.about->findChild<QLabel*>(u"ContactFile"_qs)->text().contains(fixture.filePath()));
 }
 
 QTEST_MAIN(MainWindowTest)
