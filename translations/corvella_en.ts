@@ -757,6 +757,14 @@ Contacts, printed reports, address labels and bulk e-mail for small businesses.<
         <source>A copy of the contact file &apos;%1&apos; was written to &apos;%2&apos;.</source>
         <translation>A copy of the contact file &apos;%1&apos; was written to &apos;%2&apos;.</translation>
     </message>
+    <message>
+        <source>new record, %1 stored</source>
+        <translation>new record, %1 stored</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 of %2</translation>
+    </message>
 </context>
 <context>
     <name>corvella::exchange::ColumnMappingDialog</name>

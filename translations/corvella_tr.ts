@@ -757,6 +757,14 @@ Küçük işletmeler için kişiler, basılı raporlar, adres etiketleri ve topl
         <source>A copy of the contact file &apos;%1&apos; was written to &apos;%2&apos;.</source>
         <translation>&apos;%1&apos; kişi dosyasının bir kopyası &apos;%2&apos; olarak yazıldı.</translation>
     </message>
+    <message>
+        <source>new record, %1 stored</source>
+        <translation>yeni kayıt, %1 kayıtlı</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 / %2</translation>
+    </message>
 </context>
 <context>
     <name>corvella::exchange::ColumnMappingDialog</name>

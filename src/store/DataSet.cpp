@@ -191,6 +191,13 @@ qint64 DataSet::recordCount() const
     return *m_count;
 }
 
+qint64 DataSet::recordPosition() const
+{
+    if (!isActive() || m_state == DataSetState::Insert || m_rows->isEmpty())
+        return 0;
+    return m_rows->source().countUpTo(m_rows->row().rowid);
+}
+
 bool DataSet::locate(const QString& fieldName, const QVariant& value)
 {
     requireActive();

@@ -50,6 +50,8 @@ public:
     bool hasPriorRow() const;
     bool hasNextRow() const;
     qint64 recordCount() const;
+    /// The current record's place among the rows, counted from 1; 0 when there is none or it is new.
+    qint64 recordPosition() const;
     /// Moves to the first row whose field equals the value; returns false (and stays) when none does.
     bool locate(const QString& fieldName, const QVariant& value);
 

@@ -95,6 +95,7 @@ private slots:
     void recordRequestForDeletedNumberShowsTheLast();
     void activationWithoutRequestStays();
     void pickWhileEditingStoresFirst();
+    void keyboardMovesStoresAndCancels();
     void missingFileCanBeCreated();
     void missingFileDeclinedLeavesWindowWithoutData();
     void foreignFileIsNamedAndUntouched();
@@ -330,6 +331,47 @@ void MainWindowTest::pickWhileEditingStoresFirst()
     window.FormActivate();
     QCOMPARE(fixture.scalar(u"select [Sehir] from kayit where [No] = 11"_qs).toString(), u"Muş"_qs);
     QCOMPARE(window.table()->fieldByName(u"No"_qs).asInteger(), 13);
+}
+
+// Focus starts on Name; every navigator key is pressed in a field, as a user types, and the position follows.
+void MainWindowTest::keyboardMovesStoresAndCancels()
+{
+    test::ContactFileFixture fixture;
+    fixture.addContacts(fixture.numbers(11, 15), [](int no) { return QVariantMap{{u"Ad"_qs, u"kişi %1"_qs.arg(no)}}; });
+    app::Tfrmkayit window;
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    auto* name = editFor(window, u"Ad"_qs);
+    QCOMPARE(QApplication::focusWidget(), name);
+    auto* position = window.findChild<QLabel*>(u"recordPosition"_qs);
+    QCOMPARE(position->text(), u"1 of 5"_qs);
+
+    struct Step {
+        const char* typed; // into Name before the key
+        QKeyCombination key;
+        const char* name;
+        const char* position;
+    };
+    const Step steps[] = {
+        {"", Qt::CTRL | Qt::Key_End, "kişi 15", "5 of 5"},
+        {"", Qt::CTRL | Qt::Key_PageUp, "kişi 14", "4 of 5"},
+        {"", Qt::CTRL | Qt::Key_Home, "kişi 11", "1 of 5"},
+        {"", Qt::CTRL | Qt::Key_PageDown, "kişi 12", "2 of 5"},
+        {"x", Qt::Key_Escape, "kişi 12", "2 of 5"},
+        {"y", Qt::Key_Return, "kişi 12y", "2 of 5"},
+        {"", Qt::CTRL | Qt::Key_N, "", "new record, 5 stored"},
+        {"Ümit", Qt::CTRL | Qt::Key_S, "Ümit", "6 of 6"},
+    };
+    for (const Step& step : steps) {
+        typeInto(name, QString::fromUtf8(step.typed));
+        QTest::keyClick(name, step.key.key(), step.key.keyboardModifiers());
+        QCOMPARE(name->text(), QString::fromUtf8(step.name));
+        QCOMPARE(position->text(), QString::fromUtf8(step.position));
+    }
+    QCOMPARE(window.table()->state(), store::DataSetState::Browse);
+    QCOMPARE(fixture.scalar(u"select [Ad] from kayit where [No] = 12"_qs).toString(), u"kişi 12y"_qs);
+    QCOMPARE(fixture.scalar(u"select [No] from kayit where [Ad] = 'Ümit'"_qs).toInt(), 16);
 }
 
 void MainWindowTest::missingFileCanBeCreated()

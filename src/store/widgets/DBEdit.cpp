@@ -1,10 +1,12 @@
 #include "DBEdit.h"
 
+#include "DBNavigator.h"
 #include "FieldLink.h"
 #include "store/NumberFormat.h"
 #include "ui/Dialogs.h"
 
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QTimer>
 
 namespace corvella::ui {
@@ -135,6 +137,15 @@ void DBEdit::focusInEvent(QFocusEvent* event)
         if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
             selectAll();
     }
+}
+
+bool DBEdit::event(QEvent* event)
+{
+    if (event->type() == QEvent::ShortcutOverride && DBNavigator::isNavigatorKey(static_cast<QKeyEvent*>(event))) {
+        event->ignore(); // left unaccepted, the key goes to the navigator's shortcut
+        return false;
+    }
+    return QLineEdit::event(event);
 }
 
 void DBEdit::focusOutEvent(QFocusEvent* event)

@@ -32,6 +32,7 @@ public:
     void setAlwaysReadOnly(bool readOnly);
 
 protected:
+    bool event(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
