@@ -14,6 +14,7 @@
 #include "store/widgets/DBEdit.h"
 #include "store/widgets/DBNavigator.h"
 #include "ui/Dialogs.h"
+#include "ui/FormBuilder.h"
 #include "ui/TaggedLabel.h"
 
 #include <QApplication>
@@ -86,6 +87,8 @@ private slots:
     void showsTheRecordEditorWithItsControls();
     void windowsOpenCentred_data();
     void windowsOpenCentred();
+    void windowsAreKeptInsideTheScreen_data();
+    void windowsAreKeptInsideTheScreen();
     void mailHandlerErrorsReachTheErrorDisplay();
     void closeRequestsAreRefused();
     void exitWithoutChangesEndsAtOnce();
@@ -195,6 +198,24 @@ void MainWindowTest::windowsOpenCentred()
     const QPoint offset = shown->frameGeometry().center() - screen.center();
     QVERIFY2(offset.manhattanLength() <= 2, qPrintable(u"%1,%2"_qs.arg(offset.x()).arg(offset.y())));
     QVERIFY(shown->x() > 0);
+}
+
+void MainWindowTest::windowsAreKeptInsideTheScreen_data()
+{
+    QTest::addColumn<QRect>("frame");
+    QTest::addColumn<QRect>("kept");
+    // The auto-mail window's place, on a 1920 x 1080 screen at twice the scale (960 x 540, less a 30-pixel panel).
+    QTest::newRow("fits") << QRect(192, 109, 591, 400) << QRect(192, 109, 591, 400);
+    QTest::newRow("moved up") << QRect(192, 109, 591, 480) << QRect(192, 60, 591, 480);
+    QTest::newRow("moved left") << QRect(500, 109, 591, 400) << QRect(369, 109, 591, 400);
+    QTest::newRow("cut to the screen") << QRect(-50, 109, 1000, 600) << QRect(0, 30, 960, 510);
+}
+
+void MainWindowTest::windowsAreKeptInsideTheScreen()
+{
+    QFETCH(QRect, frame);
+    QFETCH(QRect, kept);
+    QCOMPARE(ui::keptInside(frame, QRect(0, 30, 960, 510)), kept);
 }
 
 void MainWindowTest::mailHandlerErrorsReachTheErrorDisplay()

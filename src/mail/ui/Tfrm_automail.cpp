@@ -120,6 +120,7 @@ void Tfrm_automail::buildUi()
 {
     setWindowTitle(tr("Auto-mail"));
     setGeometry(192, 109, 591, 454);
+    ui::keepOnScreenOnFirstShow(this);
     ui::applyWindowColour(this);
 
     ui::FormBuilder form(this);
