@@ -1154,6 +1154,14 @@ Trust this certificate for this sending?</translation>
         <source>Tüm metni temizlemek istediginizden GERÇEKTEN emin misiniz ?</source>
         <translation>Are you REALLY sure you want to clear all the text?</translation>
     </message>
+    <message>
+        <source>Fill in the field &quot;%1&quot; on the page &quot;%2&quot;.</source>
+        <translation>Fill in the field &quot;%1&quot; on the page &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>The message will be sent to %1 addresses in %2 mails of at most %3 addresses each. Start sending?</source>
+        <translation>The message will be sent to %1 addresses in %2 mails of at most %3 addresses each. Start sending?</translation>
+    </message>
 </context>
 <context>
     <name>corvella::print::ColourFontDialog</name>

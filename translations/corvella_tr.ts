@@ -1154,6 +1154,14 @@ Bu gönderim için bu sertifikaya güvenilsin mi?</translation>
         <source>Tüm metni temizlemek istediginizden GERÇEKTEN emin misiniz ?</source>
         <translation>Tüm metni temizlemek istediginizden GERÇEKTEN emin misiniz ?</translation>
     </message>
+    <message>
+        <source>Fill in the field &quot;%1&quot; on the page &quot;%2&quot;.</source>
+        <translation>&quot;%2&quot; sayfasındaki &quot;%1&quot; alanını doldurunuz.</translation>
+    </message>
+    <message>
+        <source>The message will be sent to %1 addresses in %2 mails of at most %3 addresses each. Start sending?</source>
+        <translation>İleti %1 adrese, her birinde en çok %3 adres bulunan %2 posta ile gönderilecek. Gönderme başlasın mı?</translation>
+    </message>
 </context>
 <context>
     <name>corvella::print::ColourFontDialog</name>
