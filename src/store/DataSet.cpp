@@ -83,6 +83,11 @@ void DataSet::setFieldVisible(int index, bool visible)
     }
 }
 
+void DataSet::setFieldCaption(const QString& fieldName, const QString& caption)
+{
+    m_captions.insert(fieldName.toCaseFolded(), caption);
+}
+
 QList<DataSet::Row> DataSet::readRows(qint64 fromRowid, int limit) const
 {
     return m_rows ? m_rows->source().rowsFrom(fromRowid, limit) : QList<Row>();

@@ -199,7 +199,7 @@ void Tfrmgelismisetiketayarlari::buildUi()
     m_sample->setAutoFillBackground(true);
 
     QPushButton* ok = button(u"BitBtn3"_qs, tr("&OK"), {408, 462, 82, ButtonHeight}, &Window::BitBtn3Click);
-    button(u"BitBtn4"_qs, tr("&Cancel"), {499, 462, 82, ButtonHeight}, &Window::BitBtn4Click);
+    ui::DBEdit::markAsCancel(button(u"BitBtn4"_qs, tr("&Cancel"), {499, 462, 82, ButtonHeight}, &Window::BitBtn4Click));
     ok->setAutoDefault(true);
     ok->setDefault(true);
 }

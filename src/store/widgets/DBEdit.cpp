@@ -5,11 +5,18 @@
 #include "store/NumberFormat.h"
 #include "ui/Dialogs.h"
 
+#include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QTimer>
 
 namespace corvella::ui {
+
+namespace {
+
+constexpr char CancelsEntry[] = "corvellaCancelsEntry";
+
+} // namespace
 
 DBEdit::DBEdit(QWidget* parent)
     : QLineEdit(parent)
@@ -148,9 +155,20 @@ bool DBEdit::event(QEvent* event)
     return QLineEdit::event(event);
 }
 
+void DBEdit::markAsCancel(QWidget* button)
+{
+    button->setProperty(CancelsEntry, true);
+}
+
 void DBEdit::focusOutEvent(QFocusEvent* event)
 {
     QLineEdit::focusOutEvent(event);
+    // The focus has already moved on when this arrives.
+    if (const QWidget* next = QApplication::focusWidget(); next && next->property(CancelsEntry).toBool()) {
+        m_pendingNumber = false;
+        refresh();
+        return;
+    }
     if (!commitNumber())
         QTimer::singleShot(0, this, [this] { setFocus(); }); // the box keeps the focus until the text is a number
     else if (!m_displayFormat.isEmpty())
