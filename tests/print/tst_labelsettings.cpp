@@ -498,6 +498,15 @@ void LabelSettingsTest::colourDialogKeepsAnOtherColour()
     QCOMPARE(chosen.colour, 0x123456);
     QVERIFY(chosen.font.bold() && !chosen.font.italic() && chosen.font.strikeOut());
     QCOMPARE(dialog.styleList()->currentItem()->text(), u"Bold"_qs);
+
+    // The label settings store family, size and colour: nothing else is offered there.
+    dialog.offerFamilySizeAndColourOnly();
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    for (QWidget* dropped :
+         std::initializer_list<QWidget*>{dialog.styleList(), dialog.strikeOutBox(), dialog.underlineBox()})
+        QVERIFY(!dropped->isVisible());
+    QVERIFY(dialog.colourBox()->isVisible() && dialog.sizeEdit()->isVisible() && dialog.sample()->isVisible());
 }
 
 QTEST_MAIN(LabelSettingsTest)
