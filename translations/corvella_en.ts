@@ -777,6 +777,14 @@ Contacts, printed reports, address labels and bulk e-mail for small businesses.<
         <source>A copy of the contact file &apos;%1&apos; was written to &apos;%2&apos;.</source>
         <translation>A copy of the contact file &apos;%1&apos; was written to &apos;%2&apos;.</translation>
     </message>
+    <message>
+        <source>new record, %1 stored</source>
+        <translation>new record, %1 stored</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 of %2</translation>
+    </message>
 </context>
 <context>
     <name>corvella::exchange::ColumnMappingDialog</name>
@@ -1165,6 +1173,14 @@ Trust this certificate for this sending?</translation>
     <message>
         <source>Tüm metni temizlemek istediginizden GERÇEKTEN emin misiniz ?</source>
         <translation>Are you REALLY sure you want to clear all the text?</translation>
+    </message>
+    <message>
+        <source>Fill in the field &quot;%1&quot; on the page &quot;%2&quot;.</source>
+        <translation>Fill in the field &quot;%1&quot; on the page &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>The message will be sent to %1 addresses in %2 mails of at most %3 addresses each. Start sending?</source>
+        <translation>The message will be sent to %1 addresses in %2 mails of at most %3 addresses each. Start sending?</translation>
     </message>
 </context>
 <context>

@@ -777,6 +777,14 @@ Küçük işletmeler için kişiler, basılı raporlar, adres etiketleri ve topl
         <source>A copy of the contact file &apos;%1&apos; was written to &apos;%2&apos;.</source>
         <translation>&apos;%1&apos; kişi dosyasının bir kopyası &apos;%2&apos; olarak yazıldı.</translation>
     </message>
+    <message>
+        <source>new record, %1 stored</source>
+        <translation>yeni kayıt, %1 kayıtlı</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 / %2</translation>
+    </message>
 </context>
 <context>
     <name>corvella::exchange::ColumnMappingDialog</name>
@@ -1165,6 +1173,14 @@ Bu gönderim için bu sertifikaya güvenilsin mi?</translation>
     <message>
         <source>Tüm metni temizlemek istediginizden GERÇEKTEN emin misiniz ?</source>
         <translation>Tüm metni temizlemek istediginizden GERÇEKTEN emin misiniz ?</translation>
+    </message>
+    <message>
+        <source>Fill in the field &quot;%1&quot; on the page &quot;%2&quot;.</source>
+        <translation>&quot;%2&quot; sayfasındaki &quot;%1&quot; alanını doldurunuz.</translation>
+    </message>
+    <message>
+        <source>The message will be sent to %1 addresses in %2 mails of at most %3 addresses each. Start sending?</source>
+        <translation>İleti %1 adrese, her birinde en çok %3 adres bulunan %2 posta ile gönderilecek. Gönderme başlasın mı?</translation>
     </message>
 </context>
 <context>

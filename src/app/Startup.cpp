@@ -145,6 +145,7 @@ void installHandlerErrorDisplay()
 
 Windows createWindows()
 {
+    const ui::RepeatedNoticesShownOnce onceEach; // every window opening the contact file meets the same failure
     Windows windows;
     windows.main = std::make_unique<Tfrmkayit>();
     windows.printSettings = std::make_unique<print::Tfrmyazdirmaayarlari>();

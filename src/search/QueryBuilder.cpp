@@ -115,4 +115,13 @@ QStringList withAllColumns(const QStringList& searchSql)
     return QStringList{searchSql.first(), u" * "_qs} + searchSql.mid(from);
 }
 
+QStringList withOrder(const QStringList& searchSql, const QString& column, Qt::SortOrder order)
+{
+    QStringList lines = searchSql;
+    const auto isOrder = [](const QString& line) { return line.startsWith(u" ORDER BY "_qs, Qt::CaseInsensitive); };
+    lines.erase(std::remove_if(lines.begin(), lines.end(), isOrder), lines.end());
+    lines << u" ORDER BY "_qs + bracketed(column) + (order == Qt::DescendingOrder ? u" DESC "_qs : u" "_qs);
+    return lines;
+}
+
 } // namespace corvella::search

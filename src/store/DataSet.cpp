@@ -90,6 +90,11 @@ void DataSet::setFieldVisible(int index, bool visible)
     }
 }
 
+void DataSet::setFieldCaption(const QString& fieldName, const QString& caption)
+{
+    m_captions.insert(fieldName.toCaseFolded(), caption);
+}
+
 QList<DataSet::Row> DataSet::readRows(qint64 fromRowid, int limit) const
 {
     return m_rows ? m_rows->source().rowsFrom(fromRowid, limit) : QList<Row>();
@@ -196,6 +201,13 @@ qint64 DataSet::recordCount() const
     if (!m_count)
         m_count = m_rows->source().count();
     return *m_count;
+}
+
+qint64 DataSet::recordPosition() const
+{
+    if (!isActive() || m_state == DataSetState::Insert || m_rows->isEmpty())
+        return 0;
+    return m_rows->source().countUpTo(m_rows->row().rowid);
 }
 
 bool DataSet::locate(const QString& fieldName, const QVariant& value)

@@ -50,6 +50,8 @@ public:
     bool hasPriorRow() const;
     bool hasNextRow() const;
     qint64 recordCount() const;
+    /// The current record's place among the rows, counted from 1; 0 when there is none or it is new.
+    qint64 recordPosition() const;
     /// Moves to the first row whose field equals the value; returns false (and stays) when none does.
     bool locate(const QString& fieldName, const QVariant& value);
 
@@ -63,6 +65,9 @@ public:
     Field field(int index) { return Field(this, index); }
     bool isFieldVisible(int index) const { return m_visible.value(index, true); }
     void setFieldVisible(int index, bool visible);
+    /// The name a window shows for a column, used in messages about its values; kept while the data set reopens.
+    void setFieldCaption(const QString& fieldName, const QString& caption);
+    QString fieldCaption(const QString& fieldName) const { return m_captions.value(fieldName.toCaseFolded()); }
 
     QVariant value(int index) const;
     /// Changes a field of the current record, entering edit mode (insert mode on an empty data set).
@@ -135,6 +140,7 @@ private:
     std::optional<RowCursor> m_rows; // while open
     QList<FieldDef> m_fields;
     QList<bool> m_visible;
+    QHash<QString, QString> m_captions; // by case-folded field name
     int m_rowidAlias = -1;
     QString m_rowidColumn;
 

@@ -64,6 +64,12 @@ double Field::asFloat() const
     return d;
 }
 
+QString Field::caption() const
+{
+    const QString shown = m_dataSet->fieldCaption(name());
+    return shown.isEmpty() ? name() : shown;
+}
+
 void Field::setValue(const QVariant& value)
 {
     m_dataSet->setValue(m_index, value);
@@ -83,7 +89,7 @@ void Field::setAsString(const QString& text)
         if (!ok || !std::isfinite(d))
             throw DatabaseError(
                 QCoreApplication::translate("store", "'%1' is not a valid floating point value for field '%2'")
-                    .arg(text, name()));
+                    .arg(text, caption()));
         setValue(d);
         return;
     }

@@ -85,6 +85,12 @@ qint64 RowSource::count() const
     return query.next() ? query.value(0).toLongLong() : 0;
 }
 
+qint64 RowSource::countUpTo(qint64 rowid) const
+{
+    QSqlQuery query = runQuery(database(), u"SELECT count(*) FROM "_qs + m_name + u" WHERE rowid <= ?"_qs, {rowid});
+    return query.next() ? query.value(0).toLongLong() : 0;
+}
+
 std::optional<qint64> RowSource::find(const QString& column, const QVariant& value) const
 {
     QSqlQuery query = runQuery(database(),

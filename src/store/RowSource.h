@@ -36,6 +36,8 @@ public:
     /// Whether any row lies beyond `rowid` in the direction.
     bool hasRowBeyond(Direction direction, qint64 rowid) const;
     qint64 count() const;
+    /// How many rows have a rowid up to and including `rowid`: a row's position counted from 1.
+    qint64 countUpTo(qint64 rowid) const;
     /// The rowid of the first row whose column equals the value.
     std::optional<qint64> find(const QString& column, const QVariant& value) const;
 

@@ -214,6 +214,15 @@ void ColourFontDialog::updateSample()
     m_sample->setPalette(palette);
 }
 
+void ColourFontDialog::offerFamilySizeAndColourOnly()
+{
+    for (auto* label : findChildren<QLabel*>())
+        if (label->buddy() == m_styles)
+            label->hide();
+    for (QWidget* widget : std::initializer_list<QWidget*>{m_styles, m_strikeOut, m_underline})
+        widget->hide();
+}
+
 std::optional<ColouredFont> chooseColouredFont(QWidget* parent, const ColouredFont& initial)
 {
     if (const auto& hook = ui::dialogHooks().font) {
@@ -221,6 +230,7 @@ std::optional<ColouredFont> chooseColouredFont(QWidget* parent, const ColouredFo
         return answer ? std::optional<ColouredFont>(ColouredFont{answer->font, answer->colour}) : std::nullopt;
     }
     ColourFontDialog dialog(initial, parent);
+    dialog.offerFamilySizeAndColourOnly();
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.selected();
