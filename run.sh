@@ -8,6 +8,8 @@ bash tools/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build --target corvella corvella-demodata
 
+# The build folder is writable by whoever just built it and is no installed program's, so Corvella keeps its contact
+# file beside the executable (README: "Where the contact file lives").
 contact_file=build/bin/VT/Dorlune.mdb
 if [ ! -f "$contact_file" ]; then
     echo "No contact file yet: creating $contact_file with demo contacts."

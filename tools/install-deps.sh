@@ -12,6 +12,7 @@ packages=(
     qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
     fonts-dejavu-core fonts-liberation
     glabels-data
+    postgresql-15 libqt6sql6-psql
 )
 
 missing=()

@@ -232,10 +232,6 @@ Retry when that program has finished with it, or Cancel.</translation>
 <context>
     <name>cli</name>
     <message>
-        <source>The contact file (default: %1).</source>
-        <translation>The contact file (default: %1).</translation>
-    </message>
-    <message>
         <source>Show this help.</source>
         <translation>Show this help.</translation>
     </message>
@@ -577,6 +573,26 @@ Run &apos;corvella COMMAND --help&apos; for a command&apos;s options and the fie
         <source>%1: %2 rows</source>
         <translation>%1: %2 rows</translation>
     </message>
+    <message>
+        <source>The contact file, or a postgresql://user@host:port/dbname database (default: %1).</source>
+        <translation>The contact file, or a postgresql://user@host:port/dbname database (default: %1).</translation>
+    </message>
+    <message>
+        <source>The empty contact file or database to copy into.</source>
+        <translation>The empty contact file or database to copy into.</translation>
+    </message>
+    <message>
+        <source>--to DEST is required</source>
+        <translation>--to DEST is required</translation>
+    </message>
+    <message>
+        <source>Copy every contact into an empty contact file or PostgreSQL database.</source>
+        <translation>Copy every contact into an empty contact file or PostgreSQL database.</translation>
+    </message>
+    <message>
+        <source>Contacts copied: %1.</source>
+        <translation>Contacts copied: %1.</translation>
+    </message>
 </context>
 <context>
     <name>corvella::app::Tfrm_about</name>
@@ -597,6 +613,10 @@ Contacts, printed reports, address labels and bulk e-mail for small businesses.<
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Contact file: %1</source>
+        <translation>Contact file: %1</translation>
     </message>
 </context>
 <context>
@@ -757,6 +777,14 @@ Contacts, printed reports, address labels and bulk e-mail for small businesses.<
         <source>A copy of the contact file &apos;%1&apos; was written to &apos;%2&apos;.</source>
         <translation>A copy of the contact file &apos;%1&apos; was written to &apos;%2&apos;.</translation>
     </message>
+    <message>
+        <source>new record, %1 stored</source>
+        <translation>new record, %1 stored</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 of %2</translation>
+    </message>
 </context>
 <context>
     <name>corvella::exchange::ColumnMappingDialog</name>
@@ -858,6 +886,10 @@ Contacts, printed reports, address labels and bulk e-mail for small businesses.<
         <source>Import Contacts</source>
         <translation>Import Contacts</translation>
     </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Import</translation>
+    </message>
 </context>
 <context>
     <name>corvella::exchange::ImportReportDialog</name>
@@ -938,7 +970,7 @@ Contacts, printed reports, address labels and bulk e-mail for small businesses.<
     </message>
     <message>
         <source>mailto: or https:// address (optional)</source>
-        <translation>mailto: or https:// address (optional)</translation>
+        <translation>mailto: or https:// (optional)</translation>
     </message>
     <message>
         <source>Mail Server</source>
@@ -1142,6 +1174,14 @@ Trust this certificate for this sending?</translation>
         <source>Tüm metni temizlemek istediginizden GERÇEKTEN emin misiniz ?</source>
         <translation>Are you REALLY sure you want to clear all the text?</translation>
     </message>
+    <message>
+        <source>Fill in the field &quot;%1&quot; on the page &quot;%2&quot;.</source>
+        <translation>Fill in the field &quot;%1&quot; on the page &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>The message will be sent to %1 addresses in %2 mails of at most %3 addresses each. Start sending?</source>
+        <translation>The message will be sent to %1 addresses in %2 mails of at most %3 addresses each. Start sending?</translation>
+    </message>
 </context>
 <context>
     <name>corvella::print::ColourFontDialog</name>
@@ -1200,6 +1240,70 @@ Trust this certificate for this sending?</translation>
     <message>
         <source>Custom</source>
         <translation>Custom</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Black</translation>
+    </message>
+    <message>
+        <source>Maroon</source>
+        <translation>Maroon</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Green</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>Olive</translation>
+    </message>
+    <message>
+        <source>Navy</source>
+        <translation>Navy</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Purple</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>Teal</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Gray</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Silver</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation>Lime</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Yellow</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blue</translation>
+    </message>
+    <message>
+        <source>Fuchsia</source>
+        <translation>Fuchsia</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>Aqua</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>White</translation>
     </message>
 </context>
 <context>
@@ -1891,10 +1995,959 @@ Left out: </translation>
     </message>
 </context>
 <context>
+    <name>exchange</name>
+    <message>
+        <source>The export was cancelled.</source>
+        <translation>The export was cancelled.</translation>
+    </message>
+    <message>
+        <source>Cannot write &apos;%1&apos;: %2</source>
+        <translation>Cannot write &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has %2 characters, %3 fit the column</source>
+        <translation>&apos;%1&apos; has %2 characters, %3 fit the column</translation>
+    </message>
+    <message>
+        <source>; kept whole</source>
+        <translation>; kept whole</translation>
+    </message>
+    <message>
+        <source>The import was cancelled; the contact file is as it was before.
+</source>
+        <translation>The import was cancelled; the contact file is as it was before.
+</translation>
+    </message>
+    <message>
+        <source>Rows read: %1. Added: %2. Updated: %3. Skipped as duplicates: %4. Rejected: %5.</source>
+        <translation>Rows read: %1. Added: %2. Updated: %3. Skipped as duplicates: %4. Rejected: %5.</translation>
+    </message>
+    <message>
+        <source>
+%1 rows have values longer than their column; they were kept whole.</source>
+        <translation>
+%1 rows have values longer than their column; they were kept whole.</translation>
+    </message>
+    <message>
+        <source>line %1: rejected: %2</source>
+        <translation>line %1: rejected: %2</translation>
+    </message>
+    <message>
+        <source>... and %1 more rejected rows</source>
+        <translation>... and %1 more rejected rows</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>line %1: %2</translation>
+    </message>
+    <message>
+        <source>... and %1 more rows with long values</source>
+        <translation>... and %1 more rows with long values</translation>
+    </message>
+    <message>
+        <source>no name, surname, company or e-mail</source>
+        <translation>no name, surname, company or e-mail</translation>
+    </message>
+    <message>
+        <source>Cannot import into the contact file &apos;%1&apos;; it is unchanged. %2</source>
+        <translation>Cannot import into the contact file &apos;%1&apos;; it is unchanged. %2</translation>
+    </message>
+    <message>
+        <source>a value of %1 characters is longer than the %2 a contact field can hold</source>
+        <translation>a value of %1 characters is longer than the %2 a contact field can hold</translation>
+    </message>
+    <message>
+        <source>the file has no heading row</source>
+        <translation>the file has no heading row</translation>
+    </message>
+    <message>
+        <source>the row has %1 fields where the heading row has %2</source>
+        <translation>the row has %1 fields where the heading row has %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a contact field.</source>
+        <translation>&apos;%1&apos; is not a contact field.</translation>
+    </message>
+    <message>
+        <source>The file has no column &apos;%1&apos;; its columns are: %2.</source>
+        <translation>The file has no column &apos;%1&apos;; its columns are: %2.</translation>
+    </message>
+    <message>
+        <source>the file cannot be read: %1</source>
+        <translation>the file cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;, line %2: %3</source>
+        <translation>&apos;%1&apos;, line %2: %3</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>the file is empty</translation>
+    </message>
+    <message>
+        <source>the text is neither UTF-8 nor Windows-1254</source>
+        <translation>the text is neither UTF-8 nor Windows-1254</translation>
+    </message>
+    <message>
+        <source>the text is not valid %1</source>
+        <translation>the text is not valid %1</translation>
+    </message>
+    <message>
+        <source>the file holds binary data, not text</source>
+        <translation>the file holds binary data, not text</translation>
+    </message>
+    <message>
+        <source>a quoted field that starts in this record is never closed</source>
+        <translation>a quoted field that starts in this record is never closed</translation>
+    </message>
+    <message>
+        <source>Cannot write to &apos;%1&apos;: %2</source>
+        <translation>Cannot write to &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>the card that begins here has no END:VCARD</source>
+        <translation>the card that begins here has no END:VCARD</translation>
+    </message>
+    <message>
+        <source>text outside a card (BEGIN:VCARD ... END:VCARD)</source>
+        <translation>text outside a card (BEGIN:VCARD ... END:VCARD)</translation>
+    </message>
+    <message>
+        <source>a card line without a value</source>
+        <translation>a card line without a value</translation>
+    </message>
+    <message>
+        <source>the text is not valid %1: it ends inside a letter</source>
+        <translation>the text is not valid %1: it ends inside a letter</translation>
+    </message>
+</context>
+<context>
+    <name>mail</name>
+    <message>
+        <source>No address</source>
+        <translation>No address</translation>
+    </message>
+    <message>
+        <source>The address holds a line break or another control character</source>
+        <translation>The address holds a line break or another control character</translation>
+    </message>
+    <message>
+        <source>The address holds a space</source>
+        <translation>The address holds a space</translation>
+    </message>
+    <message>
+        <source>The address holds a letter that SMTP cannot carry</source>
+        <translation>The address holds a letter that SMTP cannot carry</translation>
+    </message>
+    <message>
+        <source>The address is longer than 254 characters</source>
+        <translation>The address is longer than 254 characters</translation>
+    </message>
+    <message>
+        <source>The address has no &quot;@&quot;</source>
+        <translation>The address has no &quot;@&quot;</translation>
+    </message>
+    <message>
+        <source>The address has more than one &quot;@&quot;</source>
+        <translation>The address has more than one &quot;@&quot;</translation>
+    </message>
+    <message>
+        <source>The part before &quot;@&quot; is not a valid mailbox name</source>
+        <translation>The part before &quot;@&quot; is not a valid mailbox name</translation>
+    </message>
+    <message>
+        <source>The address has no domain after &quot;@&quot;</source>
+        <translation>The address has no domain after &quot;@&quot;</translation>
+    </message>
+    <message>
+        <source>The domain after &quot;@&quot; is not valid</source>
+        <translation>The domain after &quot;@&quot; is not valid</translation>
+    </message>
+    <message>
+        <source>The number of addresses per mail must be above zero</source>
+        <translation>The number of addresses per mail must be above zero</translation>
+    </message>
+    <message>
+        <source>The server did not answer within %1 s (%2)</source>
+        <translation>The server did not answer within %1 s (%2)</translation>
+    </message>
+    <message>
+        <source>The server closed the connection during DATA (%1)</source>
+        <translation>The server closed the connection during DATA (%1)</translation>
+    </message>
+    <message>
+        <source>The server&apos;s greeting is not SMTP: %1</source>
+        <translation>The server&apos;s greeting is not SMTP: %1</translation>
+    </message>
+    <message>
+        <source>Invalid character (CR, LF or NUL) in %1</source>
+        <translation>Invalid character (CR, LF or NUL) in %1</translation>
+    </message>
+    <message>
+        <source>The unsubscribe address must begin with mailto: or https:// and hold no blanks or angle brackets: %1</source>
+        <translation>The unsubscribe address must begin with mailto: or https:// and hold no blanks or angle brackets: %1</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation>Cannot open file %1</translation>
+    </message>
+    <message>
+        <source>The server does not offer STARTTLS; nothing was sent unencrypted</source>
+        <translation>The server does not offer STARTTLS; nothing was sent unencrypted</translation>
+    </message>
+    <message>
+        <source>Login refused: the password would travel unencrypted</source>
+        <translation>Login refused: the password would travel unencrypted</translation>
+    </message>
+    <message>
+        <source>Invalid character (CR, LF or NUL) in the password</source>
+        <translation>Invalid character (CR, LF or NUL) in the password</translation>
+    </message>
+    <message>
+        <source>The message is %1 bytes long; the server takes at most %2</source>
+        <translation>The message is %1 bytes long; the server takes at most %2</translation>
+    </message>
+    <message>
+        <source>The server offers no login method this program knows (PLAIN or LOGIN)</source>
+        <translation>The server offers no login method this program knows (PLAIN or LOGIN)</translation>
+    </message>
+    <message>
+        <source>Connection closed by the server</source>
+        <translation>Connection closed by the server</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply ran past %1 lines</source>
+        <translation>The server&apos;s reply ran past %1 lines</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply ran past %1 bytes</source>
+        <translation>The server&apos;s reply ran past %1 bytes</translation>
+    </message>
+    <message>
+        <source>Interrupted system call</source>
+        <translation>Interrupted system call</translation>
+    </message>
+    <message>
+        <source>Bad file number</source>
+        <translation>Bad file number</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permission denied</translation>
+    </message>
+    <message>
+        <source>Bad address</source>
+        <translation>Bad address</translation>
+    </message>
+    <message>
+        <source>Invalid argument</source>
+        <translation>Invalid argument</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Too many open files</translation>
+    </message>
+    <message>
+        <source>Operation would block</source>
+        <translation>Operation would block</translation>
+    </message>
+    <message>
+        <source>Operation now in progress</source>
+        <translation>Operation now in progress</translation>
+    </message>
+    <message>
+        <source>Operation already in progress</source>
+        <translation>Operation already in progress</translation>
+    </message>
+    <message>
+        <source>Socket operation on non-socket</source>
+        <translation>Socket operation on non-socket</translation>
+    </message>
+    <message>
+        <source>Destination address required</source>
+        <translation>Destination address required</translation>
+    </message>
+    <message>
+        <source>Message too long</source>
+        <translation>Message too long</translation>
+    </message>
+    <message>
+        <source>Wrong protocol type for socket</source>
+        <translation>Wrong protocol type for socket</translation>
+    </message>
+    <message>
+        <source>Bad protocol option</source>
+        <translation>Bad protocol option</translation>
+    </message>
+    <message>
+        <source>Protocol not supported</source>
+        <translation>Protocol not supported</translation>
+    </message>
+    <message>
+        <source>Socket type not supported</source>
+        <translation>Socket type not supported</translation>
+    </message>
+    <message>
+        <source>Operation not supported on socket</source>
+        <translation>Operation not supported on socket</translation>
+    </message>
+    <message>
+        <source>Protocol family not supported</source>
+        <translation>Protocol family not supported</translation>
+    </message>
+    <message>
+        <source>Address family not supported by protocol family</source>
+        <translation>Address family not supported by protocol family</translation>
+    </message>
+    <message>
+        <source>Address already in use</source>
+        <translation>Address already in use</translation>
+    </message>
+    <message>
+        <source>Can&apos;t assign requested address</source>
+        <translation>Can&apos;t assign requested address</translation>
+    </message>
+    <message>
+        <source>Network is down</source>
+        <translation>Network is down</translation>
+    </message>
+    <message>
+        <source>Network is unreachable</source>
+        <translation>Network is unreachable</translation>
+    </message>
+    <message>
+        <source>Network dropped connection or reset</source>
+        <translation>Network dropped connection or reset</translation>
+    </message>
+    <message>
+        <source>Software caused connection abort</source>
+        <translation>Software caused connection abort</translation>
+    </message>
+    <message>
+        <source>Connection reset by peer</source>
+        <translation>Connection reset by peer</translation>
+    </message>
+    <message>
+        <source>No buffer space available</source>
+        <translation>No buffer space available</translation>
+    </message>
+    <message>
+        <source>Socket is already connected</source>
+        <translation>Socket is already connected</translation>
+    </message>
+    <message>
+        <source>Socket is not connected</source>
+        <translation>Socket is not connected</translation>
+    </message>
+    <message>
+        <source>Can&apos;t send after socket shutdown</source>
+        <translation>Can&apos;t send after socket shutdown</translation>
+    </message>
+    <message>
+        <source>Too many references, can&apos;t splice</source>
+        <translation>Too many references, can&apos;t splice</translation>
+    </message>
+    <message>
+        <source>Connection timed out</source>
+        <translation>Connection timed out</translation>
+    </message>
+    <message>
+        <source>Connection refused</source>
+        <translation>Connection refused</translation>
+    </message>
+    <message>
+        <source>Too many levels of symbolic links</source>
+        <translation>Too many levels of symbolic links</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>File name too long</translation>
+    </message>
+    <message>
+        <source>Host is down</source>
+        <translation>Host is down</translation>
+    </message>
+    <message>
+        <source>No route to Host</source>
+        <translation>No route to Host</translation>
+    </message>
+    <message>
+        <source>Directory not empty</source>
+        <translation>Directory not empty</translation>
+    </message>
+    <message>
+        <source>Too many processes</source>
+        <translation>Too many processes</translation>
+    </message>
+    <message>
+        <source>Too many users</source>
+        <translation>Too many users</translation>
+    </message>
+    <message>
+        <source>Disc quota exceeded</source>
+        <translation>Disc quota exceeded</translation>
+    </message>
+    <message>
+        <source>Stale NFS file handle</source>
+        <translation>Stale NFS file handle</translation>
+    </message>
+    <message>
+        <source>Too many levels of remote in path</source>
+        <translation>Too many levels of remote in path</translation>
+    </message>
+    <message>
+        <source>Network subsystem is unavailable</source>
+        <translation>Network subsystem is unavailable</translation>
+    </message>
+    <message>
+        <source>Incompatible version of WINSOCK.DLL</source>
+        <translation>Incompatible version of WINSOCK.DLL</translation>
+    </message>
+    <message>
+        <source>Successful WSAStartup not yet performed</source>
+        <translation>Successful WSAStartup not yet performed</translation>
+    </message>
+    <message>
+        <source>Host not found</source>
+        <translation>Host not found</translation>
+    </message>
+    <message>
+        <source>Non-Authoritative Host not found</source>
+        <translation>Non-Authoritative Host not found</translation>
+    </message>
+    <message>
+        <source>Non-Recoverable error: FORMERR, REFUSED, NOTIMP</source>
+        <translation>Non-Recoverable error: FORMERR, REFUSED, NOTIMP</translation>
+    </message>
+    <message>
+        <source>Valid name, no data record of requested type</source>
+        <translation>Valid name, no data record of requested type</translation>
+    </message>
+    <message>
+        <source>Unknown Error No. %1</source>
+        <translation>Unknown Error No. %1</translation>
+    </message>
+    <message>
+        <source>Invalid character (CR, LF or NUL) in UserID</source>
+        <translation>Invalid character (CR, LF or NUL) in UserID</translation>
+    </message>
+    <message>
+        <source>Authentication failed</source>
+        <translation>Authentication failed</translation>
+    </message>
+    <message>
+        <source>Incomplete Header</source>
+        <translation>Incomplete Header</translation>
+    </message>
+    <message>
+        <source>Encoder streams not set</source>
+        <translation>Encoder streams not set</translation>
+    </message>
+    <message>
+        <source>Stream write error</source>
+        <translation>Stream write error</translation>
+    </message>
+    <message>
+        <source>Stream read error</source>
+        <translation>Stream read error</translation>
+    </message>
+    <message>
+        <source>Initializaton of windows sockets failed</source>
+        <translation>Initializaton of windows sockets failed</translation>
+    </message>
+    <message>
+        <source>Host Lookup Timed Out</source>
+        <translation>Host Lookup Timed Out</translation>
+    </message>
+    <message>
+        <source>Host Lookup Canceled</source>
+        <translation>Host Lookup Canceled</translation>
+    </message>
+    <message>
+        <source>Host Lookup Failed</source>
+        <translation>Host Lookup Failed</translation>
+    </message>
+    <message>
+        <source>Already connected</source>
+        <translation>Already connected</translation>
+    </message>
+    <message>
+        <source>Null Remote Address</source>
+        <translation>Null Remote Address</translation>
+    </message>
+    <message>
+        <source>Connection Timed out</source>
+        <translation>Connection Timed out</translation>
+    </message>
+    <message>
+        <source>Connection Canceled</source>
+        <translation>Connection Canceled</translation>
+    </message>
+    <message>
+        <source>Connection Failed</source>
+        <translation>Connection Failed</translation>
+    </message>
+    <message>
+        <source>TLS refused: the server sent data before the handshake</source>
+        <translation>TLS refused: the server sent data before the handshake</translation>
+    </message>
+    <message>
+        <source>TLS handshake canceled</source>
+        <translation>TLS handshake canceled</translation>
+    </message>
+    <message>
+        <source>TLS handshake timed out</source>
+        <translation>TLS handshake timed out</translation>
+    </message>
+    <message>
+        <source>TLS handshake failed: %1</source>
+        <translation>TLS handshake failed: %1</translation>
+    </message>
+    <message>
+        <source>connection closed by the server</source>
+        <translation>connection closed by the server</translation>
+    </message>
+    <message>
+        <source>Not Connected</source>
+        <translation>Not Connected</translation>
+    </message>
+    <message>
+        <source>Socket send aborted</source>
+        <translation>Socket send aborted</translation>
+    </message>
+    <message>
+        <source>Line longer than the line buffer of %1 bytes</source>
+        <translation>Line longer than the line buffer of %1 bytes</translation>
+    </message>
+    <message>
+        <source>Socket readln aborted</source>
+        <translation>Socket readln aborted</translation>
+    </message>
+    <message>
+        <source>Invalid seek origin = %1</source>
+        <translation>Invalid seek origin = %1</translation>
+    </message>
+    <message>
+        <source>Seek error</source>
+        <translation>Seek error</translation>
+    </message>
+    <message>
+        <source>No Timer</source>
+        <translation>No Timer</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>--lang: &apos;%1&apos; is neither tr nor en</source>
         <translation>--lang: &apos;%1&apos; is neither tr nor en</translation>
+    </message>
+</context>
+<context>
+    <name>print</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>&apos;%1&apos; is not a valid floating point value</translation>
+    </message>
+    <message>
+        <source>Floating point division by zero</source>
+        <translation>Floating point division by zero</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; is not a valid integer value</translation>
+    </message>
+    <message>
+        <source>the preview</source>
+        <translation>the preview</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Company</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>City</translation>
+    </message>
+    <message>
+        <source>District</source>
+        <translation>District</translation>
+    </message>
+    <message>
+        <source>Postal Code</source>
+        <translation>Postal Code</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Country</translation>
+    </message>
+    <message>
+        <source>Field &apos;%1&apos; not found</source>
+        <translation>Field &apos;%1&apos; not found</translation>
+    </message>
+    <message>
+        <source>No label fits across the page. Check the page width, the left margin, the label width and the horizontal gap in the label settings.</source>
+        <translation>No label fits across the page. Check the page width, the left margin, the label width and the horizontal gap in the label settings.</translation>
+    </message>
+    <message>
+        <source>No label fits down the page. Check the page height, the top margin, the label height and the vertical gap in the label settings.</source>
+        <translation>No label fits down the page. Check the page height, the top margin, the label height and the vertical gap in the label settings.</translation>
+    </message>
+    <message>
+        <source>Label %1 is not on the sheet: it holds %2 labels, %3 across and %4 down, numbered from 1 at the top left.</source>
+        <translation>Label %1 is not on the sheet: it holds %2 labels, %3 across and %4 down, numbered from 1 at the top left.</translation>
+    </message>
+    <message>
+        <source>Page Width</source>
+        <translation>Page Width</translation>
+    </message>
+    <message>
+        <source>Page Height</source>
+        <translation>Page Height</translation>
+    </message>
+    <message>
+        <source>Left Space</source>
+        <translation>Left Space</translation>
+    </message>
+    <message>
+        <source>Top Space</source>
+        <translation>Top Space</translation>
+    </message>
+    <message>
+        <source>Label Width</source>
+        <translation>Label Width</translation>
+    </message>
+    <message>
+        <source>Label Height</source>
+        <translation>Label Height</translation>
+    </message>
+    <message>
+        <source>Horizontal Gap</source>
+        <translation>Horizontal Gap</translation>
+    </message>
+    <message>
+        <source>Vertical Gap</source>
+        <translation>Vertical Gap</translation>
+    </message>
+    <message>
+        <source>Font Size</source>
+        <translation>Font Size</translation>
+    </message>
+    <message>
+        <source>The print job could not be started on %1.</source>
+        <translation>The print job could not be started on %1.</translation>
+    </message>
+    <message>
+        <source>A new page could not be started on %1.</source>
+        <translation>A new page could not be started on %1.</translation>
+    </message>
+    <message>
+        <source>The print job could not be completed on %1.</source>
+        <translation>The print job could not be completed on %1.</translation>
+    </message>
+    <message>
+        <source>Printer is not currently printing</source>
+        <translation>Printer is not currently printing</translation>
+    </message>
+    <message>
+        <source>the file &apos;%1&apos;</source>
+        <translation>the file &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>There is no default printer currently selected</source>
+        <translation>There is no default printer currently selected</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder &apos;%1&apos;.</source>
+        <translation>Cannot create the folder &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>the default printer</source>
+        <translation>the default printer</translation>
+    </message>
+    <message>
+        <source>No printer is installed. The printout was saved as a PDF file:
+%1</source>
+        <translation>No printer is installed. The printout was saved as a PDF file:
+%1</translation>
+    </message>
+    <message>
+        <source>List Line Height</source>
+        <translation>List Line Height</translation>
+    </message>
+    <message>
+        <source>Caption Font Size</source>
+        <translation>Caption Font Size</translation>
+    </message>
+    <message>
+        <source>List Font Size</source>
+        <translation>List Font Size</translation>
+    </message>
+    <message>
+        <source>%1 in the print settings is not a number: &apos;%2&apos;. Correct it before printing.</source>
+        <translation>%1 in the print settings is not a number: &apos;%2&apos;. Correct it before printing.</translation>
+    </message>
+    <message>
+        <source>%1 in the print settings is %2; it must lie between %3 and %4 %5. Correct it before printing.</source>
+        <translation>%1 in the print settings is %2; it must lie between %3 and %4 %5. Correct it before printing.</translation>
+    </message>
+    <message>
+        <source>points</source>
+        <translation>points</translation>
+    </message>
+    <message>
+        <source>round labels</source>
+        <translation>round labels</translation>
+    </message>
+    <message>
+        <source>oval labels</source>
+        <translation>oval labels</translation>
+    </message>
+    <message>
+        <source>CD or DVD labels</source>
+        <translation>CD or DVD labels</translation>
+    </message>
+    <message>
+        <source>labels of a shape other than a rectangle</source>
+        <translation>labels of a shape other than a rectangle</translation>
+    </message>
+    <message>
+        <source>impossible dimensions: a size is missing or not a length</source>
+        <translation>impossible dimensions: a size is missing or not a length</translation>
+    </message>
+    <message>
+        <source>impossible dimensions: a size or count of zero or less</source>
+        <translation>impossible dimensions: a size or count of zero or less</translation>
+    </message>
+    <message>
+        <source>impossible dimensions: the labels overlap</source>
+        <translation>impossible dimensions: the labels overlap</translation>
+    </message>
+    <message>
+        <source>impossible dimensions: the labels reach past the %1 × %2 mm paper</source>
+        <translation>impossible dimensions: the labels reach past the %1 × %2 mm paper</translation>
+    </message>
+    <message>
+        <source>paper longer than the label settings take (%1 mm)</source>
+        <translation>paper longer than the label settings take (%1 mm)</translation>
+    </message>
+    <message>
+        <source>in whole millimetres the label settings would place %1 × %2 labels on it, not %3 × %4</source>
+        <translation>in whole millimetres the label settings would place %1 × %2 labels on it, not %3 × %4</translation>
+    </message>
+    <message>
+        <source>no label is described</source>
+        <translation>no label is described</translation>
+    </message>
+    <message>
+        <source>several kinds of label on one sheet</source>
+        <translation>several kinds of label on one sheet</translation>
+    </message>
+    <message>
+        <source>no layout is described</source>
+        <translation>no layout is described</translation>
+    </message>
+    <message>
+        <source>several layouts on one sheet</source>
+        <translation>several layouts on one sheet</translation>
+    </message>
+    <message>
+        <source>the paper size &apos;%1&apos; is unknown</source>
+        <translation>the paper size &apos;%1&apos; is unknown</translation>
+    </message>
+    <message>
+        <source>it is given as the same as %1, which no template describes</source>
+        <translation>it is given as the same as %1, which no template describes</translation>
+    </message>
+    <message>
+        <source>No label sheet is called &apos;%1&apos;. Give the brand and the product code, e.g. &quot;Avery L7160&quot;.</source>
+        <translation>No label sheet is called &apos;%1&apos;. Give the brand and the product code, e.g. &quot;Avery L7160&quot;.</translation>
+    </message>
+    <message>
+        <source> These template files could not be read: </source>
+        <translation> These template files could not be read: </translation>
+    </message>
+    <message>
+        <source>The label sheet %1 cannot be printed with the label settings: %2.</source>
+        <translation>The label sheet %1 cannot be printed with the label settings: %2.</translation>
+    </message>
+    <message>
+        <source>Printing in progress</source>
+        <translation>Printing in progress</translation>
+    </message>
+    <message>
+        <source>A label holds at most %1 elements of a kind.</source>
+        <translation>A label holds at most %1 elements of a kind.</translation>
+    </message>
+    <message>
+        <source>Printing is not available.</source>
+        <translation>Printing is not available.</translation>
+    </message>
+    <message>
+        <source>impossible dimensions: labels smaller than a millimetre</source>
+        <translation>impossible dimensions: labels smaller than a millimetre</translation>
+    </message>
+</context>
+<context>
+    <name>search</name>
+    <message>
+        <source>Field &apos;%1&apos; not found</source>
+        <translation>Field &apos;%1&apos; not found</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>&apos;%1&apos; is not a valid floating point value</translation>
+    </message>
+    <message>
+        <source>The list&apos;s statement does not have the shape of a search.</source>
+        <translation>The list&apos;s statement does not have the shape of a search.</translation>
+    </message>
+</context>
+<context>
+    <name>store</name>
+    <message>
+        <source>The contact file &apos;%1&apos; is in use by another program (%2).</source>
+        <translation>The contact file &apos;%1&apos; is in use by another program (%2).</translation>
+    </message>
+    <message>
+        <source>Unknown database error</source>
+        <translation>Unknown database error</translation>
+    </message>
+    <message>
+        <source>Cannot write to the contact file &apos;%1&apos;: the disk is full (%2).</source>
+        <translation>Cannot write to the contact file &apos;%1&apos;: the disk is full (%2).</translation>
+    </message>
+    <message>
+        <source>Cannot write to the contact file &apos;%1&apos;: there is no permission to change it or its folder (%2).</source>
+        <translation>Cannot write to the contact file &apos;%1&apos;: there is no permission to change it or its folder (%2).</translation>
+    </message>
+    <message>
+        <source>Cannot open the contact file &apos;%1&apos; or the journal SQLite keeps beside it (%2).</source>
+        <translation>Cannot open the contact file &apos;%1&apos; or the journal SQLite keeps beside it (%2).</translation>
+    </message>
+    <message>
+        <source>Cannot read or write the contact file &apos;%1&apos;: the disk reported an error (%2).</source>
+        <translation>Cannot read or write the contact file &apos;%1&apos;: the disk reported an error (%2).</translation>
+    </message>
+    <message>
+        <source>The contact file &apos;%1&apos; is damaged (%2).</source>
+        <translation>The contact file &apos;%1&apos; is damaged (%2).</translation>
+    </message>
+    <message>
+        <source>The connection string names no data source.</source>
+        <translation>The connection string names no data source.</translation>
+    </message>
+    <message>
+        <source>Could not find file &apos;%1&apos;.</source>
+        <translation>Could not find file &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Cannot open the contact file &apos;%1&apos;: %2</source>
+        <translation>Cannot open the contact file &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is not a Corvella contact file (an SQLite database): %2</source>
+        <translation>The file &apos;%1&apos; is not a Corvella contact file (an SQLite database): %2</translation>
+    </message>
+    <message>
+        <source>The contact file &apos;%1&apos; has its tables already.</source>
+        <translation>The contact file &apos;%1&apos; has its tables already.</translation>
+    </message>
+    <message>
+        <source>A backup cannot be written over the contact file &apos;%1&apos; itself.</source>
+        <translation>A backup cannot be written over the contact file &apos;%1&apos; itself.</translation>
+    </message>
+    <message>
+        <source>Cannot write the backup &apos;%1&apos;: it is a folder; name a file in it.</source>
+        <translation>Cannot write the backup &apos;%1&apos;: it is a folder; name a file in it.</translation>
+    </message>
+    <message>
+        <source>Cannot write the backup &apos;%1&apos;: the folder &apos;%2&apos; does not exist.</source>
+        <translation>Cannot write the backup &apos;%1&apos;: the folder &apos;%2&apos; does not exist.</translation>
+    </message>
+    <message>
+        <source>Cannot write the backup &apos;%1&apos;: %2</source>
+        <translation>Cannot write the backup &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>The contact file &apos;%1&apos; is already open in another Corvella.</source>
+        <translation>The contact file &apos;%1&apos; is already open in another Corvella.</translation>
+    </message>
+    <message>
+        <source>The contact file &apos;%1&apos; is already open in another Corvella (process %2).</source>
+        <translation>The contact file &apos;%1&apos; is already open in another Corvella (process %2).</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; already exists.</source>
+        <translation>The file &apos;%1&apos; already exists.</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder &apos;%1&apos;.</source>
+        <translation>Cannot create the folder &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>The contact file is not open through SQLite.</source>
+        <translation>The contact file is not open through SQLite.</translation>
+    </message>
+    <message>
+        <source>The statement is empty.</source>
+        <translation>The statement is empty.</translation>
+    </message>
+    <message>
+        <source>Cannot perform this operation on a closed dataset</source>
+        <translation>Cannot perform this operation on a closed dataset</translation>
+    </message>
+    <message>
+        <source>Field &apos;%1&apos; not found</source>
+        <translation>Field &apos;%1&apos; not found</translation>
+    </message>
+    <message>
+        <source>Cannot modify a read-only dataset</source>
+        <translation>Cannot modify a read-only dataset</translation>
+    </message>
+    <message>
+        <source>Field index %1 out of range</source>
+        <translation>Field index %1 out of range</translation>
+    </message>
+    <message>
+        <source>Cannot perform this operation on an empty dataset</source>
+        <translation>Cannot perform this operation on an empty dataset</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; is not a valid integer value</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>&apos;%1&apos; is not a valid floating point value</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value for field &apos;%2&apos;</source>
+        <translation>&apos;%1&apos; is not a valid floating point value for field &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>The record cannot be found; it may have been deleted.</source>
+        <translation>The record cannot be found; it may have been deleted.</translation>
+    </message>
+    <message>
+        <source>The record cannot be found for updating; it may have been deleted.</source>
+        <translation>The record cannot be found for updating; it may have been deleted.</translation>
+    </message>
+    <message>
+        <source>The contact file &apos;%1&apos; has no table %2.</source>
+        <translation>The contact file &apos;%1&apos; has no table %2.</translation>
+    </message>
+    <message>
+        <source>Another user has changed this record since it was read. Your changes were not stored.</source>
+        <translation>Another user has changed this record since it was read. Your changes were not stored.</translation>
     </message>
 </context>
 </TS>

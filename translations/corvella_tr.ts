@@ -232,10 +232,6 @@ O program işini bitirince Yeniden Dene&apos;ye ya da İptal&apos;e basın.</tra
 <context>
     <name>cli</name>
     <message>
-        <source>The contact file (default: %1).</source>
-        <translation>Kişi dosyası (varsayılan: %1).</translation>
-    </message>
-    <message>
         <source>Show this help.</source>
         <translation>Bu yardımı göster.</translation>
     </message>
@@ -577,6 +573,26 @@ Bir komutun seçenekleri ve alan adları için &apos;corvella KOMUT --help&apos;
         <source>%1: %2 rows</source>
         <translation>%1: %2 satır</translation>
     </message>
+    <message>
+        <source>The contact file, or a postgresql://user@host:port/dbname database (default: %1).</source>
+        <translation>Kişi dosyası ya da postgresql://kullanıcı@sunucu:port/veritabanı adresindeki veritabanı (varsayılan: %1).</translation>
+    </message>
+    <message>
+        <source>The empty contact file or database to copy into.</source>
+        <translation>Kişilerin kopyalanacağı boş kişi dosyası ya da veritabanı.</translation>
+    </message>
+    <message>
+        <source>--to DEST is required</source>
+        <translation>--to DEST gerekli</translation>
+    </message>
+    <message>
+        <source>Copy every contact into an empty contact file or PostgreSQL database.</source>
+        <translation>Tüm kişileri boş bir kişi dosyasına ya da PostgreSQL veritabanına kopyala.</translation>
+    </message>
+    <message>
+        <source>Contacts copied: %1.</source>
+        <translation>Kopyalanan kişi: %1.</translation>
+    </message>
 </context>
 <context>
     <name>corvella::app::Tfrm_about</name>
@@ -597,6 +613,10 @@ Küçük işletmeler için kişiler, basılı raporlar, adres etiketleri ve topl
     <message>
         <source>OK</source>
         <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Contact file: %1</source>
+        <translation>Kişi dosyası: %1</translation>
     </message>
 </context>
 <context>
@@ -757,6 +777,14 @@ Küçük işletmeler için kişiler, basılı raporlar, adres etiketleri ve topl
         <source>A copy of the contact file &apos;%1&apos; was written to &apos;%2&apos;.</source>
         <translation>&apos;%1&apos; kişi dosyasının bir kopyası &apos;%2&apos; olarak yazıldı.</translation>
     </message>
+    <message>
+        <source>new record, %1 stored</source>
+        <translation>yeni kayıt, %1 kayıtlı</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 / %2</translation>
+    </message>
 </context>
 <context>
     <name>corvella::exchange::ColumnMappingDialog</name>
@@ -858,6 +886,10 @@ Küçük işletmeler için kişiler, basılı raporlar, adres etiketleri ve topl
         <source>Import Contacts</source>
         <translation>Kişileri İçe Aktar</translation>
     </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;İçe Aktar</translation>
+    </message>
 </context>
 <context>
     <name>corvella::exchange::ImportReportDialog</name>
@@ -938,7 +970,7 @@ Küçük işletmeler için kişiler, basılı raporlar, adres etiketleri ve topl
     </message>
     <message>
         <source>mailto: or https:// address (optional)</source>
-        <translation>mailto: ya da https:// adresi (isteğe bağlı)</translation>
+        <translation>mailto: ya da https:// (seçmeli)</translation>
     </message>
     <message>
         <source>Mail Server</source>
@@ -1142,6 +1174,14 @@ Bu gönderim için bu sertifikaya güvenilsin mi?</translation>
         <source>Tüm metni temizlemek istediginizden GERÇEKTEN emin misiniz ?</source>
         <translation>Tüm metni temizlemek istediginizden GERÇEKTEN emin misiniz ?</translation>
     </message>
+    <message>
+        <source>Fill in the field &quot;%1&quot; on the page &quot;%2&quot;.</source>
+        <translation>&quot;%2&quot; sayfasındaki &quot;%1&quot; alanını doldurunuz.</translation>
+    </message>
+    <message>
+        <source>The message will be sent to %1 addresses in %2 mails of at most %3 addresses each. Start sending?</source>
+        <translation>İleti %1 adrese, her birinde en çok %3 adres bulunan %2 posta ile gönderilecek. Gönderme başlasın mı?</translation>
+    </message>
 </context>
 <context>
     <name>corvella::print::ColourFontDialog</name>
@@ -1200,6 +1240,70 @@ Bu gönderim için bu sertifikaya güvenilsin mi?</translation>
     <message>
         <source>Custom</source>
         <translation>Özel</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Siyah</translation>
+    </message>
+    <message>
+        <source>Maroon</source>
+        <translation>Kestane</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Yeşil</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>Zeytin</translation>
+    </message>
+    <message>
+        <source>Navy</source>
+        <translation>Lacivert</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Mor</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>Deniz Mavisi</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Gri</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Gümüş</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Kırmızı</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation>Açık Yeşil</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Sarı</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Mavi</translation>
+    </message>
+    <message>
+        <source>Fuchsia</source>
+        <translation>Fuşya</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>Su Mavisi</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Beyaz</translation>
     </message>
 </context>
 <context>
@@ -1544,7 +1648,7 @@ Dışarıda bırakılanlar: </translation>
     </message>
     <message>
         <source>Normal Text Font</source>
-        <translation>Normal Metin Yazı Tipi</translation>
+        <translation>Normal Yazı Tipi</translation>
     </message>
     <message>
         <source>List Font</source>
@@ -1891,10 +1995,959 @@ Dışarıda bırakılanlar: </translation>
     </message>
 </context>
 <context>
+    <name>exchange</name>
+    <message>
+        <source>The export was cancelled.</source>
+        <translation>Dışa aktarma iptal edildi.</translation>
+    </message>
+    <message>
+        <source>Cannot write &apos;%1&apos;: %2</source>
+        <translation>&apos;%1&apos; yazılamıyor: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has %2 characters, %3 fit the column</source>
+        <translation>&apos;%1&apos; %2 karakter, sütuna %3 sığar</translation>
+    </message>
+    <message>
+        <source>; kept whole</source>
+        <translation>; tümü korundu</translation>
+    </message>
+    <message>
+        <source>The import was cancelled; the contact file is as it was before.
+</source>
+        <translation>İçe aktarma iptal edildi; kişi dosyası önceki hâlinde.
+</translation>
+    </message>
+    <message>
+        <source>Rows read: %1. Added: %2. Updated: %3. Skipped as duplicates: %4. Rejected: %5.</source>
+        <translation>Okunan satır: %1. Eklenen: %2. Güncellenen: %3. Çift olduğu için atlanan: %4. Reddedilen: %5.</translation>
+    </message>
+    <message>
+        <source>
+%1 rows have values longer than their column; they were kept whole.</source>
+        <translation>
+%1 satırda sütunundan uzun değerler var; tümü korundu.</translation>
+    </message>
+    <message>
+        <source>line %1: rejected: %2</source>
+        <translation>satır %1: reddedildi: %2</translation>
+    </message>
+    <message>
+        <source>... and %1 more rejected rows</source>
+        <translation>... ve reddedilen %1 satır daha</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>satır %1: %2</translation>
+    </message>
+    <message>
+        <source>... and %1 more rows with long values</source>
+        <translation>... ve uzun değerli %1 satır daha</translation>
+    </message>
+    <message>
+        <source>no name, surname, company or e-mail</source>
+        <translation>isim, soyisim, firma ya da e-posta yok</translation>
+    </message>
+    <message>
+        <source>Cannot import into the contact file &apos;%1&apos;; it is unchanged. %2</source>
+        <translation>&apos;%1&apos; kişi dosyasına aktarılamıyor; dosya değişmedi. %2</translation>
+    </message>
+    <message>
+        <source>a value of %1 characters is longer than the %2 a contact field can hold</source>
+        <translation>%1 karakterlik bir değer, bir kişi alanının alabileceği %2 karakterden uzun</translation>
+    </message>
+    <message>
+        <source>the file has no heading row</source>
+        <translation>dosyada başlık satırı yok</translation>
+    </message>
+    <message>
+        <source>the row has %1 fields where the heading row has %2</source>
+        <translation>satırda %1 alan var, başlık satırında %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a contact field.</source>
+        <translation>&apos;%1&apos; bir kişi alanı değil.</translation>
+    </message>
+    <message>
+        <source>The file has no column &apos;%1&apos;; its columns are: %2.</source>
+        <translation>Dosyada &apos;%1&apos; sütunu yok; sütunları: %2.</translation>
+    </message>
+    <message>
+        <source>the file cannot be read: %1</source>
+        <translation>dosya okunamıyor: %1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;, line %2: %3</source>
+        <translation>&apos;%1&apos;, satır %2: %3</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>dosya boş</translation>
+    </message>
+    <message>
+        <source>the text is neither UTF-8 nor Windows-1254</source>
+        <translation>metin ne UTF-8 ne de Windows-1254</translation>
+    </message>
+    <message>
+        <source>the text is not valid %1</source>
+        <translation>metin geçerli %1 değil</translation>
+    </message>
+    <message>
+        <source>the file holds binary data, not text</source>
+        <translation>dosyada metin değil ikili veri var</translation>
+    </message>
+    <message>
+        <source>a quoted field that starts in this record is never closed</source>
+        <translation>bu kayıtta başlayan tırnaklı bir alan hiç kapanmıyor</translation>
+    </message>
+    <message>
+        <source>Cannot write to &apos;%1&apos;: %2</source>
+        <translation>&apos;%1&apos; dosyasına yazılamıyor: %2</translation>
+    </message>
+    <message>
+        <source>the card that begins here has no END:VCARD</source>
+        <translation>burada başlayan kartın END:VCARD satırı yok</translation>
+    </message>
+    <message>
+        <source>text outside a card (BEGIN:VCARD ... END:VCARD)</source>
+        <translation>kart dışında metin (BEGIN:VCARD ... END:VCARD)</translation>
+    </message>
+    <message>
+        <source>a card line without a value</source>
+        <translation>değeri olmayan bir kart satırı</translation>
+    </message>
+    <message>
+        <source>the text is not valid %1: it ends inside a letter</source>
+        <translation>metin geçerli %1 değil: bir harfin ortasında bitiyor</translation>
+    </message>
+</context>
+<context>
+    <name>mail</name>
+    <message>
+        <source>No address</source>
+        <translation>Adres yok</translation>
+    </message>
+    <message>
+        <source>The address holds a line break or another control character</source>
+        <translation>Adreste satır sonu ya da başka bir denetim karakteri var</translation>
+    </message>
+    <message>
+        <source>The address holds a space</source>
+        <translation>Adreste boşluk var</translation>
+    </message>
+    <message>
+        <source>The address holds a letter that SMTP cannot carry</source>
+        <translation>Adreste SMTP&apos;nin taşıyamadığı bir harf var</translation>
+    </message>
+    <message>
+        <source>The address is longer than 254 characters</source>
+        <translation>Adres 254 karakterden uzun</translation>
+    </message>
+    <message>
+        <source>The address has no &quot;@&quot;</source>
+        <translation>Adreste &quot;@&quot; yok</translation>
+    </message>
+    <message>
+        <source>The address has more than one &quot;@&quot;</source>
+        <translation>Adreste birden çok &quot;@&quot; var</translation>
+    </message>
+    <message>
+        <source>The part before &quot;@&quot; is not a valid mailbox name</source>
+        <translation>&quot;@&quot; öncesi geçerli bir posta kutusu adı değil</translation>
+    </message>
+    <message>
+        <source>The address has no domain after &quot;@&quot;</source>
+        <translation>Adreste &quot;@&quot; sonrası alan adı yok</translation>
+    </message>
+    <message>
+        <source>The domain after &quot;@&quot; is not valid</source>
+        <translation>&quot;@&quot; sonrası alan adı geçerli değil</translation>
+    </message>
+    <message>
+        <source>The number of addresses per mail must be above zero</source>
+        <translation>Posta başına adres sayısı sıfırdan büyük olmalı</translation>
+    </message>
+    <message>
+        <source>The server did not answer within %1 s (%2)</source>
+        <translation>Sunucu %1 sn içinde yanıt vermedi (%2)</translation>
+    </message>
+    <message>
+        <source>The server closed the connection during DATA (%1)</source>
+        <translation>Sunucu bağlantıyı DATA sırasında kapattı (%1)</translation>
+    </message>
+    <message>
+        <source>The server&apos;s greeting is not SMTP: %1</source>
+        <translation>Sunucunun karşılaması SMTP değil: %1</translation>
+    </message>
+    <message>
+        <source>Invalid character (CR, LF or NUL) in %1</source>
+        <translation>%1 içinde geçersiz karakter (CR, LF ya da NUL)</translation>
+    </message>
+    <message>
+        <source>The unsubscribe address must begin with mailto: or https:// and hold no blanks or angle brackets: %1</source>
+        <translation>Abonelikten çıkma adresi mailto: ya da https:// ile başlamalı, boşluk ve açılı ayraç içermemeli: %1</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation>%1 dosyası açılamıyor</translation>
+    </message>
+    <message>
+        <source>The server does not offer STARTTLS; nothing was sent unencrypted</source>
+        <translation>Sunucu STARTTLS sunmuyor; şifresiz hiçbir şey gönderilmedi</translation>
+    </message>
+    <message>
+        <source>Login refused: the password would travel unencrypted</source>
+        <translation>Oturum açma reddedildi: parola şifresiz gidecekti</translation>
+    </message>
+    <message>
+        <source>Invalid character (CR, LF or NUL) in the password</source>
+        <translation>Parolada geçersiz karakter (CR, LF ya da NUL)</translation>
+    </message>
+    <message>
+        <source>The message is %1 bytes long; the server takes at most %2</source>
+        <translation>İleti %1 bayt; sunucu en çok %2 bayt kabul ediyor</translation>
+    </message>
+    <message>
+        <source>The server offers no login method this program knows (PLAIN or LOGIN)</source>
+        <translation>Sunucu bu programın bildiği bir oturum açma yöntemi (PLAIN ya da LOGIN) sunmuyor</translation>
+    </message>
+    <message>
+        <source>Connection closed by the server</source>
+        <translation>Bağlantı sunucu tarafından kapatıldı</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply ran past %1 lines</source>
+        <translation>Sunucunun yanıtı %1 satırı aştı</translation>
+    </message>
+    <message>
+        <source>The server&apos;s reply ran past %1 bytes</source>
+        <translation>Sunucunun yanıtı %1 baytı aştı</translation>
+    </message>
+    <message>
+        <source>Interrupted system call</source>
+        <translation>Kesilen sistem çağrısı</translation>
+    </message>
+    <message>
+        <source>Bad file number</source>
+        <translation>Hatalı dosya numarası</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>İzin verilmedi</translation>
+    </message>
+    <message>
+        <source>Bad address</source>
+        <translation>Hatalı adres</translation>
+    </message>
+    <message>
+        <source>Invalid argument</source>
+        <translation>Geçersiz bağımsız değişken</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Çok fazla açık dosya</translation>
+    </message>
+    <message>
+        <source>Operation would block</source>
+        <translation>İşlem bekletecekti</translation>
+    </message>
+    <message>
+        <source>Operation now in progress</source>
+        <translation>İşlem sürüyor</translation>
+    </message>
+    <message>
+        <source>Operation already in progress</source>
+        <translation>İşlem zaten sürüyor</translation>
+    </message>
+    <message>
+        <source>Socket operation on non-socket</source>
+        <translation>Soket olmayan nesne üzerinde soket işlemi</translation>
+    </message>
+    <message>
+        <source>Destination address required</source>
+        <translation>Hedef adres gerekli</translation>
+    </message>
+    <message>
+        <source>Message too long</source>
+        <translation>İleti çok uzun</translation>
+    </message>
+    <message>
+        <source>Wrong protocol type for socket</source>
+        <translation>Soket için yanlış protokol türü</translation>
+    </message>
+    <message>
+        <source>Bad protocol option</source>
+        <translation>Hatalı protokol seçeneği</translation>
+    </message>
+    <message>
+        <source>Protocol not supported</source>
+        <translation>Protokol desteklenmiyor</translation>
+    </message>
+    <message>
+        <source>Socket type not supported</source>
+        <translation>Soket türü desteklenmiyor</translation>
+    </message>
+    <message>
+        <source>Operation not supported on socket</source>
+        <translation>İşlem sokette desteklenmiyor</translation>
+    </message>
+    <message>
+        <source>Protocol family not supported</source>
+        <translation>Protokol ailesi desteklenmiyor</translation>
+    </message>
+    <message>
+        <source>Address family not supported by protocol family</source>
+        <translation>Adres ailesi protokol ailesince desteklenmiyor</translation>
+    </message>
+    <message>
+        <source>Address already in use</source>
+        <translation>Adres zaten kullanımda</translation>
+    </message>
+    <message>
+        <source>Can&apos;t assign requested address</source>
+        <translation>İstenen adres atanamıyor</translation>
+    </message>
+    <message>
+        <source>Network is down</source>
+        <translation>Ağ çalışmıyor</translation>
+    </message>
+    <message>
+        <source>Network is unreachable</source>
+        <translation>Ağa ulaşılamıyor</translation>
+    </message>
+    <message>
+        <source>Network dropped connection or reset</source>
+        <translation>Ağ bağlantıyı düşürdü ya da sıfırladı</translation>
+    </message>
+    <message>
+        <source>Software caused connection abort</source>
+        <translation>Yazılım bağlantıyı kesti</translation>
+    </message>
+    <message>
+        <source>Connection reset by peer</source>
+        <translation>Bağlantı karşı taraf tarafından sıfırlandı</translation>
+    </message>
+    <message>
+        <source>No buffer space available</source>
+        <translation>Arabellek alanı yok</translation>
+    </message>
+    <message>
+        <source>Socket is already connected</source>
+        <translation>Soket zaten bağlı</translation>
+    </message>
+    <message>
+        <source>Socket is not connected</source>
+        <translation>Soket bağlı değil</translation>
+    </message>
+    <message>
+        <source>Can&apos;t send after socket shutdown</source>
+        <translation>Soket kapatıldıktan sonra gönderilemez</translation>
+    </message>
+    <message>
+        <source>Too many references, can&apos;t splice</source>
+        <translation>Çok fazla başvuru, birleştirilemiyor</translation>
+    </message>
+    <message>
+        <source>Connection timed out</source>
+        <translation>Bağlantı zaman aşımına uğradı</translation>
+    </message>
+    <message>
+        <source>Connection refused</source>
+        <translation>Bağlantı reddedildi</translation>
+    </message>
+    <message>
+        <source>Too many levels of symbolic links</source>
+        <translation>Çok fazla sembolik bağ düzeyi</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>Dosya adı çok uzun</translation>
+    </message>
+    <message>
+        <source>Host is down</source>
+        <translation>Sunucu çalışmıyor</translation>
+    </message>
+    <message>
+        <source>No route to Host</source>
+        <translation>Sunucuya yol yok</translation>
+    </message>
+    <message>
+        <source>Directory not empty</source>
+        <translation>Klasör boş değil</translation>
+    </message>
+    <message>
+        <source>Too many processes</source>
+        <translation>Çok fazla süreç</translation>
+    </message>
+    <message>
+        <source>Too many users</source>
+        <translation>Çok fazla kullanıcı</translation>
+    </message>
+    <message>
+        <source>Disc quota exceeded</source>
+        <translation>Disk kotası aşıldı</translation>
+    </message>
+    <message>
+        <source>Stale NFS file handle</source>
+        <translation>Eskimiş NFS dosya tanıtıcısı</translation>
+    </message>
+    <message>
+        <source>Too many levels of remote in path</source>
+        <translation>Yolda çok fazla uzak düzey</translation>
+    </message>
+    <message>
+        <source>Network subsystem is unavailable</source>
+        <translation>Ağ alt sistemi kullanılamıyor</translation>
+    </message>
+    <message>
+        <source>Incompatible version of WINSOCK.DLL</source>
+        <translation>WINSOCK.DLL sürümü uyumsuz</translation>
+    </message>
+    <message>
+        <source>Successful WSAStartup not yet performed</source>
+        <translation>Başarılı bir WSAStartup henüz yapılmadı</translation>
+    </message>
+    <message>
+        <source>Host not found</source>
+        <translation>Sunucu bulunamadı</translation>
+    </message>
+    <message>
+        <source>Non-Authoritative Host not found</source>
+        <translation>Sunucu bulunamadı (yetkili olmayan yanıt)</translation>
+    </message>
+    <message>
+        <source>Non-Recoverable error: FORMERR, REFUSED, NOTIMP</source>
+        <translation>Kurtarılamaz hata: FORMERR, REFUSED, NOTIMP</translation>
+    </message>
+    <message>
+        <source>Valid name, no data record of requested type</source>
+        <translation>Ad geçerli, istenen türde veri kaydı yok</translation>
+    </message>
+    <message>
+        <source>Unknown Error No. %1</source>
+        <translation>Bilinmeyen Hata No. %1</translation>
+    </message>
+    <message>
+        <source>Invalid character (CR, LF or NUL) in UserID</source>
+        <translation>Kullanıcı kimliğinde geçersiz karakter (CR, LF ya da NUL)</translation>
+    </message>
+    <message>
+        <source>Authentication failed</source>
+        <translation>Kimlik doğrulama başarısız</translation>
+    </message>
+    <message>
+        <source>Incomplete Header</source>
+        <translation>Eksik Başlık</translation>
+    </message>
+    <message>
+        <source>Encoder streams not set</source>
+        <translation>Kodlayıcı akışları ayarlanmamış</translation>
+    </message>
+    <message>
+        <source>Stream write error</source>
+        <translation>Akış yazma hatası</translation>
+    </message>
+    <message>
+        <source>Stream read error</source>
+        <translation>Akış okuma hatası</translation>
+    </message>
+    <message>
+        <source>Initializaton of windows sockets failed</source>
+        <translation>Soket katmanı başlatılamadı</translation>
+    </message>
+    <message>
+        <source>Host Lookup Timed Out</source>
+        <translation>Sunucu Araması Zaman Aşımına Uğradı</translation>
+    </message>
+    <message>
+        <source>Host Lookup Canceled</source>
+        <translation>Sunucu Araması İptal Edildi</translation>
+    </message>
+    <message>
+        <source>Host Lookup Failed</source>
+        <translation>Sunucu Araması Başarısız</translation>
+    </message>
+    <message>
+        <source>Already connected</source>
+        <translation>Zaten bağlı</translation>
+    </message>
+    <message>
+        <source>Null Remote Address</source>
+        <translation>Uzak Adres Boş</translation>
+    </message>
+    <message>
+        <source>Connection Timed out</source>
+        <translation>Bağlantı Zaman Aşımına Uğradı</translation>
+    </message>
+    <message>
+        <source>Connection Canceled</source>
+        <translation>Bağlantı İptal Edildi</translation>
+    </message>
+    <message>
+        <source>Connection Failed</source>
+        <translation>Bağlantı Başarısız</translation>
+    </message>
+    <message>
+        <source>TLS refused: the server sent data before the handshake</source>
+        <translation>TLS reddedildi: sunucu el sıkışmadan önce veri gönderdi</translation>
+    </message>
+    <message>
+        <source>TLS handshake canceled</source>
+        <translation>TLS el sıkışması iptal edildi</translation>
+    </message>
+    <message>
+        <source>TLS handshake timed out</source>
+        <translation>TLS el sıkışması zaman aşımına uğradı</translation>
+    </message>
+    <message>
+        <source>TLS handshake failed: %1</source>
+        <translation>TLS el sıkışması başarısız: %1</translation>
+    </message>
+    <message>
+        <source>connection closed by the server</source>
+        <translation>bağlantı sunucu tarafından kapatıldı</translation>
+    </message>
+    <message>
+        <source>Not Connected</source>
+        <translation>Bağlı Değil</translation>
+    </message>
+    <message>
+        <source>Socket send aborted</source>
+        <translation>Soket gönderimi kesildi</translation>
+    </message>
+    <message>
+        <source>Line longer than the line buffer of %1 bytes</source>
+        <translation>Satır %1 baytlık satır arabelleğinden uzun</translation>
+    </message>
+    <message>
+        <source>Socket readln aborted</source>
+        <translation>Soketten satır okuma kesildi</translation>
+    </message>
+    <message>
+        <source>Invalid seek origin = %1</source>
+        <translation>Geçersiz konumlama başlangıcı = %1</translation>
+    </message>
+    <message>
+        <source>Seek error</source>
+        <translation>Konumlama hatası</translation>
+    </message>
+    <message>
+        <source>No Timer</source>
+        <translation>Zamanlayıcı Yok</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>--lang: &apos;%1&apos; is neither tr nor en</source>
         <translation>--lang: &apos;%1&apos; ne tr ne de en</translation>
+    </message>
+</context>
+<context>
+    <name>print</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>&apos;%1&apos; geçerli bir ondalık sayı değil</translation>
+    </message>
+    <message>
+        <source>Floating point division by zero</source>
+        <translation>Ondalık sayıda sıfıra bölme</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; geçerli bir tamsayı değil</translation>
+    </message>
+    <message>
+        <source>the preview</source>
+        <translation>önizleme</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>İsim</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Firma</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adres</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>İl</translation>
+    </message>
+    <message>
+        <source>District</source>
+        <translation>İlçe</translation>
+    </message>
+    <message>
+        <source>Postal Code</source>
+        <translation>Posta Kodu</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Ülke</translation>
+    </message>
+    <message>
+        <source>Field &apos;%1&apos; not found</source>
+        <translation>&apos;%1&apos; alanı bulunamadı</translation>
+    </message>
+    <message>
+        <source>No label fits across the page. Check the page width, the left margin, the label width and the horizontal gap in the label settings.</source>
+        <translation>Sayfanın enine hiç etiket sığmıyor. Etiket ayarlarında sayfa genişliğini, sol boşluğu, etiket genişliğini ve yatay aralığı denetleyin.</translation>
+    </message>
+    <message>
+        <source>No label fits down the page. Check the page height, the top margin, the label height and the vertical gap in the label settings.</source>
+        <translation>Sayfanın boyuna hiç etiket sığmıyor. Etiket ayarlarında sayfa yüksekliğini, üst boşluğu, etiket yüksekliğini ve dikey aralığı denetleyin.</translation>
+    </message>
+    <message>
+        <source>Label %1 is not on the sheet: it holds %2 labels, %3 across and %4 down, numbered from 1 at the top left.</source>
+        <translation>%1. etiket yaprakta yok: yaprakta enine %3, boyuna %4 olmak üzere %2 etiket var, sol üstten 1&apos;den başlayarak numaralı.</translation>
+    </message>
+    <message>
+        <source>Page Width</source>
+        <translation>Sayfa Genişliği</translation>
+    </message>
+    <message>
+        <source>Page Height</source>
+        <translation>Sayfa Yüksekliği</translation>
+    </message>
+    <message>
+        <source>Left Space</source>
+        <translation>Sol Boşluk</translation>
+    </message>
+    <message>
+        <source>Top Space</source>
+        <translation>Üst Boşluk</translation>
+    </message>
+    <message>
+        <source>Label Width</source>
+        <translation>Etiket Genişliği</translation>
+    </message>
+    <message>
+        <source>Label Height</source>
+        <translation>Etiket Yüksekliği</translation>
+    </message>
+    <message>
+        <source>Horizontal Gap</source>
+        <translation>Yatay Aralık</translation>
+    </message>
+    <message>
+        <source>Vertical Gap</source>
+        <translation>Dikey Aralık</translation>
+    </message>
+    <message>
+        <source>Font Size</source>
+        <translation>Yazı Boyutu</translation>
+    </message>
+    <message>
+        <source>The print job could not be started on %1.</source>
+        <translation>Baskı işi %1 üzerinde başlatılamadı.</translation>
+    </message>
+    <message>
+        <source>A new page could not be started on %1.</source>
+        <translation>%1 üzerinde yeni sayfa başlatılamadı.</translation>
+    </message>
+    <message>
+        <source>The print job could not be completed on %1.</source>
+        <translation>Baskı işi %1 üzerinde tamamlanamadı.</translation>
+    </message>
+    <message>
+        <source>Printer is not currently printing</source>
+        <translation>Yazıcı şu anda yazdırmıyor</translation>
+    </message>
+    <message>
+        <source>the file &apos;%1&apos;</source>
+        <translation>&apos;%1&apos; dosyası</translation>
+    </message>
+    <message>
+        <source>There is no default printer currently selected</source>
+        <translation>Şu anda seçili varsayılan yazıcı yok</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder &apos;%1&apos;.</source>
+        <translation>&apos;%1&apos; klasörü oluşturulamıyor.</translation>
+    </message>
+    <message>
+        <source>the default printer</source>
+        <translation>varsayılan yazıcı</translation>
+    </message>
+    <message>
+        <source>No printer is installed. The printout was saved as a PDF file:
+%1</source>
+        <translation>Kurulu yazıcı yok. Döküm PDF dosyası olarak kaydedildi:
+%1</translation>
+    </message>
+    <message>
+        <source>List Line Height</source>
+        <translation>Liste Satır Yüksekliği</translation>
+    </message>
+    <message>
+        <source>Caption Font Size</source>
+        <translation>Başlık Yazı Boyutu</translation>
+    </message>
+    <message>
+        <source>List Font Size</source>
+        <translation>Liste Yazı Boyutu</translation>
+    </message>
+    <message>
+        <source>%1 in the print settings is not a number: &apos;%2&apos;. Correct it before printing.</source>
+        <translation>Baskı ayarlarındaki %1 bir sayı değil: &apos;%2&apos;. Yazdırmadan önce düzeltin.</translation>
+    </message>
+    <message>
+        <source>%1 in the print settings is %2; it must lie between %3 and %4 %5. Correct it before printing.</source>
+        <translation>Baskı ayarlarındaki %1 değeri %2; %3 ile %4 %5 arasında olmalı. Yazdırmadan önce düzeltin.</translation>
+    </message>
+    <message>
+        <source>points</source>
+        <translation>punto</translation>
+    </message>
+    <message>
+        <source>round labels</source>
+        <translation>yuvarlak etiketler</translation>
+    </message>
+    <message>
+        <source>oval labels</source>
+        <translation>oval etiketler</translation>
+    </message>
+    <message>
+        <source>CD or DVD labels</source>
+        <translation>CD ya da DVD etiketleri</translation>
+    </message>
+    <message>
+        <source>labels of a shape other than a rectangle</source>
+        <translation>dikdörtgen dışında biçimli etiketler</translation>
+    </message>
+    <message>
+        <source>impossible dimensions: a size is missing or not a length</source>
+        <translation>olanaksız ölçüler: bir ölçü eksik ya da uzunluk değil</translation>
+    </message>
+    <message>
+        <source>impossible dimensions: a size or count of zero or less</source>
+        <translation>olanaksız ölçüler: sıfır ya da daha küçük bir ölçü veya sayı</translation>
+    </message>
+    <message>
+        <source>impossible dimensions: the labels overlap</source>
+        <translation>olanaksız ölçüler: etiketler üst üste biniyor</translation>
+    </message>
+    <message>
+        <source>impossible dimensions: the labels reach past the %1 × %2 mm paper</source>
+        <translation>olanaksız ölçüler: etiketler %1 × %2 mm kâğıdın dışına taşıyor</translation>
+    </message>
+    <message>
+        <source>paper longer than the label settings take (%1 mm)</source>
+        <translation>kâğıt, etiket ayarlarının alabileceğinden (%1 mm) uzun</translation>
+    </message>
+    <message>
+        <source>in whole millimetres the label settings would place %1 × %2 labels on it, not %3 × %4</source>
+        <translation>tam milimetrelerle etiket ayarları üzerine %3 × %4 değil, %1 × %2 etiket yerleştirir</translation>
+    </message>
+    <message>
+        <source>no label is described</source>
+        <translation>hiç etiket tanımlanmamış</translation>
+    </message>
+    <message>
+        <source>several kinds of label on one sheet</source>
+        <translation>bir yaprakta birden çok etiket türü</translation>
+    </message>
+    <message>
+        <source>no layout is described</source>
+        <translation>hiç yerleşim tanımlanmamış</translation>
+    </message>
+    <message>
+        <source>several layouts on one sheet</source>
+        <translation>bir yaprakta birden çok yerleşim</translation>
+    </message>
+    <message>
+        <source>the paper size &apos;%1&apos; is unknown</source>
+        <translation>&apos;%1&apos; kâğıt boyutu bilinmiyor</translation>
+    </message>
+    <message>
+        <source>it is given as the same as %1, which no template describes</source>
+        <translation>%1 ile aynı olarak verilmiş, ama onu hiçbir şablon tanımlamıyor</translation>
+    </message>
+    <message>
+        <source>No label sheet is called &apos;%1&apos;. Give the brand and the product code, e.g. &quot;Avery L7160&quot;.</source>
+        <translation>&apos;%1&apos; adlı etiket yaprağı yok. Markayı ve ürün kodunu verin, örneğin &quot;Avery L7160&quot;.</translation>
+    </message>
+    <message>
+        <source> These template files could not be read: </source>
+        <translation> Şu şablon dosyaları okunamadı: </translation>
+    </message>
+    <message>
+        <source>The label sheet %1 cannot be printed with the label settings: %2.</source>
+        <translation>%1 etiket yaprağı etiket ayarlarıyla basılamaz: %2.</translation>
+    </message>
+    <message>
+        <source>Printing in progress</source>
+        <translation>Yazdırma sürüyor</translation>
+    </message>
+    <message>
+        <source>A label holds at most %1 elements of a kind.</source>
+        <translation>Bir etikette bir türden en çok %1 öğe olabilir.</translation>
+    </message>
+    <message>
+        <source>Printing is not available.</source>
+        <translation>Yazdırma kullanılamıyor.</translation>
+    </message>
+    <message>
+        <source>impossible dimensions: labels smaller than a millimetre</source>
+        <translation>olanaksız ölçüler: etiketler bir milimetreden küçük</translation>
+    </message>
+</context>
+<context>
+    <name>search</name>
+    <message>
+        <source>Field &apos;%1&apos; not found</source>
+        <translation>&apos;%1&apos; alanı bulunamadı</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>&apos;%1&apos; geçerli bir ondalık sayı değil</translation>
+    </message>
+    <message>
+        <source>The list&apos;s statement does not have the shape of a search.</source>
+        <translation>Listenin sorgusu bir arama biçiminde değil.</translation>
+    </message>
+</context>
+<context>
+    <name>store</name>
+    <message>
+        <source>The contact file &apos;%1&apos; is in use by another program (%2).</source>
+        <translation>&apos;%1&apos; kişi dosyası başka bir program tarafından kullanılıyor (%2).</translation>
+    </message>
+    <message>
+        <source>Unknown database error</source>
+        <translation>Bilinmeyen veritabanı hatası</translation>
+    </message>
+    <message>
+        <source>Cannot write to the contact file &apos;%1&apos;: the disk is full (%2).</source>
+        <translation>&apos;%1&apos; kişi dosyasına yazılamıyor: disk dolu (%2).</translation>
+    </message>
+    <message>
+        <source>Cannot write to the contact file &apos;%1&apos;: there is no permission to change it or its folder (%2).</source>
+        <translation>&apos;%1&apos; kişi dosyasına yazılamıyor: dosyayı ya da klasörünü değiştirme izni yok (%2).</translation>
+    </message>
+    <message>
+        <source>Cannot open the contact file &apos;%1&apos; or the journal SQLite keeps beside it (%2).</source>
+        <translation>&apos;%1&apos; kişi dosyası ya da SQLite&apos;ın yanında tuttuğu günlük dosyası açılamıyor (%2).</translation>
+    </message>
+    <message>
+        <source>Cannot read or write the contact file &apos;%1&apos;: the disk reported an error (%2).</source>
+        <translation>&apos;%1&apos; kişi dosyası okunamıyor ya da yazılamıyor: disk bir hata bildirdi (%2).</translation>
+    </message>
+    <message>
+        <source>The contact file &apos;%1&apos; is damaged (%2).</source>
+        <translation>&apos;%1&apos; kişi dosyası bozuk (%2).</translation>
+    </message>
+    <message>
+        <source>The connection string names no data source.</source>
+        <translation>Bağlantı dizesi bir veri kaynağı belirtmiyor.</translation>
+    </message>
+    <message>
+        <source>Could not find file &apos;%1&apos;.</source>
+        <translation>&apos;%1&apos; dosyası bulunamadı.</translation>
+    </message>
+    <message>
+        <source>Cannot open the contact file &apos;%1&apos;: %2</source>
+        <translation>&apos;%1&apos; kişi dosyası açılamıyor: %2</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is not a Corvella contact file (an SQLite database): %2</source>
+        <translation>&apos;%1&apos; dosyası bir Corvella kişi dosyası (SQLite veritabanı) değil: %2</translation>
+    </message>
+    <message>
+        <source>The contact file &apos;%1&apos; has its tables already.</source>
+        <translation>&apos;%1&apos; kişi dosyasının tabloları zaten var.</translation>
+    </message>
+    <message>
+        <source>A backup cannot be written over the contact file &apos;%1&apos; itself.</source>
+        <translation>Yedek, &apos;%1&apos; kişi dosyasının kendisinin üzerine yazılamaz.</translation>
+    </message>
+    <message>
+        <source>Cannot write the backup &apos;%1&apos;: it is a folder; name a file in it.</source>
+        <translation>&apos;%1&apos; yedeği yazılamıyor: bu bir klasör; içinde bir dosya adı verin.</translation>
+    </message>
+    <message>
+        <source>Cannot write the backup &apos;%1&apos;: the folder &apos;%2&apos; does not exist.</source>
+        <translation>&apos;%1&apos; yedeği yazılamıyor: &apos;%2&apos; klasörü yok.</translation>
+    </message>
+    <message>
+        <source>Cannot write the backup &apos;%1&apos;: %2</source>
+        <translation>&apos;%1&apos; yedeği yazılamıyor: %2</translation>
+    </message>
+    <message>
+        <source>The contact file &apos;%1&apos; is already open in another Corvella.</source>
+        <translation>&apos;%1&apos; kişi dosyası başka bir Corvella&apos;da zaten açık.</translation>
+    </message>
+    <message>
+        <source>The contact file &apos;%1&apos; is already open in another Corvella (process %2).</source>
+        <translation>&apos;%1&apos; kişi dosyası başka bir Corvella&apos;da zaten açık (süreç %2).</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; already exists.</source>
+        <translation>&apos;%1&apos; dosyası zaten var.</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder &apos;%1&apos;.</source>
+        <translation>&apos;%1&apos; klasörü oluşturulamıyor.</translation>
+    </message>
+    <message>
+        <source>The contact file is not open through SQLite.</source>
+        <translation>Kişi dosyası SQLite üzerinden açık değil.</translation>
+    </message>
+    <message>
+        <source>The statement is empty.</source>
+        <translation>Sorgu boş.</translation>
+    </message>
+    <message>
+        <source>Cannot perform this operation on a closed dataset</source>
+        <translation>Bu işlem kapalı bir veri kümesinde yapılamaz</translation>
+    </message>
+    <message>
+        <source>Field &apos;%1&apos; not found</source>
+        <translation>&apos;%1&apos; alanı bulunamadı</translation>
+    </message>
+    <message>
+        <source>Cannot modify a read-only dataset</source>
+        <translation>Salt okunur bir veri kümesi değiştirilemez</translation>
+    </message>
+    <message>
+        <source>Field index %1 out of range</source>
+        <translation>Alan sırası %1 aralık dışında</translation>
+    </message>
+    <message>
+        <source>Cannot perform this operation on an empty dataset</source>
+        <translation>Bu işlem boş bir veri kümesinde yapılamaz</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; geçerli bir tamsayı değil</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>&apos;%1&apos; geçerli bir ondalık sayı değil</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value for field &apos;%2&apos;</source>
+        <translation>&apos;%1&apos;, &apos;%2&apos; alanı için geçerli bir ondalık sayı değil</translation>
+    </message>
+    <message>
+        <source>The record cannot be found; it may have been deleted.</source>
+        <translation>Kayıt bulunamıyor; silinmiş olabilir.</translation>
+    </message>
+    <message>
+        <source>The record cannot be found for updating; it may have been deleted.</source>
+        <translation>Güncellenecek kayıt bulunamıyor; silinmiş olabilir.</translation>
+    </message>
+    <message>
+        <source>The contact file &apos;%1&apos; has no table %2.</source>
+        <translation>&apos;%1&apos; kişi dosyasında %2 tablosu yok.</translation>
+    </message>
+    <message>
+        <source>Another user has changed this record since it was read. Your changes were not stored.</source>
+        <translation>Bu kayıt, okunduktan sonra başka bir kullanıcı tarafından değiştirildi. Değişiklikleriniz kaydedilmedi.</translation>
     </message>
 </context>
 </TS>

@@ -75,7 +75,7 @@ bool offerTables(const QString& path, store::ContactFileState state)
 
 QString contactFilePath()
 {
-    return store::programFolder() + QString::fromLatin1(store::ContactFileName);
+    return store::dataFolder() + QString::fromLatin1(store::ContactFileName);
 }
 
 bool offerNewContactFile()
@@ -145,6 +145,7 @@ void installHandlerErrorDisplay()
 
 Windows createWindows()
 {
+    const ui::RepeatedNoticesShownOnce onceEach; // every window opening the contact file meets the same failure
     Windows windows;
     windows.main = std::make_unique<Tfrmkayit>();
     windows.printSettings = std::make_unique<print::Tfrmyazdirmaayarlari>();

@@ -38,7 +38,7 @@ struct Windows {
     Windows& operator=(Windows&&) noexcept;
 };
 
-/// The contact file beside the program.
+/// The contact file in use: VT/Dorlune.mdb in the data folder (store/DataFolder.h).
 QString contactFilePath();
 
 /// When the contact file is missing, offers to create a new, empty one in its place; when it is empty, or an SQLite

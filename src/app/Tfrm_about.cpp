@@ -1,10 +1,14 @@
 #include "Tfrm_about.h"
 
+#include "Startup.h"
 #include "ui/WindowStyle.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace corvella::app {
 
@@ -31,6 +35,12 @@ Tfrm_about::Tfrm_about(QWidget* parent)
     profile->setObjectName(u"Comments"_qs);
     profile->setWordWrap(true);
 
+    // Installed, the file is not beside the program, so the user is told where it is.
+    auto* contactFile = new QLabel(tr("Contact file: %1").arg(QDir::toNativeSeparators(contactFilePath())), this);
+    contactFile->setObjectName(u"ContactFile"_qs);
+    contactFile->setWordWrap(true);
+    contactFile->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
     auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(u"OKButton"_qs);
     connect(ok, &QPushButton::clicked, this, &QDialog::hide);
@@ -40,8 +50,9 @@ Tfrm_about::Tfrm_about(QWidget* parent)
     layout->addWidget(version, 0, Qt::AlignHCenter);
     layout->addSpacing(8);
     layout->addWidget(profile);
+    layout->addWidget(contactFile);
     layout->addWidget(ok, 0, Qt::AlignHCenter);
-    setFixedSize(340, 200);
+    setFixedSize(340, std::max(200, layout->totalHeightForWidth(340)));
 }
 
 } // namespace corvella::app

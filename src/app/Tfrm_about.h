@@ -4,7 +4,7 @@
 
 namespace corvella::app {
 
-/// The about box: the program's name and version and a word about its maker.
+/// The about box: the program's name and version, a word about its maker and the contact file in use.
 class Tfrm_about : public QDialog {
     Q_OBJECT
 public:

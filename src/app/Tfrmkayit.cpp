@@ -136,6 +136,7 @@ void Tfrmkayit::buildUi()
     };
     int labels = 0, edits = 0, combos = 0;
     QWidget* previous = nullptr;
+    QWidget* firstField = nullptr;
     for (const Field& field : fields) {
         form.on(field.page);
         if (field.caption)
@@ -154,8 +155,11 @@ void Tfrmkayit::buildUi()
         }
         if (previous)
             setTabOrder(previous, control);
+        else
+            firstField = control;
         previous = control;
     }
+    firstField->setFocus(); // taken when the window first becomes active
 
     auto* transfer = new QWidget;
     transfer->setObjectName(u"contactTransfer"_qs);
@@ -169,14 +173,35 @@ void Tfrmkayit::buildUi()
     m_backupButton =
         form.onClick(form.toolButton(u"backupButton"_qs, tr("Backup..."), {}, tr("Write a copy of the contact file")),
                      [this] { backupToFile(); });
+    m_position = new QLabel(transfer);
+    m_position->setObjectName(u"recordPosition"_qs);
     auto* transferLayout = new QHBoxLayout(transfer);
     transferLayout->setContentsMargins(0, 0, 4, 0);
     transferLayout->setSpacing(2);
+    transferLayout->addWidget(m_position);
+    transferLayout->addSpacing(8);
     for (QToolButton* button : {m_importButton, m_exportButton, m_backupButton}) {
         button->setAutoRaise(true);
         transferLayout->addWidget(button);
     }
     m_pages->setCornerWidget(transfer, Qt::TopRightCorner);
+
+    for (auto signal : {&store::DataSet::recordChanged, &store::DataSet::stateChanged})
+        connect(m_contacts, signal, this, &Tfrmkayit::showPosition);
+    connect(m_contacts, &store::DataSet::activeChanged, this, &Tfrmkayit::showPosition);
+}
+
+void Tfrmkayit::showPosition()
+{
+    if (!m_contacts->isActive()) {
+        m_position->clear();
+        return;
+    }
+    const qint64 count = m_contacts->recordCount();
+    if (m_contacts->state() == store::DataSetState::Insert)
+        m_position->setText(tr("new record, %1 stored").arg(count));
+    else
+        m_position->setText(tr("%1 of %2").arg(m_contacts->recordPosition()).arg(count));
 }
 
 void Tfrmkayit::FormCreate()

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QLabel;
 class QPushButton;
 class QTabWidget;
 class QToolButton;
@@ -58,6 +59,7 @@ private:
     void buildUi();
     void FormCreate();
     void Table1BeforePost(store::DataSet& dataSet);
+    void showPosition();
 
     store::TableDataSet* m_contacts;       // "Table1"
     store::QueryDataSet* m_maxNumberQuery; // "ADOQuery1": the highest record number so far
@@ -71,6 +73,7 @@ private:
     QToolButton* m_importButton = nullptr; // beside the page tabs, where the bar has room
     QToolButton* m_exportButton = nullptr;
     QToolButton* m_backupButton = nullptr;
+    QLabel* m_position = nullptr; // "n of N", beside the page tabs
     std::function<void()> m_reportAction;
     std::function<void()> m_printSettingsAction;
     std::function<void()> m_aboutAction;

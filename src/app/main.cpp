@@ -3,6 +3,7 @@
 #include "cli/CommandLine.h"
 #include "core/Language.h"
 #include "store/ContactFileLock.h"
+#include "store/DataFolder.h"
 #include "ui/Dialogs.h"
 
 #include <QApplication>
@@ -58,6 +59,7 @@ int main(int argc, char* argv[])
     sinceStart.start();
     QCoreApplication::setApplicationName(u"Corvella"_qs);
     QCoreApplication::setApplicationVersion(u"5.0"_qs);
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(corvella::store::ApplicationId));
     const std::optional<QString> languageOption = corvella::language::takeOption(argc, argv);
     // A command or a global option first runs the command line: no windows, so no display is needed.
     if (argc > 1 && corvella::cli::isCommandLine(QString::fromLocal8Bit(argv[1]))) {

@@ -18,6 +18,7 @@ namespace {
 using search::CriterionRowCount;
 
 const QString FileOptionName = u"file"_qs;
+const QString DatabaseOptionName = u"database"_qs;
 const QString HelpOptionName = u"help"_qs;
 
 QString defaultContactFile()
@@ -28,8 +29,18 @@ QString defaultContactFile()
 QCommandLineOption fileOption()
 {
     return {FileOptionName,
-            QCoreApplication::translate("cli", "The contact file (default: %1).").arg(defaultContactFile()),
+            QCoreApplication::translate("cli", "The contact file, or a postgresql://user@host:port/dbname database "
+                                               "(default: %1).")
+                .arg(defaultContactFile()),
             u"PATH"_qs};
+}
+
+/// Another name of --file, for a server database; the help shows --file only.
+QCommandLineOption databaseOption()
+{
+    QCommandLineOption option(DatabaseOptionName, QString(), u"ADDRESS"_qs);
+    option.setFlags(QCommandLineOption::HiddenFromHelp);
+    return option;
 }
 
 QCommandLineOption helpOption()
@@ -391,6 +402,22 @@ QString backupHelp()
                "DEST as it was. DEST may not be the contact file itself.\n");
 }
 
+// copy
+
+void addCopyOptions(QCommandLineParser& parser)
+{
+    parser.addOption(
+        {u"to"_qs, QCoreApplication::translate("cli", "The empty contact file or database to copy into."), u"DEST"_qs});
+}
+
+void copyCommand(const QCommandLineParser& parser, const QString& contactFile)
+{
+    expectArguments(parser, 0);
+    if (!parser.isSet(u"to"_qs))
+        throw UsageError(QCoreApplication::translate("cli", "--to DEST is required"));
+    runCopy(contactFile, parser.value(u"to"_qs));
+}
+
 const QList<Command>& commands()
 {
     static const QList<Command> list = {
@@ -410,6 +437,9 @@ const QList<Command>& commands()
         {u"backup"_qs, u"backup DEST"_qs,
          QCoreApplication::translate("cli", "Write a copy of the contact file to DEST, also while it is in use."),
          addBackupOptions, backupCommand, backupHelp},
+        {u"copy"_qs, u"copy --to DEST"_qs,
+         QCoreApplication::translate("cli", "Copy every contact into an empty contact file or PostgreSQL database."),
+         addCopyOptions, copyCommand, nullptr},
         {u"labels"_qs, u"labels [--FIELD VALUE ...] [--order FIELD] [--sheet \"BRAND PART\"] [--start N] --pdf FILE"_qs,
          QCoreApplication::translate("cli", "Print one address label per selected contact into a PDF file."),
          addLabelOptions, labelsCommand, printHelp},
@@ -478,6 +508,7 @@ int dispatch(const QStringList& arguments)
     // Everything after the command is the command's, options included.
     global.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
     global.addOption(fileOption());
+    global.addOption(databaseOption());
     global.addOption(helpOption());
     const QCommandLineOption version(u"version"_qs, QCoreApplication::translate("cli", "Show the program's version."));
     global.addOption(version);
@@ -507,6 +538,7 @@ int dispatch(const QStringList& arguments)
 
     QCommandLineParser parser;
     parser.addOption(fileOption());
+    parser.addOption(databaseOption());
     parser.addOption(helpOption());
     command->addOptions(parser);
     if (!parser.parse(QStringList{arguments.first()} + positional.mid(1)))
@@ -516,10 +548,12 @@ int dispatch(const QStringList& arguments)
         return 0;
     }
     QString contactFile = defaultContactFile();
-    if (parser.isSet(FileOptionName))
-        contactFile = parser.value(FileOptionName);
-    else if (global.isSet(FileOptionName))
-        contactFile = global.value(FileOptionName);
+    for (const QCommandLineParser* given : {&parser, &global}) {
+        if (given->isSet(FileOptionName) || given->isSet(DatabaseOptionName)) {
+            contactFile = given->value(given->isSet(FileOptionName) ? FileOptionName : DatabaseOptionName);
+            break;
+        }
+    }
     try {
         command->run(parser, contactFile);
     } catch (const UsageError& error) {
@@ -535,7 +569,7 @@ bool drawsPages(const QStringList& arguments)
     // The command is the first word after the global options; --file takes the word after it.
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& argument = arguments.at(i);
-        if (argument == u"--file"_qs) {
+        if (argument == u"--file"_qs || argument == u"--database"_qs) {
             ++i;
             continue;
         }
@@ -548,11 +582,11 @@ bool drawsPages(const QStringList& arguments)
 
 bool isCommandLine(const QString& firstArgument)
 {
-    static const QStringList globalOptions = {u"--file"_qs, u"-h"_qs, u"--help"_qs, u"--version"_qs};
+    static const QStringList globalOptions = {u"--file"_qs, u"--database"_qs, u"-h"_qs, u"--help"_qs, u"--version"_qs};
     // A word that is no option is a command, a misspelt one included: it gets "unknown command", not a window.
     // Options of Qt's own (-platform, -style) still open the windows.
     return !firstArgument.startsWith(u'-') || globalOptions.contains(firstArgument) ||
-           firstArgument.startsWith(u"--file="_qs);
+           firstArgument.startsWith(u"--file="_qs) || firstArgument.startsWith(u"--database="_qs);
 }
 
 int run(const QStringList& arguments)

@@ -10,9 +10,12 @@
 #include "store/Columns.h"
 #include "store/Connection.h"
 #include "store/ConnectionString.h"
+#include "store/ContactCopy.h"
 #include "store/ContactFile.h"
 #include "store/ContactFileLock.h"
+#include "store/ContactSchema.h"
 #include "store/DataSet.h"
+#include "store/ServerDatabase.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -242,10 +245,20 @@ private:
 
 QString connectionStringOf(const QString& contactFile)
 {
+    if (store::server::isAddress(contactFile))
+        return store::MakeConnectionString(QString(), contactFile);
     return store::MakeConnectionString(QString(), QFileInfo(contactFile).absoluteFilePath());
 }
 
 } // namespace
+
+void runCopy(const QString& contactFile, const QString& destination)
+{
+    if (!store::server::isAddress(destination) && !QFileInfo::exists(destination))
+        store::createContactFile(destination);
+    const qint64 copied = store::copyContacts(connectionStringOf(contactFile), connectionStringOf(destination));
+    printOut(QCoreApplication::translate("cli", "Contacts copied: %1.").arg(copied) + u'\n');
+}
 
 FileFormat formatOfFileName(const QString& fileName)
 {

@@ -73,6 +73,8 @@ void runReport(const QString& contactFile, const CriterionRows& rows, const QStr
                const PrintOptions& options);
 /// Writes a consistent copy of the contact file to `destination`.
 void runBackup(const QString& contactFile, const QString& destination);
+/// Copies every contact into an empty contact file or server database (made when missing) and says how many.
+void runCopy(const QString& contactFile, const QString& destination);
 
 /// Text on standard output, in UTF-8.
 void printOut(const QString& text);

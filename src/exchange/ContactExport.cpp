@@ -6,6 +6,7 @@
 #include "store/Connection.h"
 #include "store/ContactWriter.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QIODevice>
 
@@ -16,7 +17,7 @@ namespace {
 void reportProgress(const ImportProgress& progress, qint64 rows)
 {
     if (progress && (rows & 1023) == 0 && !progress(rows, 0.0))
-        throw Error(u"The export was cancelled."_qs);
+        throw Error(QCoreApplication::translate("exchange", "The export was cancelled."));
 }
 
 } // namespace
@@ -57,7 +58,8 @@ qint64 exportVCards(const QSqlDatabase& db, const QString& sql, QIODevice& out, 
             contact.insert(columns.at(i), row.at(i));
         const QByteArray card = writeVCard(vCardOfContact(contact));
         if (out.write(card) != card.size())
-            throw Error(u"Cannot write '%1': %2"_qs.arg(QDir::toNativeSeparators(fileName), out.errorString()));
+            throw Error(QCoreApplication::translate("exchange", "Cannot write '%1': %2")
+                            .arg(QDir::toNativeSeparators(fileName), out.errorString()));
         reportProgress(progress, ++rows);
     }
     return rows;

@@ -11,6 +11,7 @@
 #include <QLocale>
 #include <QSqlQuery>
 
+#include <QCoreApplication>
 #include <optional>
 #include <vector>
 
@@ -172,10 +173,11 @@ QString longValuesText(const QStringList& values)
     const auto& columns = store::contactColumns();
     for (qsizetype i = 0; i < columns.size() && i < values.size(); ++i)
         if (values.at(i).size() > columns.at(i).size)
-            texts << u"'%1' has %2 characters, %3 fit the column"_qs.arg(columns.at(i).name)
+            texts << QCoreApplication::translate("exchange", "'%1' has %2 characters, %3 fit the column")
+                         .arg(columns.at(i).name)
                          .arg(values.at(i).size())
                          .arg(columns.at(i).size);
-    return texts.isEmpty() ? QString() : texts.join(u"; "_qs) + u"; kept whole"_qs;
+    return texts.isEmpty() ? QString() : texts.join(u"; "_qs) + QCoreApplication::translate("exchange", "; kept whole");
 }
 
 /// Reports every 256 rows; the caller decides how often to redraw. False when the user cancelled.
@@ -208,12 +210,17 @@ void indexExisting(const QSqlDatabase& db, DuplicateIndex& index)
 QString ImportReport::summary() const
 {
     const QLocale c(QLocale::English, QLocale::UnitedStates); // thousands grouped, as in the other messages
-    QString text = cancelled ? u"The import was cancelled; the contact file is as it was before.\n"_qs : QString();
-    text += u"Rows read: %1. Added: %2. Updated: %3. Skipped as duplicates: %4. Rejected: %5."_qs.arg(
-        c.toString(read), c.toString(added), c.toString(updated), c.toString(skipped), c.toString(rejectedRows));
+    QString text = cancelled ? QCoreApplication::translate(
+                                   "exchange", "The import was cancelled; the contact file is as it was before.\n")
+                             : QString();
+    text += QCoreApplication::translate(
+                "exchange", "Rows read: %1. Added: %2. Updated: %3. Skipped as duplicates: %4. Rejected: %5.")
+                .arg(c.toString(read), c.toString(added), c.toString(updated), c.toString(skipped),
+                     c.toString(rejectedRows));
     if (longValueRows > 0)
-        text +=
-            u"\n%1 rows have values longer than their column; they were kept whole."_qs.arg(c.toString(longValueRows));
+        text += QCoreApplication::translate("exchange",
+                                            "\n%1 rows have values longer than their column; they were kept whole.")
+                    .arg(c.toString(longValueRows));
     return text;
 }
 
@@ -221,13 +228,15 @@ QStringList ImportReport::details() const
 {
     QStringList lines;
     for (const ImportNote& n : rejected)
-        lines << u"line %1: rejected: %2"_qs.arg(n.line).arg(n.text);
+        lines << QCoreApplication::translate("exchange", "line %1: rejected: %2").arg(n.line).arg(n.text);
     if (rejectedRows > rejected.size())
-        lines << u"... and %1 more rejected rows"_qs.arg(rejectedRows - rejected.size());
+        lines << QCoreApplication::translate("exchange", "... and %1 more rejected rows")
+                     .arg(rejectedRows - rejected.size());
     for (const ImportNote& n : longValues)
-        lines << u"line %1: %2"_qs.arg(n.line).arg(n.text);
+        lines << QCoreApplication::translate("exchange", "line %1: %2").arg(n.line).arg(n.text);
     if (longValueRows > longValues.size())
-        lines << u"... and %1 more rows with long values"_qs.arg(longValueRows - longValues.size());
+        lines << QCoreApplication::translate("exchange", "... and %1 more rows with long values")
+                     .arg(longValueRows - longValues.size());
     return lines;
 }
 
@@ -256,7 +265,8 @@ ImportReport importInTransaction(const QSqlDatabase& db, ContactSource& source, 
         bool stored = true;
         if (isBlank(values.at(k.firstName)) && isBlank(values.at(k.lastName)) && isBlank(values.at(k.email)) &&
             isBlank(values.at(k.company))) {
-            note(report.rejected, report.rejectedRows, line, u"no name, surname, company or e-mail"_qs);
+            note(report.rejected, report.rejectedRows, line,
+                 QCoreApplication::translate("exchange", "no name, surname, company or e-mail"));
             stored = false;
         } else if (const qint64 existing = findDuplicates ? index.find(keys.emplace(values)) : 0) {
             stored = policy == DuplicatePolicy::Update;
@@ -307,8 +317,9 @@ ImportReport importContacts(const QSqlDatabase& db, ContactSource& source, Dupli
     try {
         return importInTransaction(db, source, policy, progress);
     } catch (const DatabaseError& error) {
-        throw DatabaseError(u"Cannot import into the contact file '%1'; it is unchanged. %2"_qs.arg(
-            QDir::toNativeSeparators(db.databaseName()), error.message()));
+        throw DatabaseError(
+            QCoreApplication::translate("exchange", "Cannot import into the contact file '%1'; it is unchanged. %2")
+                .arg(QDir::toNativeSeparators(db.databaseName()), error.message()));
     }
 }
 

@@ -4,6 +4,7 @@
 #include "store/Columns.h"
 #include "store/ContactSchema.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 #include <QLocale>
 
@@ -46,8 +47,9 @@ void ContactSource::checkLengths(const QStringList& values, int line) const
     for (const QString& value : values)
         if (value.size() > MaxValueLength)
             throw ParseError(m_fileName, line,
-                             u"a value of %1 characters is longer than the %2 a contact field can hold"_qs.arg(
-                                 english.toString(value.size()), english.toString(MaxValueLength)));
+                             QCoreApplication::translate(
+                                 "exchange", "a value of %1 characters is longer than the %2 a contact field can hold")
+                                 .arg(english.toString(value.size()), english.toString(MaxValueLength)));
 }
 
 CsvContactSource::CsvContactSource(QIODevice& device, const QString& fileName)
@@ -57,7 +59,8 @@ CsvContactSource::CsvContactSource(QIODevice& device, const QString& fileName)
 {
     int line = 0;
     if (!nextRecord(m_heading, line))
-        throw ParseError(fileName, m_reader.recordLine(), u"the file has no heading row"_qs);
+        throw ParseError(fileName, m_reader.recordLine(),
+                         QCoreApplication::translate("exchange", "the file has no heading row"));
     m_map = recogniseColumns(m_heading);
     QStringList record;
     while (m_preview.size() < PreviewRows && nextRecord(record, line)) {
@@ -97,9 +100,10 @@ bool CsvContactSource::next(QStringList& values)
         return false;
     }
     if (fields->size() != m_heading.size())
-        throw ParseError(
-            fileName(), m_line,
-            u"the row has %1 fields where the heading row has %2"_qs.arg(fields->size()).arg(m_heading.size()));
+        throw ParseError(fileName(), m_line,
+                         QCoreApplication::translate("exchange", "the row has %1 fields where the heading row has %2")
+                             .arg(fields->size())
+                             .arg(m_heading.size()));
 
     values.fill(QString(), store::contactColumns().size());
     for (qsizetype i = 0; i < fields->size() && i < m_target.size(); ++i) {
@@ -131,11 +135,11 @@ ColumnMap columnMapFromChoices(const QStringList& heading, const QHash<QString, 
     map.contactColumnOf = QStringList(heading.size(), QString());
     for (auto it = columnOf.begin(); it != columnOf.end(); ++it) {
         if (contactIndex(it.key()) < 0)
-            throw Error(u"'%1' is not a contact field."_qs.arg(it.key()));
+            throw Error(QCoreApplication::translate("exchange", "'%1' is not a contact field.").arg(it.key()));
         const qsizetype fileColumn = heading.indexOf(it.value());
         if (fileColumn < 0)
-            throw Error(
-                u"The file has no column '%1'; its columns are: %2."_qs.arg(it.value(), heading.join(u", "_qs)));
+            throw Error(QCoreApplication::translate("exchange", "The file has no column '%1'; its columns are: %2.")
+                            .arg(it.value(), heading.join(u", "_qs)));
         map.contactColumnOf[fileColumn] = it.key();
     }
     return map;
@@ -273,8 +277,9 @@ VCardContactSource::VCardContactSource(QIODevice& device, const QString& fileNam
     while (!device.atEnd()) {
         const QByteArray chunk = device.read(1 << 20);
         if (chunk.isEmpty())
-            throw ParseError(fileName, int(bytes.count('\n')) + 1,
-                             u"the file cannot be read: %1"_qs.arg(device.errorString()));
+            throw ParseError(
+                fileName, int(bytes.count('\n')) + 1,
+                QCoreApplication::translate("exchange", "the file cannot be read: %1").arg(device.errorString()));
         bytes += chunk;
     }
     m_cards = readVCards(bytes, fileName);

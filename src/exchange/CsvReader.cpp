@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QIODevice>
 
+#include <QCoreApplication>
 #include <array>
 
 namespace corvella::exchange {
@@ -35,7 +36,10 @@ bool endsInCutSequence(QByteArrayView bytes)
 } // namespace
 
 ParseError::ParseError(const QString& fileName, int line, const QString& what)
-    : Error(u"'%1', line %2: %3"_qs.arg(QDir::toNativeSeparators(fileName)).arg(line).arg(what))
+    : Error(QCoreApplication::translate("exchange", "'%1', line %2: %3")
+                .arg(QDir::toNativeSeparators(fileName))
+                .arg(line)
+                .arg(what))
     , m_line(line)
 {}
 
@@ -131,9 +135,11 @@ CsvReader::CsvReader(QIODevice& device, const QString& fileName, std::optional<Q
 {
     const QByteArray head = m_device.read(m_chunkBytes);
     if (head.isEmpty())
-        throw ParseError(m_fileName, 1,
-                         m_device.atEnd() ? u"the file is empty"_qs
-                                          : u"the file cannot be read: %1"_qs.arg(m_device.errorString()));
+        throw ParseError(
+            m_fileName, 1,
+            m_device.atEnd()
+                ? QCoreApplication::translate("exchange", "the file is empty")
+                : QCoreApplication::translate("exchange", "the file cannot be read: %1").arg(m_device.errorString()));
     m_encoding = detectEncoding(head, m_device.atEnd());
     switch (m_encoding) {
     case TextEncoding::Utf8:
@@ -149,7 +155,8 @@ CsvReader::CsvReader(QIODevice& device, const QString& fileName, std::optional<Q
     case TextEncoding::Windows1254:
         m_decoder = QStringDecoder("windows-1254");
         if (!m_decoder.isValid())
-            throw ParseError(m_fileName, 1, u"the text is neither UTF-8 nor Windows-1254"_qs);
+            throw ParseError(m_fileName, 1,
+                             QCoreApplication::translate("exchange", "the text is neither UTF-8 nor Windows-1254"));
         break;
     }
     m_atEnd = m_device.atEnd();
@@ -175,12 +182,14 @@ void CsvReader::append(const QByteArray& bytes)
     };
     if (m_decoder.hasError()) {
         const qsizetype bad = m_buffer.indexOf(QChar(QChar::ReplacementCharacter), start);
-        throw ParseError(m_fileName, lineAt(bad >= 0 ? bad : m_buffer.size()),
-                         u"the text is not valid %1"_qs.arg(encodingName(m_encoding)));
+        throw ParseError(
+            m_fileName, lineAt(bad >= 0 ? bad : m_buffer.size()),
+            QCoreApplication::translate("exchange", "the text is not valid %1").arg(encodingName(m_encoding)));
     }
     const qsizetype nul = m_buffer.indexOf(QChar(0), start);
     if (nul >= 0)
-        throw ParseError(m_fileName, lineAt(nul), u"the file holds binary data, not text"_qs);
+        throw ParseError(m_fileName, lineAt(nul),
+                         QCoreApplication::translate("exchange", "the file holds binary data, not text"));
     // The decoder keeps a cut-off sequence for the next piece: at the file's end there is none, and the bytes would
     // be lost without a word.
     m_tail = QByteArray(m_tail + bytes).right(3);
@@ -188,7 +197,8 @@ void CsvReader::append(const QByteArray& bytes)
     const bool utf8 = m_encoding == TextEncoding::Utf8 || m_encoding == TextEncoding::Utf8WithBom;
     if (m_atEnd && (wide ? m_bytesRead % 2 != 0 : utf8 && endsInCutSequence(m_tail)))
         throw ParseError(m_fileName, lineAt(m_buffer.size()),
-                         u"the text is not valid %1: it ends inside a letter"_qs.arg(encodingName(m_encoding)));
+                         QCoreApplication::translate("exchange", "the text is not valid %1: it ends inside a letter")
+                             .arg(encodingName(m_encoding)));
 }
 
 bool CsvReader::readMore(qsizetype atLeast)
@@ -200,7 +210,9 @@ bool CsvReader::readMore(qsizetype atLeast)
     m_position = 0;
     const QByteArray bytes = m_device.read(atLeast);
     if (bytes.isEmpty() && !m_device.atEnd())
-        throw ParseError(m_fileName, m_line, u"the file cannot be read: %1"_qs.arg(m_device.errorString()));
+        throw ParseError(
+            m_fileName, m_line,
+            QCoreApplication::translate("exchange", "the file cannot be read: %1").arg(m_device.errorString()));
     m_atEnd = m_device.atEnd();
     append(bytes);
     return true;
@@ -295,7 +307,9 @@ bool CsvReader::next(QStringList& fields)
             return true;
         }
         if (m_atEnd)
-            throw ParseError(m_fileName, m_line, u"a quoted field that starts in this record is never closed"_qs);
+            throw ParseError(
+                m_fileName, m_line,
+                QCoreApplication::translate("exchange", "a quoted field that starts in this record is never closed"));
         // A record longer than what is read: read as much again, so a long field costs linear time.
         readMore(std::max(m_chunkBytes, (m_buffer.size() - m_position) * 2));
     }

@@ -2,6 +2,7 @@
 
 #include "core/Error.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QIODevice>
 
@@ -90,7 +91,8 @@ void CsvWriter::flush()
     if (m_pending.isEmpty())
         return;
     if (m_device.write(m_pending) != m_pending.size())
-        throw Error(u"Cannot write to '%1': %2"_qs.arg(QDir::toNativeSeparators(m_fileName), m_device.errorString()));
+        throw Error(QCoreApplication::translate("exchange", "Cannot write to '%1': %2")
+                        .arg(QDir::toNativeSeparators(m_fileName), m_device.errorString()));
     m_pending.resize(0); // keeps the buffer for the next lines
 }
 

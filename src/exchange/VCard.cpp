@@ -2,6 +2,7 @@
 
 #include "CsvReader.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 
 namespace corvella::exchange {
@@ -194,7 +195,7 @@ VCardProperty VCard::first(const QString& name) const
 QList<VCard> readVCards(const QByteArray& input, const QString& fileName)
 {
     if (input.isEmpty())
-        throw ParseError(fileName, 1, u"the file is empty"_qs);
+        throw ParseError(fileName, 1, QCoreApplication::translate("exchange", "the file is empty"));
     QByteArray bytes = input;
     TextEncoding encoding = detectEncoding(bytes);
     if (encoding == TextEncoding::Utf16LittleEndian || encoding == TextEncoding::Utf16BigEndian) {
@@ -206,7 +207,8 @@ QList<VCard> readVCards(const QByteArray& input, const QString& fileName)
         bytes.remove(0, 3);
     }
     if (const qsizetype nul = bytes.indexOf('\0'); nul >= 0)
-        throw ParseError(fileName, int(bytes.left(nul).count('\n')) + 1, u"the file holds binary data, not text"_qs);
+        throw ParseError(fileName, int(bytes.left(nul).count('\n')) + 1,
+                         QCoreApplication::translate("exchange", "the file holds binary data, not text"));
 
     QList<VCard> cards;
     bool inCard = false;
@@ -217,15 +219,19 @@ QList<VCard> readVCards(const QByteArray& input, const QString& fileName)
         const QByteArray upper = text.toUpper();
         if (upper == "BEGIN:VCARD") {
             if (inCard)
-                throw ParseError(fileName, cards.last().line, u"the card that begins here has no END:VCARD"_qs);
+                throw ParseError(fileName, cards.last().line,
+                                 QCoreApplication::translate("exchange", "the card that begins here has no END:VCARD"));
             cards.append(VCard{{}, {}, line.line});
             inCard = true;
         } else if (!inCard) {
-            throw ParseError(fileName, line.line, u"text outside a card (BEGIN:VCARD ... END:VCARD)"_qs);
+            throw ParseError(
+                fileName, line.line,
+                QCoreApplication::translate("exchange", "text outside a card (BEGIN:VCARD ... END:VCARD)"));
         } else if (upper == "END:VCARD") {
             inCard = false;
         } else if (!text.contains(':')) {
-            throw ParseError(fileName, line.line, u"a card line without a value"_qs);
+            throw ParseError(fileName, line.line,
+                             QCoreApplication::translate("exchange", "a card line without a value"));
         } else {
             VCardProperty property = parseProperty(line.text, encoding);
             if (property.name == u"VERSION"_qs)
@@ -235,7 +241,8 @@ QList<VCard> readVCards(const QByteArray& input, const QString& fileName)
         }
     }
     if (inCard)
-        throw ParseError(fileName, cards.last().line, u"the card that begins here has no END:VCARD"_qs);
+        throw ParseError(fileName, cards.last().line,
+                         QCoreApplication::translate("exchange", "the card that begins here has no END:VCARD"));
     return cards;
 }
 

@@ -4,6 +4,7 @@
 
 #include <QHostAddress>
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace corvella::mail {
@@ -66,10 +67,10 @@ QString addressProblem(const QString& entry)
 {
     const QString trimmed = entry.trimmed();
     if (trimmed.isEmpty())
-        return u"No address"_qs;
+        return QCoreApplication::translate("mail", "No address");
     for (QChar c : trimmed) {
         if (c.unicode() < 0x20 || c.unicode() == 0x7F)
-            return u"The address holds a line break or another control character"_qs;
+            return QCoreApplication::translate("mail", "The address holds a line break or another control character");
     }
     const QString mailbox = recipientAddress(trimmed).trimmed();
     const qsizetype at = mailbox.lastIndexOf(u'@');
@@ -78,24 +79,24 @@ QString addressProblem(const QString& entry)
     // A quoted local part may hold blanks; nothing else may.
     for (QChar c : isQuotedString(local) ? domain : QStringView(mailbox)) {
         if (c.isSpace())
-            return u"The address holds a space"_qs;
+            return QCoreApplication::translate("mail", "The address holds a space");
     }
     for (QChar c : mailbox) {
         if (c.unicode() > 0x7E)
-            return u"The address holds a letter that SMTP cannot carry"_qs;
+            return QCoreApplication::translate("mail", "The address holds a letter that SMTP cannot carry");
     }
     if (mailbox.size() > 254)
-        return u"The address is longer than 254 characters"_qs;
+        return QCoreApplication::translate("mail", "The address is longer than 254 characters");
     if (at < 0)
-        return u"The address has no \"@\""_qs;
+        return QCoreApplication::translate("mail", "The address has no \"@\"");
     if (!isQuotedString(local) && local.contains(u'@'))
-        return u"The address has more than one \"@\""_qs;
+        return QCoreApplication::translate("mail", "The address has more than one \"@\"");
     if (local.isEmpty() || local.size() > 64 || !(isDotAtom(local) || isQuotedString(local)))
-        return u"The part before \"@\" is not a valid mailbox name"_qs;
+        return QCoreApplication::translate("mail", "The part before \"@\" is not a valid mailbox name");
     if (domain.isEmpty())
-        return u"The address has no domain after \"@\""_qs;
+        return QCoreApplication::translate("mail", "The address has no domain after \"@\"");
     if (!isDomain(domain))
-        return u"The domain after \"@\" is not valid"_qs;
+        return QCoreApplication::translate("mail", "The domain after \"@\" is not valid");
     return {};
 }
 

@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QSet>
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace corvella::mail {
@@ -78,7 +79,7 @@ ListMailer::Outcome ListMailer::run(const QStringList& rows, const ListMessage& 
 ListMailer::Outcome ListMailer::run(AddressSource& rows, const ListMessage& message, int batchSize)
 {
     if (batchSize <= 0)
-        throw Error(u"The number of addresses per mail must be above zero"_qs);
+        throw Error(QCoreApplication::translate("mail", "The number of addresses per mail must be above zero"));
     m_results.clear();
     m_lastBatch = 0;
     QList<qsizetype> order;
@@ -102,7 +103,7 @@ ListMailer::Outcome ListMailer::run(AddressSource& rows, const ListMessage& mess
 ListMailer::Outcome ListMailer::resume(const ListMessage& message, int batchSize)
 {
     if (batchSize <= 0)
-        throw Error(u"The number of addresses per mail must be above zero"_qs);
+        throw Error(QCoreApplication::translate("mail", "The number of addresses per mail must be above zero"));
     QList<qsizetype> order;
     for (qsizetype i = 0; i < m_results.size(); ++i) {
         const AddressOutcome outcome = m_results.at(i).outcome;
@@ -349,11 +350,13 @@ QString ListMailer::explained(const Error& error) const
     const QString& text = error.message();
     const bool cancelled = dynamic_cast<const EAbortError*>(&error) != nullptr;
     if (cancelled && m_smtp.TimeoutFlag())
-        return u"The server did not answer within %1 s (%2)"_qs.arg(QString::number(m_smtp.TimeOut() / 1000.0), text);
+        return QCoreApplication::translate("mail", "The server did not answer within %1 s (%2)")
+            .arg(QString::number(m_smtp.TimeOut() / 1000.0), text);
     if (m_smtp.Step() == SmtpStep::Data && !cancelled && dynamic_cast<const ESockError*>(&error))
-        return u"The server closed the connection during DATA (%1)"_qs.arg(text);
+        return QCoreApplication::translate("mail", "The server closed the connection during DATA (%1)").arg(text);
     if (m_smtp.Step() == SmtpStep::Greeting && !dynamic_cast<const ESockError*>(&error) && !isReplyLine(text))
-        return u"The server's greeting is not SMTP: "_qs + printable(text.trimmed());
+        return QCoreApplication::translate("mail", "The server's greeting is not SMTP: %1")
+            .arg(printable(text.trimmed()));
     return {};
 }
 

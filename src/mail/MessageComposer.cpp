@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace corvella::mail {
@@ -105,7 +106,8 @@ void MessageComposer::validate() const
     const TPostMessage& m = m_message;
     const auto check = [](const QString& text, const char16_t* field) {
         if (mime::hasLineBreak(text))
-            throw Error(u"Invalid character (CR, LF or NUL) in "_qs + QString::fromUtf16(field));
+            throw Error(QCoreApplication::translate("mail", "Invalid character (CR, LF or NUL) in %1")
+                            .arg(QString::fromUtf16(field)));
     };
     check(m.FromName, u"FromName");
     check(m.FromAddress, u"FromAddress");
@@ -123,8 +125,11 @@ void MessageComposer::validate() const
     for (const QString& path : m.Attachments)
         check(QFileInfo(path).fileName(), u"Attachments");
     if (!m.ListUnsubscribe.isEmpty() && !mime::isUnsubscribeAddress(m.ListUnsubscribe))
-        throw Error(u"The unsubscribe address must begin with mailto: or https:// and hold no blanks or angle "
-                    u"brackets: %1"_qs.arg(m.ListUnsubscribe.simplified()));
+        throw Error(QCoreApplication::translate(
+                        "mail",
+                        "The unsubscribe address must begin with mailto: or https:// and hold no blanks or angle "
+                        "brackets: %1")
+                        .arg(m.ListUnsubscribe.simplified()));
 }
 
 void MessageComposer::compose(TExStringList& header, QByteArray& body)
@@ -225,7 +230,7 @@ QByteArray MessageComposer::encodeAttachment(const QString& path) const
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw Error(u"Cannot open file %1"_qs.arg(path));
+        throw Error(QCoreApplication::translate("mail", "Cannot open file %1").arg(path));
     QBuffer memory;
     memory.buffer().reserve(TNMUUProcessor::EncodedSize(file.size(), m_encodeType)); // no regrowing on the way
     memory.open(QIODevice::ReadWrite);

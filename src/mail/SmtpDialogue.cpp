@@ -3,6 +3,7 @@
 #include "MimeText.h"
 #include "SmtpLogin.h"
 #include "TPowersock.h"
+#include <QCoreApplication>
 
 namespace corvella::mail {
 
@@ -55,7 +56,8 @@ bool SmtpDialogue::sayEhlo(const QString& userId)
 void SmtpDialogue::startTls(const QString& host, const QString& userId)
 {
     if (!m_extensions.has(u"STARTTLS"_qs))
-        throw Error(u"The server does not offer STARTTLS; nothing was sent unencrypted"_qs);
+        throw Error(
+            QCoreApplication::translate("mail", "The server does not offer STARTTLS; nothing was sent unencrypted"));
     const QString reply = m_replies.command(u"STARTTLS"_qs);
     if (m_replies.code() != 220)
         throw Error(reply);
@@ -69,9 +71,9 @@ void SmtpDialogue::startTls(const QString& host, const QString& userId)
 void SmtpDialogue::logIn(const QString& userId, const QString& password, bool allowPlainText)
 {
     if (!m_socket.Encrypted() && !allowPlainText)
-        throw Error(u"Login refused: the password would travel unencrypted"_qs);
+        throw Error(QCoreApplication::translate("mail", "Login refused: the password would travel unencrypted"));
     if (mime::hasLineBreak(password))
-        throw Error(u"Invalid character (CR, LF or NUL) in the password"_qs);
+        throw Error(QCoreApplication::translate("mail", "Invalid character (CR, LF or NUL) in the password"));
     mail::logIn(m_replies, m_extensions.parameters(u"AUTH"_qs), userId, password);
 }
 
@@ -85,7 +87,9 @@ void SmtpDialogue::checkMessageSize(const TExStringList& header, qint64 bodyOcte
     const qint64 octets = header.join(Crlf).toUtf8().size() + 6 + bodyOctets;
     // SIZE 0 announces no fixed limit (RFC 1870).
     if (ok && limit > 0 && octets > limit)
-        throw Error(u"The message is %1 bytes long; the server takes at most %2"_qs.arg(octets).arg(limit));
+        throw Error(QCoreApplication::translate("mail", "The message is %1 bytes long; the server takes at most %2")
+                        .arg(octets)
+                        .arg(limit));
 }
 
 void SmtpDialogue::reset()

@@ -2,6 +2,7 @@
 
 #include "SmtpReply.h"
 #include "core/Error.h"
+#include <QCoreApplication>
 
 namespace corvella::mail {
 
@@ -32,7 +33,8 @@ void logIn(ReplyReader& replies, const QStringList& methods, const QString& user
         expect(replies, base64(userId), 334);
         expect(replies, base64(password), 235);
     } else {
-        throw Error(u"The server offers no login method this program knows (PLAIN or LOGIN)"_qs);
+        throw Error(QCoreApplication::translate(
+            "mail", "The server offers no login method this program knows (PLAIN or LOGIN)"));
     }
 }
 

@@ -1,6 +1,7 @@
 #include "SmtpReply.h"
 
 #include "TPowersock.h"
+#include <QCoreApplication>
 
 namespace corvella::mail {
 
@@ -78,7 +79,7 @@ int ReplyReader::code() const
 void ReplyReader::require(const QString& reply)
 {
     if (reply.isEmpty())
-        throw ESockError(u"Connection closed by the server"_qs);
+        throw ESockError(QCoreApplication::translate("mail", "Connection closed by the server"));
     if (!isReplyLine(reply))
         throw Error(reply);
 }
@@ -101,9 +102,11 @@ void ReplyReader::readContinuation(QStringList& lines)
         if (line.isEmpty() || !(line.startsWith(u' ') || (line.size() > 3 && line.at(3) == u'-')))
             return;
         if (lines.size() >= MaxReplyLines)
-            throw ESockError(u"The server's reply ran past %1 lines"_qs.arg(MaxReplyLines));
+            throw ESockError(
+                QCoreApplication::translate("mail", "The server's reply ran past %1 lines").arg(MaxReplyLines));
         if (bytes >= MaxReplyBytes)
-            throw ESockError(u"The server's reply ran past %1 bytes"_qs.arg(MaxReplyBytes));
+            throw ESockError(
+                QCoreApplication::translate("mail", "The server's reply ran past %1 bytes").arg(MaxReplyBytes));
         lines << m_socket.ReadLn();
         bytes += lines.last().size();
     }

@@ -4,6 +4,7 @@
 #include "MimeText.h"
 #include "TcpTransport.h"
 #include "core/ScopeGuard.h"
+#include <QCoreApplication>
 
 namespace corvella::mail {
 
@@ -64,7 +65,7 @@ TNMSMTP::~TNMSMTP() = default;
 void TNMSMTP::Connect()
 {
     if (mime::hasLineBreak(m_userId))
-        throw Error(u"Invalid character (CR, LF or NUL) in UserID"_qs);
+        throw Error(QCoreApplication::translate("mail", "Invalid character (CR, LF or NUL) in UserID"));
     BusyScope busy(m_busy);
     m_step = SmtpStep::Other;
     TPowersock::Connect();
@@ -123,13 +124,13 @@ void TNMSMTP::SayHelo()
         if (ReplyCode() < 300)
             return;
         if (retries > 0 || !OnAuthenticationFailed)
-            throw Error(u"Authentication failed"_qs);
+            throw Error(QCoreApplication::translate("mail", "Authentication failed"));
         bool handled = false;
         OnAuthenticationFailed(*this, handled);
         if (!handled)
-            throw Error(u"Authentication failed"_qs);
+            throw Error(QCoreApplication::translate("mail", "Authentication failed"));
         if (mime::hasLineBreak(m_userId))
-            throw Error(u"Invalid character (CR, LF or NUL) in UserID"_qs);
+            throw Error(QCoreApplication::translate("mail", "Invalid character (CR, LF or NUL) in UserID"));
         ++retries;
     }
 }
@@ -174,11 +175,11 @@ void TNMSMTP::SendMail()
     };
     while (!complete()) {
         if (retries > 0 || !OnHeaderIncomplete)
-            throw Error(u"Incomplete Header"_qs);
+            throw Error(QCoreApplication::translate("mail", "Incomplete Header"));
         bool handled = false;
         OnHeaderIncomplete(*this, handled, m_postMessage.FromAddress.isEmpty() ? 1 : 2);
         if (!handled)
-            throw Error(u"Incomplete Header"_qs);
+            throw Error(QCoreApplication::translate("mail", "Incomplete Header"));
         ++retries;
         // The handler has supplied a sender or recipients: the header has to name them.
         ComposeMessage();

@@ -10,6 +10,7 @@
 
 #if (defined(__x86_64__) || defined(__i386__)) && (defined(__GNUC__) || defined(__clang__))
 #define CORVELLA_AVX2_LINES 1
+#include <QCoreApplication>
 #include <immintrin.h>
 #endif
 
@@ -188,7 +189,7 @@ void TNMUUProcessor::SetVectorEncoding(bool enabled)
 void TNMUUProcessor::Encode()
 {
     if (!m_input || !m_output)
-        throw Error(u"Encoder streams not set"_qs);
+        throw Error(QCoreApplication::translate("mail", "Encoder streams not set"));
     {
         // Also after an error the output goes back to its start and the end is announced; the encoding error is
         // the one to report.
@@ -221,7 +222,7 @@ void TNMUUProcessor::EncodeLines()
     const auto* in = reinterpret_cast<const unsigned char*>(input.constData());
     const auto writeOut = [this](const char* data, qint64 size) {
         if (m_output->write(data, size) != size)
-            throw Error(u"Stream write error"_qs);
+            throw Error(QCoreApplication::translate("mail", "Stream write error"));
     };
 
     for (bool more = true; more;) {
@@ -230,7 +231,7 @@ void TNMUUProcessor::EncodeLines()
         while (count < InputBlock) {
             const qint64 got = m_input->read(input.data() + count, InputBlock - count);
             if (got < 0)
-                throw Error(u"Stream read error"_qs);
+                throw Error(QCoreApplication::translate("mail", "Stream read error"));
             if (got == 0)
                 break;
             count += got;

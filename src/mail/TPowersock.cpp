@@ -23,6 +23,13 @@ int g_socketUsers = 0;
 
 constexpr int NotConnected = 10057;
 
+// A lookup that timed out or was cancelled: it ends the connection attempt, where a failed one may be retried. A type
+// of its own, as its message is in the user's language.
+class LookupStopped : public ESockError {
+public:
+    using ESockError::ESockError;
+};
+
 } // namespace
 
 /// Runs the time-out timer for the length of one wait.
@@ -76,7 +83,7 @@ void TPowersock::InitializeWinsock(std::unique_ptr<SocketTransport> transport)
 {
     StatusMessage(8, u"Initializing Winsock"_qs);
     if (!transport)
-        throw ESockError(u"Initializaton of windows sockets failed"_qs);
+        throw ESockError(QCoreApplication::translate("mail", "Initializaton of windows sockets failed"));
     ++g_socketUsers;
     m_transport = transport.release();
     m_transport->setParent(this);
@@ -261,10 +268,11 @@ void TPowersock::ResolveHost()
     }
     if (m_timeoutFlag || m_cancelFlag) {
         m_transport->cancelLookup(); // an answer arriving later must not count
-        throw ESockError(m_timeoutFlag ? u"Host Lookup Timed Out"_qs : u"Host Lookup Canceled"_qs);
+        throw LookupStopped(m_timeoutFlag ? QCoreApplication::translate("mail", "Host Lookup Timed Out")
+                                          : QCoreApplication::translate("mail", "Host Lookup Canceled"));
     }
     if (!m_lastEventOk)
-        throw ESockError(u"Host Lookup Failed"_qs);
+        throw ESockError(QCoreApplication::translate("mail", "Host Lookup Failed"));
     m_remoteAddress = m_lookupAddress;
     CallHandler(OnHostResolved);
 }
@@ -274,7 +282,7 @@ void TPowersock::Connect()
     StatusMessage(8, u"Connecting"_qs);
     m_cancelFlag = false;
     if (m_linkOpen)
-        throw ESockError(u"Already connected"_qs);
+        throw ESockError(QCoreApplication::translate("mail", "Already connected"));
     m_refusedCertificate.clear();     // belongs to the failure of an earlier connection
     if (m_port < 0 || m_port > 65535) // would otherwise wrap to another port
         throw ESockError(LookupErrorMessage(10022));
@@ -283,17 +291,17 @@ void TPowersock::Connect()
     do {
         try {
             ResolveHost();
-        } catch (const ESockError& error) {
-            if (error.message() == u"Host Lookup Timed Out"_qs || error.message() == u"Host Lookup Canceled"_qs)
-                throw;
+        } catch (const LookupStopped&) {
+            throw;
+        } catch (const ESockError&) {
         }
         if (m_remoteAddress == 0) {
             if (retries > 0 || !OnInvalidHost)
-                throw ESockError(u"Null Remote Address"_qs);
+                throw ESockError(QCoreApplication::translate("mail", "Null Remote Address"));
             bool handled = false;
             OnInvalidHost(*this, handled);
             if (!handled)
-                throw ESockError(u"Null Remote Address"_qs);
+                throw ESockError(QCoreApplication::translate("mail", "Null Remote Address"));
             ++retries;
         }
     } while (m_remoteAddress == 0);
@@ -318,10 +326,10 @@ void TPowersock::Connect()
     m_linkOpen = false;
     CallHandler(OnConnectionFailed);
     if (m_timeoutFlag)
-        throw ESockError(u"Connection Timed out"_qs);
+        throw ESockError(QCoreApplication::translate("mail", "Connection Timed out"));
     if (m_cancelFlag)
-        throw ESockError(u"Connection Canceled"_qs);
-    throw ESockError(u"Connection Failed"_qs);
+        throw ESockError(QCoreApplication::translate("mail", "Connection Canceled"));
+    throw ESockError(QCoreApplication::translate("mail", "Connection Failed"));
 }
 
 void TPowersock::StartEncryption(const QString& peerName)
@@ -332,7 +340,7 @@ void TPowersock::StartEncryption(const QString& peerName)
         // Bytes that arrived before the handshake would later read as if they came through TLS: an injection.
         m_transport->abort();
         m_linkOpen = false;
-        throw ESockError(u"TLS refused: the server sent data before the handshake"_qs);
+        throw ESockError(QCoreApplication::translate("mail", "TLS refused: the server sent data before the handshake"));
     }
     m_encryption = Encryption::Pending;
     m_encryptionFailure.clear();
@@ -356,11 +364,13 @@ void TPowersock::StartEncryption(const QString& peerName)
     m_peerClosed = false;
     m_pendingError = 0;
     if (cancelled)
-        throw EAbortError(u"TLS handshake canceled"_qs);
+        throw EAbortError(QCoreApplication::translate("mail", "TLS handshake canceled"));
     if (timedOut)
-        throw ESockError(u"TLS handshake timed out"_qs);
-    throw ESockError(u"TLS handshake failed: "_qs +
-                     (m_encryptionFailure.isEmpty() ? u"connection closed by the server"_qs : m_encryptionFailure));
+        throw ESockError(QCoreApplication::translate("mail", "TLS handshake timed out"));
+    throw ESockError(QCoreApplication::translate("mail", "TLS handshake failed: %1")
+                         .arg(m_encryptionFailure.isEmpty()
+                                  ? QCoreApplication::translate("mail", "connection closed by the server")
+                                  : m_encryptionFailure));
 }
 
 bool TPowersock::Encrypted() const
@@ -400,11 +410,11 @@ void TPowersock::CheckConnection()
     int retries = 0;
     while (!m_linkOpen) {
         if (retries > 0 || !OnConnectionRequired)
-            throw Error(u"Not Connected"_qs);
+            throw Error(QCoreApplication::translate("mail", "Not Connected"));
         bool handled = false;
         OnConnectionRequired(*this, handled);
         if (!handled)
-            throw Error(u"Not Connected"_qs);
+            throw Error(QCoreApplication::translate("mail", "Not Connected"));
         ++retries;
     }
 }
@@ -430,7 +440,7 @@ void TPowersock::SendBuffer(const QByteArray& bytes)
     }
     if (m_cancelFlag) {
         m_cancelFlag = false;
-        throw EAbortError(u"Socket send aborted"_qs);
+        throw EAbortError(QCoreApplication::translate("mail", "Socket send aborted"));
     }
 }
 
@@ -450,7 +460,8 @@ QString TPowersock::ReadLn()
 {
     StatusMessage(8, u"ReadLn"_qs);
     const auto tooLong = [] {
-        return ESockError(u"Line longer than the line buffer of %1 bytes"_qs.arg(LineBufferSize));
+        return ESockError(
+            QCoreApplication::translate("mail", "Line longer than the line buffer of %1 bytes").arg(LineBufferSize));
     };
     TimerScope timer(*this);
     for (;;) {
@@ -471,7 +482,7 @@ QString TPowersock::ReadLn()
     }
     if (m_cancelFlag) {
         m_cancelFlag = false;
-        throw EAbortError(u"Socket readln aborted"_qs);
+        throw EAbortError(QCoreApplication::translate("mail", "Socket readln aborted"));
     }
     const qint64 length = m_transport->readLine(m_lineBuffer.data(), LineBufferSize);
     if (length <= 0 || m_lineBuffer.at(length - 1) != '\n')
@@ -511,7 +522,7 @@ void TPowersock::SendStream(QIODevice& stream)
     while (!m_cancelFlag) {
         const qint64 count = stream.read(chunk.data(), chunk.size());
         if (count < 0)
-            throw Error(u"Stream read error"_qs);
+            throw Error(QCoreApplication::translate("mail", "Stream read error"));
         if (count == 0)
             break;
         RequireConnected();
@@ -538,7 +549,7 @@ void TPowersock::SendStream(QIODevice& stream)
     }
     if (m_cancelFlag) {
         m_cancelFlag = false;
-        throw EAbortError(u"Socket send aborted"_qs);
+        throw EAbortError(QCoreApplication::translate("mail", "Socket send aborted"));
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/Error.h"
 
+#include <QCoreApplication>
 #include <cstring>
 
 namespace corvella::mail {
@@ -142,14 +143,14 @@ qint64 TS_BufferStream::Seek(qint64 offset, int origin)
         target = size() - offset;
         break;
     default:
-        throw Error(u"Invalid seek origin = %1"_qs.arg(origin));
+        throw Error(QCoreApplication::translate("mail", "Invalid seek origin = %1").arg(origin));
     }
     if (target == Position())
         return target;
     if (m_state == State::Writing && !Flush())
-        throw Error(u"Seek error"_qs);
+        throw Error(QCoreApplication::translate("mail", "Seek error"));
     if (!m_stream->seek(target))
-        throw Error(u"Seek error"_qs);
+        throw Error(QCoreApplication::translate("mail", "Seek error"));
     m_current = -1;
     m_end = 0;
     m_state = State::Idle;

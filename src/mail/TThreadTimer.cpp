@@ -4,6 +4,7 @@
 
 #include <QTimerEvent>
 
+#include <QCoreApplication>
 #include <limits>
 
 namespace corvella::mail {
@@ -47,7 +48,7 @@ void TThreadTimer::UpdateTimer()
     const auto interval = std::min<quint32>(m_interval, std::numeric_limits<int>::max());
     m_timerId = startTimer(int(interval), Qt::PreciseTimer);
     if (m_timerId == 0)
-        throw Error(u"No Timer"_qs);
+        throw Error(QCoreApplication::translate("mail", "No Timer"));
 }
 
 void TThreadTimer::timerEvent(QTimerEvent* event)

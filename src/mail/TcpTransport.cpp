@@ -1,5 +1,6 @@
 #include "TcpTransport.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QHostAddress>
 #include <QHostInfo>
@@ -194,6 +195,17 @@ void TcpTransport::socketDisconnected()
         emit closedByPeer();
 }
 
+namespace {
+
+// Whether a socket's error text holds Qt's text `source` as Qt's catalogue for the user's language words it.
+bool holdsTranslated(const QString& text, const char* source)
+{
+    const char* const context = "QNativeSocketEngine";
+    return text.contains(QCoreApplication::translate(context, source), Qt::CaseInsensitive);
+}
+
+} // namespace
+
 int TcpTransport::errorCode(QAbstractSocket::SocketError error, const QString& text)
 {
     switch (error) {
@@ -224,12 +236,15 @@ int TcpTransport::errorCode(QAbstractSocket::SocketError error, const QString& t
     case QAbstractSocket::TemporaryError:
         return 10035;
     case QAbstractSocket::NetworkError:
-        // Qt folds several system errors into this one; its text still tells them apart.
-        if (text.contains(u"timed out"_qs, Qt::CaseInsensitive))
+        // Qt folds several system errors into this one; its text still tells them apart, in English or in the
+        // language of Qt's catalogue.
+        if (text.contains(u"timed out"_qs, Qt::CaseInsensitive) || holdsTranslated(text, "Connection timed out") ||
+            holdsTranslated(text, "Network operation timed out"))
             return 10060;
-        if (text.contains(u"host unreachable"_qs, Qt::CaseInsensitive))
+        if (text.contains(u"host unreachable"_qs, Qt::CaseInsensitive) || holdsTranslated(text, "Host unreachable"))
             return 10065;
-        if (text.contains(u"network unreachable"_qs, Qt::CaseInsensitive))
+        if (text.contains(u"network unreachable"_qs, Qt::CaseInsensitive) ||
+            holdsTranslated(text, "Network unreachable"))
             return 10051;
         return 10050;
     default:

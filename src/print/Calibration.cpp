@@ -4,6 +4,7 @@
 
 #include <QRegularExpression>
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace corvella::print {
@@ -19,7 +20,7 @@ double parseMeasurement(const QString& text)
         if (ok && std::isfinite(value))
             return value;
     }
-    throw Error(u"'%1' is not a valid floating point value"_qs.arg(text));
+    throw Error(QCoreApplication::translate("print", "'%1' is not a valid floating point value").arg(text));
 }
 
 std::optional<PrinterRatios> printerRatios(double widthMm, double heightMm)
@@ -32,7 +33,7 @@ std::optional<PrinterRatios> printerRatios(double widthMm, double heightMm)
 LabelPrinterValues labelPrinterValues(double xDistanceMm, double dotDistanceMm)
 {
     if (dotDistanceMm == 0)
-        throw Error(u"Floating point division by zero"_qs);
+        throw Error(QCoreApplication::translate("print", "Floating point division by zero"));
     double width = xDistanceMm / TestCellsBetweenX;
     if (width == 0)
         width = FallbackCharacterWidthMm;

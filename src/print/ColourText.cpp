@@ -4,6 +4,7 @@
 
 #include <QRegularExpression>
 
+#include <QCoreApplication>
 #include <array>
 #include <limits>
 
@@ -82,7 +83,7 @@ int colourFromText(const QString& text)
         if (ok && value >= std::numeric_limits<int>::min() && value <= std::numeric_limits<int>::max())
             return int(value);
     }
-    throw Error(u"'%1' is not a valid integer value"_qs.arg(text));
+    throw Error(QCoreApplication::translate("print", "'%1' is not a valid integer value").arg(text));
 }
 
 QColor toQColor(int colour)

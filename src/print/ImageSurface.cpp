@@ -1,5 +1,6 @@
 #include "ImageSurface.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace corvella::print {
@@ -45,7 +46,7 @@ QSizeF ImageSurface::printableSizeMm(Orientation orientation) const
 
 QString ImageSurface::targetName() const
 {
-    return u"the preview"_qs;
+    return QCoreApplication::translate("print", "the preview");
 }
 
 } // namespace corvella::print

@@ -7,6 +7,7 @@
 #include "store/Columns.h"
 #include "store/FieldDef.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -32,21 +33,21 @@ QString partCaption(store::settings::LabelPart part)
     using Part = store::settings::LabelPart;
     switch (part) {
     case Part::Name:
-        return u"Name"_qs;
+        return QCoreApplication::translate("print", "Name");
     case Part::Company:
-        return u"Company"_qs;
+        return QCoreApplication::translate("print", "Company");
     case Part::Address:
-        return u"Address"_qs;
+        return QCoreApplication::translate("print", "Address");
     case Part::Province:
-        return u"City"_qs;
+        return QCoreApplication::translate("print", "City");
     case Part::District:
-        return u"District"_qs;
+        return QCoreApplication::translate("print", "District");
     case Part::PostalCode:
-        return u"Postal Code"_qs;
+        return QCoreApplication::translate("print", "Postal Code");
     case Part::Country:
         break;
     }
-    return u"Country"_qs;
+    return QCoreApplication::translate("print", "Country");
 }
 
 // A label's text may end this close before the edge: what the measure and the drawn font may differ by.
@@ -84,7 +85,7 @@ ContactColumn contactColumn(const QString& column)
     for (const auto& [name, contactColumn] : known)
         if (column.compare(name, Qt::CaseInsensitive) == 0)
             return contactColumn;
-    throw DatabaseError(u"Field '%1' not found"_qs.arg(column));
+    throw DatabaseError(QCoreApplication::translate("print", "Field '%1' not found").arg(column));
 }
 
 const QString& contactText(const LabelContact& contact, ContactColumn column)
@@ -180,19 +181,24 @@ LabelGrid requireLabelGrid(const LabelSheet& sheet)
 {
     const LabelGrid grid = labelGrid(sheet);
     if (grid.columns < 1)
-        throw Error(u"No label fits across the page. Check the page width, the left margin, the label width and "
-                    u"the horizontal gap in the label settings."_qs);
+        throw Error(QCoreApplication::translate(
+            "print", "No label fits across the page. Check the page width, the left margin, the label width and "
+                     "the horizontal gap in the label settings."));
     if (grid.rows < 1)
-        throw Error(u"No label fits down the page. Check the page height, the top margin, the label height and "
-                    u"the vertical gap in the label settings."_qs);
+        throw Error(QCoreApplication::translate(
+            "print", "No label fits down the page. Check the page height, the top margin, the label height and "
+                     "the vertical gap in the label settings."));
     return grid;
 }
 
 void requireFirstLabel(const LabelGrid& grid, int firstLabel)
 {
     if (firstLabel < 1 || firstLabel > grid.perPage())
-        throw Error(u"Label %1 is not on the sheet: it holds %2 labels, %3 across and %4 down, numbered from 1 at "
-                    u"the top left."_qs.arg(firstLabel)
+        throw Error(QCoreApplication::translate(
+                        "print",
+                        "Label %1 is not on the sheet: it holds %2 labels, %3 across and %4 down, numbered from 1 at "
+                        "the top left.")
+                        .arg(firstLabel)
                         .arg(grid.perPage())
                         .arg(grid.columns)
                         .arg(grid.rows));
@@ -222,14 +228,14 @@ LabelSheet labelSheetFromSettings(const SettingsReader& settings)
         return checkedWholeNumber(settings, ranges::offsetMm(column, name));
     };
     LabelSheet sheet;
-    sheet.pageWidthMm = length(columns::PageWidth, u"Page Width"_qs);
-    sheet.pageHeightMm = length(columns::PageHeight, u"Page Height"_qs);
-    sheet.leftMarginMm = length(columns::LeftMargin, u"Left Space"_qs);
-    sheet.topMarginMm = length(columns::TopMargin, u"Top Space"_qs);
-    sheet.labelWidthMm = length(columns::LabelWidth, u"Label Width"_qs);
-    sheet.labelHeightMm = length(columns::LabelHeight, u"Label Height"_qs);
-    sheet.horizontalGapMm = gap(columns::LabelHorizontalGap, u"Horizontal Gap"_qs);
-    sheet.verticalGapMm = gap(columns::LabelVerticalGap, u"Vertical Gap"_qs);
+    sheet.pageWidthMm = length(columns::PageWidth, QCoreApplication::translate("print", "Page Width"));
+    sheet.pageHeightMm = length(columns::PageHeight, QCoreApplication::translate("print", "Page Height"));
+    sheet.leftMarginMm = length(columns::LeftMargin, QCoreApplication::translate("print", "Left Space"));
+    sheet.topMarginMm = length(columns::TopMargin, QCoreApplication::translate("print", "Top Space"));
+    sheet.labelWidthMm = length(columns::LabelWidth, QCoreApplication::translate("print", "Label Width"));
+    sheet.labelHeightMm = length(columns::LabelHeight, QCoreApplication::translate("print", "Label Height"));
+    sheet.horizontalGapMm = gap(columns::LabelHorizontalGap, QCoreApplication::translate("print", "Horizontal Gap"));
+    sheet.verticalGapMm = gap(columns::LabelVerticalGap, QCoreApplication::translate("print", "Vertical Gap"));
     return sheet;
 }
 
@@ -257,7 +263,7 @@ LabelElements labelElementsFromSettings(const SettingsReader& settings, LabelNam
         if (!colour.isEmpty())
             carriedColour = colourFromText(colour);
         e.colour = carriedColour;
-        e.fontSize = number(LabelAttribute::FontSize, u"Font Size"_qs);
+        e.fontSize = number(LabelAttribute::FontSize, QCoreApplication::translate("print", "Font Size"));
         e.xMm = number(LabelAttribute::X, u"X"_qs) + dx;
         e.yMm = number(LabelAttribute::Y, u"Y"_qs) + dy;
         return e;

@@ -10,6 +10,7 @@
 #include <QPaintEngine>
 #include <QPainter>
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace corvella::print {
@@ -31,7 +32,8 @@ void PainterSurface::beginDocument(const QString& jobName)
         m_painter.reset();
         m_device = nullptr;
         closeDevice(false);
-        throw Error(u"The print job could not be started on %1."_qs.arg(targetName()));
+        throw Error(
+            QCoreApplication::translate("print", "The print job could not be started on %1.").arg(targetName()));
     }
     // Painter units are device pixels; one nominal dot covers dpi / 25.4 / DotsPerMm of them.
     m_scaleX = m_device->logicalDpiX() / 25.4 / DotsPerMm;
@@ -46,7 +48,7 @@ void PainterSurface::newPage()
 {
     requirePainter();
     if (!startNewPage())
-        throw Error(u"A new page could not be started on %1."_qs.arg(targetName()));
+        throw Error(QCoreApplication::translate("print", "A new page could not be started on %1.").arg(targetName()));
 }
 
 QString PainterSurface::endDocument()
@@ -57,7 +59,8 @@ QString PainterSurface::endDocument()
     m_device = nullptr;
     const QString output = closeDevice(ended);
     if (!ended)
-        throw Error(u"The print job could not be completed on %1."_qs.arg(targetName()));
+        throw Error(
+            QCoreApplication::translate("print", "The print job could not be completed on %1.").arg(targetName()));
     return output;
 }
 
@@ -90,7 +93,7 @@ double PainterSurface::penWidth() const
 void PainterSurface::requirePainter() const
 {
     if (!m_painter)
-        throw Error(u"Printer is not currently printing"_qs);
+        throw Error(QCoreApplication::translate("print", "Printer is not currently printing"));
 }
 
 PainterSurface::FontFrame& PainterSurface::fontFrame(const DrawState& state)

@@ -1,5 +1,6 @@
 #include "PdfSurface.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QPdfWriter>
 
@@ -47,7 +48,7 @@ QSizeF PdfSurface::printableSizeMm(Orientation orientation) const
 
 QString PdfSurface::targetName() const
 {
-    return u"the file '%1'"_qs.arg(QDir::toNativeSeparators(m_filePath));
+    return QCoreApplication::translate("print", "the file '%1'").arg(QDir::toNativeSeparators(m_filePath));
 }
 
 } // namespace corvella::print

@@ -3,6 +3,7 @@
 #include "core/Error.h"
 #include "store/ConnectionString.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPrinter>
@@ -35,9 +36,10 @@ QPaintDevice* PrinterSurface::openDevice(const QString& jobName, Orientation ori
     m_outputFile.clear();
     if (installed.isNull()) {
         if (m_fallbackFolder.isEmpty())
-            throw Error(u"There is no default printer currently selected"_qs);
+            throw Error(QCoreApplication::translate("print", "There is no default printer currently selected"));
         if (!QDir().mkpath(m_fallbackFolder))
-            throw Error(u"Cannot create the folder '%1'."_qs.arg(QDir::toNativeSeparators(m_fallbackFolder)));
+            throw Error(QCoreApplication::translate("print", "Cannot create the folder '%1'.")
+                            .arg(QDir::toNativeSeparators(m_fallbackFolder)));
         m_outputFile = fallbackFilePath(m_fallbackFolder, jobName, m_clock());
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         m_printer->setOutputFormat(QPrinter::PdfFormat);
@@ -84,8 +86,8 @@ QSizeF PrinterSurface::printableSizeMm(Orientation orientation) const
 QString PrinterSurface::targetName() const
 {
     if (!m_outputFile.isEmpty())
-        return u"the file '%1'"_qs.arg(QDir::toNativeSeparators(m_outputFile));
-    return u"the default printer"_qs;
+        return QCoreApplication::translate("print", "the file '%1'").arg(QDir::toNativeSeparators(m_outputFile));
+    return QCoreApplication::translate("print", "the default printer");
 }
 
 QString fallbackFilePath(const QString& folder, const QString& jobName, const QDateTime& time)
@@ -105,13 +107,13 @@ QString fallbackFilePath(const QString& folder, const QString& jobName, const QD
 
 QString printsFolder()
 {
-    return store::programFolder() + u"Prints/"_qs;
+    return store::dataFolder() + u"Prints/"_qs;
 }
 
 QString savedPrintoutMessage(const QString& filePath)
 {
-    return u"No printer is installed. The printout was saved as a PDF file:\n%1"_qs.arg(
-        QDir::toNativeSeparators(filePath));
+    return QCoreApplication::translate("print", "No printer is installed. The printout was saved as a PDF file:\n%1")
+        .arg(QDir::toNativeSeparators(filePath));
 }
 
 } // namespace corvella::print

@@ -40,7 +40,8 @@ private:
 /// replaced by "_") and the time, in `folder`, never an existing file.
 QString fallbackFilePath(const QString& folder, const QString& jobName, const QDateTime& time);
 
-/// The folder jobs are saved in when no printer is installed: "Prints" beside the contact file's folder.
+/// The folder jobs are saved in when no printer is installed: "Prints" beside the contact file's folder, in the data
+/// folder (store/DataFolder.h).
 QString printsFolder();
 
 /// What the user is told when a printout was saved to a file.

@@ -7,6 +7,7 @@
 #include "store/FieldDef.h"
 #include "store/NumberFormat.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <climits>
 
@@ -202,15 +203,18 @@ ReportPage reportPage(const ReportTable& table, int linePitchMm, int pageHeightM
 ReportInput reportSettingsFromSettings(const SettingsReader& settings)
 {
     namespace columns = store::settings;
-    const auto font = [&](const QString& nameColumn, const QString& sizeColumn, const QString& caption) {
+    const auto font = [&](const QString& nameColumn, const QString& sizeColumn, const QString& sizeCaption) {
         const QVariant name = settings(nameColumn);
         return ReportFont{name.isNull() ? QString() : name.toString(),
-                          checkedWholeNumber(settings, ranges::fontSize(sizeColumn, caption + u" Size"_qs))};
+                          checkedWholeNumber(settings, ranges::fontSize(sizeColumn, sizeCaption))};
     };
     ReportInput input;
-    input.linePitchMm = checkedWholeNumber(settings, ranges::lengthMm(columns::ListLinePitch, u"List Line Height"_qs));
-    input.titleFont = font(columns::TitleFontName, columns::TitleFontSize, u"Caption Font"_qs);
-    input.listFont = font(columns::ListFontName, columns::ListFontSize, u"List Font"_qs);
+    input.linePitchMm = checkedWholeNumber(
+        settings, ranges::lengthMm(columns::ListLinePitch, QCoreApplication::translate("print", "List Line Height")));
+    input.titleFont =
+        font(columns::TitleFontName, columns::TitleFontSize, QCoreApplication::translate("print", "Caption Font Size"));
+    input.listFont =
+        font(columns::ListFontName, columns::ListFontSize, QCoreApplication::translate("print", "List Font Size"));
     return input;
 }
 

@@ -4,6 +4,7 @@
 
 #include <QLocale>
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace corvella::print {
@@ -33,12 +34,15 @@ int checkedWholeNumber(const SettingsReader& settings, const SettingsMeasure& me
         number = QLocale().toDouble(value.toString(), &ok);
     const QString field = u"%1 (%2)"_qs.arg(measure.userName, measure.column);
     if (!ok || std::isnan(number))
-        throw Error(u"%1 in the print settings is not a number: '%2'. Correct it before printing."_qs.arg(
-            field, shownValue(value)));
+        throw Error(QCoreApplication::translate(
+                        "print", "%1 in the print settings is not a number: '%2'. Correct it before printing.")
+                        .arg(field, shownValue(value)));
     // Halves to even, as every whole-number read of the row; compared before any conversion to int.
     const double whole = std::nearbyint(number);
     if (!(whole >= measure.lowest && whole <= measure.highest))
-        throw Error(u"%1 in the print settings is %2; it must lie between %3 and %4 %5. Correct it before printing."_qs
+        throw Error(QCoreApplication::translate(
+                        "print",
+                        "%1 in the print settings is %2; it must lie between %3 and %4 %5. Correct it before printing.")
                         .arg(field, shownValue(value))
                         .arg(measure.lowest)
                         .arg(measure.highest)
@@ -60,7 +64,7 @@ SettingsMeasure offsetMm(const QString& column, const QString& userName)
 
 SettingsMeasure fontSize(const QString& column, const QString& userName)
 {
-    return {column, userName, 0, LargestFont, u"points"_qs};
+    return {column, userName, 0, LargestFont, QCoreApplication::translate("print", "points")};
 }
 
 } // namespace ranges

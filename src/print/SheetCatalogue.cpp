@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -69,12 +70,12 @@ QString shapeReason(QStringView element)
     if (element == u"Label-rectangle")
         return {};
     if (element == u"Label-round")
-        return u"round labels"_qs;
+        return QCoreApplication::translate("print", "round labels");
     if (element == u"Label-ellipse")
-        return u"oval labels"_qs;
+        return QCoreApplication::translate("print", "oval labels");
     if (element == u"Label-cd")
-        return u"CD or DVD labels"_qs;
-    return u"labels of a shape other than a rectangle"_qs;
+        return QCoreApplication::translate("print", "CD or DVD labels");
+    return QCoreApplication::translate("print", "labels of a shape other than a rectangle");
 }
 
 /// A sheet of the built-in list, in mm.
@@ -143,28 +144,29 @@ QString unusableReason(const CatalogueSheet& sheet)
     const double values[] = {sheet.pageWidthMm,  sheet.pageHeightMm, sheet.labelWidthMm, sheet.labelHeightMm,
                              sheet.leftMarginMm, sheet.topMarginMm,  sheet.pitchXMm,     sheet.pitchYMm};
     if (std::any_of(std::begin(values), std::end(values), [](double v) { return !std::isfinite(v); }))
-        return u"impossible dimensions: a size is missing or not a length"_qs;
+        return QCoreApplication::translate("print", "impossible dimensions: a size is missing or not a length");
     if (sheet.pageWidthMm <= 0 || sheet.pageHeightMm <= 0 || sheet.labelWidthMm <= 0 || sheet.labelHeightMm <= 0 ||
         sheet.across < 1 || sheet.down < 1)
-        return u"impossible dimensions: a size or count of zero or less"_qs;
+        return QCoreApplication::translate("print", "impossible dimensions: a size or count of zero or less");
     if ((sheet.across > 1 && sheet.pitchXMm < sheet.labelWidthMm) ||
         (sheet.down > 1 && sheet.pitchYMm < sheet.labelHeightMm))
-        return u"impossible dimensions: the labels overlap"_qs;
+        return QCoreApplication::translate("print", "impossible dimensions: the labels overlap");
     constexpr double Tolerance = 0.5;
     const double right = sheet.leftMarginMm + (sheet.across - 1) * sheet.pitchXMm + sheet.labelWidthMm;
     const double bottom = sheet.topMarginMm + (sheet.down - 1) * sheet.pitchYMm + sheet.labelHeightMm;
     if (sheet.leftMarginMm < -Tolerance || sheet.topMarginMm < -Tolerance || right > sheet.pageWidthMm + Tolerance ||
         bottom > sheet.pageHeightMm + Tolerance)
-        return u"impossible dimensions: the labels reach past the %1 × %2 mm paper"_qs.arg(number(sheet.pageWidthMm),
-                                                                                           number(sheet.pageHeightMm));
+        return QCoreApplication::translate("print", "impossible dimensions: the labels reach past the %1 × %2 mm paper")
+            .arg(number(sheet.pageWidthMm), number(sheet.pageHeightMm));
     if (sheet.pageWidthMm > LongestMm || sheet.pageHeightMm > LongestMm)
-        return u"paper longer than the label settings take (%1 mm)"_qs.arg(LongestMm);
+        return QCoreApplication::translate("print", "paper longer than the label settings take (%1 mm)").arg(LongestMm);
     // The settings hold whole millimetres: a label that rounds to none would print nothing.
     if (wholeMm(sheet.labelWidthMm) < 1 || wholeMm(sheet.labelHeightMm) < 1)
-        return u"impossible dimensions: labels smaller than a millimetre"_qs;
+        return QCoreApplication::translate("print", "impossible dimensions: labels smaller than a millimetre");
     const LabelGrid grid = labelGrid(labelSheetOf(sheet));
     if (grid.columns != sheet.across || grid.rows != sheet.down)
-        return u"in whole millimetres the label settings would place %1 × %2 labels on it, not %3 × %4"_qs
+        return QCoreApplication::translate(
+                   "print", "in whole millimetres the label settings would place %1 × %2 labels on it, not %3 × %4")
             .arg(grid.columns)
             .arg(grid.rows)
             .arg(sheet.across)
@@ -222,13 +224,14 @@ QList<CatalogueSheet> readTemplates(QIODevice& device, const QString& source, co
     const auto finish = [&] {
         if (current.sameAs.isEmpty()) {
             if (labels == 0)
-                current.unusable = u"no label is described"_qs;
+                current.unusable = QCoreApplication::translate("print", "no label is described");
             else if (labels > 1)
-                current.unusable = u"several kinds of label on one sheet"_qs;
+                current.unusable = QCoreApplication::translate("print", "several kinds of label on one sheet");
             else if (!shape.isEmpty())
                 current.unusable = shape;
             else if (layouts != 1)
-                current.unusable = layouts == 0 ? u"no layout is described"_qs : u"several layouts on one sheet"_qs;
+                current.unusable = layouts == 0 ? QCoreApplication::translate("print", "no layout is described")
+                                                : QCoreApplication::translate("print", "several layouts on one sheet");
             if (current.usable())
                 current.unusable = unusableReason(current);
         }
@@ -269,7 +272,7 @@ QList<CatalogueSheet> readTemplates(QIODevice& device, const QString& source, co
                 current.pageHeightMm = paper.sizeMm.height();
             } else {
                 current.paper = size;
-                current.unusable = u"the paper size '%1' is unknown"_qs.arg(size);
+                current.unusable = QCoreApplication::translate("print", "the paper size '%1' is unknown").arg(size);
             }
         } else if (inTemplate && name.startsWith(u"Label-")) {
             ++labels;
@@ -342,7 +345,9 @@ void SheetCatalogue::resolveSameSheets()
         const QString code = sheet.brand + u' ' + sheet.sameAs;
         const auto found = byCode.constFind(code.toCaseFolded());
         if (found == byCode.cend()) {
-            sheet.unusable = u"it is given as the same as %1, which no template describes"_qs.arg(code);
+            sheet.unusable =
+                QCoreApplication::translate("print", "it is given as the same as %1, which no template describes")
+                    .arg(code);
             continue;
         }
         CatalogueSheet same = m_sheets.at(*found);
@@ -432,15 +437,20 @@ const CatalogueSheet& SheetCatalogue::require(const QString& code) const
 {
     const CatalogueSheet* sheet = find(code);
     if (!sheet) {
-        QString message = u"No label sheet is called '%1'. Give the brand and the product code, e.g. \"Avery "
-                          u"L7160\"."_qs.arg(code.simplified());
+        QString message =
+            QCoreApplication::translate(
+                "print", "No label sheet is called '%1'. Give the brand and the product code, e.g. \"Avery "
+                         "L7160\".")
+                .arg(code.simplified());
         if (!m_problems.isEmpty())
-            message += u" These template files could not be read: "_qs + m_problems.join(u"; "_qs) + u'.';
+            message += QCoreApplication::translate("print", " These template files could not be read: ") +
+                       m_problems.join(u"; "_qs) + u'.';
         throw Error(message);
     }
     if (!sheet->usable())
-        throw Error(u"The label sheet %1 cannot be printed with the label settings: %2."_qs.arg(sheet->code(),
-                                                                                                sheet->unusable));
+        throw Error(
+            QCoreApplication::translate("print", "The label sheet %1 cannot be printed with the label settings: %2.")
+                .arg(sheet->code(), sheet->unusable));
     return *sheet;
 }
 

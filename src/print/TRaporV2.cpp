@@ -6,6 +6,7 @@
 #include "store/Columns.h"
 #include "store/Connection.h"
 
+#include <QCoreApplication>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -95,7 +96,8 @@ LabelElement element(int x, int y, const QString& text, const QString& fontName,
 void requireRoom(const QList<LabelElement>& elements)
 {
     if (elements.size() >= TRaporV2::MaxElements)
-        throw Error(u"A label holds at most %1 elements of a kind."_qs.arg(TRaporV2::MaxElements));
+        throw Error(QCoreApplication::translate("print", "A label holds at most %1 elements of a kind.")
+                        .arg(TRaporV2::MaxElements));
 }
 
 } // namespace
@@ -125,14 +127,15 @@ QString TRaporV2::openSource(QSqlDatabase db)
 QString TRaporV2::PrintLabels()
 {
     if (!m_printer)
-        throw Error(u"Printing is not available."_qs);
+        throw Error(QCoreApplication::translate("print", "Printing is not available."));
     close();
     // Before the statement runs: a long list is not read for a sheet that holds nothing.
     requireFirstLabel(requireLabelGrid(m_sheet), m_firstLabel);
     open();
     const ScopeExit closeAfterRun([this] { close(); });
     if (findField(store::contact::RecordNumber) < 0)
-        throw DatabaseError(u"Field '%1' not found"_qs.arg(store::contact::RecordNumber));
+        throw DatabaseError(
+            QCoreApplication::translate("print", "Field '%1' not found").arg(store::contact::RecordNumber));
     // The reading statement ends, with this scope, before closing drops the rows it read.
     ListedContacts contacts(database(), m_result);
     LabelRunOptions options;
@@ -147,7 +150,8 @@ std::unique_ptr<LabelRowsAt> TRaporV2::openPages()
     open();
     OnFailure closeAgain([this] { close(); });
     if (findField(store::contact::RecordNumber) < 0)
-        throw DatabaseError(u"Field '%1' not found"_qs.arg(store::contact::RecordNumber));
+        throw DatabaseError(
+            QCoreApplication::translate("print", "Field '%1' not found").arg(store::contact::RecordNumber));
     return std::make_unique<ListedPages>(*this, database(), m_result);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace corvella::print {
@@ -13,7 +14,13 @@ QString testPrintProgramName()
 
 QString defaultTestPrintProgram()
 {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(testPrintProgramName());
+    const QDir programFolder(QCoreApplication::applicationDirPath());
+    const QString beside = programFolder.filePath(testPrintProgramName());
+    if (QFileInfo::exists(beside))
+        return beside;
+    const QString installed = QDir::cleanPath(
+        programFolder.filePath(QStringLiteral(CORVELLA_COMPANION_FROM_BINDIR "/") + testPrintProgramName()));
+    return QFileInfo::exists(installed) ? installed : beside;
 }
 
 QString defaultSignalFolder()

@@ -7,9 +7,10 @@
 
 namespace corvella::print {
 
-/// The companion program that prints the label printer test page, installed beside the program.
+/// The companion program that prints the label printer test page.
 QString testPrintProgramName();
-/// The companion's path beside the running executable.
+/// The companion's path: beside the running executable (a build tree), or else in the installed program's
+/// libexec folder when it is there.
 QString defaultTestPrintProgram();
 
 /// The folder the companion signals in: the user's runtime folder, or the temporary folder when there is none.

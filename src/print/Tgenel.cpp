@@ -4,12 +4,16 @@
 #include "PrinterSurface.h"
 #include "core/Error.h"
 
+#include <QCoreApplication>
+
 namespace corvella::print {
 
 namespace {
 
-const QString PrintingInProgress = u"Printing in progress"_qs;
-const QString NotPrinting = u"Printer is not currently printing"_qs;
+QString printingInProgress()
+{
+    return QCoreApplication::translate("print", "Printing in progress");
+}
 
 QPoint dotsFromMm(int x, int y)
 {
@@ -35,14 +39,14 @@ Tgenel::~Tgenel()
 void Tgenel::setSurface(std::unique_ptr<PrintSurface> surface)
 {
     if (m_printing)
-        throw Error(PrintingInProgress);
+        throw Error(printingInProgress());
     m_surface = std::move(surface);
 }
 
 void Tgenel::requirePrinting() const
 {
     if (!m_printing)
-        throw Error(NotPrinting);
+        throw Error(QCoreApplication::translate("print", "Printer is not currently printing"));
 }
 
 void Tgenel::SetFontColor(int colour)
@@ -71,14 +75,14 @@ void Tgenel::SetOrientationByWord(const QString& word)
     else
         return;
     if (m_printing)
-        throw Error(PrintingInProgress);
+        throw Error(printingInProgress());
     m_surface->setOrientation(wanted);
 }
 
 void Tgenel::BeginDocument(const QString& jobName)
 {
     if (m_printing)
-        throw Error(PrintingInProgress);
+        throw Error(printingInProgress());
     m_surface->beginDocument(jobName);
     m_printing = true;
 }

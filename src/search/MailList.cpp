@@ -6,6 +6,7 @@
 #include "store/Connection.h"
 #include "store/DataSet.h"
 
+#include <QCoreApplication>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -31,7 +32,7 @@ qint64 fillMailList(const store::QueryDataSet& listed, const QString& connection
     const qint64 rows = listed.isActive() ? listed.recordCount() : 0;
     const int field = rows > 0 ? listed.findField(column) : -1;
     if (rows > 0 && field < 0)
-        throw DatabaseError(u"Field '%1' not found"_qs.arg(column));
+        throw DatabaseError(QCoreApplication::translate("search", "Field '%1' not found").arg(column));
 
     store::Connection connection(connectionString);
     QSqlDatabase db = connection.database();

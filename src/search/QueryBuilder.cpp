@@ -5,6 +5,7 @@
 
 #include <QLocale>
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace corvella::search {
@@ -32,7 +33,7 @@ QString numberText(const QString& typed)
     bool ok = false;
     const double value = QLocale().toDouble(typed.trimmed(), &ok);
     if (!ok || !std::isfinite(value))
-        throw Error(u"'%1' is not a valid floating point value"_qs.arg(typed));
+        throw Error(QCoreApplication::translate("search", "'%1' is not a valid floating point value").arg(typed));
     // Typed in the user's locale, but written with the decimal point SQL reads: a decimal comma would split
     // the number in two.
     QLocale sql = QLocale::c();
@@ -110,8 +111,17 @@ QStringList withAllColumns(const QStringList& searchSql)
     // The select list is the lines between " select " and " from "; no other line of a built search is " from ".
     const qsizetype from = searchSql.indexOf(u" from "_qs);
     if (searchSql.value(0) != u" select "_qs || from < 0)
-        throw Error(u"The list's statement does not have the shape of a search."_qs);
+        throw Error(QCoreApplication::translate("search", "The list's statement does not have the shape of a search."));
     return QStringList{searchSql.first(), u" * "_qs} + searchSql.mid(from);
+}
+
+QStringList withOrder(const QStringList& searchSql, const QString& column, Qt::SortOrder order)
+{
+    QStringList lines = searchSql;
+    const auto isOrder = [](const QString& line) { return line.startsWith(u" ORDER BY "_qs, Qt::CaseInsensitive); };
+    lines.erase(std::remove_if(lines.begin(), lines.end(), isOrder), lines.end());
+    lines << u" ORDER BY "_qs + bracketed(column) + (order == Qt::DescendingOrder ? u" DESC "_qs : u" "_qs);
+    return lines;
 }
 
 } // namespace corvella::search

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <Qt>
 
 #include <array>
 
@@ -50,5 +51,9 @@ QStringList buildSearchSql(const SearchConfiguration& configuration,
 /// A built search with every column of its table: the select list becomes " * ", while the table, the conditions
 /// and the order stay, so the rows and their order are those the search listed.
 QStringList withAllColumns(const QStringList& searchSql);
+
+/// A built search ordered by one column instead of its own order: the " ORDER BY " line is replaced, or added
+/// after the conditions. Text columns of the contact table are then ordered the Turkish way by the engine.
+QStringList withOrder(const QStringList& searchSql, const QString& column, Qt::SortOrder order);
 
 } // namespace corvella::search

@@ -27,11 +27,14 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QShortcut>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -157,6 +160,7 @@ void Tfrm_liste::buildUi()
     found->setText(tr("Records found :"));
     m_count = form.add<QLineEdit>(u"Edit1"_qs);
     m_count->setFixedWidth(80);
+    m_count->setReadOnly(true);
     m_exportCsvButton = form.onClick(form.button(u"exportCsvButton"_qs, tr("Export CSV..."), {},
                                                  tr("Write the listed contacts with all their fields to a CSV file")),
                                      [this] { exportCsvClick(); });
@@ -194,6 +198,20 @@ void Tfrm_liste::buildUi()
     m_grid->setStyleSheet(u"QHeaderView::section { background-color: rgb(230, 230, 255); }"_qs);
     form.onSignal(m_grid, &QAbstractItemView::doubleClicked, [this](const QModelIndex&) { DBGrid1DblClick(); });
     form.onSignal(m_grid, &ui::DBGrid::keyPressed, [this](int key) { DBGrid1KeyPress(key); });
+    m_grid->horizontalHeader()->setSectionsClickable(true);
+    form.onSignal(m_grid->horizontalHeader(), &QHeaderView::sectionClicked, [this](int field) { sortByField(field); });
+    connect(m_result, &store::DataSet::activeChanged, this, [this](bool active) {
+        if (!active || m_sorting)
+            return;
+        // A new search: its own order, and columns sized to the new rows.
+        m_sortField = -1;
+        m_grid->horizontalHeader()->setSortIndicatorShown(false);
+        m_fitPending = true;
+        // Once the search window has set the columns up and shown the list.
+        QTimer::singleShot(0, this, &Tfrm_liste::fitColumnsIfPending);
+    });
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    form.onSignal(escape, &QShortcut::activated, [this] { BitBtn2Click(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -211,6 +229,50 @@ void Tfrm_liste::FormActivate()
 {
     setWindowTitle(m_title->text());
     m_count->setText(QString::number(m_result->recordCount()));
+}
+
+void Tfrm_liste::fitColumnsIfPending()
+{
+    if (!m_fitPending || !isVisible() || !m_result->isActive())
+        return;
+    m_fitPending = false;
+    m_grid->fitColumnsToContent();
+}
+
+void Tfrm_liste::sortByField(int field)
+{
+    if (!m_result->isActive() || field < 0 || field >= m_result->fieldCount())
+        return;
+    const Qt::SortOrder order =
+        field == m_sortField && m_sortOrder == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
+    // Reopening forgets the columns the search window set up: they are put back as they were.
+    QList<bool> visible;
+    QList<QString> titles;
+    QList<int> widths;
+    for (int i = 0; i < m_result->fieldCount(); ++i)
+        visible << m_result->isFieldVisible(i);
+    for (int column = 0; column < m_grid->visibleColumnCount(); ++column) {
+        titles << m_grid->columnTitle(column);
+        widths << m_grid->gridColumnWidth(column);
+    }
+    const QStringList sql = withOrder(m_result->sql(), m_result->fieldDef(field).name, order);
+    {
+        m_sorting = true;
+        const ScopeExit sorted([this] { m_sorting = false; });
+        m_result->close();
+        m_result->setSql(sql);
+        m_result->open();
+    }
+    for (int i = 0; i < visible.size(); ++i)
+        m_result->setFieldVisible(i, visible.at(i));
+    for (int column = 0; column < titles.size(); ++column) {
+        m_grid->setColumnTitle(column, titles.at(column));
+        m_grid->setGridColumnWidth(column, widths.at(column));
+    }
+    m_sortField = field;
+    m_sortOrder = order;
+    m_grid->horizontalHeader()->setSortIndicatorShown(true);
+    m_grid->horizontalHeader()->setSortIndicator(field, order);
 }
 
 void Tfrm_liste::DBGrid1KeyPress(int key)
@@ -444,6 +506,12 @@ void Tfrm_liste::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         ui::guard(this, [this] { FormActivate(); });
+}
+
+void Tfrm_liste::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    QTimer::singleShot(0, this, &Tfrm_liste::fitColumnsIfPending);
 }
 
 void Tfrm_liste::hideEvent(QHideEvent* event)

@@ -71,6 +71,9 @@ public:
     /// Writes the listed contacts, in the list's order and with all their columns, to a CSV or vCard file.
     void exportCsvClick();
     void exportVCardClick();
+    /// Orders the list by the field behind a column heading, ascending, or descending when it is already ordered
+    /// ascending by it. The list's statement carries the order, so the report, the labels and the mail follow it.
+    void sortByField(int field);
     /// Open a preview of the report, or of the labels after the label dialog's questions, drawn page by page as
     /// the print buttons would print them.
     void previewReportClick();
@@ -82,6 +85,7 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:
@@ -100,6 +104,8 @@ private:
                           int firstLabel);
     void FormCreate();
     void FormClose();
+    /// Sizes a new result's columns to it, once the window shows it.
+    void fitColumnsIfPending();
 
     store::QueryDataSet* m_result;         // "Query1": the search result
     store::TableDataSet* m_settings;       // "Table1": the print settings row, read afresh for labels
@@ -119,6 +125,10 @@ private:
     print::Tgenel* m_printer = nullptr;
     store::DataSet* m_printSettings = nullptr;
     std::function<void(int)> m_recordRequest;
+    int m_sortField = -1; // the heading the list is ordered by, or -1 for the search's own order
+    Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
+    bool m_sorting = false;
+    bool m_fitPending = false; // a new result's columns are sized to it when the window shows it
 };
 
 } // namespace corvella::search

@@ -1,6 +1,7 @@
 #include "Connection.h"
 
 #include "ConnectionString.h"
+#include "ServerDatabase.h"
 #include "StatementCollation.h"
 #include "TurkishCollation.h"
 #include "core/Error.h"
@@ -16,6 +17,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
+#include <QCoreApplication>
 #include <sqlite3.h>
 
 namespace corvella::store {
@@ -70,14 +72,15 @@ int primaryCode(const QSqlError& error)
 
 QString inUseMessage(const QString& filePath, const QString& engine)
 {
-    return u"The contact file '%1' is in use by another program (%2)."_qs.arg(QDir::toNativeSeparators(filePath),
-                                                                              engine);
+    return QCoreApplication::translate("store", "The contact file '%1' is in use by another program (%2).")
+        .arg(QDir::toNativeSeparators(filePath), engine);
 }
 
 /// After a statement failed: true when it met another program's lock and the user wants to wait for it again.
 bool retryWhenBusy(const QSqlDatabase& db, const QSqlError& error)
 {
-    if (primaryCode(error) != SQLITE_BUSY || !busyHandler())
+    // A server waits for its own locks.
+    if (server::isServer(db) || primaryCode(error) != SQLITE_BUSY || !busyHandler())
         return false;
     if (busyHandler()(db.databaseName()))
         return true;
@@ -104,7 +107,7 @@ int busyTimeout()
 QString engineMessage(const QSqlError& error)
 {
     const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
-    return text.isEmpty() ? u"Unknown database error"_qs : text;
+    return text.isEmpty() ? QCoreApplication::translate("store", "Unknown database error") : text;
 }
 
 void registerSqlExtensions(sqlite3* handle)
@@ -158,21 +161,29 @@ void throwEngineError(const QString& filePath, int code, const QString& engine)
     case SQLITE_BUSY:
         throw FileInUseError(inUseMessage(filePath, engine));
     case SQLITE_FULL:
-        throw DatabaseError(u"Cannot write to the contact file '%1': the disk is full (%2)."_qs.arg(file, engine));
+        throw DatabaseError(
+            QCoreApplication::translate("store", "Cannot write to the contact file '%1': the disk is full (%2).")
+                .arg(file, engine));
     case SQLITE_READONLY:
     case SQLITE_PERM:
         throw DatabaseError(
-            u"Cannot write to the contact file '%1': there is no permission to change it or its folder (%2)."_qs.arg(
-                file, engine));
+            QCoreApplication::translate(
+                "store",
+                "Cannot write to the contact file '%1': there is no permission to change it or its folder (%2).")
+                .arg(file, engine));
     case SQLITE_CANTOPEN:
         throw DatabaseError(
-            u"Cannot open the contact file '%1' or the journal SQLite keeps beside it (%2)."_qs.arg(file, engine));
+            QCoreApplication::translate("store",
+                                        "Cannot open the contact file '%1' or the journal SQLite keeps beside it (%2).")
+                .arg(file, engine));
     case SQLITE_IOERR:
-        throw DatabaseError(
-            u"Cannot read or write the contact file '%1': the disk reported an error (%2)."_qs.arg(file, engine));
+        throw DatabaseError(QCoreApplication::translate(
+                                "store", "Cannot read or write the contact file '%1': the disk reported an error (%2).")
+                                .arg(file, engine));
     case SQLITE_CORRUPT:
     case SQLITE_NOTADB:
-        throw DatabaseError(u"The contact file '%1' is damaged (%2)."_qs.arg(file, engine));
+        throw DatabaseError(
+            QCoreApplication::translate("store", "The contact file '%1' is damaged (%2).").arg(file, engine));
     case SQLITE_CONSTRAINT:
         if (code == SQLITE_CONSTRAINT_PRIMARYKEY || code == SQLITE_CONSTRAINT_UNIQUE)
             throw KeyClashError(engine);
@@ -185,13 +196,16 @@ void throwEngineError(const QString& filePath, int code, const QString& engine)
 
 void throwStatementError(const QSqlDatabase& db, const QSqlError& error)
 {
+    if (server::isServer(db))
+        server::throwError(error);
     throwEngineError(db.databaseName(), error.nativeErrorCode().toInt(), engineMessage(error));
 }
 
 void execOrThrow(const QSqlDatabase& db, const QString& sql)
 {
     QSqlQuery query(db);
-    while (!query.exec(sql)) {
+    const QString statement = server::isServer(db) ? server::toServerStatement(sql) : sql;
+    while (!query.exec(statement)) {
         if (!retryWhenBusy(db, query.lastError()))
             throwStatementError(db, query.lastError());
     }
@@ -201,8 +215,14 @@ QSqlQuery runQuery(const QSqlDatabase& db, const QString& sql, const QVariantLis
 {
     QSqlQuery query(db);
     query.setForwardOnly(true);
+    if (values.isEmpty() && server::isServer(db)) {
+        // The server prepares queries and changes of rows only, not CREATE TABLE ... AS.
+        if (!query.exec(server::toServerStatement(sql)))
+            server::throwError(query.lastError());
+        return query;
+    }
     // Preparing reads the schema, so it can meet a lock as well.
-    const QString statement = withTurkishComparisons(sql);
+    const QString statement = server::isServer(db) ? server::toServerStatement(sql) : withTurkishComparisons(sql);
     while (!query.prepare(statement)) {
         if (!retryWhenBusy(db, query.lastError()))
             throwStatementError(db, query.lastError());
@@ -228,11 +248,30 @@ Connection::Connection(const QString& connectionString)
 {
     QString path = dataSourceOf(connectionString);
     if (path.isEmpty())
-        throw DatabaseError(u"The connection string names no data source."_qs);
-    if (!QFileInfo::exists(path))
+        throw DatabaseError(QCoreApplication::translate("store", "The connection string names no data source."));
+    if (!QFileInfo::exists(path) && !server::isAddress(path))
         path.replace(u'\\', u'/');
     m_filePath = path;
-    open(false);
+    if (server::isAddress(path))
+        openServer();
+    else
+        open(false);
+}
+
+void Connection::openServer()
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(u"QPSQL"_qs, m_name);
+    OnFailure removeAgain([&] {
+        db.close();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(m_name);
+    });
+    server::open(db, m_filePath);
+}
+
+bool Connection::isServer() const
+{
+    return server::isServer(database());
 }
 
 Connection::Connection(const QString& filePath, bool create, int)
@@ -244,6 +283,8 @@ Connection::Connection(const QString& filePath, bool create, int)
 
 std::unique_ptr<Connection> Connection::openFile(const QString& filePath, bool create)
 {
+    if (server::isAddress(filePath))
+        return std::make_unique<Connection>(MakeConnectionString(QString(), filePath));
     return std::unique_ptr<Connection>(new Connection(filePath, create, 0));
 }
 
@@ -251,7 +292,7 @@ void Connection::open(bool create)
 {
     const QString shownPath = QDir::toNativeSeparators(m_filePath);
     if (!create && !QFileInfo(m_filePath).isFile())
-        throw DatabaseError(u"Could not find file '%1'."_qs.arg(shownPath));
+        throw DatabaseError(QCoreApplication::translate("store", "Could not find file '%1'.").arg(shownPath));
 
     QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_qs, m_name);
     OnFailure removeAgain([&] {
@@ -263,7 +304,8 @@ void Connection::open(bool create)
     // Another program's brief write lock is waited for rather than failed.
     db.setConnectOptions(u"QSQLITE_BUSY_TIMEOUT=%1"_qs.arg(busyTimeout()));
     if (!db.open())
-        throw DatabaseError(u"Cannot open the contact file '%1': %2"_qs.arg(shownPath, engineMessage(db.lastError())));
+        throw DatabaseError(QCoreApplication::translate("store", "Cannot open the contact file '%1': %2")
+                                .arg(shownPath, engineMessage(db.lastError())));
     const QVariant handle = db.driver()->handle();
     if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0) {
         sqlite3* engine = *static_cast<sqlite3* const*>(handle.constData());
@@ -279,8 +321,9 @@ void Connection::open(bool create)
         if (retryWhenBusy(db, error))
             continue;
         if (primaryCode(error) == SQLITE_NOTADB)
-            throw DatabaseError(u"The file '%1' is not a Corvella contact file (an SQLite database): %2"_qs.arg(
-                shownPath, engineMessage(error)));
+            throw DatabaseError(QCoreApplication::translate(
+                                    "store", "The file '%1' is not a Corvella contact file (an SQLite database): %2")
+                                    .arg(shownPath, engineMessage(error)));
         throwStatementError(db, error);
     }
     probe.exec(u"PRAGMA synchronous=FULL"_qs);

@@ -28,6 +28,13 @@ public:
     using DatabaseError::DatabaseError;
 };
 
+/// A record changed or deleted by another program since it was read: the edit was not stored, and reading the
+/// record again shows what is there now.
+class RecordChangedError : public DatabaseError {
+public:
+    using DatabaseError::DatabaseError;
+};
+
 /// Asked, with the file's path, each time a statement gives up waiting for another program's lock. Returns true to
 /// run the statement again (waiting once more), false to stop it with a `CancelledError`. Without a handler the
 /// statement fails with a `FileInUseError`.
@@ -49,14 +56,18 @@ public:
     Connection& operator=(const Connection&) = delete;
 
     QSqlDatabase database() const;
+    /// The contact file's path, or the server database's address.
     const QString& filePath() const { return m_filePath; }
+    bool isServer() const;
 
-    /// Opens a connection on a file path directly, creating the file when `create` is set.
+    /// Opens a connection on a file path (or a server database's address) directly, creating the file when `create`
+    /// is set.
     static std::unique_ptr<Connection> openFile(const QString& filePath, bool create);
 
 private:
     Connection(const QString& filePath, bool create, int);
     void open(bool create);
+    void openServer();
 
     QString m_name;
     QString m_filePath;

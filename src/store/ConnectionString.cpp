@@ -1,6 +1,9 @@
 #include "ConnectionString.h"
 
+#include "DataFolder.h"
+
 #include <QCoreApplication>
+#include <QFileInfo>
 
 namespace corvella::store {
 
@@ -33,6 +36,14 @@ void setProgramFolder(const QString& folder)
     folderOverride() = folder.isEmpty() ? QString() : withTrailingSeparator(folder);
 }
 
+QString dataFolder()
+{
+    if (!folderOverride().isEmpty())
+        return folderOverride();
+    const QString folder = programFolder();
+    return dataFolderFor(folder, QFileInfo(folder).isWritable());
+}
+
 QString MakeConnectionString(const QString& folder, const QString& fileName)
 {
     return u"Provider=Microsoft.Jet.OLEDB.4.0;Data Source="_qs + folder + fileName + u";Persist Security Info=False"_qs;
@@ -40,7 +51,7 @@ QString MakeConnectionString(const QString& folder, const QString& fileName)
 
 QString MakeConnectionString(const QString& fileName)
 {
-    return MakeConnectionString(programFolder(), fileName);
+    return MakeConnectionString(dataFolder(), fileName);
 }
 
 QString ContactConnectionString()

@@ -13,6 +13,7 @@
 
 #include <sqlite3.h>
 
+#include <QCoreApplication>
 #include <filesystem>
 
 namespace corvella::store {
@@ -45,9 +46,10 @@ void addContactTables(const QString& filePath)
 {
     switch (inspectContactFile(filePath)) {
     case ContactFileState::Missing:
-        throw DatabaseError(u"Could not find file '%1'."_qs.arg(shown(filePath)));
+        throw DatabaseError(QCoreApplication::translate("store", "Could not find file '%1'.").arg(shown(filePath)));
     case ContactFileState::Ready:
-        throw DatabaseError(u"The contact file '%1' has its tables already."_qs.arg(shown(filePath)));
+        throw DatabaseError(
+            QCoreApplication::translate("store", "The contact file '%1' has its tables already.").arg(shown(filePath)));
     case ContactFileState::Empty:
     case ContactFileState::WithoutContactTable:
         break;
@@ -61,23 +63,30 @@ void backupContactFile(const QString& filePath, const QString& destination)
     const QFileInfo target(destination);
     const QString contactFile = QFileInfo(filePath).canonicalFilePath();
     if (target.exists() && !contactFile.isEmpty() && target.canonicalFilePath() == contactFile)
-        throw Error(u"A backup cannot be written over the contact file '%1' itself."_qs.arg(shown(filePath)));
+        throw Error(
+            QCoreApplication::translate("store", "A backup cannot be written over the contact file '%1' itself.")
+                .arg(shown(filePath)));
     if (target.isDir())
-        throw Error(u"Cannot write the backup '%1': it is a folder; name a file in it."_qs.arg(shown(destination)));
+        throw Error(
+            QCoreApplication::translate("store", "Cannot write the backup '%1': it is a folder; name a file in it.")
+                .arg(shown(destination)));
     if (!target.absoluteDir().exists())
-        throw Error(u"Cannot write the backup '%1': the folder '%2' does not exist."_qs.arg(
-            shown(destination), shown(target.absolutePath())));
+        throw Error(
+            QCoreApplication::translate("store", "Cannot write the backup '%1': the folder '%2' does not exist.")
+                .arg(shown(destination), shown(target.absolutePath())));
 
     const auto connection = Connection::openFile(filePath, false);
     QTemporaryFile partial(target.absoluteFilePath() + u".XXXXXX.partial"_qs);
     if (!partial.open())
-        throw Error(u"Cannot write the backup '%1': %2"_qs.arg(shown(destination), partial.errorString()));
+        throw Error(QCoreApplication::translate("store", "Cannot write the backup '%1': %2")
+                        .arg(shown(destination), partial.errorString()));
     partial.close();
 
     const QByteArray partialName = QFile::encodeName(partial.fileName());
     sqlite3* copy = nullptr;
     const auto failed = [&](const QString& reason) {
-        return Error(u"Cannot write the backup '%1': %2"_qs.arg(shown(destination), reason));
+        return Error(
+            QCoreApplication::translate("store", "Cannot write the backup '%1': %2").arg(shown(destination), reason));
     };
     {
         const int opened = sqlite3_open_v2(partialName.constData(), &copy, SQLITE_OPEN_READWRITE, nullptr);
@@ -92,8 +101,9 @@ void backupContactFile(const QString& filePath, const QString& destination)
         const int stepped = sqlite3_backup_step(backup, -1);
         const int finished = sqlite3_backup_finish(backup);
         if ((stepped & 0xff) == SQLITE_BUSY || (stepped & 0xff) == SQLITE_LOCKED)
-            throw FileInUseError(u"The contact file '%1' is in use by another program (%2)."_qs.arg(
-                shown(filePath), QString::fromUtf8(sqlite3_errstr(stepped))));
+            throw FileInUseError(
+                QCoreApplication::translate("store", "The contact file '%1' is in use by another program (%2).")
+                    .arg(shown(filePath), QString::fromUtf8(sqlite3_errstr(stepped))));
         if (stepped != SQLITE_DONE || finished != SQLITE_OK)
             throw failed(QString::fromUtf8(sqlite3_errmsg(copy)));
     }

@@ -1,5 +1,6 @@
 #include "ContactFileLock.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace corvella::store {
@@ -35,8 +36,12 @@ QString ContactFileLock::heldMessage() const
     const QString file = QDir::toNativeSeparators(m_contactFile);
     const qint64 pid = holder();
     if (pid == 0)
-        return u"The contact file '%1' is already open in another Corvella."_qs.arg(file);
-    return u"The contact file '%1' is already open in another Corvella (process %2)."_qs.arg(file).arg(pid);
+        return QCoreApplication::translate("store", "The contact file '%1' is already open in another Corvella.")
+            .arg(file);
+    return QCoreApplication::translate("store",
+                                       "The contact file '%1' is already open in another Corvella (process %2).")
+        .arg(file)
+        .arg(pid);
 }
 
 } // namespace corvella::store

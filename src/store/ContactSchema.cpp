@@ -3,9 +3,11 @@
 #include "Columns.h"
 #include "Connection.h"
 #include "DataSet.h"
+#include "ServerDatabase.h"
 #include "core/Error.h"
 #include "core/ScopeGuard.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -148,10 +150,11 @@ QList<QPair<QString, QVariant>> defaultPrintSettings()
 void createContactFile(const QString& filePath)
 {
     if (QFileInfo::exists(filePath))
-        throw DatabaseError(u"The file '%1' already exists."_qs.arg(QDir::toNativeSeparators(filePath)));
+        throw DatabaseError(QCoreApplication::translate("store", "The file '%1' already exists.")
+                                .arg(QDir::toNativeSeparators(filePath)));
     if (!QDir().mkpath(QFileInfo(filePath).absolutePath()))
-        throw DatabaseError(
-            u"Cannot create the folder '%1'."_qs.arg(QDir::toNativeSeparators(QFileInfo(filePath).absolutePath())));
+        throw DatabaseError(QCoreApplication::translate("store", "Cannot create the folder '%1'.")
+                                .arg(QDir::toNativeSeparators(QFileInfo(filePath).absolutePath())));
     // A file left half made would be refused next time as existing: take it away again.
     OnFailure removeFile([&filePath] { QFile::remove(filePath); });
     auto connection = Connection::openFile(filePath, true);
@@ -160,6 +163,10 @@ void createContactFile(const QString& filePath)
 
 void createContactTables(const QSqlDatabase& db)
 {
+    if (server::isServer(db)) {
+        server::createContactTables(db);
+        return;
+    }
     const QStringList existing = db.tables();
     static const QRegularExpression createTable(u"^CREATE TABLE (\\S+) "_qs);
     execOrThrow(db, u"BEGIN IMMEDIATE"_qs);

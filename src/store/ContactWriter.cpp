@@ -10,6 +10,7 @@
 #include <QStringEncoder>
 #include <QVariant>
 
+#include <QCoreApplication>
 #include <sqlite3.h>
 
 namespace corvella::store {
@@ -36,7 +37,7 @@ sqlite3* sqliteHandle(const QSqlDatabase& db)
 {
     const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
     if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        throw DatabaseError(u"The contact file is not open through SQLite."_qs);
+        throw DatabaseError(QCoreApplication::translate("store", "The contact file is not open through SQLite."));
     return *static_cast<sqlite3* const*>(handle.constData());
 }
 
@@ -164,7 +165,7 @@ RowReader::RowReader(const QSqlDatabase& db, const QString& sql)
     if (sqlite3_prepare_v2(m_db, text.constData(), int(text.size()), &m_statement, nullptr) != SQLITE_OK)
         throw DatabaseError(QString::fromUtf8(sqlite3_errmsg(m_db)));
     if (!m_statement)
-        throw DatabaseError(u"The statement is empty."_qs);
+        throw DatabaseError(QCoreApplication::translate("store", "The statement is empty."));
 }
 
 RowReader::~RowReader()

@@ -3,6 +3,7 @@
 #include "Connection.h"
 #include "core/Error.h"
 #include "core/ScopeGuard.h"
+#include <QCoreApplication>
 
 namespace corvella::store {
 
@@ -26,17 +27,23 @@ void DataSet::open()
 {
     if (isActive())
         return;
-    m_connection = std::make_unique<Connection>(m_connectionString);
+    // A server connection outlives a close (the record numbering query opens for every new record); a file's is
+    // made anew each time.
+    if (!m_connection || m_connectionFor != m_connectionString) {
+        m_connection = std::make_unique<Connection>(m_connectionString);
+        m_connectionFor = m_connectionString;
+    }
     OnFailure closeAgain([this] {
         m_rows.reset();
         m_connection.reset();
         m_fields.clear();
     });
+    m_rowidColumn = u"rowid"_qs;
     const QString source = openSource(database());
     QStringList columns;
     for (const FieldDef& def : std::as_const(m_fields))
         columns << def.name;
-    m_rows.emplace(RowSource(*m_connection, source, columns));
+    m_rows.emplace(RowSource(*m_connection, source, columns, m_rowidColumn));
     m_rows->first();
 
     m_state = DataSetState::Browse;
@@ -55,7 +62,8 @@ void DataSet::close()
         cancel();
     closeSource(database());
     m_rows.reset();
-    m_connection.reset();
+    if (!m_connection->isServer())
+        m_connection.reset();
     m_state = DataSetState::Inactive;
     m_current = Row();
     m_original = Row();
@@ -82,6 +90,11 @@ void DataSet::setFieldVisible(int index, bool visible)
     }
 }
 
+void DataSet::setFieldCaption(const QString& fieldName, const QString& caption)
+{
+    m_captions.insert(fieldName.toCaseFolded(), caption);
+}
+
 QList<DataSet::Row> DataSet::readRows(qint64 fromRowid, int limit) const
 {
     return m_rows ? m_rows->source().rowsFrom(fromRowid, limit) : QList<Row>();
@@ -102,7 +115,7 @@ void DataSet::showCursorRow()
 void DataSet::requireActive() const
 {
     if (!isActive())
-        throw DatabaseError(u"Cannot perform this operation on a closed dataset"_qs);
+        throw DatabaseError(QCoreApplication::translate("store", "Cannot perform this operation on a closed dataset"));
 }
 
 void DataSet::setState(DataSetState state)
@@ -190,6 +203,13 @@ qint64 DataSet::recordCount() const
     return *m_count;
 }
 
+qint64 DataSet::recordPosition() const
+{
+    if (!isActive() || m_state == DataSetState::Insert || m_rows->isEmpty())
+        return 0;
+    return m_rows->source().countUpTo(m_rows->row().rowid);
+}
+
 bool DataSet::locate(const QString& fieldName, const QVariant& value)
 {
     requireActive();
@@ -214,7 +234,7 @@ Field DataSet::fieldByName(const QString& name)
 {
     const int index = findField(name);
     if (index < 0)
-        throw DatabaseError(u"Field '%1' not found"_qs.arg(name));
+        throw DatabaseError(QCoreApplication::translate("store", "Field '%1' not found").arg(name));
     return Field(this, index);
 }
 

@@ -50,6 +50,8 @@ public:
     bool hasPriorRow() const;
     bool hasNextRow() const;
     qint64 recordCount() const;
+    /// The current record's place among the rows, counted from 1; 0 when there is none or it is new.
+    qint64 recordPosition() const;
     /// Moves to the first row whose field equals the value; returns false (and stays) when none does.
     bool locate(const QString& fieldName, const QVariant& value);
 
@@ -63,6 +65,9 @@ public:
     Field field(int index) { return Field(this, index); }
     bool isFieldVisible(int index) const { return m_visible.value(index, true); }
     void setFieldVisible(int index, bool visible);
+    /// The name a window shows for a column, used in messages about its values; kept while the data set reopens.
+    void setFieldCaption(const QString& fieldName, const QString& caption);
+    QString fieldCaption(const QString& fieldName) const { return m_captions.value(fieldName.toCaseFolded()); }
 
     QVariant value(int index) const;
     /// Changes a field of the current record, entering edit mode (insert mode on an empty data set).
@@ -112,6 +117,8 @@ protected:
     QSqlDatabase database() const;
     void setFields(QList<FieldDef> fields, int rowidAliasIndex);
     void setKnownRecordCount(qint64 count) { m_count = count; }
+    /// The (quoted) column whose values number the source's rows; "rowid" unless the source says otherwise.
+    void setRowidColumn(QString column) { m_rowidColumn = std::move(column); }
     qint64 currentRowid() const { return m_current.rowid; }
     /// Reads up to `limit` rows from the source starting at `rowid` (inclusive) upwards.
     QList<Row> readRows(qint64 fromRowid, int limit) const;
@@ -129,10 +136,13 @@ private:
 
     QString m_connectionString;
     std::unique_ptr<Connection> m_connection;
+    QString m_connectionFor;         // the connection string m_connection was opened with
     std::optional<RowCursor> m_rows; // while open
     QList<FieldDef> m_fields;
     QList<bool> m_visible;
+    QHash<QString, QString> m_captions; // by case-folded field name
     int m_rowidAlias = -1;
+    QString m_rowidColumn;
 
     DataSetState m_state = DataSetState::Inactive;
     Row m_current;  // the record bound controls show, with any change not yet stored
@@ -158,6 +168,8 @@ protected:
     QString openSource(QSqlDatabase db) override;
 
 private:
+    QString openServerTable(QSqlDatabase db);
+
     QString m_tableName;
 };
 

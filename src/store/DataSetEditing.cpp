@@ -3,12 +3,18 @@
 #include "DataSet.h"
 
 #include "core/Error.h"
+#include "core/ScopeGuard.h"
+
+#include <QCoreApplication>
+#include <QSqlQuery>
 
 namespace corvella::store {
 
 namespace {
 
 constexpr int MaxInsertTries = 3;
+// The advisory lock key under which programs take turns at numbering new contacts.
+constexpr int NumberingLock = 1911;
 
 } // namespace
 
@@ -16,14 +22,14 @@ void DataSet::requireModifiable() const
 {
     requireActive();
     if (!canModify())
-        throw DatabaseError(u"Cannot modify a read-only dataset"_qs);
+        throw DatabaseError(QCoreApplication::translate("store", "Cannot modify a read-only dataset"));
 }
 
 void DataSet::setValue(int index, const QVariant& value)
 {
     requireModifiable();
     if (index < 0 || index >= m_fields.size())
-        throw DatabaseError(u"Field index %1 out of range"_qs.arg(index));
+        throw DatabaseError(QCoreApplication::translate("store", "Field index %1 out of range").arg(index));
     if (m_state == DataSetState::Browse) {
         if (isEmpty())
             insert();
@@ -69,6 +75,15 @@ void DataSet::post()
     if (!isEditing())
         return;
     flushControls();
+    // On a server, programs storing new records take turns from reading the highest number to storing theirs, so
+    // the number they take is free in the common case; the retry below covers programs that do not take turns.
+    const bool takeTurns = m_state == DataSetState::Insert && m_connection->isServer();
+    if (takeTurns)
+        execOrThrow(database(), u"SELECT pg_advisory_lock(%1)"_qs.arg(NumberingLock));
+    ScopeExit endTurn([&] {
+        if (takeTurns)
+            QSqlQuery(database()).exec(u"SELECT pg_advisory_unlock(%1)"_qs.arg(NumberingLock));
+    });
     if (m_beforePost)
         m_beforePost(*this);
 
@@ -137,7 +152,7 @@ void DataSet::deleteRecord()
     if (m_state == DataSetState::Edit)
         cancel();
     if (isEmpty())
-        throw DatabaseError(u"Cannot perform this operation on an empty dataset"_qs);
+        throw DatabaseError(QCoreApplication::translate("store", "Cannot perform this operation on an empty dataset"));
     const qint64 rowid = m_current.rowid;
     m_rows->source().remove(rowid);
     if (m_count && *m_count > 0)

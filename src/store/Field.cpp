@@ -5,6 +5,7 @@
 
 #include <QLocale>
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace corvella::store {
@@ -41,7 +42,8 @@ qint64 Field::asInteger() const
     if (!ok) {
         const double c = v.toString().toDouble(&ok);
         if (!ok)
-            throw DatabaseError(u"'%1' is not a valid integer value"_qs.arg(v.toString()));
+            throw DatabaseError(
+                QCoreApplication::translate("store", "'%1' is not a valid integer value").arg(v.toString()));
         return roundHalfEven(c);
     }
     return roundHalfEven(d);
@@ -57,8 +59,15 @@ double Field::asFloat() const
     if (!ok)
         d = QLocale().toDouble(v.toString(), &ok);
     if (!ok)
-        throw DatabaseError(u"'%1' is not a valid floating point value"_qs.arg(v.toString()));
+        throw DatabaseError(
+            QCoreApplication::translate("store", "'%1' is not a valid floating point value").arg(v.toString()));
     return d;
+}
+
+QString Field::caption() const
+{
+    const QString shown = m_dataSet->fieldCaption(name());
+    return shown.isEmpty() ? name() : shown;
 }
 
 void Field::setValue(const QVariant& value)
@@ -78,7 +87,9 @@ void Field::setAsString(const QString& text)
         bool ok = false;
         const double d = QLocale().toDouble(text.trimmed(), &ok);
         if (!ok || !std::isfinite(d))
-            throw DatabaseError(u"'%1' is not a valid floating point value for field '%2'"_qs.arg(text, name()));
+            throw DatabaseError(
+                QCoreApplication::translate("store", "'%1' is not a valid floating point value for field '%2'")
+                    .arg(text, caption()));
         setValue(d);
         return;
     }
@@ -93,7 +104,7 @@ void Field::setAsString(const QString& text)
         bool ok = false;
         const qint64 n = QLocale().toLongLong(text.trimmed(), &ok);
         if (!ok)
-            throw DatabaseError(u"'%1' is not a valid integer value"_qs.arg(text));
+            throw DatabaseError(QCoreApplication::translate("store", "'%1' is not a valid integer value").arg(text));
         setValue(n);
         return;
     }

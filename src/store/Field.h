@@ -20,6 +20,8 @@ public:
     const FieldDef& def() const;
     const QString& name() const { return def().name; }
     FieldKind kind() const { return def().kind; }
+    /// What messages call the field: the caption a window gave it, or else its column name.
+    QString caption() const;
     int size() const { return def().size; }
 
     QVariant value() const;

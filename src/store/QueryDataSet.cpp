@@ -1,6 +1,7 @@
 #include "Connection.h"
 #include "DataSet.h"
 #include "QuerySnapshot.h"
+#include "ServerDatabase.h"
 
 namespace corvella::store {
 
@@ -34,6 +35,15 @@ QString QueryDataSet::openSource(QSqlDatabase db)
 {
     m_pages.clear();
     const QString statement = sqlText();
+    if (server::isServer(db)) {
+        const QString table = server::createSnapshot(db, statement);
+        QList<FieldDef> fields;
+        for (const server::Column& column : server::snapshotColumns(db))
+            fields.append(fieldDefFromDeclaredType(column.name, column.declaredType, column.key));
+        setFields(std::move(fields), -1);
+        setKnownRecordCount(snapshot::rowCount(db, table));
+        return table;
+    }
     const QString table = snapshot::create(db, statement);
     setFields(snapshot::fields(db, statement), -1);
     setKnownRecordCount(snapshot::rowCount(db));
@@ -43,7 +53,10 @@ QString QueryDataSet::openSource(QSqlDatabase db)
 void QueryDataSet::closeSource(QSqlDatabase db)
 {
     m_pages.clear();
-    snapshot::drop(db);
+    if (server::isServer(db))
+        server::dropSnapshot(db);
+    else
+        snapshot::drop(db);
 }
 
 qint64 QueryDataSet::recNo() const

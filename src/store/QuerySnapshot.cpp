@@ -96,9 +96,10 @@ QList<FieldDef> fields(const QSqlDatabase& db, const QString& statement)
     return fields;
 }
 
-qint64 rowCount(const QSqlDatabase& db)
+qint64 rowCount(const QSqlDatabase& db, const QString& table)
 {
-    QSqlQuery count = runQuery(db, u"SELECT coalesce(max(rowid), 0) FROM "_qs + QualifiedName);
+    QSqlQuery count =
+        runQuery(db, u"SELECT coalesce(max(rowid), 0) FROM "_qs + (table.isEmpty() ? QualifiedName : table));
     return count.next() ? count.value(0).toLongLong() : 0;
 }
 

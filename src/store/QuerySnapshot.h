@@ -16,6 +16,7 @@ void drop(const QSqlDatabase& db);
 
 /// The snapshot's fields: typed as the columns they came from are declared, and named as the statement spells them.
 QList<FieldDef> fields(const QSqlDatabase& db, const QString& statement);
-qint64 rowCount(const QSqlDatabase& db);
+/// The number of rows of the snapshot (or of `table`, a snapshot the server made).
+qint64 rowCount(const QSqlDatabase& db, const QString& table = {});
 
 } // namespace corvella::store::snapshot

@@ -1,6 +1,7 @@
 #include "RowCursor.h"
 
 #include "core/Error.h"
+#include <QCoreApplication>
 
 namespace corvella::store {
 
@@ -89,7 +90,8 @@ void RowCursor::moveTo(qint64 rowid)
 {
     QList<Row> rows = m_source.rowsFrom(rowid, BlockSize);
     if (rows.isEmpty() || rows.first().rowid != rowid)
-        throw DatabaseError(u"The record cannot be found; it may have been deleted."_qs);
+        throw DatabaseError(
+            QCoreApplication::translate("store", "The record cannot be found; it may have been deleted."));
     show(std::move(rows), 0);
 }
 

@@ -5,15 +5,17 @@
 
 #include <QSqlQuery>
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace corvella::store {
 
-RowSource::RowSource(const Connection& connection, QString name, QStringList columns)
+RowSource::RowSource(const Connection& connection, QString name, QStringList columns, QString rowidColumn)
     : m_connection(&connection)
     , m_name(std::move(name))
     , m_columns(std::move(columns))
-    , m_selectList(u"rowid"_qs)
+    , m_rowid(std::move(rowidColumn))
+    , m_selectList(m_rowid)
 {
     for (const QString& column : std::as_const(m_columns))
         m_selectList += u", "_qs + quotedIdentifier(column);
@@ -53,10 +55,10 @@ QList<RowSource::Row> RowSource::rowsBeyond(Direction direction, std::optional<q
     QString sql = u"SELECT "_qs + m_selectList + u" FROM "_qs + m_name;
     QVariantList values;
     if (from) {
-        sql += forward ? u" WHERE rowid > ?"_qs : u" WHERE rowid < ?"_qs;
+        sql += (forward ? u" WHERE %1 > ?"_qs : u" WHERE %1 < ?"_qs).arg(m_rowid);
         values << *from;
     }
-    sql += forward ? u" ORDER BY rowid LIMIT "_qs : u" ORDER BY rowid DESC LIMIT "_qs;
+    sql += (forward ? u" ORDER BY %1 LIMIT "_qs : u" ORDER BY %1 DESC LIMIT "_qs).arg(m_rowid);
     sql += QString::number(limit);
     QList<Row> rows = read(sql, values);
     if (!forward)
@@ -66,14 +68,14 @@ QList<RowSource::Row> RowSource::rowsBeyond(Direction direction, std::optional<q
 
 QList<RowSource::Row> RowSource::rowsFrom(qint64 rowid, int limit) const
 {
-    return read(u"SELECT "_qs + m_selectList + u" FROM "_qs + m_name + u" WHERE rowid >= ? ORDER BY rowid LIMIT "_qs +
-                    QString::number(limit),
+    return read(u"SELECT "_qs + m_selectList + u" FROM "_qs + m_name +
+                    u" WHERE %1 >= ? ORDER BY %1 LIMIT "_qs.arg(m_rowid) + QString::number(limit),
                 {rowid});
 }
 
 bool RowSource::hasRowBeyond(Direction direction, qint64 rowid) const
 {
-    const QString test = direction == Direction::Forward ? u" WHERE rowid > ?"_qs : u" WHERE rowid < ?"_qs;
+    const QString test = (direction == Direction::Forward ? u" WHERE %1 > ?"_qs : u" WHERE %1 < ?"_qs).arg(m_rowid);
     return runQuery(database(), u"SELECT 1 FROM "_qs + m_name + test + u" LIMIT 1"_qs, {rowid}).next();
 }
 
@@ -83,11 +85,17 @@ qint64 RowSource::count() const
     return query.next() ? query.value(0).toLongLong() : 0;
 }
 
+qint64 RowSource::countUpTo(qint64 rowid) const
+{
+    QSqlQuery query = runQuery(database(), u"SELECT count(*) FROM "_qs + m_name + u" WHERE rowid <= ?"_qs, {rowid});
+    return query.next() ? query.value(0).toLongLong() : 0;
+}
+
 std::optional<qint64> RowSource::find(const QString& column, const QVariant& value) const
 {
     QSqlQuery query = runQuery(database(),
-                               u"SELECT rowid FROM "_qs + m_name + u" WHERE "_qs + quotedIdentifier(column) +
-                                   u" = ? ORDER BY rowid LIMIT 1"_qs,
+                               u"SELECT "_qs + m_rowid + u" FROM "_qs + m_name + u" WHERE "_qs +
+                                   quotedIdentifier(column) + u" = ? ORDER BY "_qs + m_rowid + u" LIMIT 1"_qs,
                                {value});
     if (!query.next())
         return std::nullopt;
@@ -111,6 +119,10 @@ qint64 RowSource::insert(const QList<QVariant>& values) const
         sql += u" DEFAULT VALUES"_qs;
     else
         sql += u" ("_qs + columns.join(u", "_qs) + u") VALUES ("_qs + marks.join(u", "_qs) + u')';
+    if (m_connection->isServer()) {
+        QSqlQuery query = runQuery(database(), sql + u" RETURNING "_qs + m_rowid, bound);
+        return query.next() ? query.value(0).toLongLong() : 0;
+    }
     return runQuery(database(), sql, bound).lastInsertId().toLongLong();
 }
 
@@ -127,16 +139,39 @@ bool RowSource::update(qint64 rowid, const QList<QVariant>& original, const QLis
     if (assignments.isEmpty())
         return false;
     bound << rowid;
-    const QSqlQuery query = runQuery(
-        database(), u"UPDATE "_qs + m_name + u" SET "_qs + assignments.join(u", "_qs) + u" WHERE rowid = ?"_qs, bound);
-    if (query.numRowsAffected() == 0)
-        throw DatabaseError(u"The record cannot be found for updating; it may have been deleted."_qs);
+    // Written only over the row as it was read: another program's change in between is refused, not overwritten.
+    // Texts compare exactly (a change of letter case counts); numbers read back from floating columns are left out.
+    const QString exact = m_connection->isServer() ? u" COLLATE \"C\""_qs : u" COLLATE BINARY"_qs;
+    QString unchanged;
+    for (int i = 0; i < m_columns.size(); ++i) {
+        const QVariant& read = original.value(i);
+        const bool text = read.typeId() == QMetaType::QString;
+        if (!read.isNull() && !text && read.typeId() != QMetaType::LongLong && read.typeId() != QMetaType::Int)
+            continue;
+        if (read.isNull()) {
+            unchanged += u" AND "_qs + quotedIdentifier(m_columns.at(i)) + u" IS NULL"_qs;
+            continue;
+        }
+        unchanged += u" AND "_qs + quotedIdentifier(m_columns.at(i)) + (text ? exact : QString()) + u" = ?"_qs;
+        bound << read;
+    }
+    const QSqlQuery query = runQuery(database(),
+                                     u"UPDATE "_qs + m_name + u" SET "_qs + assignments.join(u", "_qs) + u" WHERE "_qs +
+                                         m_rowid + u" = ?"_qs + unchanged,
+                                     bound);
+    if (query.numRowsAffected() == 0) {
+        if (runQuery(database(), u"SELECT 1 FROM "_qs + m_name + u" WHERE "_qs + m_rowid + u" = ?"_qs, {rowid}).next())
+            throw RecordChangedError(QCoreApplication::translate(
+                "store", "Another user has changed this record since it was read. Your changes were not stored."));
+        throw RecordChangedError(
+            QCoreApplication::translate("store", "The record cannot be found for updating; it may have been deleted."));
+    }
     return true;
 }
 
 void RowSource::remove(qint64 rowid) const
 {
-    runQuery(database(), u"DELETE FROM "_qs + m_name + u" WHERE rowid = ?"_qs, {rowid});
+    runQuery(database(), u"DELETE FROM "_qs + m_name + u" WHERE "_qs + m_rowid + u" = ?"_qs, {rowid});
 }
 
 } // namespace corvella::store

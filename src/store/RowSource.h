@@ -21,8 +21,9 @@ public:
     };
     enum class Direction { Forward, Backward };
 
-    /// `name` is the source's SQL name as statements use it (quoted); `columns` its field names, in field order.
-    RowSource(const Connection& connection, QString name, QStringList columns);
+    /// `name` is the source's SQL name as statements use it (quoted); `columns` its field names, in field order;
+    /// `rowidColumn` the (quoted) column that numbers its rows.
+    RowSource(const Connection& connection, QString name, QStringList columns, QString rowidColumn = u"rowid"_qs);
 
     const QString& name() const { return m_name; }
     /// A row of NULLs, one per field, with no rowid.
@@ -35,6 +36,8 @@ public:
     /// Whether any row lies beyond `rowid` in the direction.
     bool hasRowBeyond(Direction direction, qint64 rowid) const;
     qint64 count() const;
+    /// How many rows have a rowid up to and including `rowid`: a row's position counted from 1.
+    qint64 countUpTo(qint64 rowid) const;
     /// The rowid of the first row whose column equals the value.
     std::optional<qint64> find(const QString& column, const QVariant& value) const;
 
@@ -51,6 +54,7 @@ private:
     const Connection* m_connection;
     QString m_name;
     QStringList m_columns;
+    QString m_rowid;
     QString m_selectList; // "rowid, " and the quoted columns
 };
 

@@ -3,10 +3,36 @@
 #include <QApplication>
 #include <QFileDialog>
 
+#include <utility>
+
 namespace corvella::ui {
+
+namespace {
+
+QStringList*& noticesShown()
+{
+    static QStringList* shown = nullptr;
+    return shown;
+}
+
+} // namespace
+
+RepeatedNoticesShownOnce::RepeatedNoticesShownOnce()
+    : m_outer(std::exchange(noticesShown(), &m_shown))
+{}
+
+RepeatedNoticesShownOnce::~RepeatedNoticesShownOnce()
+{
+    noticesShown() = m_outer;
+}
 
 QMessageBox::StandardButton showMessage(const MessageRequest& request)
 {
+    if (QStringList* shown = noticesShown(); shown && request.buttons == QMessageBox::Ok) {
+        if (shown->contains(request.text))
+            return QMessageBox::Ok;
+        shown->append(request.text);
+    }
     if (const auto& hook = dialogHooks().message)
         return hook(request);
     QMessageBox box(request.icon, QApplication::applicationDisplayName(), request.text, request.buttons,

@@ -5,6 +5,7 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -15,6 +16,20 @@ QMessageBox::StandardButton showMessage(const MessageRequest& request);
 QMessageBox::StandardButton showMessage(QWidget* parent, const QString& text,
                                         QMessageBox::StandardButtons buttons = QMessageBox::Ok,
                                         QMessageBox::Icon icon = QMessageBox::Information);
+
+/// While one lives, a notice (a box with OK alone) repeating one already shown is not shown again: the windows
+/// that open together and meet the same failure report it once.
+class RepeatedNoticesShownOnce {
+public:
+    RepeatedNoticesShownOnce();
+    ~RepeatedNoticesShownOnce();
+    RepeatedNoticesShownOnce(const RepeatedNoticesShownOnce&) = delete;
+    RepeatedNoticesShownOnce& operator=(const RepeatedNoticesShownOnce&) = delete;
+
+private:
+    QStringList* m_outer;
+    QStringList m_shown;
+};
 
 /// Asks for a file to open; returns its path, or an empty text when the user cancels.
 QString chooseFileToOpen(QWidget* parent, const QString& caption = {}, const QString& filter = {});

@@ -4,8 +4,11 @@
 
 #include <QCheckBox>
 #include <QFontDialog>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLineEdit>
+
+#include <algorithm>
 
 namespace corvella::ui {
 
@@ -23,6 +26,17 @@ std::unique_ptr<QFontDialog> makeFontDialog(QWidget* parent, const QFont& initia
             QPalette palette = sample->palette();
             palette.setColor(QPalette::Text, sampleColour);
             sample->setPalette(palette);
+        }
+        // The sample takes its height from the effects beside it; without them it would close up.
+        group->setMinimumHeight(std::max(group->minimumHeight(), 4 * dialog->fontMetrics().height()));
+    }
+    // Only the family and the size are stored: the middle column, the style, is not offered.
+    if (auto* grid = qobject_cast<QGridLayout*>(dialog->layout())) {
+        for (int i = 0; i < grid->count(); ++i) {
+            int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+            grid->getItemPosition(i, &row, &column, &rowSpan, &columnSpan);
+            if (QWidget* widget = grid->itemAt(i)->widget(); widget && column == 2 && row <= 2)
+                widget->hide();
         }
     }
     return dialog;

@@ -4,16 +4,29 @@
 #include <QScreen>
 #include <QStyle>
 
+#include <algorithm>
+
 namespace corvella::ui {
 
 namespace {
 
-/// Moves its window to the middle of the screen at the first show event, which comes before the window is mapped.
-class FirstShowCentring : public QObject {
+/// Gives the window the frame `frame` asks for; a window with a fixed size keeps it.
+void placeFrame(QWidget* window, const QRect& frame)
+{
+    const QSize border = window->frameSize() - window->size();
+    if (frame.size() != window->frameSize() && window->minimumSize() != window->maximumSize())
+        window->resize((frame.size() - border).expandedTo(window->minimumSize()));
+    window->move(frame.topLeft());
+}
+
+/// Places its window at the first show event, which comes before the window is mapped: in the middle of the
+/// screen, or inside it from where it stands.
+class FirstShowPlacement : public QObject {
 public:
-    explicit FirstShowCentring(QWidget* window)
+    FirstShowPlacement(QWidget* window, bool centre)
         : QObject(window)
         , m_window(window)
+        , m_centre(centre)
     {
         window->installEventFilter(this);
     }
@@ -23,10 +36,13 @@ protected:
     {
         if (watched == m_window && event->type() == QEvent::Show) {
             m_window->removeEventFilter(this);
-            if (const QScreen* screen = m_window->screen())
-                m_window->move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, m_window->frameSize(),
-                                                   screen->availableGeometry())
-                                   .topLeft());
+            if (const QScreen* screen = m_window->screen()) {
+                const QRect available = screen->availableGeometry();
+                const QRect frame =
+                    m_centre ? QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, m_window->frameSize(), available)
+                             : m_window->frameGeometry();
+                placeFrame(m_window, keptInside(frame, available));
+            }
             deleteLater();
         }
         return false;
@@ -34,6 +50,7 @@ protected:
 
 private:
     QWidget* m_window;
+    bool m_centre;
 };
 
 } // namespace
@@ -82,7 +99,20 @@ QToolButton* FormBuilder::toolButton(const QString& name, const QString& caption
 
 void centreOnFirstShow(QWidget* window)
 {
-    new FirstShowCentring(window);
+    new FirstShowPlacement(window, true);
+}
+
+void keepOnScreenOnFirstShow(QWidget* window)
+{
+    new FirstShowPlacement(window, false);
+}
+
+QRect keptInside(const QRect& frame, const QRect& available)
+{
+    QRect kept(frame.topLeft(), frame.size().boundedTo(available.size()));
+    kept.moveLeft(std::clamp(kept.left(), available.left(), available.right() - kept.width() + 1));
+    kept.moveTop(std::clamp(kept.top(), available.top(), available.bottom() - kept.height() + 1));
+    return kept;
 }
 
 } // namespace corvella::ui

@@ -79,5 +79,12 @@ private:
 
 /// Centres `window` on its screen when it is first shown; without a window manager it would open at 0,0.
 void centreOnFirstShow(QWidget* window);
+/// Moves `window`, placed at a fixed position, inside its screen's available area when it is first shown, if it
+/// would not fit where it stands.
+void keepOnScreenOnFirstShow(QWidget* window);
+
+/// Where a window's frame goes so that it lies inside `available`: moved as little as it can be, and, when it is
+/// larger, cut to the available size at the area's top or left edge.
+QRect keptInside(const QRect& frame, const QRect& available);
 
 } // namespace corvella::ui

@@ -2,6 +2,7 @@
 
 #include "app/Tfrmkayit.h"
 #include "core/Language.h"
+#include "mail/SocketErrorText.h"
 #include "print/ui/Tfrmetiketdm.h"
 
 #include <QAbstractButton>
@@ -11,6 +12,8 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QXmlStreamReader>
+
+#include <vector>
 
 using namespace corvella;
 using language::Language;
@@ -78,20 +81,28 @@ private slots:
     void catalogues_data()
     {
         QTest::addColumn<QString>("code");
+        QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<Language>("language");
         QTest::addColumn<QString>("source");
         QTest::addColumn<QString>("translation");
-        QTest::newRow("tr") << u"tr"_qs << Language::Turkish << u"Communication Information"_qs
-                            << u"İletişim Bilgileri"_qs;
-        QTest::newRow("en") << u"en"_qs << Language::English << u"Fatura Bilgileri"_qs << u"Invoice Information"_qs;
+        QTest::addColumn<QString>("socketError");
+        QTest::newRow("tr") << u"tr"_qs << QStringList{u"corvella"_qs, u"--lang"_qs, u"tr"_qs} << Language::Turkish
+                            << u"Communication Information"_qs << u"İletişim Bilgileri"_qs
+                            << u"10061:Bağlantı reddedildi"_qs;
+        QTest::newRow("en") << u"en"_qs << QStringList{u"corvella"_qs, u"export"_qs, u"--lang=en"_qs, u"--bom"_qs}
+                            << Language::English << u"Fatura Bilgileri"_qs << u"Invoice Information"_qs
+                            << u"10061:Connection refused"_qs;
     }
-    // Every entry of the catalogue in the repository is translated, and the compiled one loads.
+    // Every entry of the catalogue in the repository is translated, and the one `--lang` picks loads: the windows'
+    // texts and those the core libraries make come out in its language.
     void catalogues()
     {
         QFETCH(QString, code);
+        QFETCH(QStringList, arguments);
         QFETCH(Language, language);
         QFETCH(QString, source);
         QFETCH(QString, translation);
+        QFETCH(QString, socketError);
         QFile file(QStringLiteral(CORVELLA_TRANSLATIONS_DIR "/corvella_") + code + u".ts"_qs);
         QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
         QXmlStreamReader xml(&file);
@@ -114,8 +125,23 @@ private slots:
         QVERIFY(entries > 300);
         QVERIFY2(unfinished.isEmpty(), qPrintable(unfinished.join(u" | "_qs)));
 
+        QList<QByteArray> bytes;
+        std::vector<char*> argv;
+        for (const QString& argument : std::as_const(arguments))
+            bytes << argument.toLocal8Bit();
+        for (QByteArray& argument : bytes)
+            argv.push_back(argument.data());
+        argv.push_back(nullptr);
+        int argc = int(arguments.size());
+        const std::optional<QString> option = language::takeOption(argc, argv.data());
+        QVERIFY(option);
+        QCOMPARE(*option, code);
+        // The option leaves the arguments; the others stay for the command line.
+        QCOMPARE(argc, int(arguments.size()) - (arguments.contains(u"--lang"_qs) ? 2 : 1));
+        QCOMPARE(language::fromName(*option), language);
         QVERIFY(language::install(language));
         QCOMPARE(QCoreApplication::translate("corvella::app::Tfrmkayit", source.toUtf8().constData()), translation);
+        QCOMPARE(mail::socketErrorText(10061), socketError);
     }
 
     void windowCaptions_data()

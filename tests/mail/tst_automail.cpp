@@ -25,6 +25,7 @@
 #include <QSslCertificate>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace corvella;
@@ -101,6 +102,15 @@ struct MailWindow {
     bool runFieldsEnabled() const { return edit(u"Edit3"_qs)->isEnabled() && formats()->isEnabled(); }
 };
 
+/// The question asked before every run of a non-empty list, which the fixture's log answers OK.
+QString runQuestion(int addresses, int batches, int batchSize)
+{
+    return u"The message will be sent to %1 addresses in %2 mails of at most %3 addresses each. Start sending?"_qs
+        .arg(addresses)
+        .arg(batches)
+        .arg(batchSize);
+}
+
 } // namespace
 
 class AutoMailTest : public QObject {
@@ -109,6 +119,9 @@ class AutoMailTest : public QObject {
 private slots:
     void initTestCase()
     {
+        // Remembered connection fields go to this folder, not the user's.
+        QVERIFY(m_config.isValid());
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path()));
         m_port = m_server.start();
         QVERIFY2(m_port != 0, qPrintable(m_server.error()));
     }
@@ -132,11 +145,13 @@ private slots:
     void bodyReadsAsTyped_data();
     void bodyReadsAsTyped();
     void testSendAndUnsubscribe();
+    void connectionFieldsAreRememberedWithoutThePassword();
 
 private:
     QJsonObject message(int n) const { return m_server.message(m_before + n); }
     int messages() const { return m_server.messageCount() - m_before; }
 
+    QTemporaryDir m_config;
     RecordingSmtpServer m_server;
     quint16 m_port = 0;
     int m_before = 0;
@@ -153,7 +168,7 @@ void AutoMailTest::batchesCarryTheSameMessage()
     w.attach(path);
     w.send();
 
-    QCOMPARE(w.log.asked, QStringList{u"Gönderme tamamlandı..."_qs});
+    QCOMPARE(w.log.asked, (QStringList{runQuestion(450, 3, 200), u"Gönderme tamamlandı..."_qs}));
     QCOMPARE(w.connects, 3);
     QCOMPARE(w.disconnects, 3);
     QCOMPARE(messages(), 3);
@@ -196,7 +211,7 @@ void AutoMailTest::missingFieldFocusesIt()
     w.send();
     QCOMPARE(pages->currentWidget()->objectName(), u"TabSheet1"_qs);
     QTRY_VERIFY(w.edit(u"Edit1"_qs)->hasFocus());
-    QVERIFY(w.log.asked.isEmpty());
+    QCOMPARE(w.log.asked, QStringList{u"Fill in the field \"Mail Server\" on the page \"Connection Info\"."_qs});
     QCOMPARE(w.connects, 0);
     QVERIFY(w.runFieldsEnabled());
 
@@ -204,6 +219,7 @@ void AutoMailTest::missingFieldFocusesIt()
     w.edit(u"Edit6"_qs)->clear();
     w.send();
     QTRY_VERIFY(w.edit(u"Edit6"_qs)->hasFocus());
+    QCOMPARE(w.log.asked.last(), u"Fill in the field \"e-mail\" on the page \"Connection Info\"."_qs);
     QCOMPARE(messages(), 0);
 }
 
@@ -258,8 +274,9 @@ void AutoMailTest::errorMidRunReportsTheCount()
     w.send();
 
     QCOMPARE(messages(), 1);
-    QCOMPARE(w.log.asked.size(), 1);
-    QVERIFY2(w.log.asked.first().contains(u"Cannot open file"_qs), qPrintable(w.log.asked.first()));
+    QCOMPARE(w.log.asked.size(), 2);
+    QCOMPARE(w.log.asked.first(), runQuestion(5, 3, 2));
+    QVERIFY2(w.log.asked.last().contains(u"Cannot open file"_qs), qPrintable(w.log.asked.last()));
     QVERIFY(w.runFieldsEnabled());
     QCOMPARE(w.status(), u"HATA !!! Gönderme durdu: 2 adrese gönderildi."_qs);
     QCOMPARE(w.progress(), 60); // the third row was counted; the fourth completed the batch that failed
@@ -393,22 +410,23 @@ void AutoMailTest::encryptedLoginWithFingerprintPrompt()
             [&](const QString& text) { statuses << text; });
 
     // Refused: the run stops with the reason, and nothing went to the server.
-    w.log.buttons = {QMessageBox::No};
+    w.log.buttons = {QMessageBox::Ok, QMessageBox::No};
     w.send();
-    QCOMPARE(w.log.asked.size(), 2);
-    QVERIFY2(w.log.asked.at(0).contains(fingerprint), qPrintable(w.log.asked.at(0)));
-    QVERIFY2(w.log.asked.at(0).contains(u"self-signed"_qs, Qt::CaseInsensitive), qPrintable(w.log.asked.at(0)));
-    QVERIFY2(w.log.asked.at(1).startsWith(u"TLS handshake failed"_qs), qPrintable(w.log.asked.at(1)));
+    QCOMPARE(w.log.asked.size(), 3);
+    QCOMPARE(w.log.asked.at(0), runQuestion(3, 2, 2));
+    QVERIFY2(w.log.asked.at(1).contains(fingerprint), qPrintable(w.log.asked.at(1)));
+    QVERIFY2(w.log.asked.at(1).contains(u"self-signed"_qs, Qt::CaseInsensitive), qPrintable(w.log.asked.at(1)));
+    QVERIFY2(w.log.asked.at(2).startsWith(u"TLS handshake failed"_qs), qPrintable(w.log.asked.at(2)));
     QCOMPARE(server.messageCount(), 0);
     QCOMPARE(server.commands(1), QStringList({u"EHLO client.test"_qs, u"STARTTLS"_qs}));
 
     // Accepted: both batches go over TLS, logged in.
     w.log.asked.clear();
-    w.log.buttons = {QMessageBox::Yes};
+    w.log.buttons = {QMessageBox::Ok, QMessageBox::Yes};
     w.send();
-    QCOMPARE(w.log.asked.size(), 2);
-    QVERIFY(w.log.asked.at(0).contains(fingerprint));
-    QCOMPARE(w.log.asked.at(1), u"Gönderme tamamlandı..."_qs);
+    QCOMPARE(w.log.asked.size(), 3);
+    QVERIFY(w.log.asked.at(1).contains(fingerprint));
+    QCOMPARE(w.log.asked.at(2), u"Gönderme tamamlandı..."_qs);
     QCOMPARE(server.messageCount(), 2);
     for (int n = 1; n <= 2; ++n) {
         QCOMPARE(server.message(n)[u"tls"_qs].toBool(), true);
@@ -419,10 +437,9 @@ void AutoMailTest::encryptedLoginWithFingerprintPrompt()
 
     // The trust lasted for that sending only: the next one asks again.
     w.log.asked.clear();
-    w.log.buttons = {QMessageBox::No};
+    w.log.buttons = {QMessageBox::Ok, QMessageBox::No};
     w.send();
-    QVERIFY2(!w.log.asked.isEmpty() && w.log.asked.first().contains(fingerprint),
-             qPrintable(w.log.asked.join(u"|"_qs)));
+    QVERIFY2(w.log.asked.size() > 1 && w.log.asked.at(1).contains(fingerprint), qPrintable(w.log.asked.join(u"|"_qs)));
     QCOMPARE(server.messageCount(), 2);
 
     const QString seen = statuses.join(u'|') + w.log.asked.join(u'|');
@@ -438,13 +455,14 @@ void AutoMailTest::loginNeedsEncryptionOrConsent()
     MailWindow w(addresses(1), port);
     w.edit(u"Edit8"_qs)->setText(u"pw"_qs);
     w.send();
-    QCOMPARE(w.log.asked, QStringList{u"Login refused: the password would travel unencrypted"_qs});
+    QCOMPARE(w.log.asked,
+             (QStringList{runQuestion(1, 1, 200), u"Login refused: the password would travel unencrypted"_qs}));
     QCOMPARE(server.messageCount(), 0);
 
     w.log.asked.clear();
     w.window->findChild<QCheckBox*>(u"CheckBox1"_qs)->setChecked(true);
     w.send();
-    QCOMPARE(w.log.asked, QStringList{u"Gönderme tamamlandı..."_qs});
+    QCOMPARE(w.log.asked, (QStringList{runQuestion(1, 1, 200), u"Gönderme tamamlandı..."_qs}));
     QCOMPARE(server.messageCount(), 1);
     QCOMPARE(server.message(1)[u"login"_qs].toString(), u"client.test"_qs);
     QCOMPARE(server.message(1)[u"tls"_qs].toBool(), false);
@@ -464,12 +482,13 @@ void AutoMailTest::reportLogAndResumeAfterADrop()
     w.fixture.addContact(21, {{u"Ad"_qs, u"Ada"_qs}, {u"Soyad"_qs, u"Kaya"_qs}, {u"E-mail"_qs, crlf}});
     test::DialogAnswers chooser(test::DialogAnswers::Files);
     chooser.files = {csv};
-    w.log.buttons = {QMessageBox::Save};
+    w.log.buttons = {QMessageBox::Ok, QMessageBox::Save};
 
     // The second batch is dropped after its final dot: it counts as not sent, like the rows never reached.
     w.send();
-    QCOMPARE(w.log.messagesAsked.size(), 1);
-    const ui::MessageRequest report = w.log.messagesAsked.first();
+    QCOMPARE(w.log.messagesAsked.size(), 2);
+    QCOMPARE(w.log.messagesAsked.first().text, runQuestion(7, 4, 2));
+    const ui::MessageRequest report = w.log.messagesAsked.last();
     QVERIFY2(report.text.startsWith(u"The server closed the connection during DATA ("_qs), qPrintable(report.text));
     QCOMPARE(report.informativeText, u"1 accepted, 1 refused, 2 skipped, 3 not sent."_qs);
     const QString refusal = u"550 5.1.1 <refused1@example.test>: Recipient address rejected"_qs;
@@ -513,7 +532,7 @@ void AutoMailTest::stoppedRunEndsWithQuit()
     smtp.OnSendStart = [&](mail::TPowersock&) { window->findChild<QPushButton*>(u"BitBtn2"_qs)->click(); };
     window->findChild<QPushButton*>(u"Button9"_qs)->click();
     QTRY_VERIFY(window.isNull());
-    QVERIFY(w.log.asked.isEmpty());
+    QCOMPARE(w.log.asked, QStringList{runQuestion(5, 3, 2)});
     QCOMPARE(messages(), 1);
     QCOMPARE(m_server.commands(m_server.sessionCount()).last(), u"QUIT"_qs);
     QCOMPARE(w.runLog(), u"1 accepted 1|2 accepted 1|3 not sent 0|4 not sent 0|5 not sent 0"_qs);
@@ -580,7 +599,7 @@ void AutoMailTest::testSendAndUnsubscribe()
     // A mailto: address has no one-click form.
     unsubscribe->setText(u"mailto:leave@example.test"_qs);
     w.send();
-    QCOMPARE(w.log.asked, QStringList{u"Gönderme tamamlandı..."_qs});
+    QCOMPARE(w.log.asked, (QStringList{runQuestion(3, 1, 200), u"Gönderme tamamlandı..."_qs}));
     QCOMPARE(messages(), 2);
     const QString listRaw = message(2)[u"raw"_qs].toString();
     QVERIFY(listRaw.contains(u"\r\nList-Unsubscribe: <mailto:leave@example.test>\r\n"_qs));
@@ -593,6 +612,48 @@ void AutoMailTest::testSendAndUnsubscribe()
     QVERIFY2(w.log.asked.first().startsWith(u"The unsubscribe address must begin with mailto: or https://"_qs),
              qPrintable(w.log.asked.first()));
     QCOMPARE(messages(), 2);
+}
+
+void AutoMailTest::connectionFieldsAreRememberedWithoutThePassword()
+{
+    const QString password = u"s3cret-Şifre"_qs;
+    {
+        MailWindow w(addresses(2), m_port);
+        w.security()->setCurrentIndex(2);
+        w.edit(u"Edit2"_qs)->setText(u"2465"_qs);
+        w.edit(u"Edit8"_qs)->setText(password);
+        w.edit(u"Edit9"_qs)->setText(u"mailto:leave@example.test"_qs);
+        w.log.buttons = {QMessageBox::Cancel};
+        w.send(); // declined at the question: nothing is mailed, but the fields were checked and are kept
+        QCOMPARE(w.log.asked, QStringList{runQuestion(2, 1, 200)});
+        QCOMPARE(w.connects, 0);
+        QCOMPARE(messages(), 0);
+
+        mail::Tfrm_automail again; // the same contact file
+        const auto text = [&again](const char* name) {
+            return again.findChild<QLineEdit*>(QString::fromLatin1(name))->text();
+        };
+        QCOMPARE(text("Edit1"), u"127.0.0.1"_qs);
+        QCOMPARE(again.findChild<QComboBox*>(u"ComboBox2"_qs)->currentIndex(), 2);
+        QCOMPARE(text("Edit2"), u"2465"_qs);
+        QCOMPARE(text("Edit4"), u"client.test"_qs);
+        QCOMPARE(text("Edit5"), u"Sender"_qs);
+        QCOMPARE(text("Edit6"), u"sender@example.test"_qs);
+        QCOMPARE(text("Edit9"), u"mailto:leave@example.test"_qs);
+        QCOMPARE(text("Edit8"), QString());
+    }
+    {
+        MailWindow other({}, m_port); // another contact file starts from the defaults
+        mail::Tfrm_automail fresh;
+        QCOMPARE(fresh.findChild<QLineEdit*>(u"Edit1"_qs)->text(), QString());
+        QCOMPARE(fresh.findChild<QLineEdit*>(u"Edit2"_qs)->text(), u"25"_qs);
+    }
+    QFile stored(m_config.filePath(u"Corvella/Corvella.conf"_qs));
+    QVERIFY(stored.open(QIODevice::ReadOnly));
+    const QByteArray content = stored.readAll();
+    QVERIFY(content.contains("sender@example.test"));
+    QVERIFY(!content.contains("s3cret"));
+    QVERIFY(!content.contains(password.toUtf8().toPercentEncoding()));
 }
 
 QTEST_MAIN(AutoMailTest)

@@ -196,12 +196,11 @@ void LabelSettingsTest::boxesAreBoundToTheirColumns()
     QCOMPARE(w.child<ui::DBEdit>(u"DBEdit33"_qs)->text(), u"70"_qs);
     QCOMPARE(w.child<ui::DBEdit>(u"DBEdit1"_qs)->text(), u"Arial"_qs);
 
-    // Text that is not a number is refused with the column's name, and the box keeps the focus.
+    // Text that is not a number is refused with the caption beside it, and the box keeps the focus.
     w.show();
     w.type(u"DBEdit24"_qs, u"abc"_qs);
     w.child<ui::DBEdit>(u"DBEdit25"_qs)->setFocus();
-    QTRY_COMPARE(messages.asked,
-                 QStringList{u"'abc' is not a valid floating point value for field 'Sayfa Genişliği'"_qs});
+    QTRY_COMPARE(messages.asked, QStringList{u"'abc' is not a valid floating point value for field 'Page Width'"_qs});
     QTRY_VERIFY(w.child<ui::DBEdit>(u"DBEdit24"_qs)->hasFocus());
 }
 
@@ -499,6 +498,15 @@ void LabelSettingsTest::colourDialogKeepsAnOtherColour()
     QCOMPARE(chosen.colour, 0x123456);
     QVERIFY(chosen.font.bold() && !chosen.font.italic() && chosen.font.strikeOut());
     QCOMPARE(dialog.styleList()->currentItem()->text(), u"Bold"_qs);
+
+    // The label settings store family, size and colour: nothing else is offered there.
+    dialog.offerFamilySizeAndColourOnly();
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    for (QWidget* dropped :
+         std::initializer_list<QWidget*>{dialog.styleList(), dialog.strikeOutBox(), dialog.underlineBox()})
+        QVERIFY(!dropped->isVisible());
+    QVERIFY(dialog.colourBox()->isVisible() && dialog.sizeEdit()->isVisible() && dialog.sample()->isVisible());
 }
 
 QTEST_MAIN(LabelSettingsTest)

@@ -25,6 +25,7 @@
 #include <QFontDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
@@ -104,6 +105,7 @@ private slots:
     void typedRatioIsTakenAndShownAgain();
     void closeRequestsAreRefused();
     void okSavesAndCancelDiscards();
+    void refusedEntryIsNamedByCaptionAndCancelCancels();
     void advancedLabelSettingsSavesFirst();
     void sheetChoiceFillsTheLabelValues();
 
@@ -448,6 +450,16 @@ void PrintSettingsTest::fontDialogShowsNoEffects()
         QVERIFY2(!box->isVisible(), qPrintable(box->text()));
     QCOMPARE(dialog->currentFont().pointSize(), 10);
     QVERIFY(dialog->testOption(QFontDialog::DontUseNativeDialog));
+    // Only family and size are stored, so only their lists are offered; the sample can be read.
+    int lists = 0;
+    for (const auto* list : dialog->findChildren<QListView*>())
+        lists += list->isVisible() ? 1 : 0;
+    QCOMPARE(lists, 2);
+    bool sampleShown = false;
+    for (const auto* edit : dialog->findChildren<QLineEdit*>())
+        if (edit->isVisible() && edit->palette().color(QPalette::Text) == QColor(Qt::blue))
+            sampleShown = edit->height() >= edit->fontMetrics().height();
+    QVERIFY(sampleShown);
 }
 
 void PrintSettingsTest::okWithoutAChangeKeepsTheStoredFamily_data()
@@ -741,6 +753,27 @@ void PrintSettingsTest::exitEndsTheProgramWithTheWindowOpen()
     windows.printSettings->show();
     QVERIFY(!windows.printSettings->close());
     windows.printSettings->hide();
+}
+
+void PrintSettingsTest::refusedEntryIsNamedByCaptionAndCancelCancels()
+{
+    SettingsWindow s;
+    test::DialogAnswers hook(test::DialogAnswers::Messages);
+    s.show();
+    QVERIFY(QTest::qWaitForWindowActive(s.window.get()));
+    ui::DBEdit* width = s.edit(u"DBEdit14"_qs);
+    width->setFocus();
+    width->selectAll();
+    QTest::keyClicks(width, u"7x"_qs);
+    s.edit(u"DBEdit15"_qs)->setFocus();
+    QCOMPARE(hook.asked, QStringList{u"'7x' is not a valid floating point value for field 'Label Width'"_qs});
+    QTRY_VERIFY(width->hasFocus()); // the box keeps the focus until its text is a number
+
+    QTest::mouseClick(s.child(u"BitBtn6"_qs), Qt::LeftButton);
+    QTRY_VERIFY(!s.window->isVisible());
+    QCOMPARE(hook.asked.size(), 1);
+    QCOMPARE(s.stored(u"Etiket Genişliği"_qs).toDouble(), 70.0);
+    QCOMPARE(s.window->table()->state(), store::DataSetState::Browse);
 }
 
 QTEST_MAIN(PrintSettingsTest)

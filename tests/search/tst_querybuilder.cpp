@@ -45,6 +45,8 @@ private slots:
     void selectListVariants();
     void hiddenOrUntickedRowsTakeNoPart();
     void dateRangeTakesTwoSlots();
+    void headerOrderReplacesTheSearchOrder_data();
+    void headerOrderReplacesTheSearchOrder();
 };
 
 void QueryBuilderTest::workedExample()
@@ -197,6 +199,27 @@ void QueryBuilderTest::dateRangeTakesTwoSlots()
     QCOMPARE(lines.mid(where + 1, 3),
              QStringList({u" ([Tarih]>=cdate('1.1.2020'))   and "_qs, u"  ([Tarih]<=cdate('31.12.2020'))   and "_qs,
                           u" ([Ad]>='A') and ([Ad]<='B')  "_qs}));
+}
+
+void QueryBuilderTest::headerOrderReplacesTheSearchOrder_data()
+{
+    QTest::addColumn<QStringList>("sql");
+    QTest::addColumn<Qt::SortOrder>("order");
+    QTest::addColumn<QStringList>("expected");
+    const QStringList head = {u" select "_qs, u" * "_qs, u" from "_qs, u"kayit"_qs, u" where "_qs, u" ([Ad]='x') "_qs};
+    QTest::newRow("replaces") << head + QStringList{u" ORDER BY [Firma Adi] "_qs} << Qt::AscendingOrder
+                              << head + QStringList{u" ORDER BY [Sehir] "_qs};
+    QTest::newRow("added") << head << Qt::DescendingOrder << head + QStringList{u" ORDER BY [Sehir] DESC "_qs};
+    QTest::newRow("again") << head + QStringList{u" ORDER BY [Sehir] DESC "_qs} << Qt::AscendingOrder
+                           << head + QStringList{u" ORDER BY [Sehir] "_qs};
+}
+
+void QueryBuilderTest::headerOrderReplacesTheSearchOrder()
+{
+    QFETCH(QStringList, sql);
+    QFETCH(Qt::SortOrder, order);
+    QFETCH(QStringList, expected);
+    QCOMPARE(search::withOrder(sql, u"Sehir"_qs, order), expected);
 }
 
 QTEST_GUILESS_MAIN(QueryBuilderTest)

@@ -3,6 +3,7 @@
 
 #include "app/Startup.h"
 #include "app/Tfrmkayit.h"
+#include "search/QueryBuilder.h"
 #include "search/Tfrm_arama.h"
 #include "search/Tfrm_liste.h"
 #include "store/DataSet.h"
@@ -12,6 +13,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -99,6 +101,8 @@ private slots:
     void enterActsLikeDoubleClick();
     void closeKeepsSearchAndClosesQuery();
     void numberErrorStopsBeforeRunning();
+    void headingClickSortsInTurkishOrderBothWays();
+    void listClosesOnEscapeAndFitsItsColumns();
 };
 
 void SearchWindowsTest::reportLoadsTheContactConfiguration()
@@ -298,6 +302,73 @@ void SearchWindowsTest::numberErrorStopsBeforeRunning()
     QCOMPARE(hook.asked, QStringList{u"'on' is not a valid floating point value"_qs});
     QVERIFY(!program.list().query()->isActive());
     QVERIFY(!program.list().isVisible());
+}
+
+// Binary order would put Öztürk after Yılmaz and "ada yazılım" last.
+void SearchWindowsTest::headingClickSortsInTurkishOrderBothWays()
+{
+    Program program(people);
+    program.untick(1);
+    program.view(u"Ad"_qs);
+    auto& list = program.list();
+    store::QueryDataSet* query = list.query();
+    ui::DBGrid* grid = list.grid();
+    const auto listed = [query](const QString& column) {
+        QStringList values;
+        for (qint64 row = 0; row < query->recordCount(); ++row)
+            values << query->valueAt(row, query->findField(column)).toString();
+        return values;
+    };
+    const QStringList surnames = {u"Kaya"_qs, u"O'Brien"_qs, u"Öztürk"_qs, u"Tek"_qs, u"Yılmaz"_qs};
+    const int surname = query->findField(u"Soyad"_qs);
+    emit grid->horizontalHeader()->sectionClicked(surname);
+    QCOMPARE(listed(u"Soyad"_qs), surnames);
+    QCOMPARE(grid->horizontalHeader()->sortIndicatorSection(), surname);
+    // The search window's columns survive the new order.
+    QVERIFY(grid->isColumnHidden(0));
+    QCOMPARE(grid->columnTitle(4), u"Surname"_qs);
+    QCOMPARE(grid->gridColumnWidth(4), 120);
+
+    emit grid->horizontalHeader()->sectionClicked(surname);
+    QStringList reversed = surnames;
+    std::reverse(reversed.begin(), reversed.end());
+    QCOMPARE(listed(u"Soyad"_qs), reversed);
+    // Labels and exports read the list's statement, so they print in the order shown.
+    QCOMPARE(search::withAllColumns(query->sql()).constLast(), u" ORDER BY [Soyad] DESC "_qs);
+
+    emit grid->horizontalHeader()->sectionClicked(query->findField(u"Firma Adi"_qs));
+    QCOMPARE(listed(u"Firma Adi"_qs),
+             (QStringList{u"ada yazılım"_qs, u"Cam Evi"_qs, u"Çınar A.Ş."_qs, u"Demir"_qs, u"Zeytin Ltd"_qs}));
+
+    program.view(u"Ad"_qs); // a new search: its own order again
+    QVERIFY(!grid->horizontalHeader()->isSortIndicatorShown());
+}
+
+void SearchWindowsTest::listClosesOnEscapeAndFitsItsColumns()
+{
+    Program program(people);
+    program.untick(1);
+    program.view(u"Ad"_qs);
+    auto& list = program.list();
+    QVERIFY(list.findChild<QLineEdit*>(u"Edit1"_qs)->isReadOnly());
+    list.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&list));
+    ui::DBGrid* grid = list.grid();
+    int total = 0;
+    for (int column = 0; column < grid->visibleColumnCount(); ++column) {
+        const int field = grid->fieldOfColumn(column);
+        int widest = grid->horizontalHeader()->sectionSizeHint(field);
+        for (int row = 0; row < grid->model()->rowCount(); ++row)
+            widest = std::max(
+                widest, grid->fontMetrics().horizontalAdvance(grid->model()->index(row, field).data().toString()));
+        QVERIFY2(grid->columnWidth(field) >= widest, qPrintable(grid->columnTitle(column)));
+        total += grid->columnWidth(field);
+    }
+    QVERIFY(total <= grid->viewport()->width());
+
+    QTest::keyClick(grid, Qt::Key_Escape);
+    QVERIFY(!list.isVisible());
+    QVERIFY(!list.query()->isActive());
 }
 
 QTEST_MAIN(SearchWindowsTest)

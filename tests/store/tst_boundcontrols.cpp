@@ -42,6 +42,8 @@ private slots:
     void gridShowsVisibleFieldsWithTitles();
     void gridFollowsAndMovesTheCursor();
     void gridScrollsAResultOfManyRows();
+    void columnWidthsFitTheGrid_data();
+    void columnWidthsFitTheGrid();
 };
 
 void BoundControlsTest::navigatorEnablesOnlyWhatCanAct()
@@ -247,6 +249,26 @@ void BoundControlsTest::gridScrollsAResultOfManyRows()
     QCOMPARE(grid.model()->index(19999, 1).data().toString(), u"name 20010"_qs);
     grid.setCurrentIndex(grid.model()->index(19999, 0));
     QCOMPARE(query.fieldByName(u"Ad"_qs).asString(), u"name 20010"_qs);
+}
+
+void BoundControlsTest::columnWidthsFitTheGrid_data()
+{
+    QTest::addColumn<QList<int>>("wanted");
+    QTest::addColumn<int>("available");
+    QTest::addColumn<QList<int>>("widths");
+    QTest::newRow("room for all") << QList<int>{60, 200, 90} << 400 << QList<int>{60, 200, 90};
+    QTest::newRow("widest cut") << QList<int>{60, 300, 90} << 300 << QList<int>{60, 150, 90};
+    QTest::newRow("two wide share") << QList<int>{50, 300, 400} << 350 << QList<int>{50, 150, 150};
+    QTest::newRow("all cut alike") << QList<int>{300, 300} << 200 << QList<int>{100, 100};
+    QTest::newRow("never below the minimum") << QList<int>{100, 100, 100} << 30 << QList<int>{24, 24, 24};
+}
+
+void BoundControlsTest::columnWidthsFitTheGrid()
+{
+    QFETCH(QList<int>, wanted);
+    QFETCH(int, available);
+    QFETCH(QList<int>, widths);
+    QCOMPARE(ui::fitColumnWidths(wanted, available), widths);
 }
 
 QTEST_MAIN(BoundControlsTest)

@@ -14,6 +14,8 @@
 
 int main(int argc, char* argv[])
 {
+    // Its printouts go where the program's own do, and the user's data folder is named after the program.
+    QCoreApplication::setApplicationName(u"Corvella"_qs);
     QApplication application(argc, argv);
     const auto signalPath = corvella::print::signalPathFromArguments(QApplication::arguments().mid(1));
     if (!signalPath) {

@@ -35,7 +35,7 @@ ImportOptionsDialog::ImportOptionsDialog(const QString& fileName, const QString&
         u"<b>%1</b><br>%2"_qs.arg(QFileInfo(fileName).fileName().toHtmlEscaped(), description.toHtmlEscaped()), this);
     about->setWordWrap(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
-    buttons->addButton(u"&Import"_qs, QDialogButtonBox::AcceptRole)->setObjectName(u"importButton"_qs);
+    buttons->addButton(tr("&Import"), QDialogButtonBox::AcceptRole)->setObjectName(u"importButton"_qs);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

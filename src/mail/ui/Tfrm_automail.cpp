@@ -8,6 +8,7 @@
 #include "mail/TNMSMTP.h"
 #include "store/Columns.h"
 #include "store/ConnectDataSets.h"
+#include "store/ConnectionString.h"
 #include "store/DataSet.h"
 #include "ui/Dialogs.h"
 #include "ui/FormBuilder.h"
@@ -18,6 +19,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -26,8 +28,10 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include <QCoreApplication>
@@ -120,6 +124,7 @@ void Tfrm_automail::buildUi()
 {
     setWindowTitle(tr("Auto-mail"));
     setGeometry(192, 109, 591, 454);
+    ui::keepOnScreenOnFirstShow(this);
     ui::applyWindowColour(this);
 
     ui::FormBuilder form(this);
@@ -305,6 +310,68 @@ void Tfrm_automail::wireMailer()
 void Tfrm_automail::FormCreate()
 {
     store::ConnectDataSets(this);
+    loadConnectionSettings();
+}
+
+namespace {
+
+// Keys of the remembered connection page; the password has none on purpose.
+constexpr auto ServerKey = u"server";
+constexpr auto SecurityKey = u"security";
+constexpr auto PortKey = u"port";
+constexpr auto UserKey = u"user";
+constexpr auto PlainLoginKey = u"plainTextLogin";
+constexpr auto SenderNameKey = u"senderName";
+constexpr auto SenderAddressKey = u"senderAddress";
+constexpr auto UnsubscribeKey = u"unsubscribe";
+
+QSettings programSettings()
+{
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, u"Corvella"_qs, u"Corvella"_qs);
+}
+
+} // namespace
+
+QString Tfrm_automail::settingsGroup() const
+{
+    // One group a contact file: a path is made one key by encoding its slashes.
+    const QString file = QFileInfo(store::dataSourceOf(m_mailList->connectionString())).absoluteFilePath();
+    return u"AutoMail/"_qs + QString::fromLatin1(QUrl::toPercentEncoding(file));
+}
+
+void Tfrm_automail::loadConnectionSettings()
+{
+    QSettings settings = programSettings();
+    settings.beginGroup(settingsGroup());
+    if (!settings.contains(ServerKey))
+        return;
+    const auto text = [&settings](QAnyStringView key) { return settings.value(key).toString(); };
+    m_serverEdit->setText(text(ServerKey));
+    m_securityCombo->setCurrentIndex(std::clamp(settings.value(SecurityKey).toInt(), 0, 2));
+    const QString port = text(PortKey);
+    if (!port.isEmpty()) {
+        m_portEdit->setText(port);
+        m_portTyped = port != QString::number(defaultPort(security()));
+    }
+    m_userIdEdit->setText(text(UserKey));
+    m_plainTextLoginCheck->setChecked(settings.value(PlainLoginKey).toBool());
+    m_senderNameEdit->setText(text(SenderNameKey));
+    m_senderAddressEdit->setText(text(SenderAddressKey));
+    m_unsubscribeEdit->setText(text(UnsubscribeKey));
+}
+
+void Tfrm_automail::saveConnectionSettings() const
+{
+    QSettings settings = programSettings();
+    settings.beginGroup(settingsGroup());
+    settings.setValue(ServerKey, m_serverEdit->text());
+    settings.setValue(SecurityKey, m_securityCombo->currentIndex());
+    settings.setValue(PortKey, m_portEdit->text());
+    settings.setValue(UserKey, m_userIdEdit->text());
+    settings.setValue(PlainLoginKey, m_plainTextLoginCheck->isChecked());
+    settings.setValue(SenderNameKey, m_senderNameEdit->text());
+    settings.setValue(SenderAddressKey, m_senderAddressEdit->text());
+    settings.setValue(UnsubscribeKey, m_unsubscribeEdit->text());
 }
 
 void Tfrm_automail::changeEvent(QEvent* event)
@@ -404,14 +471,36 @@ ListMessage Tfrm_automail::listMessage() const
 
 bool Tfrm_automail::checkConnectionFields()
 {
-    for (QLineEdit* field : {m_serverEdit, m_portEdit, m_userIdEdit, m_senderNameEdit, m_senderAddressEdit}) {
+    const std::pair<QLineEdit*, QString> required[] = {
+        {m_serverEdit, tr("Mail Server")},   {m_portEdit, tr("Port")},
+        {m_userIdEdit, tr("User ID ")},      {m_senderNameEdit, tr("Name")},
+        {m_senderAddressEdit, tr("e-mail")},
+    };
+    for (const auto& [field, caption] : required) {
         if (field->text().trimmed().isEmpty()) {
             m_pages->setCurrentWidget(m_connectionPage);
             field->setFocus();
+            ui::showMessage(this,
+                            tr("Fill in the field \"%1\" on the page \"%2\".")
+                                .arg(caption.trimmed(), m_pages->tabText(m_pages->indexOf(m_connectionPage))),
+                            QMessageBox::Ok, QMessageBox::Warning);
             return false;
         }
     }
+    saveConnectionSettings();
     return true;
+}
+
+bool Tfrm_automail::confirmRun(qint64 addresses, int batchSize)
+{
+    const qint64 batches = (addresses + batchSize - 1) / batchSize;
+    const QString question = tr("The message will be sent to %1 addresses in %2 mails of at most %3 addresses each. "
+                                "Start sending?")
+                                 .arg(addresses)
+                                 .arg(batches)
+                                 .arg(batchSize);
+    return ui::showMessage(this, question, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Question) ==
+           QMessageBox::Ok;
 }
 
 void Tfrm_automail::askForBatchSize()
@@ -433,6 +522,10 @@ void Tfrm_automail::Button9Click()
         askForBatchSize();
         return;
     }
+    m_mailList->close();
+    m_mailList->open();
+    if (const qint64 count = m_mailList->recordCount(); count > 0 && !confirmRun(count, size))
+        return;
     runMailing([this, size] {
         m_mailList->close();
         m_mailList->open();

@@ -82,7 +82,16 @@ private:
     /// The message as the "Send Mail" page holds it.
     ListMessage listMessage() const;
 
+    /// Whether the required connection fields are filled; the first empty one is shown and named. Filled ones
+    /// are remembered for this contact file.
     bool checkConnectionFields();
+    /// The connection page as it was last used with this contact file, the password aside.
+    void loadConnectionSettings();
+    void saveConnectionSettings() const;
+    /// The settings group of this window's contact file.
+    QString settingsGroup() const;
+    /// Asks before a run how many addresses will be mailed in how many batches; true to go on.
+    bool confirmRun(qint64 addresses, int batchSize);
     void askForBatchSize();
     /// Runs a mailing with its fields locked and ends it with the report of its rows.
     void runMailing(const std::function<ListMailer::Outcome()>& mailing);

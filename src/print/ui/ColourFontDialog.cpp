@@ -17,6 +17,8 @@
 #include <QPixmap>
 #include <QVBoxLayout>
 
+#include <iterator>
+
 namespace corvella::print {
 
 namespace {
@@ -84,7 +86,7 @@ void ColourFontDialog::buildUi()
     grid->setColumnStretch(2, 1);
 
     auto* effects = new QGroupBox(tr("Effects"), this);
-    effects->setObjectName(tr("Effects"));
+    effects->setObjectName(u"Effects"_qs);
     auto* effectsLayout = new QVBoxLayout(effects);
     m_strikeOut = new QCheckBox(tr("Stri&keout"), effects);
     m_strikeOut->setObjectName(u"StrikeOut"_qs);
@@ -94,8 +96,16 @@ void ColourFontDialog::buildUi()
     m_colours = new QComboBox(effects);
     m_colours->setObjectName(u"Colour"_qs);
     colourCaption->setBuddy(m_colours);
-    for (const PlainColour& colour : PlainColours)
-        m_colours->addItem(swatch(colour.value), QStringView(colour.name).toString(), colour.value);
+    // The names as the user reads them, in the table's order; the settings keep the table's own names.
+    static const char* const captions[] = {
+        QT_TR_NOOP("Black"),  QT_TR_NOOP("Maroon"),  QT_TR_NOOP("Green"), QT_TR_NOOP("Olive"),
+        QT_TR_NOOP("Navy"),   QT_TR_NOOP("Purple"),  QT_TR_NOOP("Teal"),  QT_TR_NOOP("Gray"),
+        QT_TR_NOOP("Silver"), QT_TR_NOOP("Red"),     QT_TR_NOOP("Lime"),  QT_TR_NOOP("Yellow"),
+        QT_TR_NOOP("Blue"),   QT_TR_NOOP("Fuchsia"), QT_TR_NOOP("Aqua"),  QT_TR_NOOP("White"),
+    };
+    static_assert(std::size(captions) == PlainColours.size());
+    for (std::size_t i = 0; i < PlainColours.size(); ++i)
+        m_colours->addItem(swatch(PlainColours[i].value), tr(captions[i]), PlainColours[i].value);
     effectsLayout->addWidget(m_strikeOut);
     effectsLayout->addWidget(m_underline);
     effectsLayout->addWidget(colourCaption);
@@ -204,6 +214,15 @@ void ColourFontDialog::updateSample()
     m_sample->setPalette(palette);
 }
 
+void ColourFontDialog::offerFamilySizeAndColourOnly()
+{
+    for (auto* label : findChildren<QLabel*>())
+        if (label->buddy() == m_styles)
+            label->hide();
+    for (QWidget* widget : std::initializer_list<QWidget*>{m_styles, m_strikeOut, m_underline})
+        widget->hide();
+}
+
 std::optional<ColouredFont> chooseColouredFont(QWidget* parent, const ColouredFont& initial)
 {
     if (const auto& hook = ui::dialogHooks().font) {
@@ -211,6 +230,7 @@ std::optional<ColouredFont> chooseColouredFont(QWidget* parent, const ColouredFo
         return answer ? std::optional<ColouredFont>(ColouredFont{answer->font, answer->colour}) : std::nullopt;
     }
     ColourFontDialog dialog(initial, parent);
+    dialog.offerFamilySizeAndColourOnly();
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.selected();

@@ -29,6 +29,8 @@ public:
 
     /// The font and colour as the dialog shows them now.
     ColouredFont selected() const;
+    /// Hides the style, strike-out and underline, for a caller that stores only family, size and colour.
+    void offerFamilySizeAndColourOnly();
 
     QLineEdit* familyEdit() const { return m_family; }
     QListWidget* styleList() const { return m_styles; }
@@ -57,7 +59,8 @@ private:
     bool m_followingTyping = false;
 };
 
-/// Shows the colour font dialog modally; returns the choice, or none when the user cancels.
+/// Shows the colour font dialog modally, offering what the label settings store (family, size and colour); returns
+/// the choice, or none when the user cancels.
 std::optional<ColouredFont> chooseColouredFont(QWidget* parent, const ColouredFont& initial);
 
 } // namespace corvella::print

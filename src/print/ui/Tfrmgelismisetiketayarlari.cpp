@@ -140,6 +140,8 @@ void Tfrmgelismisetiketayarlari::buildUi()
         size->setAlwaysReadOnly(true);
         ui::DBEdit* xBox = box(row.xEdit, column(LabelAttribute::X), {400, top, 55, EditHeight});
         ui::DBEdit* yBox = box(row.yEdit, column(LabelAttribute::Y), {462, top, 55, EditHeight});
+        m_settings->setFieldCaption(column(LabelAttribute::X), tr(row.caption).simplified() + u" X"_qs);
+        m_settings->setFieldCaption(column(LabelAttribute::Y), tr(row.caption).simplified() + u" Y"_qs);
         if (!shown) {
             // The country's font and place stay as stored; only the sample shows them.
             for (QWidget* widget : std::initializer_list<QWidget*>{label, select, name, size, xBox, yBox})
@@ -163,6 +165,7 @@ void Tfrmgelismisetiketayarlari::buildUi()
         for (const SheetBox& sheet : boxes) {
             caption(sheet.caption, 12, top);
             box(sheet.box, sheet.column, {120, top, 70, EditHeight});
+            m_settings->setFieldCaption(sheet.column, sheet.caption); // a refused value is named by it
             caption(tr("mm."), 196, top);
             top += 26;
         }
@@ -199,7 +202,7 @@ void Tfrmgelismisetiketayarlari::buildUi()
     m_sample->setAutoFillBackground(true);
 
     QPushButton* ok = button(u"BitBtn3"_qs, tr("&OK"), {408, 462, 82, ButtonHeight}, &Window::BitBtn3Click);
-    button(u"BitBtn4"_qs, tr("&Cancel"), {499, 462, 82, ButtonHeight}, &Window::BitBtn4Click);
+    ui::DBEdit::markAsCancel(button(u"BitBtn4"_qs, tr("&Cancel"), {499, 462, 82, ButtonHeight}, &Window::BitBtn4Click));
     ok->setAutoDefault(true);
     ok->setDefault(true);
 }

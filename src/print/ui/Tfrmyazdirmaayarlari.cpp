@@ -47,6 +47,15 @@ namespace columns = store::settings;
 const QColor DialogSampleColour = toQColor(colours::Blue);
 
 constexpr int EditHeight = 21;
+
+QString plainCaption(QString caption)
+{
+    caption.remove(u'&');
+    caption = caption.simplified();
+    if (caption.endsWith(u'%'))
+        caption.chop(1);
+    return caption.trimmed();
+}
 constexpr int ButtonHeight = 25;
 
 } // namespace
@@ -196,8 +205,22 @@ void Tfrmyazdirmaayarlari::buildUi()
     printerKind->setDataSource(m_settings, columns::PrinterType);
     button(u"BitBtn9"_qs, tr("Advanced &Label Settings"), 331, 380, 144, &Tfrmyazdirmaayarlari::BitBtn9Click);
 
+    // A refused value is named in its message by the caption beside it, without mnemonic, padding or unit.
+    const std::pair<const QString&, QString> captions[] = {
+        {columns::CharacterWidth, tr("Character Width")},
+        {columns::LabelYScale, tr("Label Y axis ratio %")},
+        {columns::LabelsPerRow, tr("labels in a row")},
+        {columns::PrintXScale, tr("Printing X axis ratio         %")},
+        {columns::PrintYScale, tr("Printing Y axis ratio         %")},
+        {columns::ListLinePitch, tr("List Line &Height")},
+    };
+    for (const auto& [column, text] : captions)
+        m_settings->setFieldCaption(column, plainCaption(text));
+    for (const SheetBox& sheet : sheetBoxes)
+        m_settings->setFieldCaption(sheet.column, plainCaption(sheet.caption));
+
     button(u"BitBtn5"_qs, tr("&OK"), 300, 460, 82, &Tfrmyazdirmaayarlari::BitBtn5Click)->setDefault(true);
-    button(u"BitBtn6"_qs, tr("&Cancel"), 391, 460, 82, &Tfrmyazdirmaayarlari::BitBtn6Click);
+    ui::DBEdit::markAsCancel(button(u"BitBtn6"_qs, tr("&Cancel"), 391, 460, 82, &Tfrmyazdirmaayarlari::BitBtn6Click));
 }
 
 void Tfrmyazdirmaayarlari::FormCreate()

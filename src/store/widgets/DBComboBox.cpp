@@ -1,8 +1,10 @@
 #include "DBComboBox.h"
 
+#include "DBNavigator.h"
 #include "FieldLink.h"
 #include "ui/Dialogs.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 
 namespace corvella::ui {
@@ -12,6 +14,7 @@ DBComboBox::DBComboBox(QWidget* parent)
     , m_link(new FieldLink(this, [this] { refresh(); }))
 {
     setEditable(true);
+    lineEdit()->installEventFilter(this);
     setInsertPolicy(QComboBox::NoInsert);
     connect(lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
         if (m_refreshing)
@@ -51,6 +54,17 @@ void DBComboBox::refresh()
     if (currentText() != shown)
         setEditText(shown);
     m_refreshing = false;
+}
+
+bool DBComboBox::eventFilter(QObject* watched, QEvent* event)
+{
+    // The navigator's keys reach its shortcuts, as from a DBEdit.
+    if (watched == lineEdit() && event->type() == QEvent::ShortcutOverride &&
+        DBNavigator::isNavigatorKey(static_cast<QKeyEvent*>(event))) {
+        event->ignore();
+        return true;
+    }
+    return QComboBox::eventFilter(watched, event);
 }
 
 } // namespace corvella::ui

@@ -18,6 +18,9 @@ public:
     void setDataSource(store::DataSet* dataSet, const QString& fieldName);
     QString fieldName() const;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void refresh();
 

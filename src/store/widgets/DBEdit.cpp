@@ -1,13 +1,22 @@
 #include "DBEdit.h"
 
+#include "DBNavigator.h"
 #include "FieldLink.h"
 #include "store/NumberFormat.h"
 #include "ui/Dialogs.h"
 
+#include <QApplication>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QTimer>
 
 namespace corvella::ui {
+
+namespace {
+
+constexpr char CancelsEntry[] = "corvellaCancelsEntry";
+
+} // namespace
 
 DBEdit::DBEdit(QWidget* parent)
     : QLineEdit(parent)
@@ -137,9 +146,29 @@ void DBEdit::focusInEvent(QFocusEvent* event)
     }
 }
 
+bool DBEdit::event(QEvent* event)
+{
+    if (event->type() == QEvent::ShortcutOverride && DBNavigator::isNavigatorKey(static_cast<QKeyEvent*>(event))) {
+        event->ignore(); // left unaccepted, the key goes to the navigator's shortcut
+        return false;
+    }
+    return QLineEdit::event(event);
+}
+
+void DBEdit::markAsCancel(QWidget* button)
+{
+    button->setProperty(CancelsEntry, true);
+}
+
 void DBEdit::focusOutEvent(QFocusEvent* event)
 {
     QLineEdit::focusOutEvent(event);
+    // The focus has already moved on when this arrives.
+    if (const QWidget* next = QApplication::focusWidget(); next && next->property(CancelsEntry).toBool()) {
+        m_pendingNumber = false;
+        refresh();
+        return;
+    }
     if (!commitNumber())
         QTimer::singleShot(0, this, [this] { setFocus(); }); // the box keeps the focus until the text is a number
     else if (!m_displayFormat.isEmpty())

@@ -31,7 +31,12 @@ public:
     /// Refuses typing even when the data set could take a change.
     void setAlwaysReadOnly(bool readOnly);
 
+    /// Marks a window's Cancel button: moving to it drops a number still being typed instead of checking it, so
+    /// that Cancel after a refused entry cancels rather than refusing the entry again.
+    static void markAsCancel(QWidget* button);
+
 protected:
+    bool event(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 

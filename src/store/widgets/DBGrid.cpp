@@ -7,6 +7,9 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 
+#include <algorithm>
+#include <limits>
+
 namespace corvella::ui {
 
 DBGrid::DBGrid(QWidget* parent)
@@ -88,6 +91,39 @@ int DBGrid::gridColumnWidth(int column) const
 {
     const int field = fieldOfColumn(column);
     return field >= 0 ? columnWidth(field) : 0;
+}
+
+QList<int> fitColumnWidths(const QList<int>& wanted, int available, int minimum)
+{
+    QList<int> sorted = wanted;
+    std::sort(sorted.begin(), sorted.end());
+    // The common cap is found from the narrowest up: each column that fits whole leaves more for the wider ones.
+    int left = available;
+    int cap = std::numeric_limits<int>::max();
+    for (qsizetype i = 0; i < sorted.size(); ++i) {
+        const int share = left / int(sorted.size() - i);
+        if (sorted.at(i) > share) {
+            cap = std::max(share, minimum);
+            break;
+        }
+        left -= sorted.at(i);
+    }
+    QList<int> widths;
+    for (const int width : wanted)
+        widths << std::min(width, cap);
+    return widths;
+}
+
+void DBGrid::fitColumnsToContent()
+{
+    QList<int> wanted;
+    for (int column = 0; column < visibleColumnCount(); ++column) {
+        const int field = fieldOfColumn(column);
+        wanted << std::max(sizeHintForColumn(field), horizontalHeader()->sectionSizeHint(field));
+    }
+    const QList<int> widths = fitColumnWidths(wanted, viewport()->width());
+    for (int column = 0; column < widths.size(); ++column)
+        setColumnWidth(fieldOfColumn(column), widths.at(column));
 }
 
 void DBGrid::followCursor()

@@ -27,6 +27,8 @@ public:
     QString columnTitle(int column) const;
     void setGridColumnWidth(int column, int width);
     int gridColumnWidth(int column) const;
+    /// Sizes the shown columns to their title and the rows in view, cut down so that together they fit the grid.
+    void fitColumnsToContent();
 
 signals:
     /// A character key pressed in the grid (Enter gives 13).
@@ -44,5 +46,9 @@ private:
     store::DataSetModel* m_model = nullptr;
     bool m_moving = false;
 };
+
+/// Column widths for the wanted ones within `available`: all as wanted when they fit; otherwise the widest are cut
+/// to one common width, so that narrow columns stay whole and the total is `available` (never below `minimum`).
+QList<int> fitColumnWidths(const QList<int>& wanted, int available, int minimum = 24);
 
 } // namespace corvella::ui

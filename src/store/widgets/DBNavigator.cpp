@@ -4,6 +4,8 @@
 #include "ui/Dialogs.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QShortcut>
 #include <QToolButton>
 
 namespace corvella::ui {
@@ -46,6 +48,12 @@ DBNavigator::DBNavigator(QWidget* parent)
         layout->addWidget(button);
         m_buttons[i] = button;
         connect(button, &QToolButton::clicked, this, [this, i] { click(Button(i)); });
+        // The buttons take no focus, so the window's keyboard reaches them through shortcuts.
+        for (const QKeySequence& key : keysFor(Button(i))) {
+            auto* shortcut = new QShortcut(key, this);
+            shortcut->setContext(Qt::WindowShortcut);
+            connect(shortcut, &QShortcut::activated, this, [this, i] { click(Button(i)); });
+        }
     }
     updateButtons();
 }
@@ -62,6 +70,40 @@ void DBNavigator::setDataSet(store::DataSet* dataSet)
                       << connect(dataSet, &store::DataSet::recordChanged, this, &DBNavigator::updateButtons);
     }
     updateButtons();
+}
+
+QList<QKeySequence> DBNavigator::keysFor(Button which)
+{
+    switch (which) {
+    case First:
+        return {QKeySequence(Qt::CTRL | Qt::Key_Home)};
+    case Prior:
+        return {QKeySequence(Qt::CTRL | Qt::Key_PageUp)};
+    case Next:
+        return {QKeySequence(Qt::CTRL | Qt::Key_PageDown)};
+    case Last:
+        return {QKeySequence(Qt::CTRL | Qt::Key_End)};
+    case Insert:
+        return {QKeySequence(Qt::CTRL | Qt::Key_N)};
+    case Post:
+        return {QKeySequence(Qt::CTRL | Qt::Key_S), QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)};
+    case Cancel:
+        return {QKeySequence(Qt::Key_Escape)};
+    case Delete:
+    case Edit:
+    case ButtonCount:
+        break;
+    }
+    return {};
+}
+
+bool DBNavigator::isNavigatorKey(const QKeyEvent* event)
+{
+    const QKeySequence pressed(event->keyCombination());
+    for (int i = 0; i < ButtonCount; ++i)
+        if (keysFor(Button(i)).contains(pressed))
+            return true;
+    return false;
 }
 
 void DBNavigator::click(Button which)

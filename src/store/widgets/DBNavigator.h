@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QKeySequence>
 #include <QPointer>
 #include <QWidget>
 
+class QKeyEvent;
 class QToolButton;
 
 namespace corvella::store {
@@ -23,6 +25,12 @@ public:
     QToolButton* button(Button which) const { return m_buttons[which]; }
     /// Acts as a click on the button would.
     void click(Button which);
+    /// The keys that act as a button while the navigator's window is active (none for Delete and Edit: typing
+    /// starts an edit, and a key must not delete a record).
+    static QList<QKeySequence> keysFor(Button which);
+    /// Whether a key event carries one of those keys. A bound field passes them on rather than taking them as its
+    /// own editing keys (Ctrl+Home and Ctrl+End move within a line edit).
+    static bool isNavigatorKey(const QKeyEvent* event);
 
 private:
     void updateButtons();
