@@ -303,6 +303,12 @@ void Connection::open(bool create)
     db.setDatabaseName(m_filePath);
     // Another program's brief write lock is waited for rather than failed.
     db.setConnectOptions(u"QSQLITE_BUSY_TIMEOUT=%1"_qs.arg(busyTimeout()));
+    openEngine(db);
+}
+
+void Connection::openEngine(QSqlDatabase& db)
+{
+    const QString shownPath = QDir::toNativeSeparators(m_filePath);
     if (!db.open())
         throw DatabaseError(QCoreApplication::translate("store", "Cannot open the contact file '%1': %2")
                                 .arg(shownPath, engineMessage(db.lastError())));
@@ -329,6 +335,22 @@ void Connection::open(bool create)
     probe.exec(u"PRAGMA synchronous=FULL"_qs);
     // Query snapshots live in temporary tables; keep them on disk so a large result costs no memory.
     probe.exec(u"PRAGMA temp_store=FILE"_qs);
+}
+
+void Connection::reopenIfReadOnly()
+{
+    QSqlDatabase db = database();
+    if (isServer())
+        return;
+    if (db.isOpen()) {
+        const QVariant handle = db.driver()->handle();
+        if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+            return;
+        if (sqlite3_db_readonly(*static_cast<sqlite3* const*>(handle.constData()), "main") != 1)
+            return;
+        db.close();
+    }
+    openEngine(db);
 }
 
 Connection::~Connection()

@@ -60,6 +60,10 @@ public:
     const QString& filePath() const { return m_filePath; }
     bool isServer() const;
 
+    /// The engine opens a file it may not write read-only, and it stays so while the connection lasts: opened again
+    /// here, a file made writable since takes the next write. Called before a record is written.
+    void reopenIfReadOnly();
+
     /// Opens a connection on a file path (or a server database's address) directly, creating the file when `create`
     /// is set.
     static std::unique_ptr<Connection> openFile(const QString& filePath, bool create);
@@ -67,6 +71,8 @@ public:
 private:
     Connection(const QString& filePath, bool create, int);
     void open(bool create);
+    /// Opens the engine's connection on `db` and prepares it for the program.
+    void openEngine(QSqlDatabase& db);
     void openServer();
 
     QString m_name;

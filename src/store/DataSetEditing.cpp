@@ -86,6 +86,7 @@ void DataSet::post()
     });
     if (m_beforePost)
         m_beforePost(*this);
+    m_connection->reopenIfReadOnly();
 
     const RowSource& source = m_rows->source();
     qint64 rowid = m_current.rowid;
@@ -154,6 +155,7 @@ void DataSet::deleteRecord()
     if (isEmpty())
         throw DatabaseError(QCoreApplication::translate("store", "Cannot perform this operation on an empty dataset"));
     const qint64 rowid = m_current.rowid;
+    m_connection->reopenIfReadOnly();
     m_rows->source().remove(rowid);
     if (m_count && *m_count > 0)
         --*m_count;

@@ -57,6 +57,11 @@ store::Connection& ContactFileFixture::connection()
     return *m_connection;
 }
 
+void ContactFileFixture::reconnect()
+{
+    m_connection.reset();
+}
+
 void ContactFileFixture::addContact(int no, const QVariantMap& columns)
 {
     addContacts({no}, [&columns](int) { return columns; });

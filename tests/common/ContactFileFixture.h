@@ -31,6 +31,8 @@ public:
     static QList<int> numbers(int first, int last);
     /// Runs one statement on the file and returns the first column of its first row.
     QVariant scalar(const QString& sql);
+    /// Closes the fixture's connection: the next statement reads the file through a new one.
+    void reconnect();
 
 private:
     store::Connection& connection();

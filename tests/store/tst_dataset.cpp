@@ -2,13 +2,22 @@
 #include "DataSetsOnFile.h"
 
 #include "ErrorOf.h"
+#include "FailingFileSystem.h"
 
 #include "core/Error.h"
 #include "store/ContactSchema.h"
 
+#include <QDir>
+#include <QFile>
 #include <QSignalSpy>
 #include <QSqlQuery>
+#include <QStorageInfo>
 #include <QTest>
+
+#include <optional>
+#include <sqlite3.h>
+#include <sys/mount.h>
+#include <unistd.h>
 
 using namespace corvella;
 
@@ -44,7 +53,96 @@ struct Contacts {
     }
 };
 
+// How a row of failedWriteSaysWhyAndCanBeTriedAgain breaks the writes to the contact file.
+enum class Breaking {
+    Statement,      // a statement on the data set's own connection, undone by another
+    Engine,         // a fault in the engine's file calls
+    ReadOnly,       // file and folder made read-only while the record is in edit
+    ReadOnlyReopen, // the same before the data set opens the file again
+    FullDisk,       // the file on a small tmpfs, filled up
+};
+enum class Change { Insert, Edit, Delete };
+
+struct WriteFault {
+    Breaking how = Breaking::Statement;
+    QString breaking, mending;
+    test::IoFault io;
+    bool wal = false;
+};
+
+/// The contact file and its folder read-only while it lives. Root writes whatever the modes say, so root takes the
+/// identity of `nobody` for the while.
+class ReadOnlyFile {
+public:
+    explicit ReadOnlyFile(const QString& programFolder)
+        : m_folder(programFolder + u"VT"_qs)
+    {
+        const auto readable = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+        const auto enterable = readable | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
+        QFile::setPermissions(programFolder, enterable | QFile::WriteOwner); // `nobody` must reach the file
+        QFile::setPermissions(m_folder, enterable);
+        QFile::setPermissions(m_folder + u"/Dorlune.mdb"_qs, readable);
+        m_asNobody = ::geteuid() == 0 && ::seteuid(Nobody) == 0;
+        m_applied = ::geteuid() != 0;
+    }
+    ~ReadOnlyFile()
+    {
+        if (m_asNobody && ::seteuid(0) != 0)
+            qFatal("cannot be root again");
+        QFile::setPermissions(m_folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::setPermissions(m_folder + u"/Dorlune.mdb"_qs, QFile::ReadOwner | QFile::WriteOwner);
+    }
+    ReadOnlyFile(const ReadOnlyFile&) = delete;
+    ReadOnlyFile& operator=(const ReadOnlyFile&) = delete;
+    bool applied() const { return m_applied; }
+
+private:
+    static constexpr uid_t Nobody = 65534;
+    QString m_folder;
+    bool m_asNobody = false;
+    bool m_applied = false;
+};
+
+/// A tmpfs of 1 MB mounted over a folder while it lives (root only), which `fill` fills to the last block.
+class SmallDisk {
+public:
+    explicit SmallDisk(const QString& folder)
+        : m_folder(folder)
+    {
+        QDir().mkpath(folder);
+        m_mounted = ::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0, "size=1m") == 0;
+    }
+    ~SmallDisk()
+    {
+        if (m_mounted)
+            ::umount2(QFile::encodeName(m_folder).constData(), MNT_DETACH); // connections may still hold files
+    }
+    SmallDisk(const SmallDisk&) = delete;
+    SmallDisk& operator=(const SmallDisk&) = delete;
+    bool mounted() const { return m_mounted; }
+
+    bool fill()
+    {
+        QFile filler(fillerPath());
+        if (!filler.open(QIODevice::WriteOnly))
+            return false;
+        const QByteArray block(4096, 'x');
+        while (filler.write(block) == block.size() && filler.flush()) {
+        }
+        return QStorageInfo(m_folder).bytesAvailable() == 0;
+    }
+    void makeRoom() { QFile::remove(fillerPath()); }
+
+private:
+    QString fillerPath() const { return m_folder + u"/filler"_qs; }
+    QString m_folder;
+    bool m_mounted = false;
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(WriteFault)
+Q_DECLARE_METATYPE(Change)
 
 class DataSetTest : public QObject {
     Q_OBJECT
@@ -195,52 +293,142 @@ void DataSetTest::refusedStoreStaysInEditMode()
 
 void DataSetTest::failedWriteSaysWhyAndCanBeTriedAgain_data()
 {
-    QTest::addColumn<QString>("breaking");
-    QTest::addColumn<QString>("mending");
-    QTest::addColumn<bool>("inserting");
+    QTest::addColumn<WriteFault>("fault");
+    QTest::addColumn<Change>("change");
     QTest::addColumn<QString>("why");
-    // The page limit stands for a full disk; a connection that may only read for a file the user cannot write.
-    const QString full = u"PRAGMA max_page_count = 1"_qs, roomy = u"PRAGMA max_page_count = 1000000"_qs;
-    const QString readOnly = u"PRAGMA query_only = 1"_qs, writable = u"PRAGMA query_only = 0"_qs;
-    QTest::newRow("disk full, new record") << full << roomy << true << u"the disk is full"_qs;
-    QTest::newRow("disk full, edited record") << full << roomy << false << u"the disk is full"_qs;
-    QTest::newRow("no permission, new record") << readOnly << writable << true << u"no permission"_qs;
-    QTest::newRow("no permission, edited record") << readOnly << writable << false << u"no permission"_qs;
+    const std::pair<Change, const char*> changes[] = {
+        {Change::Insert, "new record"}, {Change::Edit, "edited record"}, {Change::Delete, "deleted record"}};
+    auto addRows = [&](const char* name, const WriteFault& fault, const QString& why, bool deleting = true) {
+        for (const auto& [change, changeName] : changes) {
+            if (change != Change::Delete || deleting)
+                QTest::addRow("%s, %s", name, changeName) << fault << change << why;
+        }
+    };
+    const QString full = u"the disk is full"_qs, noPermission = u"no permission"_qs,
+                  diskError = u"the disk reported an error"_qs;
+    auto statement = [](const QString& breaking, const QString& mending) {
+        WriteFault fault;
+        fault.breaking = breaking;
+        fault.mending = mending;
+        return fault;
+    };
+    // The page limit stands for a full disk (a delete needs no new page); a connection that may only read for a file
+    // the user cannot write.
+    const QString roomy = u"PRAGMA max_page_count = 1000000"_qs;
+    addRows("page limit", statement(u"PRAGMA max_page_count = 1"_qs, roomy), full, false);
     // Room for a few of the record's pages: the write fails part way through.
-    const QString partWay = u"PRAGMA max_page_count = %1"_qs;
-    QTest::newRow("disk full part way, new record") << partWay << roomy << true << u"the disk is full"_qs;
-    QTest::newRow("disk full part way, edited record") << partWay << roomy << false << u"the disk is full"_qs;
+    addRows("page limit part way", statement(u"PRAGMA max_page_count = %1"_qs, roomy), full, false);
+    addRows("query only", statement(u"PRAGMA query_only = 1"_qs, u"PRAGMA query_only = 0"_qs), noPermission);
+    // Faults in the engine's own file calls, at each step of a commit: the journal of the old pages, its sync, the
+    // first page written over the file, the sync that ends the commit, and a disk that fills after the first page.
+    using test::EngineFile, test::FileCall;
+    auto engine = [](EngineFile file, FileCall call, int code, int nth = 1, bool lasting = false) {
+        WriteFault fault;
+        fault.how = Breaking::Engine;
+        fault.io = {file, call, nth, lasting, code};
+        return fault;
+    };
+    addRows("journal write", engine(EngineFile::Journal, FileCall::Write, SQLITE_IOERR_WRITE), diskError);
+    addRows("journal sync", engine(EngineFile::Journal, FileCall::Sync, SQLITE_IOERR_FSYNC), diskError);
+    addRows("first write", engine(EngineFile::Database, FileCall::Write, SQLITE_IOERR_WRITE), diskError);
+    addRows("commit sync", engine(EngineFile::Database, FileCall::Sync, SQLITE_IOERR_FSYNC), diskError);
+    addRows("full after one page", engine(EngineFile::Database, FileCall::Write, SQLITE_FULL, 2, true), full);
+    // A file another tool left in write-ahead mode: the log's write and the sync that makes the commit last.
+    WriteFault walWrite = engine(EngineFile::Wal, FileCall::Write, SQLITE_IOERR_WRITE);
+    WriteFault walSync = engine(EngineFile::Wal, FileCall::Sync, SQLITE_IOERR_FSYNC);
+    walWrite.wal = walSync.wal = true;
+    addRows("wal write", walWrite, diskError);
+    addRows("wal sync", walSync, diskError);
+    auto other = [](Breaking how) {
+        WriteFault fault;
+        fault.how = how;
+        return fault;
+    };
+    addRows("read-only file and folder", other(Breaking::ReadOnly), noPermission);
+    addRows("read-only reopen", other(Breaking::ReadOnlyReopen), noPermission);
+    addRows("full tmpfs", other(Breaking::FullDisk), full);
 }
 
 void DataSetTest::failedWriteSaysWhyAndCanBeTriedAgain()
 {
-    QFETCH(QString, breaking);
-    QFETCH(QString, mending);
-    QFETCH(bool, inserting);
+    QFETCH(WriteFault, fault);
+    QFETCH(Change, change);
     QFETCH(QString, why);
-    test::ContactFileFixture fixture;
+    test::FailingFileSystem fileSystem; // first: a connection keeps the file system it was opened with
+    test::ContactFileFixture fixture(false);
+    std::optional<SmallDisk> disk;
+    if (fault.how == Breaking::FullDisk && !disk.emplace(fixture.folder() + u"VT"_qs).mounted())
+        QSKIP("cannot mount a tmpfs here");
+    store::createContactFile(fixture.filePath());
     fixture.addContact(11, {{u"Ad"_qs, u"Ayşe"_qs}});
+    if (fault.wal)
+        QCOMPARE(fixture.scalar(u"PRAGMA journal_mode = WAL"_qs).toString(), u"wal"_qs);
     Contacts contacts;
-    const QString typed(20000, u'ş'); // more than the pages the file has can take
-    if (inserting)
-        contacts.table.insert();
-    contacts.table.setValue(contacts.table.findField(u"Ek Bilgi"_qs), typed);
-    const int pages = fixture.scalar(u"PRAGMA page_count"_qs).toInt();
-    QVERIFY(QSqlQuery(contacts.table.db()).exec(breaking.contains(u"%1"_qs) ? breaking.arg(pages + 3) : breaking));
 
-    const QString error = test::errorOf([&] { contacts.table.post(); });
+    std::optional<ReadOnlyFile> readOnly;
+    auto breakWrites = [&] {
+        switch (fault.how) {
+        case Breaking::Statement: {
+            const int pages = fixture.scalar(u"PRAGMA page_count"_qs).toInt();
+            const bool partWay = fault.breaking.contains(u"%1"_qs);
+            return QSqlQuery(contacts.table.db()).exec(partWay ? fault.breaking.arg(pages + 3) : fault.breaking);
+        }
+        case Breaking::Engine:
+            fileSystem.arm(fault.io);
+            return true;
+        case Breaking::ReadOnly:
+        case Breaking::ReadOnlyReopen:
+            return readOnly.emplace(fixture.folder()).applied();
+        case Breaking::FullDisk:
+            return disk->fill();
+        }
+        return false;
+    };
+    if (fault.how == Breaking::ReadOnlyReopen) {
+        if (!breakWrites())
+            QSKIP("cannot take the right to write away here");
+        contacts.table.close();
+        contacts.table.open();
+    }
+    const QString typed(20000, u'ş'); // more than the pages the file has can take
+    if (change == Change::Insert)
+        contacts.table.insert();
+    if (change != Change::Delete)
+        contacts.table.setValue(contacts.table.findField(u"Ek Bilgi"_qs), typed);
+    if (fault.how != Breaking::ReadOnlyReopen && !breakWrites())
+        QSKIP("cannot take the right to write away here");
+    auto write = [&] { change == Change::Delete ? contacts.table.deleteRecord() : contacts.table.post(); };
+
+    const QString error = test::errorOf(write);
     QVERIFY2(error.contains(fixture.filePath()) && error.contains(why), qPrintable(error));
-    QCOMPARE(contacts.table.state(), inserting ? store::DataSetState::Insert : store::DataSetState::Edit);
-    QCOMPARE(contacts.table.fieldByName(u"Ek Bilgi"_qs).asString(), typed);
-    QCOMPARE(fixture.scalar(u"select count(*) from kayit where [Ek Bilgi] is not null"_qs).toInt(), 0);
+    if (change == Change::Delete) {
+        QCOMPARE(contacts.table.state(), store::DataSetState::Browse);
+        QCOMPARE(contacts.table.fieldByName(u"No"_qs).asInteger(), 11);
+    } else {
+        QCOMPARE(contacts.table.state(),
+                 change == Change::Insert ? store::DataSetState::Insert : store::DataSetState::Edit);
+        QCOMPARE(contacts.table.fieldByName(u"Ek Bilgi"_qs).asString(), typed);
+    }
+
+    // Mended, the file as any program opening it now sees it.
+    if (fault.how == Breaking::Statement)
+        QVERIFY(QSqlQuery(contacts.table.db()).exec(fault.mending));
+    fileSystem.disarm();
+    readOnly.reset();
+    if (disk)
+        disk->makeRoom();
+    fixture.reconnect();
     QCOMPARE(fixture.scalar(u"PRAGMA integrity_check"_qs).toString(), u"ok"_qs);
     QCOMPARE(fixture.scalar(u"select group_concat([No] || [Ad]) from kayit"_qs).toString(), u"11Ayşe"_qs);
+    QCOMPARE(fixture.scalar(u"select count(*) from kayit where [Ek Bilgi] is not null"_qs).toInt(), 0);
 
-    QVERIFY(QSqlQuery(contacts.table.db()).exec(mending));
-    contacts.table.post();
+    QCOMPARE(test::errorOf(write), QString());
     QCOMPARE(contacts.table.state(), store::DataSetState::Browse);
-    QCOMPARE(fixture.scalar(u"select [No] from kayit where length([Ek Bilgi]) = 20000"_qs).toInt(),
-             inserting ? 12 : 11);
+    if (change == Change::Delete)
+        QCOMPARE(fixture.scalar(u"select count(*) from kayit"_qs).toInt(), 0);
+    else
+        QCOMPARE(fixture.scalar(u"select [No] from kayit where length([Ek Bilgi]) = 20000"_qs).toInt(),
+                 change == Change::Insert ? 12 : 11);
 }
 
 void DataSetTest::numberTakenMeanwhileGivesTheNext_data()
