@@ -403,6 +403,7 @@ void DataSetTest::failedWriteSaysWhyAndCanBeTriedAgain()
 
     const QString error = test::errorOf(write);
     QVERIFY2(error.contains(fixture.filePath()) && error.contains(why), qPrintable(error));
+    QCOMPARE(fileSystem.failures() > 0, fault.how == Breaking::Engine);
     if (change == Change::Delete) {
         QCOMPARE(contacts.table.state(), store::DataSetState::Browse);
         QCOMPARE(contacts.table.fieldByName(u"No"_qs).asInteger(), 11);
