@@ -785,6 +785,14 @@ Contacts, printed reports, address labels and bulk e-mail for small businesses.<
         <source>%1 of %2</source>
         <translation>%1 of %2</translation>
     </message>
+    <message>
+        <source>Find…</source>
+        <translation>Find…</translation>
+    </message>
+    <message>
+        <source>Lists the contacts holding every word typed here in any field (Ctrl+F)</source>
+        <translation>Lists the contacts holding every word typed here in any field (Ctrl+F)</translation>
+    </message>
 </context>
 <context>
     <name>corvella::exchange::ColumnMappingDialog</name>
@@ -1825,14 +1833,6 @@ Left out: </translation>
         <source>There are no records matching your search criterias...</source>
         <translation>There are no records matching your search criterias...</translation>
     </message>
-    <message>
-        <source>Sub-sector</source>
-        <translation>Sub-sector</translation>
-    </message>
-    <message>
-        <source>e-mail</source>
-        <translation>e-mail</translation>
-    </message>
 </context>
 <context>
     <name>corvella::search::Tfrm_liste</name>
@@ -1949,6 +1949,46 @@ Left out: </translation>
     <message>
         <source>Export vCard</source>
         <translation>Export vCard</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Company</translation>
+    </message>
+    <message>
+        <source>Sector</source>
+        <translation>Sector</translation>
+    </message>
+    <message>
+        <source>Sub-sector</source>
+        <translation>Sub-sector</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Surname</source>
+        <translation>Surname</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>City</translation>
+    </message>
+    <message>
+        <source>e-mail</source>
+        <translation>e-mail</translation>
+    </message>
+    <message>
+        <source>Find: %1</source>
+        <translation>Find: %1</translation>
+    </message>
+    <message>
+        <source>%1+</source>
+        <translation>%1+</translation>
+    </message>
+    <message>
+        <source>Counting the contacts found...</source>
+        <translation>Counting the contacts found...</translation>
     </message>
 </context>
 <context>

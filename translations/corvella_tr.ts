@@ -785,6 +785,14 @@ Küçük işletmeler için kişiler, basılı raporlar, adres etiketleri ve topl
         <source>%1 of %2</source>
         <translation>%1 / %2</translation>
     </message>
+    <message>
+        <source>Find…</source>
+        <translation>Bul…</translation>
+    </message>
+    <message>
+        <source>Lists the contacts holding every word typed here in any field (Ctrl+F)</source>
+        <translation>Buraya yazılan her sözcüğü herhangi bir alanında taşıyan kişileri listeler (Ctrl+F)</translation>
+    </message>
 </context>
 <context>
     <name>corvella::exchange::ColumnMappingDialog</name>
@@ -1825,14 +1833,6 @@ Dışarıda bırakılanlar: </translation>
         <source>There are no records matching your search criterias...</source>
         <translation>Arama ölçütlerinize uyan kayıt yok...</translation>
     </message>
-    <message>
-        <source>Sub-sector</source>
-        <translation>Alt sektör</translation>
-    </message>
-    <message>
-        <source>e-mail</source>
-        <translation>e-posta</translation>
-    </message>
 </context>
 <context>
     <name>corvella::search::Tfrm_liste</name>
@@ -1949,6 +1949,46 @@ Dışarıda bırakılanlar: </translation>
     <message>
         <source>Export vCard</source>
         <translation>vCard Aktar</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Firma</translation>
+    </message>
+    <message>
+        <source>Sector</source>
+        <translation>Sektör</translation>
+    </message>
+    <message>
+        <source>Sub-sector</source>
+        <translation>Alt sektör</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Ad</translation>
+    </message>
+    <message>
+        <source>Surname</source>
+        <translation>Soyad</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>İl</translation>
+    </message>
+    <message>
+        <source>e-mail</source>
+        <translation>e-posta</translation>
+    </message>
+    <message>
+        <source>Find: %1</source>
+        <translation>Bul: %1</translation>
+    </message>
+    <message>
+        <source>%1+</source>
+        <translation>%1+</translation>
+    </message>
+    <message>
+        <source>Counting the contacts found...</source>
+        <translation>Bulunan kişiler sayılıyor...</translation>
     </message>
 </context>
 <context>

@@ -160,6 +160,7 @@ Windows createWindows()
     searchWindow->setListWindow(list);
     list->setSearchWindow(searchWindow);
     list->setRecordRequest([main](int no) { main->requestRecord(no); });
+    main->setFindAction([list](const QString& typed) { list->showFound(typed); });
     main->setReportAction([searchWindow] {
         searchWindow->loadContactConfiguration();
         searchWindow->show();

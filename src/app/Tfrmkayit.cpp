@@ -25,9 +25,12 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStyle>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolButton>
 
 namespace corvella::app {
@@ -36,6 +39,7 @@ namespace {
 
 constexpr int RowStep = 22;
 constexpr int FieldLeft = 79;
+constexpr int FindPauseMs = 300;
 
 int rowTop(int row)
 {
@@ -175,9 +179,27 @@ void Tfrmkayit::buildUi()
                      [this] { backupToFile(); });
     m_position = new QLabel(transfer);
     m_position->setObjectName(u"recordPosition"_qs);
+    m_quickFind = form.add<QLineEdit>(u"quickFind"_qs);
+    m_quickFind->setPlaceholderText(tr("Find…"));
+    m_quickFind->setToolTip(tr("Lists the contacts holding every word typed here in any field (Ctrl+F)"));
+    m_quickFind->setClearButtonEnabled(true);
+    m_quickFind->setFixedWidth(110);
+    m_findPause = new QTimer(this);
+    m_findPause->setSingleShot(true);
+    m_findPause->setInterval(FindPauseMs);
+    connect(m_findPause, &QTimer::timeout, this, [this] { ui::guard(this, [this] { findTyped(); }); });
+    connect(m_quickFind, &QLineEdit::textEdited, m_findPause, qOverload<>(&QTimer::start));
+    form.onSignal(m_quickFind, &QLineEdit::returnPressed, [this] { findTyped(); });
+    auto* focusFind = new QShortcut(QKeySequence::Find, this);
+    connect(focusFind, &QShortcut::activated, m_quickFind, [this] {
+        m_quickFind->setFocus(Qt::ShortcutFocusReason);
+        m_quickFind->selectAll();
+    });
     auto* transferLayout = new QHBoxLayout(transfer);
     transferLayout->setContentsMargins(0, 0, 4, 0);
     transferLayout->setSpacing(2);
+    transferLayout->addWidget(m_quickFind);
+    transferLayout->addSpacing(6);
     transferLayout->addWidget(m_position);
     transferLayout->addSpacing(8);
     for (QToolButton* button : {m_importButton, m_exportButton, m_backupButton}) {
@@ -261,6 +283,13 @@ void Tfrmkayit::setPrintSettingsAction(std::function<void()> action)
 void Tfrmkayit::setAboutAction(std::function<void()> action)
 {
     m_aboutAction = std::move(action);
+}
+
+void Tfrmkayit::findTyped()
+{
+    m_findPause->stop();
+    if (m_findAction)
+        m_findAction(m_quickFind->text());
 }
 
 void Tfrmkayit::BitBtn1Click()

@@ -3,8 +3,10 @@
 #include <QWidget>
 
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QTabWidget;
+class QTimer;
 class QToolButton;
 
 namespace corvella::store {
@@ -37,6 +39,11 @@ public:
     void setReportAction(std::function<void()> action);
     void setPrintSettingsAction(std::function<void()> action);
     void setAboutAction(std::function<void()> action);
+    /// What a quick find does with the typed text, once typing pauses or Enter is pressed.
+    void setFindAction(std::function<void(const QString& typed)> action) { m_findAction = std::move(action); }
+    QLineEdit* quickFind() const { return m_quickFind; }
+    /// Runs the find for the field's text now.
+    void findTyped();
 
     void FormActivate();
     void BitBtn1Click();
@@ -74,6 +81,9 @@ private:
     QToolButton* m_exportButton = nullptr;
     QToolButton* m_backupButton = nullptr;
     QLabel* m_position = nullptr; // "n of N", beside the page tabs
+    QLineEdit* m_quickFind = nullptr;
+    QTimer* m_findPause = nullptr; // a find starts when typing pauses
+    std::function<void(const QString&)> m_findAction;
     std::function<void()> m_reportAction;
     std::function<void()> m_printSettingsAction;
     std::function<void()> m_aboutAction;

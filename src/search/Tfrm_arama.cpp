@@ -246,18 +246,8 @@ void Tfrm_arama::SpeedButton2Click()
         ui::showMessage(this, tr("There are no records matching your search criterias..."));
         return;
     }
-    if (config.returnCode == u"1"_qs) {
-        query->setFieldVisible(0, false);
-        static const std::pair<const char*, int> columns[] = {
-            {QT_TR_NOOP("Company"), 100}, {QT_TR_NOOP("Sector"), 100},  {QT_TR_NOOP("Sub-sector"), 100},
-            {QT_TR_NOOP("Name"), 100},    {QT_TR_NOOP("Surname"), 120}, {QT_TR_NOOP("City"), 100},
-            {QT_TR_NOOP("e-mail"), 100},
-        };
-        for (int i = 0; i < 7; ++i) {
-            m_list->grid()->setColumnTitle(i, tr(columns[i].first));
-            m_list->grid()->setGridColumnWidth(i, columns[i].second);
-        }
-    }
+    if (config.returnCode == u"1"_qs)
+        m_list->showContactColumns();
     m_list->show();
     m_list->raise();
     m_list->activateWindow();

@@ -2,6 +2,7 @@
 
 #include "MailList.h"
 #include "QueryBuilder.h"
+#include "QuickFind.h"
 #include "Tfrm_arama.h"
 #include "core/Error.h"
 #include "core/ScopeGuard.h"
@@ -14,9 +15,12 @@
 #include "print/Tgenel.h"
 #include "print/ui/PrintPreview.h"
 #include "print/ui/Tfrmetiketdm.h"
+#include "store/BackgroundSnapshot.h"
 #include "store/Columns.h"
 #include "store/ConnectDataSets.h"
+#include "store/ConnectionString.h"
 #include "store/DataSet.h"
+#include "store/ServerDatabase.h"
 #include "store/widgets/DBGrid.h"
 #include "ui/Dialogs.h"
 #include "ui/FormBuilder.h"
@@ -25,7 +29,10 @@
 #include "ui/WindowStyle.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QHideEvent>
@@ -41,6 +48,9 @@
 namespace corvella::search {
 
 namespace {
+
+/// Rows of a find shown before all are counted: more than a window shows.
+constexpr int FirstFoundRows = 100;
 
 /// The listed rows as the report walks them: the grid's shown fields, read from the list's query.
 class ListedRows : public print::ReportRows {
@@ -124,6 +134,7 @@ Tfrm_liste::Tfrm_liste(QWidget* parent)
     , m_result(new store::QueryDataSet(this))
     , m_settings(new store::TableDataSet(this))
     , m_labelEngine(new print::TRaporV2(this))
+    , m_finder(new store::BackgroundSnapshot(this))
 {
     setObjectName(u"frm_liste"_qs);
     m_result->setObjectName(u"Query1"_qs);
@@ -201,6 +212,13 @@ void Tfrm_liste::buildUi()
     m_grid->horizontalHeader()->setSectionsClickable(true);
     form.onSignal(m_grid->horizontalHeader(), &QHeaderView::sectionClicked, [this](int field) { sortByField(field); });
     connect(m_result, &store::DataSet::activeChanged, this, [this](bool active) {
+        if (!m_showingFound) {
+            // Another statement takes the list's place (a search, a sort): a find still running is over.
+            if (active)
+                stopFinding();
+            if (!active && !m_foundFile.isEmpty() && !m_finding)
+                QFile::remove(std::exchange(m_foundFile, QString()));
+        }
         if (!active || m_sorting)
             return;
         // A new search: its own order, and columns sized to the new rows.
@@ -209,6 +227,14 @@ void Tfrm_liste::buildUi()
         m_fitPending = true;
         // Once the search window has set the columns up and shown the list.
         QTimer::singleShot(0, this, &Tfrm_liste::fitColumnsIfPending);
+    });
+    form.onSignal(m_finder, &store::BackgroundSnapshot::firstRowsReady,
+                  [this](const QString& file, bool complete) { showFoundRows(file, complete); });
+    form.onSignal(m_finder, &store::BackgroundSnapshot::allRowsReady,
+                  [this](const QString& file) { showFoundRows(file, true); });
+    form.onSignal(m_finder, &store::BackgroundSnapshot::failed, [this](const QString& message) {
+        setFinding(false);
+        throw DatabaseError(message);
     });
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     form.onSignal(escape, &QShortcut::activated, [this] { BitBtn2Click(); });
@@ -228,7 +254,107 @@ void Tfrm_liste::FormCreate()
 void Tfrm_liste::FormActivate()
 {
     setWindowTitle(m_title->text());
-    m_count->setText(QString::number(m_result->recordCount()));
+    if (!m_finding)
+        m_count->setText(QString::number(m_result->recordCount()));
+}
+
+void Tfrm_liste::showContactColumns()
+{
+    m_result->setFieldVisible(0, false);
+    static const std::pair<const char*, int> columns[] = {
+        {QT_TR_NOOP("Company"), 100}, {QT_TR_NOOP("Sector"), 100},  {QT_TR_NOOP("Sub-sector"), 100},
+        {QT_TR_NOOP("Name"), 100},    {QT_TR_NOOP("Surname"), 120}, {QT_TR_NOOP("City"), 100},
+        {QT_TR_NOOP("e-mail"), 100},
+    };
+    for (int i = 0; i < 7; ++i) {
+        m_grid->setColumnTitle(i, tr(columns[i].first));
+        m_grid->setGridColumnWidth(i, columns[i].second);
+    }
+}
+
+void Tfrm_liste::showFound(const QString& typed)
+{
+    const QStringList sql = buildQuickFindSql(typed);
+    if (sql.isEmpty())
+        return;
+    m_returnCode->setText(u"1"_qs);
+    m_title->setText(tr("Find: %1").arg(findWords(typed).join(u' ')));
+    setWindowTitle(m_title->text());
+    const QString connection = store::ContactConnectionString();
+    const QString source = store::dataSourceOf(connection);
+    if (store::server::isAddress(source)) {
+        // A server runs the find itself, while this program waits as for a search.
+        stopFinding();
+        m_result->close();
+        m_result->setConnectionString(connection);
+        m_result->setSql(sql);
+        m_result->open();
+        showContactColumns();
+        FormActivate();
+        showWithoutTakingKeyboard();
+        return;
+    }
+    m_findSql = sql;
+    m_findConnection = connection;
+    setFinding(true);
+    QString statement;
+    for (const QString& line : sql)
+        statement += line + u"\r\n"_qs;
+    m_finder->start(QFileInfo(source).absoluteFilePath(), statement, FirstFoundRows);
+}
+
+void Tfrm_liste::showFoundRows(const QString& snapshotFile, bool complete)
+{
+    const QString previous = m_foundFile;
+    {
+        m_showingFound = true;
+        const ScopeExit shown([this] { m_showingFound = false; });
+        m_result->close();
+        if (!previous.isEmpty())
+            QFile::remove(previous);
+        m_foundFile.clear();
+        m_result->setConnectionString(m_findConnection);
+        m_result->setSql(m_findSql);
+        m_result->openPrepared(snapshotFile);
+        m_foundFile = snapshotFile;
+    }
+    showContactColumns();
+    setFinding(!complete);
+    const qint64 count = m_result->recordCount();
+    m_count->setText(complete ? QString::number(count) : tr("%1+").arg(count));
+    showWithoutTakingKeyboard();
+}
+
+void Tfrm_liste::showWithoutTakingKeyboard()
+{
+    if (isVisible())
+        return;
+    QWidget* typingIn = QApplication::activeWindow();
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    show();
+    setAttribute(Qt::WA_ShowWithoutActivating, false);
+    // Not every window manager honours the request.
+    if (typingIn && typingIn != this)
+        typingIn->activateWindow();
+}
+
+void Tfrm_liste::setFinding(bool finding)
+{
+    m_finding = finding;
+    // Until every row is there, what uses them all waits.
+    for (QWidget* control : std::initializer_list<QWidget*>{m_reportButton, m_labelButton, m_mailButton,
+                                                            m_exportCsvButton, m_exportVCardButton, m_previewButton})
+        control->setEnabled(!finding);
+    m_grid->horizontalHeader()->setSectionsClickable(!finding);
+    m_count->setToolTip(finding ? tr("Counting the contacts found...") : QString());
+}
+
+void Tfrm_liste::stopFinding()
+{
+    if (m_finding || m_finder->isRunning()) {
+        m_finder->stop();
+        setFinding(false);
+    }
 }
 
 void Tfrm_liste::fitColumnsIfPending()
@@ -241,7 +367,7 @@ void Tfrm_liste::fitColumnsIfPending()
 
 void Tfrm_liste::sortByField(int field)
 {
-    if (!m_result->isActive() || field < 0 || field >= m_result->fieldCount())
+    if (m_finding || !m_result->isActive() || field < 0 || field >= m_result->fieldCount())
         return;
     const Qt::SortOrder order =
         field == m_sortField && m_sortOrder == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
@@ -498,6 +624,7 @@ void Tfrm_liste::FormClose()
     // A report preview reads the list's rows, which go with it.
     for (auto* preview : findChildren<print::PrintPreview*>(Qt::FindDirectChildrenOnly))
         preview->close();
+    stopFinding();
     m_result->close();
 }
 

@@ -23,6 +23,7 @@ enum class LabelCompanyChoice;
 } // namespace corvella::print
 
 namespace corvella::store {
+class BackgroundSnapshot;
 class DataSet;
 class QueryDataSet;
 class TableDataSet;
@@ -59,6 +60,15 @@ public:
     QPushButton* reportButton() const { return m_reportButton; }
     QPushButton* labelButton() const { return m_labelButton; }
     QPushButton* mailButton() const { return m_mailButton; }
+
+    /// Lists the contacts a quick find of the typed text matches (QuickFind.h): the first ones as soon as they are
+    /// found, then all of them with their count, while the window goes on. A new text replaces a find still running.
+    /// The window opens without taking the keyboard from where the user types.
+    void showFound(const QString& typed);
+    /// Whether a find is still gathering its rows: the count and the buttons that use every row wait for it.
+    bool isFinding() const { return m_finding; }
+    /// The contact search's column titles and widths, the record number hidden.
+    void showContactColumns();
 
     void FormActivate();
     void DBGrid1DblClick();
@@ -106,6 +116,11 @@ private:
     void FormClose();
     /// Sizes a new result's columns to it, once the window shows it.
     void fitColumnsIfPending();
+    /// Shows a find's rows from the snapshot file the background run made.
+    void showFoundRows(const QString& snapshotFile, bool complete);
+    void setFinding(bool finding);
+    void showWithoutTakingKeyboard();
+    void stopFinding();
 
     store::QueryDataSet* m_result;         // "Query1": the search result
     store::TableDataSet* m_settings;       // "Table1": the print settings row, read afresh for labels
@@ -129,6 +144,12 @@ private:
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
     bool m_sorting = false;
     bool m_fitPending = false; // a new result's columns are sized to it when the window shows it
+    store::BackgroundSnapshot* m_finder;
+    QStringList m_findSql;
+    QString m_findConnection;
+    QString m_foundFile; // the snapshot file the list reads a find from
+    bool m_finding = false;
+    bool m_showingFound = false;
 };
 
 } // namespace corvella::search

@@ -4,6 +4,7 @@
 #include "ServerDatabase.h"
 #include "StatementCollation.h"
 #include "TurkishCollation.h"
+#include "TurkishLike.h"
 #include "core/Error.h"
 #include "core/ScopeGuard.h"
 
@@ -117,6 +118,8 @@ void registerSqlExtensions(sqlite3* handle)
     sqlite3_create_collation_v2(handle, TurkishCollationName, SQLITE_UTF8, nullptr, turkishCollation, nullptr);
     sqlite3_create_function_v2(handle, "cdate", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, cdateFunction, nullptr,
                                nullptr, nullptr);
+    // A server's ILIKE under the Turkish collation matches the same way.
+    registerTurkishLike(handle);
 }
 
 QString cdate(const QString& input)

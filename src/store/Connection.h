@@ -79,7 +79,7 @@ private:
     QString m_filePath;
 };
 
-/// Registers the Turkish collation and the `cdate` function on a raw SQLite handle.
+/// Registers the Turkish collation, the Turkish LIKE and the `cdate` function on a raw SQLite handle.
 void registerSqlExtensions(sqlite3* handle);
 
 /// Converts a date typed as the user's locale writes dates, or in ISO form, to an ISO date text

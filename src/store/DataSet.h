@@ -182,6 +182,9 @@ public:
 
     const QStringList& sql() const { return m_sql; }
     void setSql(const QStringList& lines) { m_sql = lines; }
+    /// Opens on the rows another connection has already run the statement into: the table made by
+    /// `snapshot::createInStatement` in the SQLite file `snapshotFile`, which stays attached until the data set closes.
+    void openPrepared(const QString& snapshotFile);
     /// The statement as the engine receives it: every line ended by CR LF.
     QString sqlText() const;
 
@@ -200,6 +203,8 @@ protected:
 
 private:
     QStringList m_sql;
+    QString m_preparedFile; // while openPrepared opens
+    bool m_attached = false;
     mutable QHash<qint64, QList<Row>> m_pages;
 };
 

@@ -2,6 +2,9 @@
 #include "DataSet.h"
 #include "QuerySnapshot.h"
 #include "ServerDatabase.h"
+#include "core/ScopeGuard.h"
+
+#include <QSqlQuery>
 
 namespace corvella::store {
 
@@ -9,6 +12,7 @@ namespace {
 
 constexpr int PageSize = 256;
 constexpr int MaxCachedPages = 64;
+const QString PreparedSchema = u"prepared"_qs;
 
 } // namespace
 
@@ -34,6 +38,7 @@ int QueryDataSet::execSql()
 QString QueryDataSet::openSource(QSqlDatabase db)
 {
     m_pages.clear();
+    m_attached = false;
     const QString statement = sqlText();
     if (server::isServer(db)) {
         const QString table = server::createSnapshot(db, statement);
@@ -41,6 +46,14 @@ QString QueryDataSet::openSource(QSqlDatabase db)
         for (const server::Column& column : server::snapshotColumns(db))
             fields.append(fieldDefFromDeclaredType(column.name, column.declaredType, column.key));
         setFields(std::move(fields), -1);
+        setKnownRecordCount(snapshot::rowCount(db, table));
+        return table;
+    }
+    if (!m_preparedFile.isEmpty()) {
+        runQuery(db, u"ATTACH ? AS "_qs + PreparedSchema, {m_preparedFile});
+        m_attached = true;
+        const QString table = PreparedSchema + u".snapshot"_qs;
+        setFields(snapshot::fields(db, statement, PreparedSchema), -1);
         setKnownRecordCount(snapshot::rowCount(db, table));
         return table;
     }
@@ -53,10 +66,22 @@ QString QueryDataSet::openSource(QSqlDatabase db)
 void QueryDataSet::closeSource(QSqlDatabase db)
 {
     m_pages.clear();
-    if (server::isServer(db))
+    if (server::isServer(db)) {
         server::dropSnapshot(db);
-    else
+    } else if (m_attached) {
+        m_attached = false;
+        QSqlQuery(db).exec(u"DETACH "_qs + PreparedSchema);
+    } else {
         snapshot::drop(db);
+    }
+}
+
+void QueryDataSet::openPrepared(const QString& snapshotFile)
+{
+    close();
+    m_preparedFile = snapshotFile;
+    const ScopeExit forget([this] { m_preparedFile.clear(); });
+    open();
 }
 
 qint64 QueryDataSet::recNo() const

@@ -70,6 +70,11 @@ QString create(const QSqlDatabase& db, const QString& statement)
     return QualifiedName;
 }
 
+QString createInStatement(const QString& statement, const QString& schema)
+{
+    return u"CREATE TABLE "_qs + schema + u'.' + TableName + u" AS "_qs + withTurkishComparisons(statement);
+}
+
 void drop(const QSqlDatabase& db)
 {
     if (db.isOpen()) {
@@ -78,14 +83,14 @@ void drop(const QSqlDatabase& db)
     }
 }
 
-QList<FieldDef> fields(const QSqlDatabase& db, const QString& statement)
+QList<FieldDef> fields(const QSqlDatabase& db, const QString& statement, const QString& schema)
 {
     // The snapshot knows only affinities; the declared types come from the tables. A result column is named as the
     // statement spells it ("[e-mail]" gives "e-mail" although the table says "E-mail"), where the engine would use
     // the table's spelling.
     const QHash<QString, QString> declared = declaredTypes(db, statement);
     const QHash<QString, QString> spelling = spellings(statement);
-    QSqlQuery info = runQuery(db, u"PRAGMA temp.table_info("_qs + TableName + u')');
+    QSqlQuery info = runQuery(db, u"PRAGMA "_qs + schema + u".table_info("_qs + TableName + u')');
     QList<FieldDef> fields;
     while (info.next()) {
         const QString stored = info.value(1).toString();

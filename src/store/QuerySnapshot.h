@@ -14,8 +14,13 @@ namespace corvella::store::snapshot {
 QString create(const QSqlDatabase& db, const QString& statement);
 void drop(const QSqlDatabase& db);
 
-/// The snapshot's fields: typed as the columns they came from are declared, and named as the statement spells them.
-QList<FieldDef> fields(const QSqlDatabase& db, const QString& statement);
+/// The statement that runs `statement` into a table "snapshot" of the attached database `schema`, where another
+/// connection can read it.
+QString createInStatement(const QString& statement, const QString& schema);
+
+/// The fields of the snapshot in `schema`: typed as the columns they came from are declared, and named as the
+/// statement spells them.
+QList<FieldDef> fields(const QSqlDatabase& db, const QString& statement, const QString& schema = u"temp"_qs);
 /// The number of rows of the snapshot (or of `table`, a snapshot the server made).
 qint64 rowCount(const QSqlDatabase& db, const QString& table = {});
 

@@ -1,4 +1,5 @@
 #include "search/QueryBuilder.h"
+#include "search/QuickFind.h"
 #include "store/Connection.h"
 #include "store/ConnectionString.h"
 #include "store/ContactSchema.h"
@@ -25,14 +26,23 @@ Q_DECLARE_METATYPE(Origin)
 namespace {
 
 struct Person {
-    QString name, surname;
+    QString name, surname, company = {};
 };
 
 // The names of the report that asked for Turkish search on every file, and surnames for each Turkish letter.
 const QList<Person> people = {
-    {u"ahmet"_qs, u"Işık"_qs}, {u"Ahmet"_qs, u"ılık"_qs}, {u"Mehmet"_qs, u"İnce"_qs},   {u"M"_qs, u"inan"_qs},
-    {u"Çetin"_qs, u"Ağca"_qs}, {u"Cem"_qs, u"Agah"_qs},   {u"İsmail"_qs, u"Öztürk"_qs}, {u"O'Brien"_qs, u"Ozan"_qs},
-    {QString(), u"Şahin"_qs},  {QString(), u"Sarı"_qs},   {QString(), u"Ünal"_qs},      {QString(), u"Uçar"_qs},
+    {u"ahmet"_qs, u"Işık"_qs},
+    {u"Ahmet"_qs, u"ılık"_qs},
+    {u"Mehmet"_qs, u"İnce"_qs},
+    {u"M"_qs, u"inan"_qs},
+    {u"Çetin"_qs, u"Ağca"_qs},
+    {u"Cem"_qs, u"Agah"_qs},
+    {u"İsmail"_qs, u"Öztürk"_qs},
+    {u"O'Brien"_qs, u"Ozan"_qs},
+    {QString(), u"Şahin"_qs, u"%100 Yerli"_qs},
+    {QString(), u"Sarı"_qs, u"A_B Ltd"_qs},
+    {QString(), u"Ünal"_qs, u"Yol\\Su A.Ş."_qs},
+    {QString(), u"Uçar"_qs, u"ABC Ltd"_qs},
 };
 
 QString literal(const QString& text)
@@ -45,8 +55,8 @@ QStringList insertStatements()
     QStringList statements;
     int no = 11;
     for (const Person& person : people)
-        statements << u"INSERT INTO kayit ([No], [Ad], [Soyad]) VALUES (%1, %2, %3)"_qs.arg(no++).arg(
-            literal(person.name), literal(person.surname));
+        statements << u"INSERT INTO kayit ([No], [Ad], [Soyad], [Firma Adi]) VALUES (%1, %2, %3, %4)"_qs.arg(no++).arg(
+            literal(person.name), literal(person.surname), literal(person.company));
     return statements;
 }
 
@@ -164,6 +174,8 @@ private slots:
     void searchIsTheSameOnEveryFile();
     void lookUpIgnoresTurkishCase_data();
     void lookUpIgnoresTurkishCase();
+    void quickFindIsTheSameOnEveryFile_data();
+    void quickFindIsTheSameOnEveryFile();
     void stockShellQueriesTheNewFile();
     void integrityHoldsAfterBothWrote_data();
     void integrityHoldsAfterBothWrote();
@@ -296,6 +308,59 @@ void ContactFilesTest::lookUpIgnoresTurkishCase()
     QVERIFY(contacts.locate(u"soyad"_qs, u"ILIK"_qs));
     QCOMPARE(contacts.fieldByName(u"No"_qs).asInteger(), 12);
     QVERIFY(!contacts.locate(u"Soyad"_qs, u"ISIK"_qs)); // Işık has ş, and I is ı
+}
+
+void ContactFilesTest::quickFindIsTheSameOnEveryFile_data()
+{
+    QTest::addColumn<Origin>("origin");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("surnames");
+    struct Case {
+        const char* name;
+        QString typed;
+        QStringList surnames;
+    };
+    const Case cases[] = {
+        {"any case", u"AHMET"_qs, {u"Işık"_qs, u"ılık"_qs}},
+        {"I is the capital of ı", u"IŞIK"_qs, {u"Işık"_qs}},
+        {"ı is not i", u"isik"_qs, {}},
+        {"İ is the capital of i", u"İNAN"_qs, {u"inan"_qs}},
+        {"Turkish capitals", u"ÇETİN AĞCA"_qs, {u"Ağca"_qs}},
+        {"ö and ü", u"öZTÜRK"_qs, {u"Öztürk"_qs}},
+        {"g is not ğ", u"ag"_qs, {u"Agah"_qs}},
+        {"ş in any column", u"Ş"_qs, {u"Işık"_qs, u"Şahin"_qs, u"Ünal"_qs}},
+        {"apostrophe", u"o'b"_qs, {u"Ozan"_qs}},
+        {"percent taken literally", u"%"_qs, {u"Şahin"_qs}},
+        {"percent at the end", u"100%"_qs, {}},
+        {"underscore taken literally", u"_"_qs, {u"Sarı"_qs}},
+        {"backslash taken literally", u"\\"_qs, {u"Ünal"_qs}},
+        {"every word, each in any column", u"  cem   AGAH "_qs, {u"Agah"_qs}},
+        {"words of two contacts", u"cem ağca"_qs, {}},
+        {"contains, in the company", u"ltd"_qs, {u"Sarı"_qs, u"Uçar"_qs}},
+        {"empty text finds nothing", u"   "_qs, {}},
+    };
+    for (const Origin origin : {Origin::PreviousVersion, Origin::StockShell, Origin::ThisVersion})
+        for (const Case& c : cases)
+            QTest::addRow("%s, %s", qPrintable(ContactFiles::fileName(origin)), c.name)
+                << origin << c.typed << c.surnames;
+}
+
+void ContactFilesTest::quickFindIsTheSameOnEveryFile()
+{
+    QFETCH(Origin, origin);
+    QFETCH(QString, typed);
+    QFETCH(QStringList, surnames);
+    const QStringList sql = search::buildQuickFindSql(typed);
+    QStringList found;
+    if (!sql.isEmpty()) {
+        store::QueryDataSet query;
+        query.setConnectionString(m_files->connectionString(origin));
+        query.setSql(sql);
+        query.open();
+        QVERIFY(inTurkishOrder(columnValues(query, u"Firma Adi"_qs)));
+        found = columnValues(query, u"Soyad"_qs);
+    }
+    QCOMPARE(sorted(found), sorted(surnames));
 }
 
 // The stock shell filters and sorts a file this version made, with its own case rules (ASCII letters only).

@@ -1,8 +1,10 @@
 #include "ContactFileFixture.h"
 #include "DialogAnswers.h"
+#include "RecordingSurface.h"
 
 #include "app/Startup.h"
 #include "app/Tfrmkayit.h"
+#include "print/Tgenel.h"
 #include "search/QueryBuilder.h"
 #include "search/Tfrm_arama.h"
 #include "search/Tfrm_liste.h"
@@ -103,6 +105,8 @@ private slots:
     void numberErrorStopsBeforeRunning();
     void headingClickSortsInTurkishOrderBothWays();
     void listClosesOnEscapeAndFitsItsColumns();
+    void quickFindListsAndPrintsTheMatches_data();
+    void quickFindListsAndPrintsTheMatches();
 };
 
 void SearchWindowsTest::reportLoadsTheContactConfiguration()
@@ -369,6 +373,76 @@ void SearchWindowsTest::listClosesOnEscapeAndFitsItsColumns()
     QTest::keyClick(grid, Qt::Key_Escape);
     QVERIFY(!list.isVisible());
     QVERIFY(!list.query()->isActive());
+}
+
+void SearchWindowsTest::quickFindListsAndPrintsTheMatches_data()
+{
+    QTest::addColumn<QStringList>("typed"); // one text after another, the list staying open
+    QTest::addColumn<QStringList>("surnames");
+    QTest::addColumn<QString>("count");
+    QTest::newRow("Turkish capitals") << QStringList{u"ÇINAR"_qs} << QStringList{u"O'Brien"_qs} << u"1"_qs;
+    QTest::newRow("apostrophe, then a new text")
+        << QStringList{u"o'b"_qs, u"ltd"_qs} << QStringList{u"Kaya"_qs} << u"1"_qs;
+    QTest::newRow("two words in two columns") << QStringList{u"izmir ayşe"_qs} << QStringList{u"Yılmaz"_qs} << u"1"_qs;
+    QTest::newRow("more than a screenful") << QStringList{u"yedek"_qs} << QStringList() << u"150"_qs;
+}
+
+// Typed into the main window, the matches come up in the list, whose report prints them and whose labels read them.
+void SearchWindowsTest::quickFindListsAndPrintsTheMatches()
+{
+    QFETCH(QStringList, typed);
+    QFETCH(QStringList, surnames);
+    QFETCH(QString, count);
+    test::DialogAnswers messages;
+    Program program(people);
+    program.fixture.addContacts(program.fixture.numbers(100, 249), [](int no) {
+        return QVariantMap{{u"Ad"_qs, u"Dolgu %1"_qs.arg(no)}, {u"Firma Adi"_qs, u"Yedek"_qs}};
+    });
+    auto& main = *program.windows.main;
+    auto& list = program.list();
+    main.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+    QWidget* nameField = QApplication::focusWidget(); // a line edit, which has a use of its own for Ctrl+F
+    QVERIFY(nameField);
+    QTest::keyClick(nameField, Qt::Key_F, Qt::ControlModifier);
+    QLineEdit* field = main.quickFind();
+    QVERIFY(field->hasFocus());
+    for (const QString& text : typed) {
+        field->selectAll();
+        for (const QChar c : text) // keyClicks refuses letters beyond Latin-1
+            QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        QTRY_VERIFY2(list.isVisible() && !list.isFinding() && list.windowTitle().endsWith(text),
+                     qPrintable(u"%1 %2 %3 [%4]"_qs.arg(list.isVisible())
+                                    .arg(list.isFinding())
+                                    .arg(list.windowTitle(), field->text() + messages.asked.join(u"/"_qs))));
+    }
+    QVERIFY(field->hasFocus()); // typing goes on where it was
+
+    store::QueryDataSet* query = list.query();
+    QCOMPARE(list.findChild<QLineEdit*>(u"Edit1"_qs)->text(), count);
+    QCOMPARE(query->recordCount(), count.toLongLong());
+    QStringList listed;
+    for (qint64 row = 0; row < query->recordCount(); ++row)
+        listed << query->valueAt(row, query->findField(u"Soyad"_qs)).toString();
+    if (!surnames.isEmpty())
+        QCOMPARE(listed, surnames);
+
+    auto surface = std::make_unique<test::RecordingSurface>();
+    const test::RecordingSurface& rec = *surface;
+    program.windows.printer->setSurface(std::move(surface));
+    QVERIFY(list.reportButton()->isEnabled());
+    list.reportButton()->click();
+    QCOMPARE(messages.asked, QStringList());
+    const QStringList printed = rec.texts();
+    for (const QString& surname : std::as_const(surnames))
+        QVERIFY2(printed.contains(surname), qPrintable(surname));
+    QCOMPARE(printed.count(u"Yedek"_qs), surnames.isEmpty() ? 150 : 0);
+    // The labels run the list's statement again: every match, not only the first screenful.
+    store::QueryDataSet labelRows;
+    labelRows.setConnectionString(query->connectionString());
+    labelRows.setSql(query->sql());
+    labelRows.open();
+    QCOMPARE(labelRows.recordCount(), count.toLongLong());
 }
 
 QTEST_MAIN(SearchWindowsTest)

@@ -2,6 +2,7 @@
 #include "ErrorOf.h"
 #include "PostgresServer.h"
 #include "search/QueryBuilder.h"
+#include "search/QuickFind.h"
 #include "store/Columns.h"
 #include "store/Connection.h"
 #include "store/ConnectionString.h"
@@ -75,6 +76,8 @@ private slots:
     void searchListsTheFileRows_data();
     void searchListsTheFileRows();
     void likeIgnoresTurkishCase();
+    void quickFindListsTheFileRows_data();
+    void quickFindListsTheFileRows();
     void concurrentInsertsGetDistinctNumbers();
     void secondEditOfOneRecordIsRefused();
     void mailListBelongsToItsSession();
@@ -162,6 +165,28 @@ void TestPostgres::likeIgnoresTurkishCase()
     // "iz%" is İzmir and izmir in Turkish, never IZMIR (whose small letters are "ızmır").
     const QList<QVariantList> rows = rowsOf(m_database, {u"select count(*) from kayit where [sehir] like 'iz%'"_qs});
     QCOMPARE(rows.value(0).value(0).toInt(), 48);
+}
+
+void TestPostgres::quickFindListsTheFileRows_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("expectedRows");
+    QTest::newRow("I is the capital of ı") << u"ışık"_qs << 20;
+    QTest::newRow("İ is the capital of i") << u"İPEK"_qs << 20;
+    QTest::newRow("apostrophe") << u"öz'can"_qs << 10;
+    QTest::newRow("two words, two columns") << u"GÜNEŞ izmir"_qs << 8;
+    QTest::newRow("wildcards taken literally") << u"% _"_qs << 0;
+}
+
+// The server's ILIKE under the Turkish collation finds what the file's LIKE finds.
+void TestPostgres::quickFindListsTheFileRows()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, expectedRows);
+    const QStringList sql = search::buildQuickFindSql(typed);
+    const QList<QVariantList> fromFile = rowsOf(store::ContactConnectionString(), sql);
+    QCOMPARE(fromFile.size(), expectedRows);
+    QCOMPARE(rowsOf(m_database, sql), fromFile);
 }
 
 void TestPostgres::concurrentInsertsGetDistinctNumbers()

@@ -60,7 +60,7 @@ bool DBComboBox::eventFilter(QObject* watched, QEvent* event)
 {
     // The navigator's keys reach its shortcuts, as from a DBEdit.
     if (watched == lineEdit() && event->type() == QEvent::ShortcutOverride &&
-        DBNavigator::isNavigatorKey(static_cast<QKeyEvent*>(event))) {
+        DBNavigator::isWindowKey(static_cast<QKeyEvent*>(event))) {
         event->ignore();
         return true;
     }

@@ -148,7 +148,7 @@ void DBEdit::focusInEvent(QFocusEvent* event)
 
 bool DBEdit::event(QEvent* event)
 {
-    if (event->type() == QEvent::ShortcutOverride && DBNavigator::isNavigatorKey(static_cast<QKeyEvent*>(event))) {
+    if (event->type() == QEvent::ShortcutOverride && DBNavigator::isWindowKey(static_cast<QKeyEvent*>(event))) {
         event->ignore(); // left unaccepted, the key goes to the navigator's shortcut
         return false;
     }

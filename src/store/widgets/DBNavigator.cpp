@@ -106,6 +106,11 @@ bool DBNavigator::isNavigatorKey(const QKeyEvent* event)
     return false;
 }
 
+bool DBNavigator::isWindowKey(const QKeyEvent* event)
+{
+    return isNavigatorKey(event) || event->matches(QKeySequence::Find);
+}
+
 void DBNavigator::click(Button which)
 {
     if (!m_dataSet || !m_buttons[which]->isEnabled())

@@ -31,6 +31,9 @@ public:
     /// Whether a key event carries one of those keys. A bound field passes them on rather than taking them as its
     /// own editing keys (Ctrl+Home and Ctrl+End move within a line edit).
     static bool isNavigatorKey(const QKeyEvent* event);
+    /// A key a bound control leaves to its window's shortcuts: the navigator's, and Find (which a line edit would
+    /// otherwise take as its own "forward one character" on X11).
+    static bool isWindowKey(const QKeyEvent* event);
 
 private:
     void updateButtons();

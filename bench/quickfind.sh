@@ -1,0 +1,93 @@
+#!/usr/bin/env bash
+# Quick find on 1,000,000 generated contacts, typed into the main window: the time from Enter to the list window
+# showing its first matches, and to the list holding all of them with their count, for a common text, a rarer one,
+# one in Turkish capitals and one found nowhere. Peer: the sqlite3 shell counting the same rows' matches with
+# "select count(*) from kayit where [col1] like '%x%' or [col2] like '%x%' ..." over the same columns, in the same
+# run (its LIKE folds ASCII letters only, so for Turkish capitals it finds fewer). Also measures, with the shell, an
+# FTS5 trigram index over the same columns as the way to the first matches of a rare text: its build time, its size
+# and a find through it. Target: the first matches within 0.5 s.
+#
+# usage: bench/quickfind.sh          (ROWS=1000000 RUNS=3 by default; PARTS=ours or PARTS=fts runs one half, and
+#                                     CONTACTS=FILE measures a copy of a contact file made earlier)
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+ROWS=${ROWS:-1000000}
+RUNS=${RUNS:-3}
+TEXTS=${TEXTS:-"mah|ipekçi|ÇİĞLİ|qxzw"}
+PARTS=${PARTS:-ours,fts}
+
+command -v sqlite3 >/dev/null || { echo "quickfind.sh: needs the sqlite3 shell (apt-get install sqlite3)" >&2; exit 1; }
+bench_build corvella-demodata corvella-quickfindbench
+bench_tmp
+mkdir -p "$BENCH_TMP/program/VT"
+file=$BENCH_TMP/program/VT/Dorlune.mdb
+if [ -n "${CONTACTS:-}" ]; then cp "$CONTACTS" "$file"; else make_contacts "$file" "$ROWS"; fi
+
+columns=$(sqlite3 "$file" "select name from pragma_table_info('kayit') where name <> 'No'")
+# like_sql TEXT: the peer's condition, TEXT in every text column.
+like_sql() {
+    local condition="" name
+    while IFS= read -r name; do
+        condition="$condition${condition:+ or }[$name] like '%$1%'"
+    done <<<"$columns"
+    printf '%s' "$condition"
+}
+
+status=0
+IFS='|' read -r -a texts <<<"$TEXTS"
+for text in "${texts[@]}"; do
+    [[ $PARTS == *ours* ]] || break
+    : >"$BENCH_TMP/first.runs"
+    : >"$BENCH_TMP/all.runs"
+    : >"$BENCH_TMP/gap.runs"
+    : >"$BENCH_TMP/peer.runs"
+    for _ in $(seq "$RUNS"); do
+        QT_QPA_PLATFORM=offscreen "$BIN_DIR/corvella-quickfindbench" "$BENCH_TMP/program" "$text" >"$BENCH_TMP/out" 2>/dev/null
+        awk '$1 == "first_ms" { print $2 }' "$BENCH_TMP/out" >>"$BENCH_TMP/first.runs"
+        awk '$1 == "all_ms" { print $2 }' "$BENCH_TMP/out" >>"$BENCH_TMP/all.runs"
+        awk '$1 == "gap_ms" { print $2 }' "$BENCH_TMP/out" >>"$BENCH_TMP/gap.runs"
+        start=$(now_us)
+        peer_rows=$(sqlite3 "$file" "select count(*) from kayit where $(like_sql "$text")")
+        end=$(now_us)
+        echo $(((end - start) / 1000)) >>"$BENCH_TMP/peer.runs"
+    done
+    rows=$(awk '$1 == "rows" { print $2 }' "$BENCH_TMP/out")
+    first=$(median <"$BENCH_TMP/first.runs")
+    all=$(median <"$BENCH_TMP/all.runs")
+    gap=$(sort -g "$BENCH_TMP/gap.runs" | tail -n 1)
+    peer=$(median <"$BENCH_TMP/peer.runs")
+    if within "$first" 500; then verdict=ok; else verdict=MISSED; status=1; fi
+    printf '%-8s ours %7s rows: first %6s ms (%s x sqlite3, <= 500 ms: %s), all %6s ms (%s x), longest pause %s ms; sqlite3 %7s rows %6s ms\n' \
+        "$text" "$rows" "$first" "$(ratio "$first" "$peer")" "$verdict" "$all" "$(ratio "$all" "$peer")" "$gap" \
+        "$peer_rows" "$peer"
+done
+
+# The same finds through an FTS5 trigram index of the text columns, joined by a line feed that no typed word holds
+# (so no match spans two columns), made and queried by the shell. The index folds case by Unicode, which pairs I with
+# i: the Turkish pairs are made first, in the indexed text (I to ı, İ to i) and in the text looked for alike.
+[[ $PARTS == *fts* ]] || { printf 'load average %s\n' "$(cut -d' ' -f1-3 /proc/loadavg)"; exit $status; }
+concat=$(while IFS= read -r name; do printf "coalesce([%s], '') || char(10) || " "$name"; done <<<"$columns")
+start=$(now_us)
+sqlite3 "$file" "create virtual table find using fts5(doc, tokenize = 'trigram');
+                 insert into find(rowid, doc)
+                     select [No], replace(replace(${concat%|| char(10) || }, 'I', 'ı'), 'İ', 'i') from kayit;"
+end=$(now_us)
+pages=$(sqlite3 "$file" "select sum(pgsize) from dbstat where name like 'find%'" 2>/dev/null || echo 0)
+printf 'fts5 trigram index: built in %s ms, %s MB\n' "$(((end - start) / 1000))" "$((pages / 1048576))"
+for text in "${texts[@]}"; do
+    [ "${#text}" -ge 3 ] || continue
+    : >"$BENCH_TMP/fts.runs"
+    folded=$(printf '%s' "$text" | sed 's/I/ı/g; s/İ/i/g')
+    for _ in $(seq "$RUNS"); do
+        start=$(now_us)
+        found=$(sqlite3 "$file" "select count(*) from (select [No] from kayit where [No] in
+                    (select rowid from find where find match '\"$folded\"') order by [Firma Adi] limit 100)")
+        end=$(now_us)
+        echo $(((end - start) / 1000)) >>"$BENCH_TMP/fts.runs"
+    done
+    total=$(sqlite3 "$file" "select count(*) from find where find match '\"$folded\"'")
+    printf '%-8s fts5 first %s rows in %s ms (%s found)\n' "$text" "$found" "$(median <"$BENCH_TMP/fts.runs")" "$total"
+done
+printf 'load average %s\n' "$(cut -d' ' -f1-3 /proc/loadavg)"
+exit $status

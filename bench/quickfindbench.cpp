@@ -1,0 +1,65 @@
+// Times a quick find typed into the main window, on the contact file in the given program folder: from Enter to the
+// list window showing its first matches, and to the list holding all of them with their count. Prints the statement
+// so the peer can run its conditions.
+//
+// usage: corvella-quickfindbench PROGRAM_FOLDER TEXT
+#include "app/Startup.h"
+#include "app/Tfrmkayit.h"
+#include "search/Tfrm_liste.h"
+#include "store/ConnectionString.h"
+#include "store/DataSet.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QThread>
+
+#include <cstdio>
+
+using namespace corvella;
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s PROGRAM_FOLDER TEXT\n", argv[0]);
+        return 2;
+    }
+    store::setProgramFolder(QString::fromLocal8Bit(argv[1]));
+    const QString text = QString::fromLocal8Bit(argv[2]);
+
+    app::Windows windows = app::createWindows();
+    windows.main->show();
+    QApplication::processEvents();
+    search::Tfrm_liste& list = *windows.list;
+    windows.main->quickFind()->setText(text);
+
+    QElapsedTimer timer;
+    timer.start();
+    windows.main->findTyped();
+    // The window keeps taking events meanwhile; the longest wait between two of them shows whether it froze.
+    qint64 first = -1, longestGap = 0, last = 0;
+    while (list.isFinding() || !list.isVisible()) {
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+        const qint64 now = timer.elapsed();
+        longestGap = std::max(longestGap, now - last);
+        last = now;
+        if (first < 0 && list.isVisible()) {
+            QApplication::processEvents(); // paint the grid: its first rows are read here
+            first = timer.elapsed();
+        }
+        if (now > 600000)
+            return 1;
+        QThread::msleep(1);
+    }
+    QApplication::processEvents();
+    const qint64 all = timer.elapsed();
+    if (first < 0)
+        first = all;
+
+    std::printf("rows %lld\nfirst_ms %lld\nall_ms %lld\ngap_ms %lld\nsql %s\n",
+                static_cast<long long>(list.query()->recordCount()), static_cast<long long>(first),
+                static_cast<long long>(all), static_cast<long long>(longestGap),
+                list.query()->sql().join(u' ').toUtf8().constData());
+    return 0;
+}

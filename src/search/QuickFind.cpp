@@ -1,0 +1,67 @@
+#include "QuickFind.h"
+
+#include "store/Columns.h"
+#include "store/ContactSchema.h"
+
+namespace corvella::search {
+
+namespace {
+
+QString bracketed(const QString& column)
+{
+    return u'[' + column + u']';
+}
+
+/// One word's condition: it occurs in any text column.
+QString wordCondition(const QString& word)
+{
+    const QString pattern = containsPattern(word);
+    QStringList columns;
+    for (const store::ContactColumn& column : store::contactColumns())
+        columns << u'(' + bracketed(column.name) + u" like '"_qs + pattern + u"' escape '\\')"_qs;
+    return u'(' + columns.join(u" or "_qs) + u')';
+}
+
+} // namespace
+
+QStringList findWords(const QString& typed)
+{
+    return typed.simplified().split(u' ', Qt::SkipEmptyParts);
+}
+
+QString containsPattern(const QString& word)
+{
+    QString pattern;
+    pattern.reserve(word.size() + 4);
+    pattern += u'%';
+    for (const QChar c : word) {
+        if (c == u'\\' || c == u'%' || c == u'_')
+            pattern += u'\\';
+        pattern += c;
+        if (c == u'\'')
+            pattern += u'\'';
+    }
+    pattern += u'%';
+    return pattern;
+}
+
+QStringList buildQuickFindSql(const QString& typed)
+{
+    const QStringList words = findWords(typed);
+    if (words.isEmpty())
+        return {};
+    namespace contact = store::contact;
+    // The contact search's columns and order, so the list window shows and prints a find as it shows a search.
+    const QString listed[] = {contact::Company,  contact::Sector, contact::SubSector, contact::FirstName,
+                              contact::LastName, contact::City,   u"e-mail"_qs};
+    QStringList lines{u" select "_qs, bracketed(contact::RecordNumber) + u", "_qs};
+    for (const QString& column : listed)
+        lines << u' ' + bracketed(column) + (column == listed[std::size(listed) - 1] ? u" "_qs : u" , "_qs);
+    lines << u" from "_qs << store::tables::Contacts << u" where "_qs;
+    for (qsizetype i = 0; i < words.size(); ++i)
+        lines << u' ' + wordCondition(words.at(i)) + (i + 1 < words.size() ? u" and "_qs : u" "_qs);
+    lines << u" ORDER BY "_qs + bracketed(contact::Company) + u' ';
+    return lines;
+}
+
+} // namespace corvella::search

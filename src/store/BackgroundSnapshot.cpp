@@ -1,0 +1,140 @@
+#include "BackgroundSnapshot.h"
+
+#include "Connection.h"
+#include "QuerySnapshot.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include <sqlite3.h>
+
+#include <atomic>
+
+namespace corvella::store {
+
+struct BackgroundSnapshot::Run {
+    std::atomic<bool> stopped = false;
+};
+
+namespace {
+
+/// Runs one statement; false when it failed or was stopped, with the engine's message in `error`.
+bool execute(sqlite3* db, const QString& sql, QString& error)
+{
+    char* message = nullptr;
+    const int code = sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &message);
+    if (code != SQLITE_OK)
+        error = QString::fromUtf8(message ? message : sqlite3_errstr(code));
+    sqlite3_free(message);
+    return code == SQLITE_OK;
+}
+
+QString quotedText(const QString& text)
+{
+    return u'\'' + QString(text).replace(u'\'', u"''"_qs) + u'\'';
+}
+
+} // namespace
+
+BackgroundSnapshot::BackgroundSnapshot(QObject* parent)
+    : QObject(parent)
+{}
+
+BackgroundSnapshot::~BackgroundSnapshot()
+{
+    stop();
+}
+
+void BackgroundSnapshot::stop()
+{
+    if (m_run)
+        m_run->stopped = true;
+    if (m_thread.joinable())
+        m_thread.join();
+    m_run.reset();
+    m_running = false;
+}
+
+void BackgroundSnapshot::start(const QString& filePath, const QString& statement, int firstRows)
+{
+    stop();
+    auto run = std::make_shared<Run>();
+    m_run = run;
+    m_running = true;
+    const QString base = m_files.filePath(QString::number(++m_runs));
+    const QString firstFile = base + u"-first.db"_qs, allFile = base + u"-all.db"_qs;
+    const int timeout = busyTimeout();
+
+    // What the thread reports reaches this object on its own thread, and only while the run is the current one.
+    auto report = [this, run](auto emitter) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, run, emitter] {
+                if (m_run != run)
+                    return;
+                emitter();
+            },
+            Qt::QueuedConnection);
+    };
+
+    m_thread = std::thread([=, this] {
+        sqlite3* db = nullptr;
+        QString error;
+        // Allowed to create files for the snapshots it attaches; the contact file must be there already.
+        const int opened = QFileInfo(filePath).isFile()
+                               ? sqlite3_open_v2(filePath.toUtf8().constData(), &db,
+                                                 SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr)
+                               : SQLITE_CANTOPEN;
+        bool ok = opened == SQLITE_OK;
+        if (!ok)
+            error = QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(opened));
+        if (ok) {
+            registerSqlExtensions(db);
+            sqlite3_busy_timeout(db, timeout);
+            sqlite3_progress_handler(
+                db, 1000, [](void* stopped) { return int(static_cast<std::atomic<bool>*>(stopped)->load()); },
+                &run->stopped);
+        }
+        // Each snapshot goes into a file of its own, written without a journal: it is thrown away on any failure.
+        auto into = [&](const QString& file, const QString& query) {
+            return execute(db, u"ATTACH "_qs + quotedText(file) + u" AS snapshots"_qs, error) &&
+                   execute(db, u"PRAGMA snapshots.journal_mode=OFF; PRAGMA snapshots.synchronous=OFF"_qs, error) &&
+                   execute(db, snapshot::createInStatement(query, u"snapshots"_qs), error) &&
+                   execute(db, u"DETACH snapshots"_qs, error);
+        };
+        ok = ok && into(firstFile, statement + u"\r\nLIMIT "_qs + QString::number(firstRows));
+        qint64 firstCount = 0;
+        if (ok) {
+            sqlite3_stmt* count = nullptr;
+            const QString sql = u"ATTACH "_qs + quotedText(firstFile) + u" AS counted"_qs;
+            ok = execute(db, sql, error) &&
+                 sqlite3_prepare_v2(db, "SELECT count(*) FROM counted.snapshot", -1, &count, nullptr) == SQLITE_OK &&
+                 sqlite3_step(count) == SQLITE_ROW;
+            if (ok)
+                firstCount = sqlite3_column_int64(count, 0);
+            sqlite3_finalize(count);
+            ok = ok && execute(db, u"DETACH counted"_qs, error);
+        }
+        const bool complete = firstCount < firstRows;
+        if (ok)
+            report([this, firstFile, complete] { emit firstRowsReady(firstFile, complete); });
+        if (ok && !complete) {
+            ok = into(allFile, statement);
+            if (ok)
+                report([this, allFile] {
+                    m_running = false;
+                    emit allRowsReady(allFile);
+                });
+        } else if (ok) {
+            report([this] { m_running = false; });
+        }
+        if (!ok && !run->stopped)
+            report([this, error] {
+                m_running = false;
+                emit failed(error);
+            });
+        sqlite3_close(db);
+    });
+}
+
+} // namespace corvella::store

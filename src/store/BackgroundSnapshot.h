@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <memory>
+#include <thread>
+
+namespace corvella::store {
+
+/// Runs a query on a contact file on a thread and a connection of its own, so that a long one does not hold the
+/// window: first its leading rows, then all of them, each into a snapshot file that a `QueryDataSet` opens with
+/// `openPrepared`. The files live as long as this object.
+class BackgroundSnapshot : public QObject {
+    Q_OBJECT
+public:
+    explicit BackgroundSnapshot(QObject* parent = nullptr);
+    ~BackgroundSnapshot() override;
+
+    /// Starts a run of the statement on the contact file at `filePath`, stopping a run still going; its results are
+    /// announced in order, and nothing more of the stopped run.
+    void start(const QString& filePath, const QString& statement, int firstRows);
+    void stop();
+    bool isRunning() const { return m_running; }
+
+signals:
+    /// The statement's first rows (`firstRows` at most, all of them when `complete`).
+    void firstRowsReady(const QString& snapshotFile, bool complete);
+    void allRowsReady(const QString& snapshotFile);
+    void failed(const QString& message);
+
+private:
+    struct Run;
+    std::shared_ptr<Run> m_run;
+    std::thread m_thread;
+    QTemporaryDir m_files;
+    int m_runs = 0;
+    bool m_running = false;
+};
+
+} // namespace corvella::store

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+struct sqlite3;
+
+namespace corvella::store {
+
+/// Whether the text matches an SQL LIKE pattern ('%' any run of characters, '_' one character, `escape` before
+/// either to take it literally), comparing letters without regard to case the Turkish way: I pairs with ı, İ with i,
+/// and Ç, Ğ, Ö, Ş, Ü with their small letters.
+bool likeTurkish(const QString& text, const QString& pattern, QChar escape = {});
+
+/// Replaces the engine's LIKE, which folds ASCII letters only, with `likeTurkish` on the connection.
+void registerTurkishLike(sqlite3* handle);
+
+} // namespace corvella::store
