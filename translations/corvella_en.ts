@@ -2795,6 +2795,10 @@ Left out: </translation>
         <source>impossible dimensions: labels smaller than a millimetre</source>
         <translation>impossible dimensions: labels smaller than a millimetre</translation>
     </message>
+    <message>
+        <source>Printing was cancelled.</source>
+        <translation>Printing was cancelled.</translation>
+    </message>
 </context>
 <context>
     <name>search</name>

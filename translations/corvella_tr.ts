@@ -2795,6 +2795,10 @@ Dışarıda bırakılanlar: </translation>
         <source>impossible dimensions: labels smaller than a millimetre</source>
         <translation>olanaksız ölçüler: etiketler bir milimetreden küçük</translation>
     </message>
+    <message>
+        <source>Printing was cancelled.</source>
+        <translation>Yazdırma iptal edildi.</translation>
+    </message>
 </context>
 <context>
     <name>search</name>

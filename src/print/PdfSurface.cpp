@@ -1,8 +1,11 @@
 #include "PdfSurface.h"
 
+#include "core/Error.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QPdfWriter>
+#include <QSaveFile>
 
 namespace corvella::print {
 
@@ -19,7 +22,13 @@ PdfSurface::~PdfSurface()
 
 QPaintDevice* PdfSurface::openDevice(const QString& jobName, Orientation orientation)
 {
-    m_writer = std::make_unique<QPdfWriter>(m_filePath);
+    m_file = std::make_unique<QSaveFile>(m_filePath);
+    if (!m_file->open(QIODevice::WriteOnly)) {
+        m_file.reset();
+        throw Error(
+            QCoreApplication::translate("print", "The print job could not be started on %1.").arg(targetName()));
+    }
+    m_writer = std::make_unique<QPdfWriter>(m_file.get());
     m_writer->setTitle(jobName);
     m_writer->setCreator(u"Corvella"_qs);
     m_writer->setResolution(m_dotsPerInch);
@@ -37,7 +46,13 @@ bool PdfSurface::startNewPage()
 QString PdfSurface::closeDevice(bool completed)
 {
     m_writer.reset();
-    return completed ? m_filePath : QString();
+    const std::unique_ptr<QSaveFile> file = std::move(m_file);
+    if (!file || !completed)
+        return {}; // the temporary file goes with it
+    if (!file->commit())
+        throw Error(
+            QCoreApplication::translate("print", "The print job could not be completed on %1.").arg(targetName()));
+    return m_filePath;
 }
 
 QSizeF PdfSurface::printableSizeMm(Orientation orientation) const

@@ -104,7 +104,7 @@ public:
         : m_engine(std::move(engine))
         , m_rows(m_engine->openPages())
         , m_labels(m_engine->sheet(), m_engine->fieldElements(), m_engine->textElements(), *m_rows,
-                   print::LabelRunOptions{m_engine->firstLabel(), {}})
+                   print::LabelRunOptions{m_engine->firstLabel(), {}, {}})
     {}
     QString jobName() const override { return m_labels.jobName(); }
     std::optional<print::Orientation> orientation() const override { return m_labels.orientation(); }
