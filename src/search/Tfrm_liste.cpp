@@ -13,6 +13,7 @@
 #include "print/TRaporV2.h"
 #include "print/Tgenel.h"
 #include "print/ui/PrintPreview.h"
+#include "print/ui/RunProgress.h"
 #include "print/ui/Tfrmetiketdm.h"
 #include "store/Columns.h"
 #include "store/ConnectDataSets.h"
@@ -338,7 +339,8 @@ void Tfrm_liste::BitBtn1Click()
             m_result->enableControls();
             m_reportButton->setEnabled(true);
         });
-        savedTo = print::printReport(*m_printer, input, rows);
+        print::RunProgress progress(this);
+        savedTo = print::printReport(*m_printer, input, rows, progress.callback());
     }
     m_reportButton->setText(tr("&Listeyi Yazıcıya Gönder"));
     if (!savedTo.isEmpty())
@@ -405,7 +407,8 @@ void Tfrm_liste::BitBtn3Click()
         });
         setUpLabelEngine(*m_labelEngine, nameChoice, companyChoice, firstLabel);
         m_labelEngine->setPrinter(m_printer);
-        savedTo = m_labelEngine->PrintLabels();
+        print::RunProgress progress(this);
+        savedTo = m_labelEngine->PrintLabels(progress.callback());
     }
     m_reportButton->setEnabled(true);
     m_reportButton->setText(tr("&Listeyi Yazıcıya Gönder"));
