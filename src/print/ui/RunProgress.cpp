@@ -15,7 +15,7 @@ namespace corvella::print {
 namespace {
 
 // Often enough for Cancel to answer at once, seldom enough to cost nothing beside drawing the pages.
-constexpr qint64 UpdateEveryMs = 50;
+constexpr qint64 UpdateEveryMs = 100;
 
 int progressValue(qint64 pages)
 {
