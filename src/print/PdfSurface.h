@@ -7,7 +7,7 @@
 #include <memory>
 
 class QPdfWriter;
-class QSaveFile;
+class QFile;
 
 namespace corvella::print {
 
@@ -32,7 +32,7 @@ private:
     QString m_filePath;
     int m_dotsPerInch;
     QPageSize m_pageSize;
-    std::unique_ptr<QSaveFile> m_file;
+    std::unique_ptr<QFile> m_file; // the printout until it is complete
     std::unique_ptr<QPdfWriter> m_writer;
 };
 
