@@ -34,8 +34,10 @@ int main(int argc, char* argv[])
     store::setProgramFolder(QString::fromLocal8Bit(argv[1]));
     QStringList messages;
     ui::DialogHooks hooks;
+    // The question before a long run is answered OK, as a user printing the whole list does; other messages are kept.
     hooks.message = [&messages](const ui::MessageRequest& request) {
-        messages << request.text;
+        if (!request.buttons.testFlag(QMessageBox::Cancel))
+            messages << request.text;
         return QMessageBox::Ok;
     };
     // The label dialog answered with its first items: the contact's name and the company name.

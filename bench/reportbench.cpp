@@ -33,8 +33,10 @@ int main(int argc, char* argv[])
     store::setProgramFolder(QString::fromLocal8Bit(argv[1]));
     QStringList messages;
     ui::DialogHooks hooks;
+    // The question before a long run is answered OK, as a user printing the whole list does; other messages are kept.
     hooks.message = [&messages](const ui::MessageRequest& request) {
-        messages << request.text;
+        if (!request.buttons.testFlag(QMessageBox::Cancel))
+            messages << request.text;
         return QMessageBox::Ok;
     };
     ui::setDialogHooks(hooks);

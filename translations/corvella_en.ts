@@ -2835,6 +2835,22 @@ Left out: </translation>
         <source>impossible dimensions: labels smaller than a millimetre</source>
         <translation>impossible dimensions: labels smaller than a millimetre</translation>
     </message>
+    <message>
+        <source>Printing was cancelled.</source>
+        <translation>Printing was cancelled.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 pages printed</source>
+        <translation>%1 of %2 pages printed</translation>
+    </message>
+    <message>
+        <source>The printout has %1 pages. Print all of them?</source>
+        <translation>The printout has %1 pages. Print all of them?</translation>
+    </message>
+    <message>
+        <source>Printing</source>
+        <translation>Printing</translation>
+    </message>
 </context>
 <context>
     <name>search</name>

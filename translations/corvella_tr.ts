@@ -2835,6 +2835,22 @@ Dışarıda bırakılanlar: </translation>
         <source>impossible dimensions: labels smaller than a millimetre</source>
         <translation>olanaksız ölçüler: etiketler bir milimetreden küçük</translation>
     </message>
+    <message>
+        <source>Printing was cancelled.</source>
+        <translation>Yazdırma iptal edildi.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 pages printed</source>
+        <translation>%2 sayfanın %1 tanesi yazdırıldı</translation>
+    </message>
+    <message>
+        <source>The printout has %1 pages. Print all of them?</source>
+        <translation>Çıktı %1 sayfa tutuyor. Hepsi yazdırılsın mı?</translation>
+    </message>
+    <message>
+        <source>Printing</source>
+        <translation>Yazdırılıyor</translation>
+    </message>
 </context>
 <context>
     <name>search</name>

@@ -286,6 +286,13 @@ LabelElements labelElementsFromSettings(const SettingsReader& settings, LabelNam
     return elements;
 }
 
+qint64 labelPageCount(const LabelGrid& grid, qint64 contacts, int firstLabel)
+{
+    const qint64 perPage = grid.perPage();
+    const qint64 places = contacts + firstLabel - 1;
+    return std::max<qint64>(1, (places + perPage - 1) / perPage);
+}
+
 QString labelColumnText(const LabelContact& contact, const QString& column)
 {
     return contactText(contact, contactColumn(column));
@@ -299,15 +306,23 @@ QString printLabels(Tgenel& printer, const LabelSheet& sheet, const QList<LabelE
     LabelTextFit fit(sheet.labelWidthMm, options.textWidth);
     const QList<ContactColumn> columns = contactColumns(fields);
 
+    // The count is read before the rows: should the list grow meanwhile, the total grows with the sheets printed.
+    const qint64 pages = labelPageCount(grid, rows.count(), options.firstLabel);
+    reportProgress(options.progress, 0, pages);
     printer.BeginDocument(u"Labels"_qs);
     const OnFailure dropJob([&printer] { printer.AbortDocument(); });
     LabelContact contact;
+    qint64 page = 0;
     for (qint64 index = 0; rows.next(contact); ++index) {
         const LabelSlot slot = labelSlot(sheet, grid, index, options.firstLabel);
-        if (slot.slot == 0 && index > 0)
+        if (slot.slot == 0 && index > 0) {
+            reportProgress(options.progress, slot.page, std::max(pages, slot.page + 1));
             printer.NewPage();
+        }
+        page = slot.page;
         drawLabel(printer, slot.cornerMm, fields, columns, texts, contact, fit);
     }
+    reportProgress(options.progress, page + 1, std::max(pages, page + 1));
     return printer.EndDocument();
 }
 
@@ -337,9 +352,7 @@ std::optional<Orientation> LabelPrintout::orientation() const
 
 qint64 LabelPrintout::pageCount(const Tgenel&)
 {
-    const qint64 perPage = m_grid.perPage();
-    const qint64 places = m_rows.count() + m_options.firstLabel - 1;
-    return std::max<qint64>(1, (places + perPage - 1) / perPage);
+    return labelPageCount(m_grid, m_rows.count(), m_options.firstLabel);
 }
 
 void LabelPrintout::drawPage(Tgenel& printer, qint64 page)

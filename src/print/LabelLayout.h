@@ -109,6 +109,8 @@ QString labelColumnText(const LabelContact& contact, const QString& column);
 class LabelRows {
 public:
     virtual ~LabelRows() = default;
+    /// How many contacts there are to read, for the run's page count.
+    virtual qint64 count() = 0;
     /// Reads the next contact; false after the last.
     virtual bool next(LabelContact& contact) = 0;
 };
@@ -119,7 +121,13 @@ struct LabelRunOptions {
     int firstLabel = 1;
     /// Measures texts for the fit to the label's right edge; empty for the fonts themselves.
     TextWidthMm textWidth;
+    /// Told of the sheets printed (`printLabels` only).
+    PageProgress progress;
 };
+
+/// How many sheets `contacts` labels fill from label `firstLabel` on: at least one, which a list without contacts
+/// prints empty.
+qint64 labelPageCount(const LabelGrid& grid, qint64 contacts, int firstLabel);
 
 /// The listed contacts reached by their place in the list, for a printout drawn a page at a time.
 class LabelRowsAt {
@@ -155,9 +163,9 @@ private:
 };
 
 /// Prints one label per contact. Settings that fit no label, a first label off the sheet and unknown columns stop
-/// the run before the job starts; an error part-way drops the job before it goes on. Empty texts are not drawn; a
-/// text that would run past its label's right edge is drawn smaller or cut (`fitText`). Returns the file the job
-/// was saved to, if any.
+/// the run before the job starts; an error part-way, or the progress asking to stop, drops the job before it goes on.
+/// Empty texts are not drawn; a text that would run past its label's right edge is drawn smaller or cut (`fitText`).
+/// Returns the file the job was saved to, if any.
 QString printLabels(Tgenel& printer, const LabelSheet& sheet, const QList<LabelElement>& fields,
                     const QList<LabelElement>& texts, LabelRows& rows, const LabelRunOptions& options = {});
 

@@ -67,6 +67,7 @@ QString PainterSurface::endDocument()
 void PainterSurface::abortDocument()
 {
     if (m_painter) {
+        abandonDevice();
         m_painter->end();
         m_painter.reset();
     }

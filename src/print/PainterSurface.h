@@ -39,7 +39,10 @@ protected:
     virtual QPaintDevice* openDevice(const QString& jobName, Orientation orientation) = 0;
     /// Moves the open device on to a new page; false when it cannot.
     virtual bool startNewPage() = 0;
-    /// Releases the device after painting ended; returns the file written, or an empty text for a printer.
+    /// Tells the open device, before painting ends, that the job is dropped: what it holds must not be printed.
+    virtual void abandonDevice() {}
+    /// Releases the device after painting ended; returns the file written, or an empty text for a printer. A job not
+    /// completed leaves no file behind.
     virtual QString closeDevice(bool completed) = 0;
     /// The printable area in millimetres: the open device's, or while no job runs the one a job would get.
     virtual QSizeF printableSizeMm(Orientation orientation) const = 0;

@@ -7,11 +7,13 @@
 #include <memory>
 
 class QPdfWriter;
+class QFile;
 
 namespace corvella::print {
 
 /// Prints into one PDF file, the whole page printable, at a chosen device resolution. A second job writes the file
-/// again.
+/// again. The file is written under a temporary name and takes its own when the job completes: a job dropped part-way
+/// leaves no file, and a file that was there before as it was.
 class PdfSurface : public PainterSurface {
 public:
     explicit PdfSurface(QString filePath, int dotsPerInch = 1200, QPageSize pageSize = QPageSize(QPageSize::A4));
@@ -30,6 +32,7 @@ private:
     QString m_filePath;
     int m_dotsPerInch;
     QPageSize m_pageSize;
+    std::unique_ptr<QFile> m_file; // the printout until it is complete
     std::unique_ptr<QPdfWriter> m_writer;
 };
 

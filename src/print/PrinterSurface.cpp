@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -62,11 +63,23 @@ bool PrinterSurface::startNewPage()
     return m_printer && m_printer->newPage();
 }
 
+void PrinterSurface::abandonDevice()
+{
+    // Where the platform cannot withdraw a job (CUPS spools it as painting ends), this does nothing.
+    if (m_printer)
+        m_printer->abort();
+}
+
 QString PrinterSurface::closeDevice(bool completed)
 {
     m_printer.reset();
     const QString output = std::exchange(m_outputFile, QString());
-    return completed ? output : QString();
+    if (completed)
+        return output;
+    // The fallback file was new to this job; half a printout is no use to anyone.
+    if (!output.isEmpty())
+        QFile::remove(output);
+    return {};
 }
 
 QSizeF PrinterSurface::printableSizeMm(Orientation orientation) const

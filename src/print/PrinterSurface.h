@@ -25,6 +25,7 @@ public:
 protected:
     QPaintDevice* openDevice(const QString& jobName, Orientation orientation) override;
     bool startNewPage() override;
+    void abandonDevice() override;
     QString closeDevice(bool completed) override;
     QSizeF printableSizeMm(Orientation orientation) const override;
     QString targetName() const override;

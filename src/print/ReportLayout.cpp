@@ -288,10 +288,10 @@ void ReportPrintout::drawPage(Tgenel& printer, qint64 page)
     m_cursor = layout.lines.isEmpty() ? firstRow - 1 : layout.lines.constLast().row;
 }
 
-QString printReport(Tgenel& printer, const ReportInput& input, ReportRows& rows)
+QString printReport(Tgenel& printer, const ReportInput& input, ReportRows& rows, const PageProgress& progress)
 {
     ReportPrintout printout(input, rows);
-    return printWhole(printer, printout);
+    return printWhole(printer, printout, progress);
 }
 
 } // namespace corvella::print

@@ -132,6 +132,6 @@ ReportInput reportSettingsFromSettings(const SettingsReader& settings);
 
 /// Prints the ruled list page by page as `reportPage` lays it out. On an error part-way the job is dropped and the
 /// printer turned back to portrait before the error goes on. Returns the file the job was saved to, if any.
-QString printReport(Tgenel& printer, const ReportInput& input, ReportRows& rows);
+QString printReport(Tgenel& printer, const ReportInput& input, ReportRows& rows, const PageProgress& progress = {});
 
 } // namespace corvella::print

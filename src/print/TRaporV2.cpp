@@ -40,6 +40,10 @@ public:
             throw DatabaseError(store::engineMessage(m_query.lastError()));
     }
 
+    qint64 count() override { return m_count; }
+    /// The caller knows how many rows the statement gives; -1 until told.
+    void setCount(qint64 count) { m_count = count; }
+
     bool next(LabelContact& contact) override
     {
         if (!m_query.next()) {
@@ -60,6 +64,7 @@ public:
 
 private:
     QSqlQuery m_query;
+    qint64 m_count = -1;
 };
 
 /// The engine's rows a page at a time, while the engine stays open.
@@ -124,7 +129,7 @@ QString TRaporV2::openSource(QSqlDatabase db)
     return m_result;
 }
 
-QString TRaporV2::PrintLabels()
+QString TRaporV2::PrintLabels(const PageProgress& progress)
 {
     if (!m_printer)
         throw Error(QCoreApplication::translate("print", "Printing is not available."));
@@ -138,8 +143,10 @@ QString TRaporV2::PrintLabels()
             QCoreApplication::translate("print", "Field '%1' not found").arg(store::contact::RecordNumber));
     // The reading statement ends, with this scope, before closing drops the rows it read.
     ListedContacts contacts(database(), m_result);
+    contacts.setCount(recordCount());
     LabelRunOptions options;
     options.firstLabel = m_firstLabel;
+    options.progress = progress;
     return printLabels(*m_printer, m_sheet, m_fields, m_texts, contacts, options);
 }
 

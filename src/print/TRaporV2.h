@@ -38,9 +38,9 @@ public:
 
     /// Runs the statement and prints every row as one label. Its rows must carry the contact's record number `No`,
     /// through which the label's contact columns are read, in the statement's order. Settings that fit no label
-    /// and a first label off the sheet stop the run before the statement runs. Returns the file the job was saved to,
-    /// if any.
-    QString PrintLabels();
+    /// and a first label off the sheet stop the run before the statement runs. `progress` follows the sheets printed
+    /// and may stop the run. Returns the file the job was saved to, if any.
+    QString PrintLabels(const PageProgress& progress = {});
 
     /// Runs the statement and keeps its rows open, to be read a page at a time (as a preview does) until the engine
     /// closes. Checks what `PrintLabels` checks before it runs.

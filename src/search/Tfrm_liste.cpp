@@ -14,6 +14,7 @@
 #include "print/TRaporV2.h"
 #include "print/Tgenel.h"
 #include "print/ui/PrintPreview.h"
+#include "print/ui/RunProgress.h"
 #include "print/ui/Tfrmetiketdm.h"
 #include "store/BackgroundSnapshot.h"
 #include "store/Columns.h"
@@ -114,7 +115,7 @@ public:
         : m_engine(std::move(engine))
         , m_rows(m_engine->openPages())
         , m_labels(m_engine->sheet(), m_engine->fieldElements(), m_engine->textElements(), *m_rows,
-                   print::LabelRunOptions{m_engine->firstLabel(), {}})
+                   print::LabelRunOptions{m_engine->firstLabel(), {}, {}})
     {}
     QString jobName() const override { return m_labels.jobName(); }
     std::optional<print::Orientation> orientation() const override { return m_labels.orientation(); }
@@ -464,7 +465,8 @@ void Tfrm_liste::BitBtn1Click()
             m_result->enableControls();
             m_reportButton->setEnabled(true);
         });
-        savedTo = print::printReport(*m_printer, input, rows);
+        print::RunProgress progress(this);
+        savedTo = print::printReport(*m_printer, input, rows, progress.callback());
     }
     m_reportButton->setText(tr("&Listeyi Yazıcıya Gönder"));
     if (!savedTo.isEmpty())
@@ -531,7 +533,8 @@ void Tfrm_liste::BitBtn3Click()
         });
         setUpLabelEngine(*m_labelEngine, nameChoice, companyChoice, firstLabel);
         m_labelEngine->setPrinter(m_printer);
-        savedTo = m_labelEngine->PrintLabels();
+        print::RunProgress progress(this);
+        savedTo = m_labelEngine->PrintLabels(progress.callback());
     }
     m_reportButton->setEnabled(true);
     m_reportButton->setText(tr("&Listeyi Yazıcıya Gönder"));

@@ -81,6 +81,7 @@ public:
     explicit MemoryContacts(QList<print::LabelContact> contacts)
         : m_contacts(std::move(contacts))
     {}
+    qint64 count() override { return m_contacts.size(); }
     bool next(print::LabelContact& contact) override
     {
         if (m_at >= m_contacts.size())
@@ -163,6 +164,8 @@ private slots:
     void startAtLabel_data();
     void startAtLabel();
     void firstLabelOffTheSheet();
+    void progressCountsSheetsAndCanStopTheRun_data();
+    void progressCountsSheetsAndCanStopTheRun();
     void fitRule_data();
     void fitRule();
     void longAddressStaysInsideItsLabelInPdf();
@@ -592,6 +595,46 @@ void LabelTest::startAtLabel()
     QCOMPARE(name.page, page + 1);
     QCOMPARE(mm(name.from), corner + QPoint(20, 5));
     QCOMPARE(printed.surface->calls(Kind::NewPage).size(), page);
+}
+
+void LabelTest::progressCountsSheetsAndCanStopTheRun_data()
+{
+    QTest::addColumn<int>("stopAt"); // the sheets done when the progress asks to stop; -1 never
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<int>("sheetsBegun");
+    // 30 contacts from label 20 of 24: 5 on the first sheet, 24 on the second, 1 on the third.
+    QTest::newRow("whole run") << -1 << QStringList{u"0/3"_qs, u"1/3"_qs, u"2/3"_qs, u"3/3"_qs} << 3;
+    QTest::newRow("declined before the job") << 0 << QStringList{u"0/3"_qs} << 0;
+    QTest::newRow("stopped after the first sheet") << 1 << QStringList{u"0/3"_qs, u"1/3"_qs} << 1;
+}
+
+void LabelTest::progressCountsSheetsAndCanStopTheRun()
+{
+    QFETCH(int, stopAt);
+    QFETCH(QStringList, steps);
+    QFETCH(int, sheetsBegun);
+    Printed printed;
+    MemoryContacts rows(contacts(30));
+    const auto elements = a4Elements();
+    print::LabelRunOptions options;
+    options.firstLabel = 20;
+    QStringList seen;
+    options.progress = [&](qint64 done, qint64 total) {
+        seen << u"%1/%2"_qs.arg(done).arg(total);
+        return done != stopAt;
+    };
+    const auto run = [&] { print::printLabels(printed.printer, A4, elements.fields, elements.texts, rows, options); };
+    if (stopAt < 0)
+        run();
+    else
+        QVERIFY_THROWS_EXCEPTION(CancelledError, run());
+    QCOMPARE(seen, steps);
+    const RecordingSurface& surface = *printed.surface;
+    QCOMPARE(surface.calls(Kind::BeginDocument).size(), sheetsBegun > 0 ? 1 : 0);
+    QCOMPARE(surface.calls(Kind::NewPage).size(), std::max(0, sheetsBegun - 1));
+    QCOMPARE(surface.calls(Kind::EndDocument).size(), stopAt < 0 ? 1 : 0);
+    QCOMPARE(surface.calls(Kind::AbortDocument).size(), stopAt > 0 ? 1 : 0);
+    QVERIFY(!printed.printer.isPrinting());
 }
 
 void LabelTest::firstLabelOffTheSheet()

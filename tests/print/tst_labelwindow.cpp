@@ -15,7 +15,9 @@
 #include "ui/ModalDialog.h"
 #include "ui/RadioGroup.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -48,9 +50,18 @@ public:
             throw Error(u"The printer is out of paper"_qs);
         RecordingSurface::drawText(topLeft, text, state);
     }
+    /// Plays the user pressing Cancel in the progress dialog as sheet `cancelAt` begins.
+    void newPage() override
+    {
+        RecordingSurface::newPage();
+        if (calls(Kind::NewPage).size() + 1 == cancelAt)
+            if (auto* dialog = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget()))
+                dialog->findChild<QPushButton*>()->click();
+    }
     int count(const QString& text) const { return int(textCalls(text).size()); }
 
     QStringList busy;
+    int cancelAt = 0;
 
 private:
     search::Tfrm_liste* m_list;
@@ -296,21 +307,26 @@ void LabelWindowTest::failuresGiveTheButtonsBack_data()
     QTest::addColumn<bool>("afterARun");
     QTest::addColumn<QString>("message");
     QTest::addColumn<bool>("jobStarted");
+    QTest::addColumn<int>("cancelAt"); // the sheet begun when the user presses Cancel in the progress dialog
     const QString across = u"No label fits across the page. Check the page width, the left margin, the label width "
                            u"and the horizontal gap in the label settings."_qs;
     QTest::newRow("label wider than the page")
-        << u"Etiket Genişliği"_qs << QVariant(300) << QVariant(64) << -1 << false << across << false;
+        << u"Etiket Genişliği"_qs << QVariant(300) << QVariant(64) << -1 << false << across << false << 0;
     QTest::newRow("zero pitch, after a run")
-        << u"Yatay Etiket Aralığı"_qs << QVariant(-64) << QVariant(2) << -1 << true << across << false;
+        << u"Yatay Etiket Aralığı"_qs << QVariant(-64) << QVariant(2) << -1 << true << across << false << 0;
     QTest::newRow("no room down") << u"Üst Boşluk"_qs << QVariant(290) << QVariant(10) << -1 << false
                                   << u"No label fits down the page. Check the page height, the top margin, the label "
                                      u"height and the vertical gap in the label settings."_qs
-                                  << false;
+                                  << false << 0;
     QTest::newRow("unreadable colour") << u"İlçe Yazıtipi Rengi"_qs << QVariant(u"clPlaid"_qs)
                                        << QVariant(u"clBlack"_qs) << -1 << true
-                                       << u"'clPlaid' is not a valid integer value"_qs << false;
+                                       << u"'clPlaid' is not a valid integer value"_qs << false << 0;
     QTest::newRow("printer fails part-way")
-        << QString() << QVariant() << QVariant() << 50 << true << u"The printer is out of paper"_qs << true;
+        << QString() << QVariant() << QVariant() << 50 << true << u"The printer is out of paper"_qs << true << 0;
+    // One row of three labels a sheet: seven sheets, a run long enough for the progress dialog. A cancel the user
+    // chose gets no message.
+    QTest::newRow("cancelled on the third sheet")
+        << u"Etiket Yüksekliği"_qs << QVariant(280) << QVariant(34) << -1 << false << QString() << true << 3;
 }
 
 void LabelWindowTest::failuresGiveTheButtonsBack()
@@ -322,6 +338,8 @@ void LabelWindowTest::failuresGiveTheButtonsBack()
     QFETCH(bool, afterARun);
     QFETCH(QString, message);
     QFETCH(bool, jobStarted);
+    QFETCH(int, cancelAt);
+    const QStringList messages = message.isEmpty() ? QStringList() : QStringList{message};
     Program program;
     if (afterARun) {
         program.printOn();
@@ -331,8 +349,9 @@ void LabelWindowTest::failuresGiveTheButtonsBack()
     if (!column.isEmpty())
         program.store({{column, value}});
     WatchingSurface& rec = program.printOn(textsBeforeFailure);
+    rec.cancelAt = cancelAt;
     program.labelButton()->click();
-    QCOMPARE(program.messages.asked, QStringList{message});
+    QCOMPARE(program.messages.asked, messages);
     QCOMPARE(program.captions(), afterARun ? LaterCaptions : FirstCaptions);
     QVERIFY(program.bothEnabled());
     QCOMPARE(rec.calls(Kind::BeginDocument).size(), jobStarted ? 1 : 0);
@@ -345,7 +364,7 @@ void LabelWindowTest::failuresGiveTheButtonsBack()
         program.store({{column, mended}});
     WatchingSurface& again = program.printOn();
     program.labelButton()->click();
-    QCOMPARE(program.messages.asked.size(), 1);
+    QCOMPARE(program.messages.asked, messages);
     QCOMPARE(again.count(u"Sayın"_qs), 20);
     QCOMPARE(program.captions(), LaterCaptions);
 }

@@ -54,6 +54,8 @@ private slots:
     void withoutPrinterJobGoesToPrintsFolder();
     void withoutPrinterOrFolderTheJobFails();
     void fallbackFileNames();
+    void droppedJobLeavesTheFolderAsItWas_data();
+    void droppedJobLeavesTheFolderAsItWas();
 
     void ratioTestPageInDots();
     void ratioSquareMeasuresItsNominalSide();
@@ -354,6 +356,51 @@ void PrintHelpersTest::withoutPrinterOrFolderTheJobFails()
     print::Tgenel printer(std::make_unique<print::PrinterSurface>());
     QCOMPARE(errorOf([&] { printer.BeginDocument(); }), u"There is no default printer currently selected"_qs);
     QVERIFY(!printer.isPrinting());
+}
+
+void PrintHelpersTest::droppedJobLeavesTheFolderAsItWas_data()
+{
+    QTest::addColumn<bool>("printsFolder"); // the file a job goes to without a printer, else a chosen PDF file
+    QTest::addColumn<QByteArray>("before"); // what the chosen file held, empty when there was none
+    QTest::newRow("new PDF file") << false << QByteArray();
+    QTest::newRow("PDF file over an older one") << false << QByteArray("%PDF-1.4 the older printout");
+    QTest::newRow("no printer: the Prints folder") << true << QByteArray();
+}
+
+void PrintHelpersTest::droppedJobLeavesTheFolderAsItWas()
+{
+    QFETCH(bool, printsFolder);
+    QFETCH(QByteArray, before);
+    if (printsFolder && !QPrinterInfo::defaultPrinter().isNull())
+        QSKIP("a printer is installed on this machine");
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"Labels.pdf"_qs);
+    if (!before.isEmpty()) {
+        QFile older(path);
+        QVERIFY(older.open(QIODevice::WriteOnly));
+        older.write(before);
+    }
+    const QStringList filesBefore = QDir(dir.path()).entryList(QDir::Files);
+    print::Tgenel printer(printsFolder ? std::unique_ptr<print::PrintSurface>(new print::PrinterSurface(dir.path()))
+                                       : std::make_unique<print::PdfSurface>(path));
+    printer.BeginDocument(u"Labels"_qs);
+    printer.PrintText(10, 10, u"Sayın"_qs);
+    printer.NewPage();
+    printer.PrintText(10, 10, u"Sayın"_qs);
+    printer.AbortDocument();
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), filesBefore);
+    if (!before.isEmpty()) {
+        QFile older(path);
+        QVERIFY(older.open(QIODevice::ReadOnly));
+        QCOMPARE(older.readAll(), before);
+    }
+
+    // A job that completes writes its file.
+    printer.BeginDocument(u"Labels"_qs);
+    printer.PrintText(10, 10, u"Sayın"_qs);
+    const QString saved = printer.EndDocument();
+    QCOMPARE(test::pdfWords(saved).value(0).text, u"Sayın"_qs);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), filesBefore.size() + (before.isEmpty() ? 1 : 0));
 }
 
 void PrintHelpersTest::fallbackFileNames()

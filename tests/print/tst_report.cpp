@@ -102,6 +102,8 @@ private slots:
     void widthsAndHeadings();
     void contactReportHeadings();
     void failurePartWayDropsTheJob();
+    void progressCountsPagesAndCanStopTheRun_data();
+    void progressCountsPagesAndCanStopTheRun();
     void pdfPutsTitleAndHeadingWhereLaidOut();
     void settingsOutOfRange();
 };
@@ -379,6 +381,45 @@ void ReportTest::failurePartWayDropsTheJob()
     MemoryRows again(rowsOf(2));
     print::printReport(r.printer, input(5, fourColumns), again);
     QCOMPARE(r.surface->calls(Kind::EndDocument).size(), 1);
+}
+
+void ReportTest::progressCountsPagesAndCanStopTheRun_data()
+{
+    QTest::addColumn<int>("stopAt"); // the pages done when the progress asks to stop; -1 never
+    QTest::newRow("whole run") << -1;
+    QTest::newRow("declined before the job") << 0;
+    QTest::newRow("stopped after page 2") << 2;
+}
+
+void ReportTest::progressCountsPagesAndCanStopTheRun()
+{
+    QFETCH(int, stopAt);
+    test::RecordedPrinter r;
+    // Lines 60 mm apart: two rows on the first page, one on each of the next four, and an empty page after the last
+    // full one.
+    MemoryRows rows(rowsOf(6));
+    const qint64 pages = 6;
+    QStringList seen;
+    const auto progress = [&](qint64 done, qint64 total) {
+        seen << u"%1/%2"_qs.arg(done).arg(total);
+        return done != stopAt;
+    };
+    const auto run = [&] { print::printReport(r.printer, input(60, fourColumns), rows, progress); };
+    if (stopAt < 0)
+        run();
+    else
+        QVERIFY_THROWS_EXCEPTION(CancelledError, run());
+    // Once before the job, then once a page.
+    const qint64 last = stopAt < 0 ? pages : stopAt;
+    QStringList steps;
+    for (qint64 done = 0; done <= last; ++done)
+        steps << u"%1/%2"_qs.arg(done).arg(pages);
+    QCOMPARE(seen, steps);
+    QCOMPARE(r.surface->calls(Kind::BeginDocument).size(), last > 0 ? 1 : 0);
+    QCOMPARE(r.surface->calls(Kind::NewPage).size(), std::max<qint64>(0, last - 1));
+    QCOMPARE(r.surface->calls(Kind::EndDocument).size(), stopAt < 0 ? 1 : 0);
+    QCOMPARE(r.surface->calls(Kind::AbortDocument).size(), stopAt > 0 ? 1 : 0);
+    QVERIFY(!r.printer.isPrinting());
 }
 
 void ReportTest::pdfPutsTitleAndHeadingWhereLaidOut()

@@ -4,6 +4,7 @@
 #include "print/ImageSurface.h"
 #include "print/PdfSurface.h"
 #include "print/PrinterSurface.h"
+#include "print/ui/RunProgress.h"
 #include "ui/Dialogs.h"
 #include "ui/FormBuilder.h"
 #include "ui/WindowStyle.h"
@@ -208,7 +209,8 @@ void PrintPreview::printClick()
     m_status->setText(tr("Printing…"));
     m_status->repaint();
     const ScopeExit clearStatus([this] { m_status->clear(); });
-    const QString savedTo = printWhole(*m_printer, *m_printout);
+    RunProgress progress(this);
+    const QString savedTo = printWhole(*m_printer, *m_printout, progress.callback());
     if (!savedTo.isEmpty())
         ui::showMessage(this, savedPrintoutMessage(savedTo));
 }
@@ -224,7 +226,8 @@ void PrintPreview::saveAsPdfClick()
     const ScopeExit clearStatus([this] { m_status->clear(); });
     Tgenel pdf(std::make_unique<PdfSurface>(path));
     pdf.surface().setOrientation(pageOrientation());
-    printWhole(pdf, *m_printout);
+    RunProgress progress(this);
+    printWhole(pdf, *m_printout, progress.callback());
 }
 
 } // namespace corvella::print
