@@ -55,6 +55,7 @@ PostgresServer::PostgresServer()
     if (runningAsRoot())
         run({u"chown"_qs, u"postgres:postgres"_qs, m_dir.path()});
     m_data = m_dir.path() + u"/data"_qs;
+    startWatchdog();
     run({BinFolder + u"initdb"_qs, u"-D"_qs, m_data, u"-U"_qs, u"postgres"_qs, u"-A"_qs, u"trust"_qs,
          u"--encoding=UTF8"_qs, u"--locale=C.UTF-8"_qs, u"--no-sync"_qs});
     m_port = freePort();
@@ -71,7 +72,6 @@ PostgresServer::PostgresServer()
         throw std::runtime_error(std::string(error.what()) + "\nserver log:\n" + file.readAll().toStdString());
     }
     m_running = true;
-    startWatchdog();
 }
 
 void PostgresServer::startWatchdog() const
