@@ -164,6 +164,13 @@ No contact was imported; the contact file is unchanged.</translation>
     </message>
 </context>
 <context>
+    <name>EditGuard</name>
+    <message>
+        <source>Read the record again to see what is stored now? No keeps your changes on the screen.</source>
+        <translation>Read the record again to see what is stored now? No keeps your changes on the screen.</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>The contact file &apos;%1&apos; does not exist.
@@ -200,6 +207,22 @@ Retry when that program has finished with it, or Cancel to close Corvella.</tran
 Retry when that program has finished with it, or Cancel.</source>
         <translation>The contact file &apos;%1&apos; is in use by another program.
 Retry when that program has finished with it, or Cancel.</translation>
+    </message>
+    <message>
+        <source>The database &apos;%1&apos; has no contact tables.
+Create the tables of a new, empty contact file in it?</source>
+        <translation>The database &apos;%1&apos; has no contact tables.
+Create the tables of a new, empty contact file in it?</translation>
+    </message>
+    <message>
+        <source>Database Password</source>
+        <translation>Database Password</translation>
+    </message>
+    <message>
+        <source>The server asks for a password for %1. Corvella keeps it only until it closes.
+Password:</source>
+        <translation>The server asks for a password for %1. Corvella keeps it only until it closes.
+Password:</translation>
     </message>
 </context>
 <context>
@@ -508,16 +531,8 @@ Run &apos;corvella COMMAND --help&apos; for a command&apos;s options and the fie
         <translation>Show the program&apos;s version.</translation>
     </message>
     <message>
-        <source>import, export, count, search, backup, labels or report.</source>
-        <translation>import, export, count, search, backup, labels or report.</translation>
-    </message>
-    <message>
         <source>no command given</source>
         <translation>no command given</translation>
-    </message>
-    <message>
-        <source>unknown command &apos;%1&apos;; the commands are import, export, count, search, backup, labels and report</source>
-        <translation>unknown command &apos;%1&apos;; the commands are import, export, count, search, backup, labels and report</translation>
     </message>
     <message>
         <source>Cannot write to standard output: %1</source>
@@ -592,6 +607,26 @@ Run &apos;corvella COMMAND --help&apos; for a command&apos;s options and the fie
     <message>
         <source>Contacts copied: %1.</source>
         <translation>Contacts copied: %1.</translation>
+    </message>
+    <message>
+        <source>import, export, count, search, backup, copy, labels or report.</source>
+        <translation>import, export, count, search, backup, copy, labels or report.</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;; the commands are import, export, count, search, backup, copy, labels and report</source>
+        <translation>unknown command &apos;%1&apos;; the commands are import, export, count, search, backup, copy, labels and report</translation>
+    </message>
+    <message>
+        <source>The database &apos;%1&apos; has no contact table %2: &apos;corvella copy --to %1&apos; fills an empty one from a contact file.</source>
+        <translation>The database &apos;%1&apos; has no contact table %2: &apos;corvella copy --to %1&apos; fills an empty one from a contact file.</translation>
+    </message>
+    <message>
+        <source>corvella import writes into a contact file, not into the database &apos;%1&apos;: import into a new contact file, then &apos;corvella --file FILE copy --to %1&apos;.</source>
+        <translation>corvella import writes into a contact file, not into the database &apos;%1&apos;: import into a new contact file, then &apos;corvella --file FILE copy --to %1&apos;.</translation>
+    </message>
+    <message>
+        <source>Password for %1: </source>
+        <translation>Password for %1: </translation>
     </message>
 </context>
 <context>
@@ -3004,6 +3039,18 @@ Left out: </translation>
     <message>
         <source>Another user has changed this record since it was read. Your changes were not stored.</source>
         <translation>Another user has changed this record since it was read. Your changes were not stored.</translation>
+    </message>
+    <message>
+        <source>Cannot read &apos;%1&apos;: %2</source>
+        <translation>Cannot read &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; should hold one line with the database&apos;s address, postgresql://user@host:port/dbname, and nothing else but # comments.</source>
+        <translation>The file &apos;%1&apos; should hold one line with the database&apos;s address, postgresql://user@host:port/dbname, and nothing else but # comments.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; holds a password in the database&apos;s address. Corvella does not read passwords from files it keeps: remove it from the address and put it in ~/.pgpass or PGPASSWORD, or type it when Corvella asks.</source>
+        <translation>The file &apos;%1&apos; holds a password in the database&apos;s address. Corvella does not read passwords from files it keeps: remove it from the address and put it in ~/.pgpass or PGPASSWORD, or type it when Corvella asks.</translation>
     </message>
 </context>
 </TS>

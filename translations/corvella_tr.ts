@@ -164,6 +164,13 @@ Hiçbir kişi alınmadı; kişi dosyası değişmedi.</translation>
     </message>
 </context>
 <context>
+    <name>EditGuard</name>
+    <message>
+        <source>Read the record again to see what is stored now? No keeps your changes on the screen.</source>
+        <translation>Kaydın şu an saklanan hâlini görmek için yeniden okunsun mu? Hayır, değişiklikleriniz ekranda kalır.</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>The contact file &apos;%1&apos; does not exist.
@@ -200,6 +207,22 @@ O program işini bitirince Yeniden Dene&apos;ye, Corvella&apos;yı kapatmak içi
 Retry when that program has finished with it, or Cancel.</source>
         <translation>&apos;%1&apos; kişi dosyası başka bir program tarafından kullanılıyor.
 O program işini bitirince Yeniden Dene&apos;ye ya da İptal&apos;e basın.</translation>
+    </message>
+    <message>
+        <source>The database &apos;%1&apos; has no contact tables.
+Create the tables of a new, empty contact file in it?</source>
+        <translation>&apos;%1&apos; veritabanında kişi tabloları yok.
+İçinde yeni, boş bir kişi dosyasının tabloları oluşturulsun mu?</translation>
+    </message>
+    <message>
+        <source>Database Password</source>
+        <translation>Veritabanı Parolası</translation>
+    </message>
+    <message>
+        <source>The server asks for a password for %1. Corvella keeps it only until it closes.
+Password:</source>
+        <translation>Sunucu %1 için parola istiyor. Corvella onu yalnızca kapanana dek saklar.
+Parola:</translation>
     </message>
 </context>
 <context>
@@ -508,16 +531,8 @@ Bir komutun seçenekleri ve alan adları için &apos;corvella KOMUT --help&apos;
         <translation>Programın sürümünü göster.</translation>
     </message>
     <message>
-        <source>import, export, count, search, backup, labels or report.</source>
-        <translation>import, export, count, search, backup, labels ya da report.</translation>
-    </message>
-    <message>
         <source>no command given</source>
         <translation>komut verilmedi</translation>
-    </message>
-    <message>
-        <source>unknown command &apos;%1&apos;; the commands are import, export, count, search, backup, labels and report</source>
-        <translation>bilinmeyen komut &apos;%1&apos;; komutlar: import, export, count, search, backup, labels ve report</translation>
     </message>
     <message>
         <source>Cannot write to standard output: %1</source>
@@ -592,6 +607,26 @@ Bir komutun seçenekleri ve alan adları için &apos;corvella KOMUT --help&apos;
     <message>
         <source>Contacts copied: %1.</source>
         <translation>Kopyalanan kişi: %1.</translation>
+    </message>
+    <message>
+        <source>import, export, count, search, backup, copy, labels or report.</source>
+        <translation>import, export, count, search, backup, copy, labels ya da report.</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;; the commands are import, export, count, search, backup, copy, labels and report</source>
+        <translation>bilinmeyen komut &apos;%1&apos;; komutlar: import, export, count, search, backup, copy, labels ve report</translation>
+    </message>
+    <message>
+        <source>The database &apos;%1&apos; has no contact table %2: &apos;corvella copy --to %1&apos; fills an empty one from a contact file.</source>
+        <translation>&apos;%1&apos; veritabanında %2 kişi tablosu yok: &apos;corvella copy --to %1&apos; boş bir veritabanını bir kişi dosyasından doldurur.</translation>
+    </message>
+    <message>
+        <source>corvella import writes into a contact file, not into the database &apos;%1&apos;: import into a new contact file, then &apos;corvella --file FILE copy --to %1&apos;.</source>
+        <translation>corvella import bir kişi dosyasına yazar, &apos;%1&apos; veritabanına değil: yeni bir kişi dosyasına aktarın, sonra &apos;corvella --file FILE copy --to %1&apos;.</translation>
+    </message>
+    <message>
+        <source>Password for %1: </source>
+        <translation>%1 için parola: </translation>
     </message>
 </context>
 <context>
@@ -3004,6 +3039,18 @@ Dışarıda bırakılanlar: </translation>
     <message>
         <source>Another user has changed this record since it was read. Your changes were not stored.</source>
         <translation>Bu kayıt, okunduktan sonra başka bir kullanıcı tarafından değiştirildi. Değişiklikleriniz kaydedilmedi.</translation>
+    </message>
+    <message>
+        <source>Cannot read &apos;%1&apos;: %2</source>
+        <translation>&apos;%1&apos; okunamıyor: %2</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; should hold one line with the database&apos;s address, postgresql://user@host:port/dbname, and nothing else but # comments.</source>
+        <translation>&apos;%1&apos; dosyası veritabanının adresini, postgresql://user@host:port/dbname, tek satırda içermeli; bunun dışında yalnızca # ile başlayan açıklamalar olabilir.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; holds a password in the database&apos;s address. Corvella does not read passwords from files it keeps: remove it from the address and put it in ~/.pgpass or PGPASSWORD, or type it when Corvella asks.</source>
+        <translation>&apos;%1&apos; dosyasındaki veritabanı adresinde bir parola var. Corvella parolaları sakladığı dosyalardan okumaz: parolayı adresten çıkarıp ~/.pgpass ya da PGPASSWORD içine koyun veya Corvella sorduğunda yazın.</translation>
     </message>
 </context>
 </TS>

@@ -13,7 +13,9 @@
 #include "store/ContactFile.h"
 #include "store/ContactFileLock.h"
 #include "store/ContactSchema.h"
+#include "store/ServerDatabase.h"
 #include "ui/Dialogs.h"
+#include "ui/InputBox.h"
 #include "ui/ModalDialog.h"
 
 #include <QDir>
@@ -71,6 +73,40 @@ bool offerTables(const QString& path, store::ContactFileState state)
     return created || state != store::ContactFileState::Missing;
 }
 
+/// A database the settings file names, on a server: opened once before the windows (asking for a password when the
+/// server wants one), and offered the tables when it has none. Returns whether the windows can work on it.
+bool offerDatabaseTables(const QString& address)
+{
+    bool ready = false;
+    ui::guard(nullptr, [&] {
+        const auto connection = store::Connection::openFile(address, false);
+        if (store::server::hasContactTable(connection->database())) {
+            ready = true;
+            return;
+        }
+        const QString question = QCoreApplication::translate(
+            "Startup",
+            "The database '%1' has no contact tables.\nCreate the tables of a new, empty contact file in it?");
+        if (ui::showMessage(nullptr, question.arg(address), QMessageBox::Yes | QMessageBox::No,
+                            QMessageBox::Question) != QMessageBox::Yes)
+            return;
+        store::createContactTables(connection->database());
+        ready = true;
+    });
+    return ready;
+}
+
+/// The database the settings file names, or an empty text; a settings file that cannot be used is shown.
+std::optional<QString> configuredDatabase()
+{
+    try {
+        return store::configuredDatabase();
+    } catch (const Error& error) {
+        ui::showError(nullptr, error.message());
+        return std::nullopt;
+    }
+}
+
 } // namespace
 
 QString contactFilePath()
@@ -80,6 +116,11 @@ QString contactFilePath()
 
 bool offerNewContactFile()
 {
+    const std::optional<QString> database = configuredDatabase();
+    if (!database)
+        return false;
+    if (!database->isEmpty())
+        return offerDatabaseTables(*database);
     const QString path = contactFilePath();
     try {
         return offerTables(path, store::inspectContactFile(path));
@@ -90,6 +131,12 @@ bool offerNewContactFile()
 
 bool prepareContactFile(store::ContactFileLock& lock)
 {
+    // A server database is shared by design: no lock file, and the server says when it cannot be reached.
+    const std::optional<QString> database = configuredDatabase();
+    if (!database)
+        return false;
+    if (!database->isEmpty())
+        return offerDatabaseTables(*database);
     const QString path = contactFilePath();
     const auto outcome = lock.tryLock();
     if (outcome == store::ContactFileLock::Outcome::HeldByOther) {
@@ -135,6 +182,17 @@ void installBusyPrompt()
                 .arg(shown(filePath)),
             QMessageBox::Warning, QMessageBox::Retry | QMessageBox::Cancel, QMessageBox::Retry});
         return answer == QMessageBox::Retry;
+    });
+}
+
+void installPasswordPrompt()
+{
+    store::server::setPasswordPrompt([](const QString& address) {
+        return ui::passwordBox(
+            nullptr, QCoreApplication::translate("Startup", "Database Password"),
+            QCoreApplication::translate("Startup", "The server asks for a password for %1. Corvella keeps it only "
+                                                   "until it closes.\nPassword:")
+                .arg(address));
     });
 }
 

@@ -43,6 +43,8 @@ QString contactFilePath();
 
 /// When the contact file is missing, offers to create a new, empty one in its place; when it is empty, or an SQLite
 /// database without the contact table, offers to add the tables to it. Returns whether the file exists afterwards.
+/// When the settings file names a server database instead, offers it the tables it lacks; returns whether it has
+/// them.
 bool offerNewContactFile();
 
 /// Before the windows exist: stops when another Corvella has the contact file open (`lock` holds it for this run
@@ -52,6 +54,9 @@ bool prepareContactFile(store::ContactFileLock& lock);
 
 /// From here on a statement that meets another program's lock asks the user to retry or cancel.
 void installBusyPrompt();
+
+/// From here on a server that wants a password that neither ~/.pgpass nor PGPASSWORD gives asks the user for it.
+void installPasswordPrompt();
 
 /// Routes errors that the mail component meets in its timer and socket handlers, where no caller can catch them,
 /// to the general error display.

@@ -10,9 +10,11 @@
 #include "store/ContactFile.h"
 #include "store/ContactSchema.h"
 #include "store/DataSet.h"
+#include "store/ServerDatabase.h"
 #include "store/widgets/DBComboBox.h"
 #include "store/widgets/DBEdit.h"
 #include "store/widgets/DBNavigator.h"
+#include "store/widgets/EditGuard.h"
 #include "ui/Dialogs.h"
 #include "ui/FormBuilder.h"
 #include "ui/TaggedLabel.h"
@@ -319,10 +321,17 @@ void Tfrmkayit::BitBtn2Click()
                                QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes});
         if (answer == QMessageBox::Cancel)
             return;
-        if (answer == QMessageBox::Yes)
-            m_contacts->post(); // a refused store stays here with its error shown
-        else
+        if (answer == QMessageBox::Yes) {
+            bool stored = false; // a refused store stays here with its error shown
+            ui::guardEdit(this, *m_contacts, [&] {
+                m_contacts->post();
+                stored = true;
+            });
+            if (!stored)
+                return;
+        } else {
             m_contacts->cancel();
+        }
     }
     m_closeAllowed = true;
     QCoreApplication::quit();
@@ -353,9 +362,9 @@ void Tfrmkayit::exportToFile()
 void Tfrmkayit::backupToFile()
 {
     const QString contactFile = store::dataSourceOf(m_contacts->connectionString());
-    const QFileInfo info(contactFile);
-    const QString suggested = info.absolutePath() + u'/' + info.completeBaseName() + u'-' +
-                              QDate::currentDate().toString(Qt::ISODate) + u'.' + info.suffix();
+    const QString folder =
+        store::server::isAddress(contactFile) ? QDir::homePath() : QFileInfo(contactFile).absolutePath();
+    const QString suggested = folder + u'/' + store::backupFileName(contactFile);
     const QString destination = ui::chooseFileToSave(this, tr("Backup of the Contact File"),
                                                      tr("Contact files (*.mdb);;All files (*)"), suggested);
     if (destination.isEmpty())

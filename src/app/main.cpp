@@ -97,6 +97,7 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
 
     corvella::app::installHandlerErrorDisplay();
+    corvella::app::installPasswordPrompt();
     corvella::store::ContactFileLock lock(corvella::app::contactFilePath());
     if (!corvella::app::prepareContactFile(lock))
         return 1;

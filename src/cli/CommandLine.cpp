@@ -21,9 +21,20 @@ const QString FileOptionName = u"file"_qs;
 const QString DatabaseOptionName = u"database"_qs;
 const QString HelpOptionName = u"help"_qs;
 
+/// The contact file, or the database the settings file names; throws when that file is not usable.
 QString defaultContactFile()
 {
     return store::dataSourceOf(store::ContactConnectionString());
+}
+
+/// The same for the help, which a broken settings file must not stop: the file names itself there.
+QString shownDefault()
+{
+    try {
+        return defaultContactFile();
+    } catch (const Error&) {
+        return store::dataFolder() + QString::fromLatin1(store::DatabaseSettingsName);
+    }
 }
 
 QCommandLineOption fileOption()
@@ -31,7 +42,7 @@ QCommandLineOption fileOption()
     return {FileOptionName,
             QCoreApplication::translate("cli", "The contact file, or a postgresql://user@host:port/dbname database "
                                                "(default: %1).")
-                .arg(defaultContactFile()),
+                .arg(shownDefault()),
             u"PATH"_qs};
 }
 
@@ -513,7 +524,8 @@ int dispatch(const QStringList& arguments)
     const QCommandLineOption version(u"version"_qs, QCoreApplication::translate("cli", "Show the program's version."));
     global.addOption(version);
     global.addPositionalArgument(
-        u"COMMAND"_qs, QCoreApplication::translate("cli", "import, export, count, search, backup, labels or report."));
+        u"COMMAND"_qs,
+        QCoreApplication::translate("cli", "import, export, count, search, backup, copy, labels or report."));
     if (!global.parse(arguments))
         throw UsageError(usageMessage(global.errorText(), {}));
     if (global.isSet(version)) {
@@ -531,8 +543,8 @@ int dispatch(const QStringList& arguments)
     if (!command)
         throw UsageError(usageMessage(
             QCoreApplication::translate(
-                "cli",
-                "unknown command '%1'; the commands are import, export, count, search, backup, labels and report")
+                "cli", "unknown command '%1'; the commands are import, export, count, search, backup, copy, labels and "
+                       "report")
                 .arg(positional.first()),
             {}));
 
@@ -547,13 +559,15 @@ int dispatch(const QStringList& arguments)
         printOut(commandHelp(parser, *command));
         return 0;
     }
-    QString contactFile = defaultContactFile();
+    QString contactFile;
     for (const QCommandLineParser* given : {&parser, &global}) {
         if (given->isSet(FileOptionName) || given->isSet(DatabaseOptionName)) {
             contactFile = given->value(given->isSet(FileOptionName) ? FileOptionName : DatabaseOptionName);
             break;
         }
     }
+    if (contactFile.isEmpty())
+        contactFile = defaultContactFile();
     try {
         command->run(parser, contactFile);
     } catch (const UsageError& error) {
@@ -592,6 +606,7 @@ bool isCommandLine(const QString& firstArgument)
 int run(const QStringList& arguments)
 {
     int status = 0;
+    installPasswordPrompt();
     try {
         status = dispatch(arguments);
     } catch (const UsageError& error) {

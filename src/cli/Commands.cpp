@@ -27,7 +27,10 @@
 
 #include <QCoreApplication>
 #include <cstdio>
+#include <iostream>
 #include <memory>
+#include <string>
+#include <termios.h>
 #include <unistd.h>
 
 namespace corvella::cli {
@@ -55,6 +58,10 @@ template <class Action> auto onContactFile(const QString& contactFile, Action ac
 std::unique_ptr<store::Connection> openContactFile(const QString& path)
 {
     auto connection = store::Connection::openFile(path, false);
+    if (connection->isServer() && !store::server::hasContactTable(connection->database()))
+        throw DatabaseError(QCoreApplication::translate("cli", "The database '%1' has no contact table %2: 'corvella "
+                                                               "copy --to %1' fills an empty one from a contact file.")
+                                .arg(path, store::tables::Contacts));
     if (!connection->database().tables().contains(store::tables::Contacts, Qt::CaseInsensitive))
         throw DatabaseError(
             QCoreApplication::translate("cli", "The file '%1' is not a Corvella contact file: it has no table %2.")
@@ -185,6 +192,9 @@ QString searchSql(const CriterionRows& rows, const QStringList& listed, const QS
 /// The print settings row of the contact file; an absent row reads as empty, as in the windows.
 print::SettingsReader storedSettings(const QSqlDatabase& db)
 {
+    // On a server each user has a row of their own, made from the shared one when first needed.
+    if (store::server::isServer(db))
+        store::server::ensureOwnSettings(db);
     QSqlQuery query = store::runQuery(db, u"select * from "_qs + store::quotedIdentifier(store::tables::Settings));
     const QSqlRecord row = query.next() ? query.record() : QSqlRecord();
     return [row](const QString& column) {
@@ -268,6 +278,11 @@ FileFormat formatOfFileName(const QString& fileName)
 
 void runImport(const QString& contactFile, const ImportOptions& options)
 {
+    if (store::server::isAddress(contactFile))
+        throw Error(QCoreApplication::translate("cli", "corvella import writes into a contact file, not into the "
+                                                       "database '%1': import into a new contact file, then 'corvella "
+                                                       "--file FILE copy --to %1'.")
+                        .arg(contactFile));
     const auto connection = openContactFile(contactFile);
     // Corvella numbers new records as the import does: the two at once would give out the same numbers.
     store::ContactFileLock lock(contactFile);
@@ -381,6 +396,32 @@ void runReport(const QString& contactFile, const CriterionRows& rows, const QStr
 void runBackup(const QString& contactFile, const QString& destination)
 {
     onContactFile(contactFile, [&] { store::backupContactFile(contactFile, destination); });
+}
+
+void installPasswordPrompt()
+{
+    store::server::setPasswordPrompt([](const QString& address) -> std::optional<QString> {
+        // Only a person at a terminal can answer; a script gets the server's refusal instead.
+        if (isatty(STDIN_FILENO) != 1)
+            return std::nullopt;
+        const QByteArray prompt = QCoreApplication::translate("cli", "Password for %1: ").arg(address).toLocal8Bit();
+        std::fwrite(prompt.constData(), 1, size_t(prompt.size()), stderr);
+        termios shown{};
+        const bool quiet = tcgetattr(STDIN_FILENO, &shown) == 0;
+        if (quiet) {
+            termios hidden = shown;
+            hidden.c_lflag &= ~tcflag_t(ECHO);
+            tcsetattr(STDIN_FILENO, TCSAFLUSH, &hidden);
+        }
+        std::string line;
+        const bool read = bool(std::getline(std::cin, line));
+        if (quiet)
+            tcsetattr(STDIN_FILENO, TCSAFLUSH, &shown);
+        std::fputc('\n', stderr);
+        if (!read)
+            return std::nullopt;
+        return QString::fromLocal8Bit(line);
+    });
 }
 
 void printOut(const QString& text)

@@ -76,6 +76,9 @@ void runBackup(const QString& contactFile, const QString& destination);
 /// Copies every contact into an empty contact file or server database (made when missing) and says how many.
 void runCopy(const QString& contactFile, const QString& destination);
 
+/// Asks for a server database's password on the terminal, without echo, when ~/.pgpass and PGPASSWORD give none.
+void installPasswordPrompt();
+
 /// Text on standard output, in UTF-8.
 void printOut(const QString& text);
 /// One error line, "corvella: <message>", on standard error.

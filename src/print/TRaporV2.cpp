@@ -5,6 +5,7 @@
 #include "core/ScopeGuard.h"
 #include "store/Columns.h"
 #include "store/Connection.h"
+#include "store/ServerDatabase.h"
 
 #include <QCoreApplication>
 #include <QSqlError>
@@ -21,23 +22,22 @@ class ListedContacts : public LabelRows {
 public:
     /// The rows from place `first` (from 0) on, `count` of them; all rows when `count` is negative.
     ListedContacts(const QSqlDatabase& db, const QString& result, qint64 first = 0, qint64 count = -1)
-        : m_query(db)
     {
-        m_query.setForwardOnly(true);
         namespace contact = store::contact;
         QStringList columns;
         for (const QString& column : {contact::FirstName, contact::LastName, contact::Company, contact::Address1,
                                       contact::Address2, contact::City, contact::PostalCode})
             columns << u"k.["_qs + column + u']';
         const QString select = u"SELECT "_qs + columns.join(u", "_qs) + u" FROM "_qs + result +
-                               u" AS liste LEFT JOIN main."_qs + store::tables::Contacts + u" AS k ON k.["_qs +
-                               contact::RecordNumber + u"] = liste.["_qs + contact::RecordNumber + u"]"_qs;
+                               u" AS liste LEFT JOIN "_qs + (store::server::isServer(db) ? u""_qs : u"main."_qs) +
+                               store::tables::Contacts + u" AS k ON k.["_qs + contact::RecordNumber +
+                               u"] = liste.["_qs + contact::RecordNumber + u"]"_qs;
         // The rows are numbered from 1 in list order, so a page of them is a range of rowids.
         const QString range =
             count < 0 ? QString() : u" WHERE liste.rowid > %1 AND liste.rowid <= %2"_qs.arg(first).arg(first + count);
         const QString sql = select + range + u" ORDER BY liste.rowid"_qs;
-        if (!m_query.exec(sql))
-            throw DatabaseError(store::engineMessage(m_query.lastError()));
+        // Through the data layer, which puts the statement in the server's terms when there is one.
+        m_query = store::runQuery(db, sql);
     }
 
     qint64 count() override { return m_count; }

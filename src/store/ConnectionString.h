@@ -6,6 +6,8 @@ namespace corvella::store {
 
 /// The contact file's path relative to the data folder.
 inline constexpr auto ContactFileName = "VT/Dorlune.mdb";
+/// The settings file, beside the contact file, that names a server database to use in its place.
+inline constexpr auto DatabaseSettingsName = "VT/database.conf";
 
 /// The folder of the running executable with a trailing separator; overridable for tests.
 QString programFolder();
@@ -19,7 +21,11 @@ QString dataFolder();
 QString MakeConnectionString(const QString& fileName);
 QString MakeConnectionString(const QString& folder, const QString& fileName);
 
-/// The connection string of the contact file.
+/// The postgresql:// address that the settings file in the data folder names, or an empty text when there is no
+/// such file. Throws a DatabaseError when the file names no address, more than one, or one with a password.
+QString configuredDatabase();
+
+/// The connection string of the contact file, or of the database the settings file names.
 QString ContactConnectionString();
 
 /// The file a connection string points at (its "Data Source=" value), or an empty text when it names none.

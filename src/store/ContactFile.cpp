@@ -2,11 +2,15 @@
 
 #include "Columns.h"
 #include "Connection.h"
+#include "ConnectionString.h"
+#include "ContactCopy.h"
 #include "ContactSchema.h"
 #include "ContactWriter.h"
+#include "ServerDatabase.h"
 #include "core/Error.h"
 #include "core/ScopeGuard.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryFile>
@@ -58,8 +62,51 @@ void addContactTables(const QString& filePath)
     createContactTables(connection->database());
 }
 
+QString backupFileName(const QString& filePath)
+{
+    const std::optional<server::Address> address = server::parseAddress(filePath);
+    const QFileInfo file(filePath);
+    const QString base = address ? address->database : file.completeBaseName();
+    const QString suffix = address || file.suffix().isEmpty() ? u"mdb"_qs : file.suffix();
+    return base + u'-' + QDate::currentDate().toString(Qt::ISODate) + u'.' + suffix;
+}
+
+namespace {
+
+/// A server database's contacts into a new contact file, made under a temporary name beside the destination.
+void backupDatabase(const QString& address, const QString& destination)
+{
+    QFileInfo target(destination);
+    if (target.isDir())
+        target.setFile(QDir(destination).filePath(backupFileName(address)));
+    if (!target.absoluteDir().exists())
+        throw Error(
+            QCoreApplication::translate("store", "Cannot write the backup '%1': the folder '%2' does not exist.")
+                .arg(shown(target.filePath()), shown(target.absolutePath())));
+    QTemporaryFile partial(target.absoluteFilePath() + u".XXXXXX.partial"_qs);
+    if (!partial.open())
+        throw Error(QCoreApplication::translate("store", "Cannot write the backup '%1': %2")
+                        .arg(shown(target.filePath()), partial.errorString()));
+    partial.close();
+    addContactTables(partial.fileName());
+    copyContacts(MakeConnectionString(QString(), address), MakeConnectionString(QString(), partial.fileName()));
+    std::error_code error;
+    std::filesystem::rename(QFile::encodeName(partial.fileName()).toStdString(),
+                            QFile::encodeName(target.absoluteFilePath()).toStdString(), error);
+    if (error)
+        throw Error(QCoreApplication::translate("store", "Cannot write the backup '%1': %2")
+                        .arg(shown(target.filePath()), QString::fromLocal8Bit(error.message())));
+    partial.setAutoRemove(false);
+}
+
+} // namespace
+
 void backupContactFile(const QString& filePath, const QString& destination)
 {
+    if (server::isAddress(filePath)) {
+        backupDatabase(filePath, destination);
+        return;
+    }
     const QFileInfo target(destination);
     const QString contactFile = QFileInfo(filePath).canonicalFilePath();
     if (target.exists() && !contactFile.isEmpty() && target.canonicalFilePath() == contactFile)

@@ -22,7 +22,11 @@ void addContactTables(const QString& filePath);
 
 /// Writes a consistent copy of the contact file to `destination`, also while other connections write to it: the
 /// copy is made under a temporary name beside the destination and renamed over it only when complete. Refuses to
-/// write over the contact file itself.
+/// write over the contact file itself. `filePath` may be a server database's address: the copy is then a contact
+/// file holding its contacts; a `destination` that is a folder gets the file named by `backupFileName`.
 void backupContactFile(const QString& filePath, const QString& destination);
+
+/// The name a backup of the contact file (or server database) made today goes by: "Dorlune-2026-12-08.mdb".
+QString backupFileName(const QString& filePath);
 
 } // namespace corvella::store

@@ -198,11 +198,8 @@ void createContactTables(const QSqlDatabase& db)
 
 int nextRecordNumber(QueryDataSet& maxQuery)
 {
-    maxQuery.close();
-    maxQuery.open();
-    const Field highest = maxQuery.field(0);
-    const qint64 taken = highest.isNull() ? 10 : highest.asInteger();
-    maxQuery.close();
+    const QVariant highest = maxQuery.firstValue();
+    const qint64 taken = highest.isNull() ? 10 : highest.toLongLong();
     return int(taken + 1);
 }
 

@@ -3,10 +3,13 @@
 #include "Columns.h"
 #include "Connection.h"
 #include "ContactSchema.h"
+#include "ServerDatabase.h"
 #include "StatementCollation.h"
 #include "core/Error.h"
 
 #include <QSqlDriver>
+#include <QSqlQuery>
+#include <QSqlRecord>
 #include <QStringEncoder>
 #include <QVariant>
 
@@ -159,8 +162,12 @@ void ContactWriter::fail()
 }
 
 RowReader::RowReader(const QSqlDatabase& db, const QString& sql)
-    : m_db(sqliteHandle(db))
 {
+    if (server::isServer(db)) {
+        m_query = std::make_unique<QSqlQuery>(runQuery(db, sql));
+        return;
+    }
+    m_db = sqliteHandle(db);
     const QByteArray text = withTurkishComparisons(sql).toUtf8();
     if (sqlite3_prepare_v2(m_db, text.constData(), int(text.size()), &m_statement, nullptr) != SQLITE_OK)
         throw DatabaseError(QString::fromUtf8(sqlite3_errmsg(m_db)));
@@ -176,6 +183,12 @@ RowReader::~RowReader()
 QStringList RowReader::columnNames() const
 {
     QStringList names;
+    if (m_query) {
+        const QSqlRecord record = m_query->record();
+        for (int i = 0; i < record.count(); ++i)
+            names.append(record.fieldName(i));
+        return names;
+    }
     for (int i = 0; i < sqlite3_column_count(m_statement); ++i)
         names.append(QString::fromUtf8(sqlite3_column_name(m_statement, i)));
     return names;
@@ -183,6 +196,8 @@ QStringList RowReader::columnNames() const
 
 bool RowReader::step()
 {
+    if (m_query)
+        return m_query->next();
     const int result = sqlite3_step(m_statement);
     if (result != SQLITE_ROW && result != SQLITE_DONE)
         throw DatabaseError(QString::fromUtf8(sqlite3_errmsg(m_db)));
@@ -193,6 +208,17 @@ bool RowReader::next(QStringList& values)
 {
     if (!step())
         return false;
+    if (m_query) {
+        const int count = m_query->record().count();
+        values.resize(count);
+        for (int i = 0; i < count; ++i) {
+            const QVariant value = m_query->value(i);
+            values[i] = value.isNull() ? QString() : value.toString();
+            if (!value.isNull() && values[i].isNull())
+                values[i] = u""_qs;
+        }
+        return true;
+    }
     const int count = sqlite3_column_count(m_statement);
     values.resize(count);
     for (int i = 0; i < count; ++i)
@@ -202,6 +228,21 @@ bool RowReader::next(QStringList& values)
 
 bool RowReader::next(QList<QByteArrayView>& values)
 {
+    if (m_query) {
+        QStringList texts;
+        if (!next(texts))
+            return false;
+        m_texts.resize(texts.size());
+        values.resize(texts.size());
+        for (qsizetype i = 0; i < texts.size(); ++i) {
+            m_texts[i] = texts.at(i).toUtf8();
+            // An empty value is no NULL: its view points somewhere.
+            values[i] = texts.at(i).isNull()
+                            ? QByteArrayView()
+                            : QByteArrayView(m_texts[i].isNull() ? "" : m_texts[i].constData(), m_texts[i].size());
+        }
+        return true;
+    }
     if (!step())
         return false;
     const int count = sqlite3_column_count(m_statement);

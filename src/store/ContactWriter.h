@@ -8,6 +8,9 @@
 #include <QStringEncoder>
 #include <QStringList>
 
+#include <memory>
+
+class QSqlQuery;
 struct sqlite3;
 struct sqlite3_stmt;
 
@@ -45,8 +48,8 @@ private:
     QStringEncoder m_encoder{QStringEncoder::Utf8, QStringEncoder::Flag::Stateless};
 };
 
-/// Calls `row` with the text of each column of every row `sql` selects, reading straight from the engine. A NULL
-/// column is a null text. The column names are given once, before the first row.
+/// Calls `row` with the text of each column of every row `sql` selects, reading straight from the engine (on a
+/// server, through the driver). A NULL column is a null text. The column names are given once, before the first row.
 class RowReader {
 public:
     RowReader(const QSqlDatabase& db, const QString& sql);
@@ -66,6 +69,8 @@ private:
 
     sqlite3* m_db = nullptr;
     sqlite3_stmt* m_statement = nullptr;
+    std::unique_ptr<QSqlQuery> m_query; // on a server
+    QList<QByteArray> m_texts;          // the server row's values in UTF-8, which the views point into
 };
 
 /// The engine's handle of a connection, or an error when the connection is not an SQLite one.

@@ -27,12 +27,7 @@ void DataSet::open()
 {
     if (isActive())
         return;
-    // A server connection outlives a close (the record numbering query opens for every new record); a file's is
-    // made anew each time.
-    if (!m_connection || m_connectionFor != m_connectionString) {
-        m_connection = std::make_unique<Connection>(m_connectionString);
-        m_connectionFor = m_connectionString;
-    }
+    connection();
     OnFailure closeAgain([this] {
         m_rows.reset();
         m_connection.reset();
@@ -52,6 +47,17 @@ void DataSet::open()
     emit activeChanged(true);
     emit stateChanged();
     emitRecordChanged();
+}
+
+Connection& DataSet::connection()
+{
+    // A server connection outlives a close (the record numbering query runs for every new record); a file's is
+    // made anew each time.
+    if (!m_connection || m_connectionFor != m_connectionString) {
+        m_connection = std::make_unique<Connection>(m_connectionString);
+        m_connectionFor = m_connectionString;
+    }
+    return *m_connection;
 }
 
 void DataSet::close()

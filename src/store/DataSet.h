@@ -78,6 +78,9 @@ public:
     void insert();
     void post();
     void cancel();
+    /// Drops any edit and reads the current record again as it is stored now; when it is gone, shows the one after
+    /// it (or the last).
+    void reloadRecord();
     void deleteRecord();
     bool isModified() const { return m_modified; }
     /// Before a move: stores a changed record as post does, drops an untouched one.
@@ -124,6 +127,8 @@ protected:
     QList<Row> readRows(qint64 fromRowid, int limit) const;
     void moveToRowid(qint64 rowid);
     void emitRecordChanged();
+    /// The data set's connection, opened when it has none for the current connection string.
+    Connection& connection();
 
 private:
     /// Shows the cursor's row as the current record, after a move.
@@ -190,6 +195,9 @@ public:
 
     /// Runs a statement that returns no rows (such as a delete) and returns the number of rows it touched.
     int execSql();
+    /// Runs the statement, without opening the data set, and returns the first value of its first row (null when
+    /// there is none): for a one-value query such as the highest record number, which needs no snapshot.
+    QVariant firstValue();
 
     /// The current row's number, counted from 0.
     qint64 recNo() const;

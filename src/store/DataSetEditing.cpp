@@ -114,6 +114,21 @@ void DataSet::post()
     moveToRowid(rowid);
 }
 
+void DataSet::reloadRecord()
+{
+    requireActive();
+    const qint64 rowid = m_state == DataSetState::Insert ? m_original.rowid : m_current.rowid;
+    cancel();
+    // Reopening forgets every row read so far.
+    close();
+    open();
+    const QList<Row> from = m_rows->source().rowsFrom(rowid, 1);
+    if (from.isEmpty())
+        last();
+    else
+        moveToRowid(from.first().rowid);
+}
+
 void DataSet::cancel()
 {
     if (!isEditing())

@@ -1,8 +1,11 @@
 #include "Connection.h"
+#include "ConnectionString.h"
 #include "DataSet.h"
 #include "QuerySnapshot.h"
 #include "ServerDatabase.h"
 #include "core/ScopeGuard.h"
+
+#include <QSqlQuery>
 
 #include <QSqlQuery>
 
@@ -35,18 +38,33 @@ int QueryDataSet::execSql()
     return query.numRowsAffected();
 }
 
+QVariant QueryDataSet::firstValue()
+{
+    if (!server::isAddress(dataSourceOf(connectionString()))) {
+        close();
+        open();
+        const QVariant result = isEmpty() || fieldCount() == 0 ? QVariant() : value(0);
+        close();
+        return result;
+    }
+    // On a server a snapshot is a table made and dropped, which costs more than the statement itself.
+    QSqlQuery query = runQuery(connection().database(), sqlText());
+    return query.next() ? query.value(0) : QVariant();
+}
+
 QString QueryDataSet::openSource(QSqlDatabase db)
 {
     m_pages.clear();
     m_attached = false;
     const QString statement = sqlText();
     if (server::isServer(db)) {
-        const QString table = server::createSnapshot(db, statement);
+        qint64 rows = 0;
+        const QString table = server::createSnapshot(db, statement, &rows);
         QList<FieldDef> fields;
         for (const server::Column& column : server::snapshotColumns(db))
             fields.append(fieldDefFromDeclaredType(column.name, column.declaredType, column.key));
         setFields(std::move(fields), -1);
-        setKnownRecordCount(snapshot::rowCount(db, table));
+        setKnownRecordCount(rows);
         return table;
     }
     if (!m_preparedFile.isEmpty()) {

@@ -87,7 +87,8 @@ qint64 RowSource::count() const
 
 qint64 RowSource::countUpTo(qint64 rowid) const
 {
-    QSqlQuery query = runQuery(database(), u"SELECT count(*) FROM "_qs + m_name + u" WHERE rowid <= ?"_qs, {rowid});
+    QSqlQuery query =
+        runQuery(database(), u"SELECT count(*) FROM "_qs + m_name + u" WHERE "_qs + m_rowid + u" <= ?"_qs, {rowid});
     return query.next() ? query.value(0).toLongLong() : 0;
 }
 

@@ -3,6 +3,7 @@
 #include "Columns.h"
 #include "Connection.h"
 #include "ContactSchema.h"
+#include "SqlTokens.h"
 #include "core/Error.h"
 #include "core/ScopeGuard.h"
 
@@ -74,89 +75,22 @@ const QHash<QString, QString>& canonicalTables()
     return names;
 }
 
-enum class Kind { Word, Bracketed, Quoted, Literal, Other };
-
-struct Token {
-    Kind kind;
-    qsizetype start;
-    qsizetype end;
-    QString text; // a word, a name without its quotes, or the characters themselves
-};
-
-bool isWordCharacter(QChar c)
-{
-    return c.isLetterOrNumber() || c == u'_' || c.unicode() >= 0x80;
-}
-
-QList<Token> tokenize(const QString& sql)
-{
-    QList<Token> tokens;
-    const qsizetype n = sql.size();
-    qsizetype i = 0;
-    auto closing = [&](QChar close, bool doubled) {
-        for (qsizetype k = i + 1; k < n; ++k) {
-            if (sql[k] != close)
-                continue;
-            if (doubled && k + 1 < n && sql[k + 1] == close) {
-                ++k;
-                continue;
-            }
-            return k + 1;
-        }
-        return n;
-    };
-    while (i < n) {
-        const QChar c = sql[i];
-        const QChar following = i + 1 < n ? sql[i + 1] : QChar();
-        qsizetype end = i + 1;
-        Kind kind = Kind::Other;
-        if (c.isSpace()) {
-            ++i;
-            continue;
-        }
-        if (c == u'-' && following == u'-') {
-            end = sql.indexOf(u'\n', i);
-            i = end < 0 ? n : end + 1;
-            continue;
-        }
-        if (c == u'\'') {
-            end = closing(c, true);
-            kind = Kind::Literal;
-        } else if (c == u'[') {
-            end = closing(u']', false);
-            kind = Kind::Bracketed;
-        } else if (c == u'"') {
-            end = closing(c, true);
-            kind = Kind::Quoted;
-        } else if (isWordCharacter(c)) {
-            while (end < n && isWordCharacter(sql[end]))
-                ++end;
-            kind = Kind::Word;
-        } else if ((c == u'<' || c == u'>' || c == u'!') && following == u'=') {
-            end = i + 2;
-        }
-        QString text = sql.mid(i, end - i);
-        if (kind == Kind::Bracketed || kind == Kind::Quoted)
-            text = text.mid(1, text.size() - 2);
-        tokens.append({kind, i, end, text});
-        i = end;
-    }
-    return tokens;
-}
+using sql::Token;
+using Kind = sql::TokenKind;
 
 bool isKeyword(const Token& token, const char* keyword)
 {
-    return token.kind == Kind::Word && token.text.compare(QLatin1StringView(keyword), Qt::CaseInsensitive) == 0;
+    return sql::isKeyword(token, {keyword});
 }
 
-bool isSymbol(const Token& token, const char* symbol)
+bool isSymbol(const Token& token, char16_t symbol)
 {
-    return token.kind == Kind::Other && token.text == QLatin1StringView(symbol);
+    return sql::isPunctuation(token, symbol);
 }
 
-QString literalText(const QString& literal)
+QString literalText(QStringView literal)
 {
-    return literal.mid(1, literal.size() - 2).replace(u"''"_qs, u"'"_qs);
+    return literal.mid(1, literal.size() - 2).toString().replace(u"''"_qs, u"'"_qs);
 }
 
 } // namespace
@@ -231,7 +165,7 @@ void open(QSqlDatabase& db, const QString& addressText)
 
 QString toServerStatement(const QString& statement)
 {
-    const QList<Token> tokens = tokenize(statement);
+    const QList<Token> tokens = sql::tokenize(statement);
     const auto& columns = canonicalColumns();
     const auto& tableNames = canonicalTables();
 
@@ -259,9 +193,9 @@ QString toServerStatement(const QString& statement)
     for (qsizetype k = 0; k < tokens.size(); ++k) {
         const Token& token = tokens.at(k);
         const Token* next = k + 1 < tokens.size() ? &tokens.at(k + 1) : nullptr;
-        if (isSymbol(token, "(")) {
+        if (isSymbol(token, u'(')) {
             ++depth;
-        } else if (isSymbol(token, ")")) {
+        } else if (isSymbol(token, u')')) {
             --depth;
         } else if (isKeyword(token, "select")) {
             inSelectList = depth == 0;
@@ -275,8 +209,8 @@ QString toServerStatement(const QString& statement)
         }
 
         if (token.kind == Kind::Word && token.text.compare(u"cdate"_qs, Qt::CaseInsensitive) == 0 && next &&
-            isSymbol(*next, "(") && k + 3 < tokens.size() && tokens.at(k + 2).kind == Kind::Literal &&
-            isSymbol(tokens.at(k + 3), ")")) {
+            isSymbol(*next, u'(') && k + 3 < tokens.size() && tokens.at(k + 2).kind == Kind::Literal &&
+            isSymbol(tokens.at(k + 3), u')')) {
             const QString iso = cdate(literalText(tokens.at(k + 2).text));
             replace(token, QString());
             copied = tokens.at(k + 3).end;
@@ -293,10 +227,10 @@ QString toServerStatement(const QString& statement)
             continue;
         }
         const bool nameLike =
-            token.kind == Kind::Bracketed || (token.kind == Kind::Word && !(next && isSymbol(*next, "(")));
+            token.kind == Kind::Bracketed || (token.kind == Kind::Word && !(next && isSymbol(*next, u'(')));
         if (!nameLike)
             continue;
-        const QString lower = token.text.toLower();
+        const QString lower = token.text.toString().toLower();
         if (auto table = tableNames.constFind(lower); table != tableNames.constEnd()) {
             replace(token, quoted(*table));
             namesContacts = namesContacts || *table == tables::Contacts;
@@ -307,9 +241,9 @@ QString toServerStatement(const QString& statement)
             continue;
         const QString& name = onlyMailList && lower == maillist::Address ? maillist::Address : *column;
         QString text = quoted(name);
-        const bool endsSelectItem = !next || isSymbol(*next, ",") || isKeyword(*next, "from");
+        const bool endsSelectItem = !next || isSymbol(*next, u',') || isKeyword(*next, "from");
         if (inSelectList && endsSelectItem && token.text != name)
-            text += u" AS "_qs + quoted(token.text);
+            text += u" AS "_qs + quoted(token.text.toString());
         if (next && isKeyword(*next, "like")) {
             // LIKE refuses the nondeterministic collation; ILIKE under the Turkish one ignores case the same way.
             text += u" COLLATE tr_icu"_qs;
@@ -468,12 +402,16 @@ void ensureOwnSettings(const QSqlDatabase& db)
                      quoted(settings::UserName) + u" IS NULL ORDER BY rowid LIMIT 1 ON CONFLICT DO NOTHING"_qs);
 }
 
-QString createSnapshot(const QSqlDatabase& db, const QString& statement)
+QString createSnapshot(const QSqlDatabase& db, const QString& statement, qint64* rowCount)
 {
     dropSnapshot(db);
     // A window without an order numbers the rows as the subquery hands them over, in its ORDER BY.
-    runQuery(db, u"CREATE TEMP TABLE "_qs + SnapshotTable + u" AS SELECT row_number() OVER () AS rowid, q.* FROM ("_qs +
-                     toServerStatement(statement) + u") q"_qs);
+    const QSqlQuery made = runQuery(db, u"CREATE TEMP TABLE "_qs + SnapshotTable +
+                                            u" AS SELECT row_number() OVER () AS rowid, q.* FROM ("_qs +
+                                            toServerStatement(statement) + u") q"_qs);
+    // The server says how many rows it stored, which saves reading them all again to count them.
+    if (rowCount)
+        *rowCount = std::max(0, made.numRowsAffected());
     return u"pg_temp."_qs + SnapshotTable;
 }
 

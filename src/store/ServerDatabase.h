@@ -65,8 +65,8 @@ void createContactTables(const QSqlDatabase& db);
 void ensureOwnSettings(const QSqlDatabase& db);
 
 /// Copies a query's rows into the connection's snapshot table, numbered 1 to N in the statement's order; returns
-/// its name.
-QString createSnapshot(const QSqlDatabase& db, const QString& statement);
+/// its name, and the number of rows in `rowCount`.
+QString createSnapshot(const QSqlDatabase& db, const QString& statement, qint64* rowCount = nullptr);
 void dropSnapshot(const QSqlDatabase& db);
 QList<Column> snapshotColumns(const QSqlDatabase& db);
 

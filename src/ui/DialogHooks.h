@@ -30,6 +30,8 @@ struct InputRequest {
     QString caption;
     QString prompt;
     QString defaultText;
+    /// A password: typed characters are not shown.
+    bool hidden = false;
 };
 
 /// A font dialog: the plain one, or with `colour` set, the one that also offers effects and a colour (a colour

@@ -1,5 +1,6 @@
 #include "ContactFileFixture.h"
 #include "DialogAnswers.h"
+#include "PostgresServer.h"
 
 #include "app/Startup.h"
 #include "app/Tfrm_about.h"
@@ -7,8 +8,11 @@
 #include "mail/HandlerError.h"
 #include "search/Tfrm_arama.h"
 #include "search/Tfrm_liste.h"
+#include "store/Columns.h"
 #include "store/Connection.h"
+#include "store/ConnectionString.h"
 #include "store/ContactFileLock.h"
+#include "store/ContactSchema.h"
 #include "store/DataSet.h"
 #include "store/widgets/DBComboBox.h"
 #include "store/widgets/DBEdit.h"
@@ -19,6 +23,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
@@ -109,6 +114,9 @@ private slots:
     void postMeetingALockAsksToRetry();
     void backupButtonWritesACopy();
     void aboutBoxNamesProgramAndVersion();
+    void databaseAsksForPasswordAndTables();
+    void recordChangedByAnotherUserOffersReload_data();
+    void recordChangedByAnotherUserOffersReload();
 };
 
 void MainWindowTest::showsTheRecordEditorWithItsControls()
@@ -613,6 +621,93 @@ void MainWindowTest::aboutBoxNamesProgramAndVersion()
     QCOMPARE(windows.about->findChild<QLabel*>(u"ProductName"_qs)->text(), u"Corvella"_qs);
     QVERIFY(windows.about->findChild<QLabel*>(u"Version"_qs)->text().contains(u"5.0"_qs));
     QVERIFY(windows.about->findChild<QLabel*>(u"ContactFile"_qs)->text().contains(fixture.filePath()));
+}
+
+namespace {
+
+/// Points the program at a server database through the settings file beside the fixture's contact file.
+void configureDatabase(const test::ContactFileFixture& fixture, const QString& address)
+{
+    QDir().mkpath(fixture.folder() + u"VT"_qs);
+    QFile settings(fixture.folder() + QString::fromLatin1(store::DatabaseSettingsName));
+    QVERIFY(settings.open(QIODevice::WriteOnly));
+    settings.write(address.toUtf8() + '\n');
+}
+
+} // namespace
+
+void MainWindowTest::databaseAsksForPasswordAndTables()
+{
+    test::ContactFileFixture fixture(false);
+    test::PostgresServer& server = test::PostgresServer::shared();
+    server.createDatabase(u"office"_qs);
+    const QString address = server.addPasswordRole(u"ofis"_qs, u"gizli"_qs, u"office"_qs);
+    configureDatabase(fixture, address);
+    app::installPasswordPrompt();
+    {
+        test::DialogAnswers hook({QMessageBox::Yes});
+        test::DialogAnswers password(test::DialogAnswers::Inputs);
+        password.inputs = {u"gizli"_qs};
+        QVERIFY(app::offerNewContactFile());
+        QCOMPARE(password.inputsAsked.size(), 1);
+        QVERIFY(password.inputsAsked.first().hidden);
+        QVERIFY2(password.inputsAsked.first().prompt.contains(address),
+                 qPrintable(password.inputsAsked.first().prompt));
+        QCOMPARE(hook.asked.size(), 1);
+        QVERIFY2(hook.asked.first().contains(u"has no contact tables"_qs), qPrintable(hook.asked.first()));
+    }
+    // The windows open on it with the password typed once, which is written nowhere.
+    test::DialogAnswers none;
+    app::Tfrmkayit window;
+    QVERIFY(window.table()->isActive());
+    QVERIFY(window.table()->isEmpty());
+    QVERIFY(none.inputsAsked.isEmpty() && none.asked.isEmpty());
+    QCOMPARE(server.psql(u"office"_qs, u"SELECT count(*) FROM \"YAYAR rows\""_qs), u"1\n"_qs);
+    QFile settings(fixture.folder() + QString::fromLatin1(store::DatabaseSettingsName));
+    QVERIFY(settings.open(QIODevice::ReadOnly));
+    QVERIFY(!settings.readAll().contains("gizli"));
+}
+
+void MainWindowTest::recordChangedByAnotherUserOffersReload_data()
+{
+    QTest::addColumn<bool>("reload");
+    QTest::newRow("Yes: the other user's value") << true;
+    QTest::newRow("No: the edit as typed") << false;
+}
+
+void MainWindowTest::recordChangedByAnotherUserOffersReload()
+{
+    QFETCH(bool, reload);
+    test::ContactFileFixture fixture(false);
+    const QString address = test::PostgresServer::shared().createDatabase(u"shared"_qs);
+    configureDatabase(fixture, address);
+    store::TableDataSet other;
+    other.setTableName(store::tables::Contacts);
+    other.setConnectionString(store::ContactConnectionString());
+    store::createContactTables(store::Connection(other.connectionString()).database());
+    other.open();
+    other.insert();
+    other.fieldByName(store::contact::RecordNumber).setValue(11);
+    other.fieldByName(store::contact::City).setValue(u"İzmir"_qs);
+    other.post();
+
+    std::optional<test::DialogAnswers> opening(std::in_place);
+    app::Tfrmkayit window;
+    QVERIFY2(opening->asked.isEmpty(), qPrintable(opening->asked.join(u'\n')));
+    opening.reset();
+    QVERIFY(window.table()->isActive());
+    window.table()->fieldByName(store::contact::City).setAsString(u"Bursa"_qs);
+    other.fieldByName(store::contact::City).setValue(u"Edirne"_qs);
+    other.post();
+    test::DialogAnswers hook({reload ? QMessageBox::Yes : QMessageBox::No});
+    window.findChild<ui::DBNavigator*>(u"DBNavigator"_qs)->click(ui::DBNavigator::Post);
+    QCOMPARE(hook.asked.size(), 1);
+    QVERIFY2(hook.asked.first().startsWith(u"Another user has changed this record since it was read. Your changes were "
+                                           "not stored."_qs),
+             qPrintable(hook.asked.first()));
+    QCOMPARE(window.table()->isEditing(), !reload);
+    QCOMPARE(window.table()->fieldByName(store::contact::City).asString(), reload ? u"Edirne"_qs : u"Bursa"_qs);
+    QCOMPARE(test::PostgresServer::shared().psql(u"shared"_qs, u"SELECT \"Sehir\" FROM kayit"_qs), u"Edirne\n"_qs);
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -1,5 +1,7 @@
 #include "ContactFileFixture.h"
+#include "PostgresServer.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
@@ -84,6 +86,8 @@ private:
     void writeFile(const QString& name, const QByteArray& bytes);
     /// Each contact's number and name, with its occupation when it has one: "11 Ayşe Mimar, 12 Mehmet".
     QString contacts();
+    /// A server database holding the fixture's contacts, copied there by the program once.
+    QString serverCopy();
 
     std::optional<test::ContactFileFixture> m_file;
 };
@@ -134,9 +138,22 @@ QString CommandLineTest::contacts()
         .toString();
 }
 
+QString CommandLineTest::serverCopy()
+{
+    static QString address;
+    if (address.isEmpty()) {
+        address = test::PostgresServer::shared().createDatabase(u"cli"_qs);
+        const Run run = runProgram({u"--file"_qs, m_file->filePath(), u"copy"_qs, u"--to"_qs, address});
+        if (run.status != 0)
+            qFatal("copying the contacts to the server failed: %s", qPrintable(run.err));
+    }
+    return address;
+}
+
 void CommandLineTest::commands_data()
 {
-    QTest::addColumn<QStringList>("arguments"); // "@db" is the contact file, "@/x" a file beside it
+    // "@db" is the contact file, "@/x" a file beside it, "@pg" a server database holding the same contacts
+    QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("status");
     QTest::addColumn<QStringList>("out"); // texts the standard output holds
     QTest::addColumn<QString>("err");     // a text the error line holds; empty: no error output
@@ -204,7 +221,9 @@ void CommandLineTest::commands_data()
         Unchanged);
 
     row("no command", {}, 2, {}, u"no command"_qs, {}, Unchanged);
-    row("unknown command", {u"frobnicate"_qs}, 2, {}, u"frobnicate"_qs, {}, Unchanged);
+    row("unknown command", {u"frobnicate"_qs}, 2, {},
+        u"'frobnicate'; the commands are import, export, count, search, backup, copy, labels and report"_qs, {},
+        Unchanged);
     row("unknown option", {u"count"_qs, u"--town"_qs}, 2, {}, u"town"_qs, {}, Unchanged);
     row("extra argument", {u"count"_qs, u"more"_qs}, 2, {}, u"more"_qs, {}, Unchanged);
     row("import without file", {u"import"_qs}, 2, {}, u"FILE"_qs, {}, Unchanged);
@@ -226,6 +245,22 @@ void CommandLineTest::commands_data()
         {}, Unchanged);
     row("backup into a missing folder", {u"backup"_qs, u"@/none/copy.mdb"_qs}, 1, {}, u"does not exist"_qs, {},
         Unchanged);
+    // The same verbs on a server database.
+    const auto server = [](const char* name, QStringList arguments, int status, QStringList out, QString err,
+                           QString records) {
+        QTest::newRow(name) << (QStringList{u"--database"_qs, u"@pg"_qs} + arguments) << status << out << err << records
+                            << Unchanged;
+    };
+    server("server count", {u"count"_qs}, 0, {u"3\n"_qs}, {}, {});
+    server("server export", {u"export"_qs}, 0, {u"11,Ayşe,Yılmaz,ayse@example.com,"_qs}, {}, all);
+    server("server search a range", {u"search"_qs, u"--name"_qs, u"A..N"_qs}, 0, {}, {}, u"11 12"_qs);
+    server("server search sorted", {u"search"_qs, u"--company"_qs, u"A..Z"_qs, u"--order"_qs, u"Sehir"_qs}, 0, {}, {},
+           u"12 13 11"_qs);
+    server("server labels", QStringList{u"labels"_qs, u"--city"_qs, u"Ankara"_qs} + sheet + toPdf, 0,
+           {u"Written to "_qs}, {}, {});
+    server("server report", QStringList{u"report"_qs} + toPdf, 0, {u"Written to "_qs}, {}, {});
+    server("server import refused", {u"import"_qs, u"@/new.csv"_qs}, 1, {}, u"copy --to"_qs, {});
+
     QStringList eleven{u"search"_qs};
     for (int i = 0; i < 11; ++i)
         eleven << u"--notes"_qs << u"x"_qs;
@@ -239,7 +274,9 @@ void CommandLineTest::commands_data()
     QTest::newRow("not a contact file") << QStringList{u"--file=@/new.csv"_qs, u"export"_qs} << 1 << QStringList()
                                         << u"new.csv"_qs << QString() << Unchanged;
     QTest::newRow("help") << QStringList{u"--help"_qs} << 0
-                          << QStringList{u"corvella import FILE"_qs, u"corvella search"_qs, u"--file <PATH>"_qs}
+                          << QStringList{u"corvella import FILE"_qs, u"corvella search"_qs,
+                                         u"corvella copy --to DEST"_qs, u"backup, copy, labels or report"_qs,
+                                         u"--file <PATH>"_qs}
                           << QString() << QString() << Unchanged;
     QTest::newRow("command help") << QStringList{u"import"_qs, u"--help"_qs} << 0
                                   << QStringList{u"--on-duplicate"_qs, u"company             Firma Adi"_qs} << QString()
@@ -258,6 +295,8 @@ void CommandLineTest::commands()
     QFETCH(QString, contacts);
 
     for (QString& argument : arguments) {
+        if (argument == u"@pg"_qs)
+            argument = serverCopy();
         argument.replace(u"@db"_qs, m_file->filePath());
         argument.replace(u"@/"_qs, m_file->folder());
     }
@@ -361,6 +400,18 @@ void CommandLineTest::contactFileBesideTheProgramByDefault()
     const Run run = runProgram({u"count"_qs}, program);
     QCOMPARE(run.err, QString());
     QCOMPARE(run.out, u"3\n"_qs);
+
+    // A settings file beside it names a server database instead, which an explicit --file overrides.
+    m_file->addContact(14);
+    writeFile(u"VT/database.conf"_qs, "# the office\n" + serverCopy().toUtf8() + '\n');
+    QCOMPARE(runProgram({u"count"_qs}, program).out, u"3\n"_qs);
+    QCOMPARE(runProgram({u"--file"_qs, m_file->filePath(), u"count"_qs}, program).out, u"4\n"_qs);
+    writeFile(u"VT/database.conf"_qs, serverCopy().replace(u"postgres@"_qs, u"postgres:gizli@"_qs).toUtf8());
+    const Run refused = runProgram({u"count"_qs}, program);
+    QCOMPARE(refused.status, 1);
+    QVERIFY2(refused.err.contains(u"holds a password"_qs) && !refused.err.contains(u"gizli"_qs),
+             qPrintable(refused.err));
+    QCOMPARE(runProgram({u"--file"_qs, m_file->filePath(), u"count"_qs}, program).out, u"4\n"_qs);
 }
 
 void CommandLineTest::backupIsReadAsAContactFile()
@@ -370,6 +421,12 @@ void CommandLineTest::backupIsReadAsAContactFile()
     const Run count = runProgram({u"--file"_qs, path(u"copy.mdb"_qs), u"count"_qs});
     QCOMPARE(count.out, u"3\n"_qs);
     QCOMPARE(QDir(m_file->folder()).entryList(QDir::Files).size(), before.size() + 1); // no temporary file left
+
+    // A server database's backup is a contact file, named by the database and the day when DEST is a folder.
+    QCOMPARE(runProgram({u"--file"_qs, serverCopy(), u"backup"_qs, m_file->folder()}).err, QString());
+    const QString named = path(u"cli-%1.mdb"_qs.arg(QDate::currentDate().toString(Qt::ISODate)));
+    QCOMPARE(runProgram({u"--file"_qs, named, u"count"_qs}).out, u"3\n"_qs);
+    QCOMPARE(QDir(m_file->folder()).entryList(QDir::Files).size(), before.size() + 2);
 }
 
 void CommandLineTest::importWaitsForTheOtherCorvella()

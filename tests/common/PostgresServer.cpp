@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QThread>
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -54,6 +55,7 @@ PostgresServer::PostgresServer()
     if (runningAsRoot())
         run({u"chown"_qs, u"postgres:postgres"_qs, m_dir.path()});
     m_data = m_dir.path() + u"/data"_qs;
+    startWatchdog();
     run({BinFolder + u"initdb"_qs, u"-D"_qs, m_data, u"-U"_qs, u"postgres"_qs, u"-A"_qs, u"trust"_qs,
          u"--encoding=UTF8"_qs, u"--locale=C.UTF-8"_qs, u"--no-sync"_qs});
     m_port = freePort();
@@ -70,6 +72,24 @@ PostgresServer::PostgresServer()
         throw std::runtime_error(std::string(error.what()) + "\nserver log:\n" + file.readAll().toStdString());
     }
     m_running = true;
+}
+
+void PostgresServer::startWatchdog() const
+{
+    // A test that crashes or is killed never reaches the destructor: a process of its own stops the server and
+    // removes its folder once the test's process is gone.
+    const QString stop = (runningAsRoot() ? u"runuser -u postgres -- "_qs : QString()) + BinFolder +
+                         u"pg_ctl -D '%1' -m immediate -w stop"_qs.arg(m_data);
+    const QString script = u"while kill -0 %1 2>/dev/null; do sleep 1; done; %2 >/dev/null 2>&1; rm -rf '%3'"_qs.arg(
+        QString::number(getpid()), stop, m_dir.path());
+    // Without the test's output channels, so that ctest does not wait for it.
+    QProcess watchdog;
+    watchdog.setProgram(u"setsid"_qs);
+    watchdog.setArguments({u"sh"_qs, u"-c"_qs, script});
+    watchdog.setStandardInputFile(QProcess::nullDevice());
+    watchdog.setStandardOutputFile(QProcess::nullDevice());
+    watchdog.setStandardErrorFile(QProcess::nullDevice());
+    watchdog.startDetached();
 }
 
 PostgresServer::~PostgresServer()
@@ -116,6 +136,32 @@ QString PostgresServer::createDatabase(const QString& name) const
 {
     psql(u"postgres"_qs, u"DROP DATABASE IF EXISTS \"%1\";\nCREATE DATABASE \"%1\";\n"_qs.arg(name));
     return address(name);
+}
+
+QString PostgresServer::addPasswordRole(const QString& role, const QString& password, const QString& database) const
+{
+    psql(u"postgres"_qs, u"CREATE ROLE \"%1\" LOGIN SUPERUSER PASSWORD '%2';\n"_qs.arg(role, password));
+    // The first matching line decides: this role gives its password, everyone else stays trusted.
+    QFile rules(m_data + u"/pg_hba.conf"_qs);
+    if (!rules.open(QIODevice::ReadWrite))
+        throw std::runtime_error("cannot open pg_hba.conf: " + rules.errorString().toStdString());
+    const QByteArray before = rules.readAll();
+    rules.resize(0);
+    rules.seek(0);
+    rules.write("host all " + role.toUtf8() + " 127.0.0.1/32 scram-sha-256\n" + before);
+    rules.close();
+    run({BinFolder + u"pg_ctl"_qs, u"-D"_qs, m_data, u"-w"_qs, u"reload"_qs});
+    // The server reads the rules a moment after the signal: wait until the role is asked for its password.
+    for (int tries = 0; tries < 100; ++tries) {
+        try {
+            run({BinFolder + u"psql"_qs, u"-X"_qs, u"-w"_qs, u"-h"_qs, u"127.0.0.1"_qs, u"-p"_qs,
+                 QString::number(m_port), u"-U"_qs, role, u"-d"_qs, u"postgres"_qs, u"-c"_qs, u"SELECT 1"_qs});
+        } catch (const std::runtime_error&) {
+            break;
+        }
+        QThread::msleep(50);
+    }
+    return u"postgresql://%1@127.0.0.1:%2/%3"_qs.arg(role).arg(m_port).arg(database);
 }
 
 QString PostgresServer::psql(const QString& database, const QString& sql) const

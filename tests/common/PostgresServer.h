@@ -21,6 +21,8 @@ public:
     QString address(const QString& database) const;
     /// Creates an empty database (dropping one of the same name first) and returns its address.
     QString createDatabase(const QString& name) const;
+    /// Makes a role that the server asks for its password, and returns its address of `database`.
+    QString addPasswordRole(const QString& role, const QString& password, const QString& database) const;
     /// Runs SQL through psql on a database and returns what psql prints (unaligned, no headers).
     QString psql(const QString& database, const QString& sql) const;
 
@@ -29,6 +31,7 @@ public:
 
 private:
     QString run(const QStringList& command, const QString& input = {}) const;
+    void startWatchdog() const;
 
     QTemporaryDir m_dir;
     QString m_data;

@@ -1,5 +1,6 @@
 #include "DBNavigator.h"
 
+#include "EditGuard.h"
 #include "store/DataSet.h"
 #include "ui/Dialogs.h"
 
@@ -115,8 +116,8 @@ void DBNavigator::click(Button which)
 {
     if (!m_dataSet || !m_buttons[which]->isEnabled())
         return;
-    guard(this, [&] {
-        store::DataSet& ds = *m_dataSet;
+    store::DataSet& ds = *m_dataSet;
+    guardEdit(this, ds, [&] {
         switch (which) {
         case First:
             ds.first();
