@@ -15,7 +15,9 @@ QString containsPattern(const QString& word);
 /// The list window's statement for a quick find: the contacts in which every word of the typed text occurs in some
 /// text column, letters compared as LIKE compares them on the contact file (Turkish, without regard to case) and on a
 /// server (ILIKE under the Turkish collation), with the columns and order of the contact search. Empty when the text
-/// holds no word.
-QStringList buildQuickFindSql(const QString& typed);
+/// holds no word. Through the find index (FindIndex.h), attached to the connection, the contacts holding each word of
+/// three characters or more are looked up in it first; the LIKE conditions still decide. Without such a word the
+/// index cannot narrow the find, and the statement is empty.
+QStringList buildQuickFindSql(const QString& typed, bool throughIndex = false);
 
 } // namespace corvella::search

@@ -19,8 +19,10 @@ public:
     ~BackgroundSnapshot() override;
 
     /// Starts a run of the statement on the contact file at `filePath`, stopping a run still going; its results are
-    /// announced in order, and nothing more of the stopped run.
-    void start(const QString& filePath, const QString& statement, int firstRows);
+    /// announced in order, and nothing more of the stopped run. With an index file, the find index is brought up to
+    /// date first and, when it is current, `indexedStatement` runs instead (when it fails, the statement).
+    void start(const QString& filePath, const QString& statement, int firstRows, const QString& indexFile = {},
+               const QString& indexedStatement = {});
     void stop();
     bool isRunning() const { return m_running; }
 
@@ -28,6 +30,9 @@ signals:
     /// The statement's first rows (`firstRows` at most, all of them when `complete`).
     void firstRowsReady(const QString& snapshotFile, bool complete);
     void allRowsReady(const QString& snapshotFile);
+    /// Before the first rows, when a run was given an index file: what the index was found to be
+    /// (`findindex::Status`), and whether the indexed statement gave the rows.
+    void indexChecked(int status, bool used);
     void failed(const QString& message);
 
 private:
