@@ -67,9 +67,10 @@ QString containsPattern(const QString& word)
     return pattern;
 }
 
-QStringList buildQuickFindSql(const QString& typed, bool throughIndex)
+QStringList buildQuickFindSql(const QString& typed, FindThrough through)
 {
     const QStringList words = findWords(typed);
+    const bool throughIndex = through != FindThrough::Scan;
     const QString narrowed = throughIndex ? indexCondition(words) : QString();
     if (words.isEmpty() || (throughIndex && narrowed.isEmpty()))
         return {};
@@ -81,10 +82,14 @@ QStringList buildQuickFindSql(const QString& typed, bool throughIndex)
     for (const QString& column : listed)
         lines << u' ' + bracketed(column) + (column == listed[std::size(listed) - 1] ? u" "_qs : u" , "_qs);
     lines << u" from "_qs << store::tables::Contacts << u" where "_qs;
+    QStringList conditions;
     if (throughIndex)
-        lines << u' ' + narrowed + u" and "_qs;
-    for (qsizetype i = 0; i < words.size(); ++i)
-        lines << u' ' + wordCondition(words.at(i)) + (i + 1 < words.size() ? u" and "_qs : u" "_qs);
+        conditions << narrowed;
+    for (const QString& word : words)
+        if (through != FindThrough::IndexAlone || word.toUcs4().size() < 3)
+            conditions << wordCondition(word);
+    for (qsizetype i = 0; i < conditions.size(); ++i)
+        lines << u' ' + conditions.at(i) + (i + 1 < conditions.size() ? u" and "_qs : u" "_qs);
     lines << u" ORDER BY "_qs + bracketed(contact::Company) + u' ';
     return lines;
 }

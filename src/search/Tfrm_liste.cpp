@@ -318,13 +318,14 @@ void Tfrm_liste::showFound(const QString& typed)
         statement += line + u"\r\n"_qs;
     m_foundIn = QFileInfo(source).absoluteFilePath();
     // While the index is built the find scans; a file that cannot have one is scanned without asking again.
-    QString indexFile, indexed;
+    store::BackgroundSnapshot::Indexed indexed;
     if (!m_indexBuilder->isBuilding(m_foundIn) && !m_unindexedFiles.contains(m_foundIn)) {
-        indexFile = store::findindex::indexFileFor(m_foundIn);
-        for (const QString& line : buildQuickFindSql(typed, true))
-            indexed += line + u"\r\n"_qs;
+        // The first rows trust the index; all of them, which the report, the labels and the mail use, are checked.
+        indexed.indexFile = store::findindex::indexFileFor(m_foundIn);
+        indexed.firstStatement = buildQuickFindSql(typed, FindThrough::IndexAlone).join(u"\r\n"_qs);
+        indexed.allStatement = buildQuickFindSql(typed, FindThrough::Index).join(u"\r\n"_qs);
     }
-    m_finder->start(m_foundIn, statement, FirstFoundRows, indexFile, indexed);
+    m_finder->start(m_foundIn, statement, FirstFoundRows, indexed);
 }
 
 void Tfrm_liste::showFoundRows(const QString& snapshotFile, bool complete)

@@ -63,8 +63,7 @@ void BackgroundSnapshot::stop()
     m_running = false;
 }
 
-void BackgroundSnapshot::start(const QString& filePath, const QString& statement, int firstRows,
-                               const QString& indexFile, const QString& indexedStatement)
+void BackgroundSnapshot::start(const QString& filePath, const QString& statement, int firstRows, const Indexed& indexed)
 {
     stop();
     auto run = std::make_shared<Run>();
@@ -113,12 +112,12 @@ void BackgroundSnapshot::start(const QString& filePath, const QString& statement
         };
         QString chosen = statement;
         bool firstDone = false;
-        if (ok && !indexFile.isEmpty()) {
+        if (ok && !indexed.indexFile.isEmpty()) {
             QString indexError;
-            auto status = findindex::bringUpToDate(db, indexFile, indexError);
-            bool used = status == findindex::Status::Current && !indexedStatement.isEmpty();
-            if (used && into(firstFile, indexedStatement + u"\r\nLIMIT "_qs + QString::number(firstRows))) {
-                chosen = indexedStatement;
+            auto status = findindex::bringUpToDate(db, indexed.indexFile, indexError);
+            bool used = status == findindex::Status::Current && !indexed.firstStatement.isEmpty();
+            if (used && into(firstFile, indexed.firstStatement + u"\r\nLIMIT "_qs + QString::number(firstRows))) {
+                chosen = indexed.allStatement;
                 firstDone = true;
             } else if (used) {
                 // A damaged index must not cost the find: it scans, and the index is built again.

@@ -18,11 +18,17 @@ public:
     explicit BackgroundSnapshot(QObject* parent = nullptr);
     ~BackgroundSnapshot() override;
 
+    /// The same rows through a find index (FindIndex.h): the first ones by one statement, all by another.
+    struct Indexed {
+        QString indexFile;
+        QString firstStatement;
+        QString allStatement;
+    };
+
     /// Starts a run of the statement on the contact file at `filePath`, stopping a run still going; its results are
     /// announced in order, and nothing more of the stopped run. With an index file, the find index is brought up to
-    /// date first and, when it is current, `indexedStatement` runs instead (when it fails, the statement).
-    void start(const QString& filePath, const QString& statement, int firstRows, const QString& indexFile = {},
-               const QString& indexedStatement = {});
+    /// date first and, when it is current, the indexed statements run instead (when the first fails, the statement).
+    void start(const QString& filePath, const QString& statement, int firstRows, const Indexed& indexed = {});
     void stop();
     bool isRunning() const { return m_running; }
 

@@ -221,8 +221,9 @@ bool applyChanges(sqlite3* db, QString& error)
             insert.next();
             insert.reset();
         }
+        const bool readFailed = !exists && !read.done();
         read.reset();
-        if (exists && !insert.done())
+        if (readFailed || (exists && !insert.done()))
             break;
     }
     if (!changed.done()) {
@@ -345,8 +346,7 @@ Status bringUpToDate(sqlite3* db, const QString& indexFile, QString& error)
             const State state = inspect(db);
             status = statusOf(state);
             const bool applied = status != Status::Current || state.changes == 0 || applyChanges(db, error);
-            if (applied && execute(db, u"COMMIT"_qs, error)) {
-            } else {
+            if (!applied || !execute(db, u"COMMIT"_qs, error)) {
                 status = statusAfterFailure(db);
                 executeQuietly(db, u"ROLLBACK"_qs);
             }
