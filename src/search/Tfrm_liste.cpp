@@ -241,7 +241,7 @@ void Tfrm_liste::buildUi()
     // A find that met no usable index scans; the index is built meanwhile for the next ones.
     connect(m_finder, &store::BackgroundSnapshot::indexChecked, this, [this](int status, bool) {
         const auto found = store::findindex::Status(status);
-        if ((found == store::findindex::Status::Outdated || found == store::findindex::Status::Unfinished) &&
+        if (found != store::findindex::Status::Current && found != store::findindex::Status::Unavailable &&
             !m_unindexedFiles.contains(m_foundIn))
             m_indexBuilder->start(m_foundIn);
     });

@@ -13,6 +13,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <limits>
 #include <vector>
 
@@ -23,8 +24,8 @@ namespace {
 constexpr int FormatVersion = 1;
 // Each batch is one short transaction on the index file; writers of the contact file wait only for its reading.
 constexpr int BatchRows = 5000;
-// More changes than this are better built again in the background than applied ahead of a find.
-constexpr qint64 MostChangesApplied = 50000;
+// More logged changes than this (about a second's work) are applied in the background while finds scan.
+constexpr qint64 MostChangesApplied = 2000;
 
 /// The log and its triggers, in the contact file: plain SQL, so that every program and every SQLite still writes it.
 const QString LogStatements[] = {
@@ -173,7 +174,7 @@ Status statusOf(const State& state)
         return Status::Outdated;
     if (!state.complete)
         return Status::Unfinished;
-    return state.changes > MostChangesApplied ? Status::Outdated : Status::Current;
+    return state.changes > MostChangesApplied ? Status::Behind : Status::Current;
 }
 
 /// After a failure: a lock, a stop, a read-only or full disk pass; anything else means the index is not right.
@@ -194,46 +195,57 @@ Status statusAfterFailure(sqlite3* db)
     }
 }
 
-/// Re-indexes the logged contacts and empties the log, in the transaction the caller opened.
-bool applyChanges(sqlite3* db, QString& error)
+/// Re-indexes the contacts of the first `entries` of the log and drops those entries, in the transaction the caller
+/// opened; the entries logged after them (a number may come again) are left for the next time.
+bool applyChanges(sqlite3* db, qint64 entries, QString& error)
 {
-    Statement changed(db, u"SELECT DISTINCT changed_no FROM main.find_changes WHERE changed_no IS NOT NULL"_qs);
+    std::vector<qint64> numbers;
+    qint64 lastEntry = std::numeric_limits<qint64>::min();
+    {
+        Statement changed(db, u"SELECT rowid, changed_no FROM main.find_changes ORDER BY rowid LIMIT ?1"_qs);
+        changed.bind(1, entries);
+        while (changed.next()) {
+            lastEntry = changed.integer(0);
+            if (!changed.isNull(1))
+                numbers.push_back(changed.integer(1));
+        }
+        if (!changed.done()) {
+            error = QString::fromUtf8(sqlite3_errmsg(db));
+            return false;
+        }
+    }
+    std::sort(numbers.begin(), numbers.end());
+    numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
     Statement remove(db, u"DELETE FROM "_qs + Schema + u".find WHERE rowid = ?1"_qs);
     Statement read(db, documentsStatement(u"[No] = ?1"_qs));
     Statement insert(db, u"INSERT INTO "_qs + Schema + u".find (rowid, doc) VALUES (?1, ?2)"_qs);
-    if (!changed.isValid() || !remove.isValid() || !read.isValid() || !insert.isValid()) {
-        error = QString::fromUtf8(sqlite3_errmsg(db));
-        return false;
-    }
-    while (changed.next()) {
-        const qint64 no = changed.integer(0);
-        remove.bind(1, no);
+    bool ok = remove.isValid() && read.isValid() && insert.isValid();
+    for (auto no = numbers.begin(); ok && no != numbers.end(); ++no) {
+        remove.bind(1, *no);
         remove.next();
         remove.reset();
-        if (!remove.done())
-            break;
-        read.bind(1, no);
+        read.bind(1, *no);
         const bool exists = read.next();
-        if (exists) {
+        ok = remove.done() && (exists || read.done());
+        if (ok && exists) {
             const std::string document = read.bytes(1);
-            insert.bind(1, no);
+            insert.bind(1, *no);
             insert.bind(2, document);
             insert.next();
             insert.reset();
+            ok = insert.done();
         }
-        const bool readFailed = !exists && !read.done();
         read.reset();
-        if (readFailed || (exists && !insert.done()))
-            break;
     }
-    if (!changed.done()) {
+    if (!ok) {
         error = QString::fromUtf8(sqlite3_errmsg(db));
         return false;
     }
     return execute(db,
-                   u"DELETE FROM main.find_changes; UPDATE main.find_sync SET generation = generation + 1; "
-                   u"UPDATE "_qs +
-                       Schema + u".find_about SET generation = generation + 1"_qs,
+                   u"DELETE FROM main.find_changes WHERE rowid <= %1; "
+                   u"UPDATE main.find_sync SET generation = generation + 1; "
+                   u"UPDATE %2.find_about SET generation = generation + 1"_qs.arg(lastEntry)
+                       .arg(Schema),
                    error);
 }
 
@@ -345,7 +357,8 @@ Status bringUpToDate(sqlite3* db, const QString& indexFile, QString& error)
         } else {
             const State state = inspect(db);
             status = statusOf(state);
-            const bool applied = status != Status::Current || state.changes == 0 || applyChanges(db, error);
+            const bool applied =
+                status != Status::Current || state.changes == 0 || applyChanges(db, state.changes, error);
             if (!applied || !execute(db, u"COMMIT"_qs, error)) {
                 status = statusAfterFailure(db);
                 executeQuietly(db, u"ROLLBACK"_qs);
@@ -381,9 +394,19 @@ bool build(const QString& contactFile, const std::atomic<bool>& stop, QString& e
     const QString indexFile = indexFileFor(contactFile);
     bool resume = false;
     if (QFileInfo(indexFile).isFile() && execute(db, attachStatement(indexFile), error)) {
-        const Status status = statusOf(inspect(db));
-        if (status == Status::Current)
-            return true;
+        Status status = statusOf(inspect(db));
+        // Behind by many changes: applied in batches, each its own transaction over both files.
+        while (status == Status::Behind && !stop) {
+            const bool applied = execute(db, u"BEGIN IMMEDIATE"_qs, error) && applyChanges(db, BatchRows, error) &&
+                                 execute(db, u"COMMIT"_qs, error);
+            if (!applied) {
+                executeQuietly(db, u"ROLLBACK"_qs);
+                return false;
+            }
+            status = statusOf(inspect(db));
+        }
+        if (status == Status::Current || stop)
+            return status == Status::Current;
         resume = status == Status::Unfinished;
         if (!resume)
             executeQuietly(db, u"DETACH "_qs + Schema);

@@ -24,6 +24,7 @@ QString indexFileFor(const QString& contactFile);
 enum class Status {
     Current,     ///< attached and up to date: the find may use it
     Unfinished,  ///< a build was left part way: it resumes
+    Behind,      ///< too many changes to apply ahead of a find: they are applied in the background
     Outdated,    ///< missing, made for another file, or it may have missed changes: it is built again
     Unavailable, ///< not this time (the file is locked or cannot be written): the find scans
 };
@@ -33,8 +34,8 @@ enum class Status {
 Status bringUpToDate(sqlite3* db, const QString& indexFile, QString& error);
 
 /// Builds the index of the contact file in batches, each a transaction of its own that writes the index file only,
-/// or resumes a build left part way. Adds the change log and its triggers to the contact file first. False when
-/// stopped or failed (then with `error`).
+/// resumes a build left part way, or applies a long log of changes in batches. Adds the change log and its triggers
+/// to the contact file first. False when stopped or failed (then with `error`).
 bool build(const QString& contactFile, const std::atomic<bool>& stop, QString& error);
 
 } // namespace corvella::store::findindex

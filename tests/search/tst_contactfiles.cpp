@@ -458,6 +458,11 @@ void ContactFilesTest::findIndexFollowsEveryWriter_data()
         << Mishap::None << u"ekİncİ"_qs << QStringList{u"Ekinci"_qs} << Current;
     QTest::newRow("deleted by the shell") << u"DELETE FROM kayit WHERE [No] = 12;"_qs << Mishap::None << u"ahmet"_qs
                                           << QStringList{u"Işık"_qs} << Current;
+    QTest::newRow("too many changes to apply ahead of a find")
+        << u"WITH RECURSIVE n(i) AS (SELECT 1000 UNION ALL SELECT i + 1 FROM n WHERE i < 3100) "
+           u"INSERT INTO kayit ([No], [Soyad]) SELECT i, 'Dolgu' FROM n; "
+           u"UPDATE kayit SET [Ad] = 'Yıldız' WHERE [No] = 11;"_qs
+        << Mishap::None << u"YILDIZ"_qs << QStringList{u"Işık"_qs} << Behind;
     QTest::newRow("a trigger dropped") << u"DROP TRIGGER find_log_insert;"_qs + added << Mishap::None << u"yıldırım"_qs
                                        << QStringList{u"Yıldırım"_qs} << Outdated;
     QTest::newRow("the log dropped") << u"DROP TABLE find_sync;"_qs << Mishap::None << u"ahmet"_qs
