@@ -2,6 +2,8 @@
 
 #include "store/Columns.h"
 #include "store/ContactSchema.h"
+#include "store/FindIndex.h"
+#include "store/TurkishLike.h"
 
 namespace corvella::search {
 
@@ -20,6 +22,26 @@ QString wordCondition(const QString& word)
     for (const store::ContactColumn& column : store::contactColumns())
         columns << u'(' + bracketed(column.name) + u" like '"_qs + pattern + u"' escape '\\')"_qs;
     return u'(' + columns.join(u" or "_qs) + u')';
+}
+
+/// The record numbers the index holds every word of three characters or more for (the trigrams' least), each folded as
+/// the index is; empty when no word is that long.
+QString indexCondition(const QStringList& words)
+{
+    QStringList phrases;
+    for (const QString& word : words) {
+        if (word.toUcs4().size() < 3)
+            continue;
+        const QByteArray utf8 = word.toUtf8();
+        const QString folded =
+            QString::fromStdString(store::foldedTurkish(std::string_view(utf8.data(), size_t(utf8.size()))));
+        phrases << u'"' + QString(folded).replace(u'"', u"\"\""_qs) + u'"';
+    }
+    if (phrases.isEmpty())
+        return {};
+    const QString query = phrases.join(u" AND "_qs).replace(u'\'', u"''"_qs);
+    return u"([No] IN (SELECT rowid FROM "_qs + store::findindex::Schema + u".find WHERE find MATCH '"_qs + query +
+           u"'))"_qs;
 }
 
 } // namespace
@@ -45,10 +67,12 @@ QString containsPattern(const QString& word)
     return pattern;
 }
 
-QStringList buildQuickFindSql(const QString& typed)
+QStringList buildQuickFindSql(const QString& typed, FindThrough through)
 {
     const QStringList words = findWords(typed);
-    if (words.isEmpty())
+    const bool throughIndex = through != FindThrough::Scan;
+    const QString narrowed = throughIndex ? indexCondition(words) : QString();
+    if (words.isEmpty() || (throughIndex && narrowed.isEmpty()))
         return {};
     namespace contact = store::contact;
     // The contact search's columns and order, so the list window shows and prints a find as it shows a search.
@@ -58,8 +82,14 @@ QStringList buildQuickFindSql(const QString& typed)
     for (const QString& column : listed)
         lines << u' ' + bracketed(column) + (column == listed[std::size(listed) - 1] ? u" "_qs : u" , "_qs);
     lines << u" from "_qs << store::tables::Contacts << u" where "_qs;
-    for (qsizetype i = 0; i < words.size(); ++i)
-        lines << u' ' + wordCondition(words.at(i)) + (i + 1 < words.size() ? u" and "_qs : u" "_qs);
+    QStringList conditions;
+    if (throughIndex)
+        conditions << narrowed;
+    for (const QString& word : words)
+        if (through != FindThrough::IndexAlone || word.toUcs4().size() < 3)
+            conditions << wordCondition(word);
+    for (qsizetype i = 0; i < conditions.size(); ++i)
+        lines << u' ' + conditions.at(i) + (i + 1 < conditions.size() ? u" and "_qs : u" "_qs);
     lines << u" ORDER BY "_qs + bracketed(contact::Company) + u' ';
     return lines;
 }

@@ -12,10 +12,18 @@ QStringList findWords(const QString& typed);
 /// are taken literally, and apostrophes are doubled so that the pattern stays one SQL literal.
 QString containsPattern(const QString& word);
 
+/// Which contacts a quick find's statement reads.
+enum class FindThrough {
+    Scan,       ///< every contact
+    Index,      ///< those the find index (FindIndex.h, attached) holds every word of three characters or more for
+    IndexAlone, ///< the same, and only the shorter words checked by LIKE: the index folds as LIKE does and matches
+                ///< the longer ones exactly, so the first rows of a common word need not wait for every LIKE
+};
+
 /// The list window's statement for a quick find: the contacts in which every word of the typed text occurs in some
 /// text column, letters compared as LIKE compares them on the contact file (Turkish, without regard to case) and on a
 /// server (ILIKE under the Turkish collation), with the columns and order of the contact search. Empty when the text
-/// holds no word.
-QStringList buildQuickFindSql(const QString& typed);
+/// holds no word, and through the index when no word has three characters (the index cannot narrow those).
+QStringList buildQuickFindSql(const QString& typed, FindThrough through = FindThrough::Scan);
 
 } // namespace corvella::search

@@ -21,6 +21,7 @@
 #include "store/ConnectDataSets.h"
 #include "store/ConnectionString.h"
 #include "store/DataSet.h"
+#include "store/FindIndex.h"
 #include "store/ServerDatabase.h"
 #include "store/widgets/DBGrid.h"
 #include "ui/Dialogs.h"
@@ -136,6 +137,7 @@ Tfrm_liste::Tfrm_liste(QWidget* parent)
     , m_settings(new store::TableDataSet(this))
     , m_labelEngine(new print::TRaporV2(this))
     , m_finder(new store::BackgroundSnapshot(this))
+    , m_indexBuilder(new store::FindIndexBuilder(this))
 {
     setObjectName(u"frm_liste"_qs);
     m_result->setObjectName(u"Query1"_qs);
@@ -237,6 +239,20 @@ void Tfrm_liste::buildUi()
         setFinding(false);
         throw DatabaseError(message);
     });
+    // A find that met no usable index scans; the index is built meanwhile for the next ones.
+    connect(m_finder, &store::BackgroundSnapshot::indexChecked, this, [this](int status, bool) {
+        const auto found = store::findindex::Status(status);
+        if (found != store::findindex::Status::Current && found != store::findindex::Status::Unavailable &&
+            !m_unindexedFiles.contains(m_foundIn))
+            m_indexBuilder->start(m_foundIn);
+    });
+    connect(m_indexBuilder, &store::FindIndexBuilder::finished, this,
+            [this](const QString& file, bool built, const QString& error) {
+                if (!built && !error.isEmpty()) {
+                    qWarning("No find index for %s: %s", qPrintable(file), qPrintable(error));
+                    m_unindexedFiles << file;
+                }
+            });
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     form.onSignal(escape, &QShortcut::activated, [this] { BitBtn2Click(); });
 
@@ -301,7 +317,16 @@ void Tfrm_liste::showFound(const QString& typed)
     QString statement;
     for (const QString& line : sql)
         statement += line + u"\r\n"_qs;
-    m_finder->start(QFileInfo(source).absoluteFilePath(), statement, FirstFoundRows);
+    m_foundIn = QFileInfo(source).absoluteFilePath();
+    // While the index is built the find scans; a file that cannot have one is scanned without asking again.
+    store::BackgroundSnapshot::Indexed indexed;
+    if (!m_indexBuilder->isBuilding(m_foundIn) && !m_unindexedFiles.contains(m_foundIn)) {
+        // The first rows trust the index; all of them, which the report, the labels and the mail use, are checked.
+        indexed.indexFile = store::findindex::indexFileFor(m_foundIn);
+        indexed.firstStatement = buildQuickFindSql(typed, FindThrough::IndexAlone).join(u"\r\n"_qs);
+        indexed.allStatement = buildQuickFindSql(typed, FindThrough::Index).join(u"\r\n"_qs);
+    }
+    m_finder->start(m_foundIn, statement, FirstFoundRows, indexed);
 }
 
 void Tfrm_liste::showFoundRows(const QString& snapshotFile, bool complete)

@@ -25,6 +25,7 @@ enum class LabelCompanyChoice;
 namespace corvella::store {
 class BackgroundSnapshot;
 class DataSet;
+class FindIndexBuilder;
 class QueryDataSet;
 class TableDataSet;
 } // namespace corvella::store
@@ -145,6 +146,9 @@ private:
     bool m_sorting = false;
     bool m_fitPending = false; // a new result's columns are sized to it when the window shows it
     store::BackgroundSnapshot* m_finder;
+    store::FindIndexBuilder* m_indexBuilder;
+    QString m_foundIn;            // the contact file of the last find
+    QStringList m_unindexedFiles; // their index could not be built: they are scanned
     QStringList m_findSql;
     QString m_findConnection;
     QString m_foundFile; // the snapshot file the list reads a find from

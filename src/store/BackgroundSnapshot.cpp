@@ -1,9 +1,11 @@
 #include "BackgroundSnapshot.h"
 
 #include "Connection.h"
+#include "FindIndex.h"
 #include "QuerySnapshot.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 
 #include <sqlite3.h>
@@ -27,6 +29,12 @@ bool execute(sqlite3* db, const QString& sql, QString& error)
         error = QString::fromUtf8(message ? message : sqlite3_errstr(code));
     sqlite3_free(message);
     return code == SQLITE_OK;
+}
+
+void executeQuietly(sqlite3* db, const QString& sql)
+{
+    QString ignored;
+    execute(db, sql, ignored);
 }
 
 QString quotedText(const QString& text)
@@ -55,7 +63,7 @@ void BackgroundSnapshot::stop()
     m_running = false;
 }
 
-void BackgroundSnapshot::start(const QString& filePath, const QString& statement, int firstRows)
+void BackgroundSnapshot::start(const QString& filePath, const QString& statement, int firstRows, const Indexed& indexed)
 {
     stop();
     auto run = std::make_shared<Run>();
@@ -102,7 +110,25 @@ void BackgroundSnapshot::start(const QString& filePath, const QString& statement
                    execute(db, snapshot::createInStatement(query, u"snapshots"_qs), error) &&
                    execute(db, u"DETACH snapshots"_qs, error);
         };
-        ok = ok && into(firstFile, statement + u"\r\nLIMIT "_qs + QString::number(firstRows));
+        QString chosen = statement;
+        bool firstDone = false;
+        if (ok && !indexed.indexFile.isEmpty()) {
+            QString indexError;
+            auto status = findindex::bringUpToDate(db, indexed.indexFile, indexError);
+            bool used = status == findindex::Status::Current && !indexed.firstStatement.isEmpty();
+            if (used && into(firstFile, indexed.firstStatement + u"\r\nLIMIT "_qs + QString::number(firstRows))) {
+                chosen = indexed.allStatement;
+                firstDone = true;
+            } else if (used) {
+                // A damaged index must not cost the find: it scans, and the index is built again.
+                executeQuietly(db, u"DETACH snapshots"_qs);
+                QFile::remove(firstFile);
+                used = false;
+                status = run->stopped ? status : findindex::Status::Outdated;
+            }
+            report([this, status, used] { emit indexChecked(int(status), used); });
+        }
+        ok = ok && (firstDone || into(firstFile, statement + u"\r\nLIMIT "_qs + QString::number(firstRows)));
         qint64 firstCount = 0;
         if (ok) {
             sqlite3_stmt* count = nullptr;
@@ -119,7 +145,7 @@ void BackgroundSnapshot::start(const QString& filePath, const QString& statement
         if (ok)
             report([this, firstFile, complete] { emit firstRowsReady(firstFile, complete); });
         if (ok && !complete) {
-            ok = into(allFile, statement);
+            ok = into(allFile, chosen);
             if (ok)
                 report([this, allFile] {
                     m_running = false;

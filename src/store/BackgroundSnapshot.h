@@ -18,9 +18,17 @@ public:
     explicit BackgroundSnapshot(QObject* parent = nullptr);
     ~BackgroundSnapshot() override;
 
+    /// The same rows through a find index (FindIndex.h): the first ones by one statement, all by another.
+    struct Indexed {
+        QString indexFile;
+        QString firstStatement;
+        QString allStatement;
+    };
+
     /// Starts a run of the statement on the contact file at `filePath`, stopping a run still going; its results are
-    /// announced in order, and nothing more of the stopped run.
-    void start(const QString& filePath, const QString& statement, int firstRows);
+    /// announced in order, and nothing more of the stopped run. With an index file, the find index is brought up to
+    /// date first and, when it is current, the indexed statements run instead (when the first fails, the statement).
+    void start(const QString& filePath, const QString& statement, int firstRows, const Indexed& indexed = {});
     void stop();
     bool isRunning() const { return m_running; }
 
@@ -28,6 +36,9 @@ signals:
     /// The statement's first rows (`firstRows` at most, all of them when `complete`).
     void firstRowsReady(const QString& snapshotFile, bool complete);
     void allRowsReady(const QString& snapshotFile);
+    /// Before the first rows, when a run was given an index file: what the index was found to be
+    /// (`findindex::Status`), and whether the indexed statement gave the rows.
+    void indexChecked(int status, bool used);
     void failed(const QString& message);
 
 private:

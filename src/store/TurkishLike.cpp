@@ -174,6 +174,34 @@ void likeFunction(sqlite3_context* context, int argc, sqlite3_value** argv)
 
 } // namespace
 
+std::string foldedTurkish(std::string_view utf8)
+{
+    std::u32string folded;
+    foldUtf8(utf8, folded);
+    std::string out;
+    out.reserve(utf8.size());
+    for (char32_t c : folded) {
+        if (c >= 0xD800 && c < 0xE000)
+            c = 0xFFFD;
+        if (c < 0x80) {
+            out += char(c);
+        } else if (c < 0x800) {
+            out += char(0xC0 | c >> 6);
+            out += char(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            out += char(0xE0 | c >> 12);
+            out += char(0x80 | (c >> 6 & 0x3F));
+            out += char(0x80 | (c & 0x3F));
+        } else {
+            out += char(0xF0 | c >> 18);
+            out += char(0x80 | (c >> 12 & 0x3F));
+            out += char(0x80 | (c >> 6 & 0x3F));
+            out += char(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
 bool likeTurkish(const QString& text, const QString& pattern, QChar escape)
 {
     const char32_t e = escape.isNull() ? 0 : fold(escape.unicode());

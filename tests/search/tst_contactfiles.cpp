@@ -1,13 +1,16 @@
 #include "search/QueryBuilder.h"
 #include "search/QuickFind.h"
+#include "store/BackgroundSnapshot.h"
 #include "store/Connection.h"
 #include "store/ConnectionString.h"
 #include "store/ContactSchema.h"
 #include "store/DataSet.h"
+#include "store/FindIndex.h"
 #include "store/StatementCollation.h"
 #include "store/TurkishCollation.h"
 
 #include <QProcess>
+#include <QSignalSpy>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
@@ -19,9 +22,13 @@ using namespace corvella;
 
 namespace {
 enum class Origin { PreviousVersion, StockShell, ThisVersion };
+/// What happens to the files between a find and the next, besides the shell's statements.
+enum class Mishap { None, IndexDeleted, IndexOfAnotherFile, OlderCopyRestored, BuildStopped };
 } // namespace
 
 Q_DECLARE_METATYPE(Origin)
+Q_DECLARE_METATYPE(Mishap)
+Q_DECLARE_METATYPE(corvella::store::findindex::Status)
 
 namespace {
 
@@ -155,6 +162,58 @@ QStringList sorted(QStringList values)
     return values;
 }
 
+struct Found {
+    QStringList surnames;
+    QStringList companies;
+    store::findindex::Status status = store::findindex::Status::Unavailable;
+    bool indexUsed = false;
+};
+
+/// The quick find as the list window runs it: on a thread, through the file's index when that is current.
+Found findInBackground(const QString& file, const QString& typed, int firstRows)
+{
+    auto joined = [](const QStringList& lines) { return lines.join(u"\r\n"_qs); };
+    const QStringList sql = search::buildQuickFindSql(typed);
+    Found found;
+    if (sql.isEmpty())
+        return found;
+    store::BackgroundSnapshot finder;
+    QSignalSpy checked(&finder, &store::BackgroundSnapshot::indexChecked);
+    QSignalSpy first(&finder, &store::BackgroundSnapshot::firstRowsReady);
+    QSignalSpy failed(&finder, &store::BackgroundSnapshot::failed);
+    finder.start(file, joined(sql), firstRows,
+                 {store::findindex::indexFileFor(file),
+                  joined(search::buildQuickFindSql(typed, search::FindThrough::IndexAlone)),
+                  joined(search::buildQuickFindSql(typed, search::FindThrough::Index))});
+    QSignalSpy all(&finder, &store::BackgroundSnapshot::allRowsReady);
+    const auto finished = [&] {
+        return !failed.isEmpty() || all.size() == 1 || (first.size() == 1 && first.at(0).at(1).toBool());
+    };
+    if (!QTest::qWaitFor(finished, 20000) || !failed.isEmpty() || checked.size() != 1) {
+        found.surnames << u"no find: "_qs + (failed.isEmpty() ? u"timed out"_qs : failed.at(0).at(0).toString());
+        return found;
+    }
+    found.status = store::findindex::Status(checked.at(0).at(0).toInt());
+    found.indexUsed = checked.at(0).at(1).toBool();
+    store::QueryDataSet query;
+    query.setConnectionString(store::MakeConnectionString(QString(), file));
+    query.setSql(sql);
+    query.openPrepared(all.isEmpty() ? first.at(0).at(0).toString() : all.at(0).at(0).toString());
+    found.surnames = columnValues(query, u"Soyad"_qs);
+    found.companies = columnValues(query, u"Firma Adi"_qs);
+    return found;
+}
+
+bool buildIndex(const QString& file, bool stopAtOnce = false)
+{
+    const std::atomic<bool> stop = stopAtOnce;
+    QString error;
+    const bool built = store::findindex::build(file, stop, error);
+    if (!error.isEmpty())
+        qWarning("%s", qPrintable(error));
+    return built;
+}
+
 QString integrityThroughProgram(const QString& file)
 {
     auto connection = store::Connection::openFile(file, false);
@@ -176,6 +235,8 @@ private slots:
     void lookUpIgnoresTurkishCase();
     void quickFindIsTheSameOnEveryFile_data();
     void quickFindIsTheSameOnEveryFile();
+    void findIndexFollowsEveryWriter_data();
+    void findIndexFollowsEveryWriter();
     void stockShellQueriesTheNewFile();
     void integrityHoldsAfterBothWrote_data();
     void integrityHoldsAfterBothWrote();
@@ -315,6 +376,7 @@ void ContactFilesTest::quickFindIsTheSameOnEveryFile_data()
     QTest::addColumn<Origin>("origin");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QStringList>("surnames");
+    QTest::addColumn<int>("firstRows"); // through the index, on a thread, when not 0
     struct Case {
         const char* name;
         QString typed;
@@ -333,16 +395,21 @@ void ContactFilesTest::quickFindIsTheSameOnEveryFile_data()
         {"percent taken literally", u"%"_qs, {u"Şahin"_qs}},
         {"percent at the end", u"100%"_qs, {}},
         {"underscore taken literally", u"_"_qs, {u"Sarı"_qs}},
+        {"underscore in a longer word", u"a_B"_qs, {u"Sarı"_qs}},
         {"backslash taken literally", u"\\"_qs, {u"Ünal"_qs}},
+        {"backslash in a longer word", u"L\\SU"_qs, {u"Ünal"_qs}},
         {"every word, each in any column", u"  cem   AGAH "_qs, {u"Agah"_qs}},
         {"words of two contacts", u"cem ağca"_qs, {}},
         {"contains, in the company", u"ltd"_qs, {u"Sarı"_qs, u"Uçar"_qs}},
         {"empty text finds nothing", u"   "_qs, {}},
     };
-    for (const Origin origin : {Origin::PreviousVersion, Origin::StockShell, Origin::ThisVersion})
-        for (const Case& c : cases)
-            QTest::addRow("%s, %s", qPrintable(ContactFiles::fileName(origin)), c.name)
-                << origin << c.typed << c.surnames;
+    // The first rows come through the index alone; all of them, after one, through the index and LIKE.
+    const std::pair<const char*, int> ways[] = {{"", 0}, {"first through the index, ", 1000}, {"all through it, ", 1}};
+    for (const auto& [way, firstRows] : ways)
+        for (const Origin origin : {Origin::PreviousVersion, Origin::StockShell, Origin::ThisVersion})
+            for (const Case& c : cases)
+                QTest::addRow("%s%s, %s", way, qPrintable(ContactFiles::fileName(origin)), c.name)
+                    << origin << c.typed << c.surnames << firstRows;
 }
 
 void ContactFilesTest::quickFindIsTheSameOnEveryFile()
@@ -350,9 +417,19 @@ void ContactFilesTest::quickFindIsTheSameOnEveryFile()
     QFETCH(Origin, origin);
     QFETCH(QString, typed);
     QFETCH(QStringList, surnames);
+    QFETCH(int, firstRows);
     const QStringList sql = search::buildQuickFindSql(typed);
     QStringList found;
-    if (!sql.isEmpty()) {
+    if (firstRows > 0) {
+        // The index narrows only a word of three characters or more; the rest is found by scanning.
+        QVERIFY(buildIndex(m_files->path(origin)));
+        const Found background = findInBackground(m_files->path(origin), typed, firstRows);
+        QVERIFY(inTurkishOrder(background.companies));
+        found = background.surnames;
+        QCOMPARE(background.indexUsed, !search::buildQuickFindSql(typed, search::FindThrough::Index).isEmpty());
+        if (!sql.isEmpty())
+            QCOMPARE(background.status, store::findindex::Status::Current);
+    } else if (!sql.isEmpty()) {
         store::QueryDataSet query;
         query.setConnectionString(m_files->connectionString(origin));
         query.setSql(sql);
@@ -361,6 +438,85 @@ void ContactFilesTest::quickFindIsTheSameOnEveryFile()
         found = columnValues(query, u"Soyad"_qs);
     }
     QCOMPARE(sorted(found), sorted(surnames));
+}
+
+void ContactFilesTest::findIndexFollowsEveryWriter_data()
+{
+    QTest::addColumn<QString>("statements");
+    QTest::addColumn<Mishap>("mishap");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("surnames");
+    QTest::addColumn<store::findindex::Status>("status");
+    using enum store::findindex::Status;
+    const QString added = u"INSERT INTO kayit ([No], [Soyad]) VALUES (500, 'Yıldırım');"_qs;
+    QTest::newRow("added by the shell") << added << Mishap::None << u"YILDIRIM"_qs << QStringList{u"Yıldırım"_qs}
+                                        << Current;
+    QTest::newRow("edited by the shell") << u"UPDATE kayit SET [Soyad] = 'Kılıç' WHERE [No] = 11;"_qs << Mishap::None
+                                         << u"kılıç"_qs << QStringList{u"Kılıç"_qs} << Current;
+    QTest::newRow("deleted and added again under its number")
+        << u"DELETE FROM kayit WHERE [No] = 11; INSERT INTO kayit ([No], [Soyad]) VALUES (11, 'Ekinci');"_qs
+        << Mishap::None << u"ekİncİ"_qs << QStringList{u"Ekinci"_qs} << Current;
+    QTest::newRow("deleted by the shell") << u"DELETE FROM kayit WHERE [No] = 12;"_qs << Mishap::None << u"ahmet"_qs
+                                          << QStringList{u"Işık"_qs} << Current;
+    QTest::newRow("too many changes to apply ahead of a find")
+        << u"WITH RECURSIVE n(i) AS (SELECT 1000 UNION ALL SELECT i + 1 FROM n WHERE i < 3100) "
+           u"INSERT INTO kayit ([No], [Soyad]) SELECT i, 'Dolgu' FROM n; "
+           u"UPDATE kayit SET [Ad] = 'Yıldız' WHERE [No] = 11;"_qs
+        << Mishap::None << u"YILDIZ"_qs << QStringList{u"Işık"_qs} << Behind;
+    QTest::newRow("a trigger dropped") << u"DROP TRIGGER find_log_insert;"_qs + added << Mishap::None << u"yıldırım"_qs
+                                       << QStringList{u"Yıldırım"_qs} << Outdated;
+    QTest::newRow("the log dropped") << u"DROP TABLE find_sync;"_qs << Mishap::None << u"ahmet"_qs
+                                     << QStringList{u"Işık"_qs, u"ılık"_qs} << Outdated;
+    QTest::newRow("index file deleted") << added << Mishap::IndexDeleted << u"yıldırım"_qs
+                                        << QStringList{u"Yıldırım"_qs} << Outdated;
+    QTest::newRow("index of another file")
+        << added << Mishap::IndexOfAnotherFile << u"yıldırım"_qs << QStringList{u"Yıldırım"_qs} << Outdated;
+    QTest::newRow("an older copy of the file restored")
+        << added << Mishap::OlderCopyRestored << u"yıldırım"_qs << QStringList{u"Yıldırım"_qs} << Outdated;
+    QTest::newRow("build stopped at once")
+        << added << Mishap::BuildStopped << u"yıldırım"_qs << QStringList{u"Yıldırım"_qs} << Unfinished;
+}
+
+// Whoever writes the file and whatever becomes of the index, the next find is right: through the index brought up to
+// date, or by scanning while the index is built again (or resumed), and through the index after that.
+void ContactFilesTest::findIndexFollowsEveryWriter()
+{
+    QFETCH(QString, statements);
+    QFETCH(Mishap, mishap);
+    QFETCH(QString, typed);
+    QFETCH(QStringList, surnames);
+    QFETCH(store::findindex::Status, status);
+    ContactFiles files;
+    const QString file = files.path(Origin::ThisVersion), index = store::findindex::indexFileFor(file);
+    const QString older = files.folder() + u"older.mdb"_qs;
+    QCOMPARE(buildIndex(mishap == Mishap::IndexOfAnotherFile ? files.path(Origin::StockShell) : file,
+                        mishap == Mishap::BuildStopped),
+             mishap != Mishap::BuildStopped);
+    if (mishap == Mishap::OlderCopyRestored) {
+        QVERIFY(QFile::copy(file, older));
+        QCOMPARE(shell(file, u"UPDATE kayit SET [Ad] = 'Veli' WHERE [No] = 13;"_qs).errors, QString());
+        QCOMPARE(findInBackground(file, u"veli"_qs, 1000).surnames, QStringList{u"İnce"_qs}); // the index takes it in
+        QVERIFY(QFile::remove(file) && QFile::copy(older, file));
+    }
+    if (mishap == Mishap::IndexDeleted)
+        QVERIFY(QFile::remove(index));
+    if (mishap == Mishap::IndexOfAnotherFile)
+        QVERIFY(QFile::copy(store::findindex::indexFileFor(files.path(Origin::StockShell)), index));
+    // The stock shell has none of the program's functions: the triggers must not need them.
+    QCOMPARE(shell(file, statements).errors, QString());
+
+    const Found found = findInBackground(file, typed, 1000);
+    QCOMPARE(found.surnames, surnames);
+    QCOMPARE(found.status, status);
+    QCOMPARE(found.indexUsed, status == store::findindex::Status::Current);
+    if (status != store::findindex::Status::Current) {
+        QVERIFY(buildIndex(file));
+        const Found again = findInBackground(file, typed, 1000);
+        QCOMPARE(again.surnames, surnames);
+        QCOMPARE(again.status, store::findindex::Status::Current);
+        QVERIFY(again.indexUsed);
+    }
+    QCOMPARE(integrityThroughProgram(file), u"ok"_qs);
 }
 
 // The stock shell filters and sorts a file this version made, with its own case rules (ASCII letters only).
