@@ -3,6 +3,7 @@
 #include "Connection.h"
 #include "FindIndex.h"
 #include "QuerySnapshot.h"
+#include "SqliteExec.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -20,22 +21,8 @@ struct BackgroundSnapshot::Run {
 
 namespace {
 
-/// Runs one statement; false when it failed or was stopped, with the engine's message in `error`.
-bool execute(sqlite3* db, const QString& sql, QString& error)
-{
-    char* message = nullptr;
-    const int code = sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &message);
-    if (code != SQLITE_OK)
-        error = QString::fromUtf8(message ? message : sqlite3_errstr(code));
-    sqlite3_free(message);
-    return code == SQLITE_OK;
-}
-
-void executeQuietly(sqlite3* db, const QString& sql)
-{
-    QString ignored;
-    execute(db, sql, ignored);
-}
+using sqliteexec::execute;
+using sqliteexec::executeQuietly;
 
 QString quotedText(const QString& text)
 {

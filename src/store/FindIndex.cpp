@@ -3,6 +3,7 @@
 #include "Columns.h"
 #include "Connection.h"
 #include "ContactSchema.h"
+#include "SqliteExec.h"
 #include "TurkishLike.h"
 #include "core/ScopeGuard.h"
 
@@ -81,21 +82,8 @@ private:
     int m_code = SQLITE_OK;
 };
 
-bool execute(sqlite3* db, const QString& sql, QString& error)
-{
-    char* message = nullptr;
-    const int code = sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &message);
-    if (code != SQLITE_OK)
-        error = QString::fromUtf8(message ? message : sqlite3_errstr(code));
-    sqlite3_free(message);
-    return code == SQLITE_OK;
-}
-
-void executeQuietly(sqlite3* db, const QString& sql)
-{
-    QString ignored;
-    execute(db, sql, ignored);
-}
+using sqliteexec::execute;
+using sqliteexec::executeQuietly;
 
 QString attachStatement(const QString& indexFile)
 {
