@@ -1,5 +1,7 @@
 #include "TurkishCollation.h"
 
+#include "Utf8.h"
+
 #include <QChar>
 
 #include <algorithm>
@@ -64,39 +66,6 @@ const WeightTable& table()
 {
     static const WeightTable t;
     return t;
-}
-
-// Decodes one UTF-8 sequence at s[i]; malformed bytes stand for themselves so every input orders consistently.
-inline char32_t decode(std::string_view s, size_t& i)
-{
-    const auto b0 = static_cast<unsigned char>(s[i]);
-    auto cont = [&](size_t k) -> int {
-        if (i + k >= s.size())
-            return -1;
-        const auto b = static_cast<unsigned char>(s[i + k]);
-        return (b & 0xC0) == 0x80 ? (b & 0x3F) : -1;
-    };
-    if (b0 >= 0xC2 && b0 < 0xE0) {
-        const int c1 = cont(1);
-        if (c1 >= 0) {
-            i += 2;
-            return char32_t((b0 & 0x1F) << 6 | c1);
-        }
-    } else if (b0 >= 0xE0 && b0 < 0xF0) {
-        const int c1 = cont(1), c2 = c1 >= 0 ? cont(2) : -1;
-        if (c2 >= 0) {
-            i += 3;
-            return char32_t((b0 & 0x0F) << 12 | c1 << 6 | c2);
-        }
-    } else if (b0 >= 0xF0 && b0 < 0xF5) {
-        const int c1 = cont(1), c2 = c1 >= 0 ? cont(2) : -1, c3 = c2 >= 0 ? cont(3) : -1;
-        if (c3 >= 0) {
-            i += 4;
-            return char32_t((b0 & 0x07) << 18 | c1 << 12 | c2 << 6 | c3);
-        }
-    }
-    ++i;
-    return 0xDC00 + b0; // a lone surrogate code never produced by valid text
 }
 
 inline uint32_t weightOf(const std::array<uint32_t, TableSize>& weights, char32_t c)
@@ -164,8 +133,8 @@ int compareTurkish(std::string_view a, std::string_view b)
             ++i;
             ++j;
         } else {
-            wa = ca < 0x80 ? (++i, w[ca]) : weightOf(w, decode(a, i));
-            wb = cb < 0x80 ? (++j, w[cb]) : weightOf(w, decode(b, j));
+            wa = ca < 0x80 ? (++i, w[ca]) : weightOf(w, utf8::decode(a, i));
+            wb = cb < 0x80 ? (++j, w[cb]) : weightOf(w, utf8::decode(b, j));
         }
         if (wa != wb)
             return wa < wb ? -1 : 1;

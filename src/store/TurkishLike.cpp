@@ -1,5 +1,7 @@
 #include "TurkishLike.h"
 
+#include "Utf8.h"
+
 #include <QChar>
 
 #include <sqlite3.h>
@@ -54,25 +56,9 @@ void foldUtf8(std::string_view s, std::u32string& out)
         if (b0 < 0x80) {
             out.push_back(table[b0]);
             ++i;
-            continue;
+        } else {
+            out.push_back(fold(utf8::decode(s, i)));
         }
-        int length = b0 >= 0xF0 ? 4 : b0 >= 0xE0 ? 3 : b0 >= 0xC2 ? 2 : 0;
-        char32_t c = length == 4 ? b0 & 0x07 : length == 3 ? b0 & 0x0F : b0 & 0x1F;
-        for (int k = 1; k < length; ++k) {
-            const auto b = i + size_t(k) < s.size() ? static_cast<unsigned char>(s[i + size_t(k)]) : 0;
-            if ((b & 0xC0) != 0x80) {
-                length = 0;
-                break;
-            }
-            c = c << 6 | (b & 0x3F);
-        }
-        if (length == 0 || b0 >= 0xF5) {
-            out.push_back(0xDC00 + b0);
-            ++i;
-            continue;
-        }
-        out.push_back(fold(c));
-        i += size_t(length);
     }
 }
 
