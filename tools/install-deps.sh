@@ -13,6 +13,7 @@ packages=(
     fonts-dejavu-core fonts-liberation
     glabels-data
     postgresql-15 libqt6sql6-psql
+    libcups2-dev
 )
 
 missing=()

@@ -2886,6 +2886,14 @@ Left out: </translation>
         <source>Printing</source>
         <translation>Printing</translation>
     </message>
+    <message>
+        <source>The print job could not be started on %1: %2</source>
+        <translation>The print job could not be started on %1: %2</translation>
+    </message>
+    <message>
+        <source>The printer &apos;%1&apos; did not take the print job: %2</source>
+        <translation>The printer &apos;%1&apos; did not take the print job: %2</translation>
+    </message>
 </context>
 <context>
     <name>search</name>

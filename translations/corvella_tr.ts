@@ -2886,6 +2886,14 @@ Dışarıda bırakılanlar: </translation>
         <source>Printing</source>
         <translation>Yazdırılıyor</translation>
     </message>
+    <message>
+        <source>The print job could not be started on %1: %2</source>
+        <translation>Baskı işi %1 üzerinde başlatılamadı: %2</translation>
+    </message>
+    <message>
+        <source>The printer &apos;%1&apos; did not take the print job: %2</source>
+        <translation>&apos;%1&apos; yazıcısı baskı işini kabul etmedi: %2</translation>
+    </message>
 </context>
 <context>
     <name>search</name>

@@ -25,6 +25,8 @@ using Step = std::function<void(print::Tgenel&)>;
 
 Q_DECLARE_METATYPE(print::Orientation)
 Q_DECLARE_METATYPE(Step)
+Q_DECLARE_METATYPE(print::PrintQueue)
+Q_DECLARE_METATYPE(print::PrintJobOptions)
 
 using corvella::test::errorOf;
 
@@ -56,6 +58,8 @@ private slots:
     void fallbackFileNames();
     void droppedJobLeavesTheFolderAsItWas_data();
     void droppedJobLeavesTheFolderAsItWas();
+    void printerJobIsLaidOutForItsQueue_data();
+    void printerJobIsLaidOutForItsQueue();
 
     void ratioTestPageInDots();
     void ratioSquareMeasuresItsNominalSide();
@@ -358,21 +362,63 @@ void PrintHelpersTest::withoutPrinterOrFolderTheJobFails()
     QVERIFY(!printer.isPrinting());
 }
 
+namespace {
+
+enum class Target { PdfFile, PrintsFolder, Printer };
+
+/// Stands in for CUPS: a queue of the given paper, and the jobs handed to it, each with a copy of its file.
+struct FakeQueue {
+    struct Job {
+        QString queue;
+        QString title;
+        print::PrintJobOptions options;
+        QByteArray pdf;
+    };
+    print::PrintQueue queue;
+    QList<Job> jobs;
+    QString refusal; // a queue that refuses jobs says this
+
+    print::PrinterSurface* attach(print::PrinterSurface* surface, const QString& spoolFolder)
+    {
+        surface->setQueueLookup([this] { return std::optional(queue); });
+        surface->setSpoolFolder(spoolFolder);
+        surface->setSubmitter([this](const QString& name, const QString& file, const QString& title,
+                                     const print::PrintJobOptions& options) {
+            if (!refusal.isEmpty())
+                throw Error(refusal);
+            QFile pdf(file);
+            QVERIFY(pdf.open(QIODevice::ReadOnly));
+            jobs.append({name, title, options, pdf.readAll()});
+        });
+        return surface;
+    }
+};
+
+print::PrintQueue a4Queue(double marginMm = 5, QPrinter::DuplexMode duplex = QPrinter::DuplexNone,
+                          QPageSize::PageSizeId paper = QPageSize::A4)
+{
+    return {u"Office"_qs,
+            QPageLayout(QPageSize(paper), QPageLayout::Portrait, QMarginsF(marginMm, marginMm, marginMm, marginMm),
+                        QPageLayout::Millimeter),
+            duplex, false};
+}
+
+} // namespace
+
 void PrintHelpersTest::droppedJobLeavesTheFolderAsItWas_data()
 {
-    QTest::addColumn<bool>("printsFolder"); // the file a job goes to without a printer, else a chosen PDF file
-    QTest::addColumn<QByteArray>("before"); // what the chosen file held, empty when there was none
-    QTest::newRow("new PDF file") << false << QByteArray();
-    QTest::newRow("PDF file over an older one") << false << QByteArray("%PDF-1.4 the older printout");
-    QTest::newRow("no printer: the Prints folder") << true << QByteArray();
+    QTest::addColumn<Target>("target");
+    QTest::addColumn<QByteArray>("before"); // what the chosen PDF file held, empty when there was none
+    QTest::newRow("new PDF file") << Target::PdfFile << QByteArray();
+    QTest::newRow("PDF file over an older one") << Target::PdfFile << QByteArray("%PDF-1.4 the older printout");
+    QTest::newRow("no printer: the Prints folder") << Target::PrintsFolder << QByteArray();
+    QTest::newRow("a printer: nothing reaches its queue") << Target::Printer << QByteArray();
 }
 
 void PrintHelpersTest::droppedJobLeavesTheFolderAsItWas()
 {
-    QFETCH(bool, printsFolder);
+    QFETCH(Target, target);
     QFETCH(QByteArray, before);
-    if (printsFolder && !QPrinterInfo::defaultPrinter().isNull())
-        QSKIP("a printer is installed on this machine");
     QTemporaryDir dir;
     const QString path = dir.filePath(u"Labels.pdf"_qs);
     if (!before.isEmpty()) {
@@ -381,26 +427,94 @@ void PrintHelpersTest::droppedJobLeavesTheFolderAsItWas()
         older.write(before);
     }
     const QStringList filesBefore = QDir(dir.path()).entryList(QDir::Files);
-    print::Tgenel printer(printsFolder ? std::unique_ptr<print::PrintSurface>(new print::PrinterSurface(dir.path()))
-                                       : std::make_unique<print::PdfSurface>(path));
+    FakeQueue queue{a4Queue(), {}, {}};
+    std::unique_ptr<print::PrintSurface> surface;
+    if (target == Target::PdfFile)
+        surface = std::make_unique<print::PdfSurface>(path);
+    else if (target == Target::PrintsFolder)
+        surface.reset(queue.attach(new print::PrinterSurface(dir.path()), dir.path()));
+    else
+        surface.reset(queue.attach(new print::PrinterSurface(), dir.path()));
+    if (target == Target::PrintsFolder)
+        static_cast<print::PrinterSurface*>(surface.get())->setQueueLookup([] { return std::nullopt; });
+    print::Tgenel printer(std::move(surface));
     printer.BeginDocument(u"Labels"_qs);
     printer.PrintText(10, 10, u"Sayın"_qs);
     printer.NewPage();
     printer.PrintText(10, 10, u"Sayın"_qs);
     printer.AbortDocument();
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), filesBefore);
+    QVERIFY(queue.jobs.isEmpty());
     if (!before.isEmpty()) {
         QFile older(path);
         QVERIFY(older.open(QIODevice::ReadOnly));
         QCOMPARE(older.readAll(), before);
     }
 
-    // A job that completes writes its file.
+    // A job that completes writes its file, or hands it whole to the queue and keeps no copy.
     printer.BeginDocument(u"Labels"_qs);
     printer.PrintText(10, 10, u"Sayın"_qs);
-    const QString saved = printer.EndDocument();
+    QString saved = printer.EndDocument();
+    QCOMPARE(saved.isEmpty(), target == Target::Printer);
+    if (target == Target::Printer) {
+        QCOMPARE(queue.jobs.size(), 1);
+        QCOMPARE(queue.jobs.at(0).title, u"Labels"_qs);
+        saved = dir.filePath(u"handed over.pdf"_qs);
+        QFile copy(saved);
+        QVERIFY(copy.open(QIODevice::WriteOnly));
+        copy.write(queue.jobs.at(0).pdf);
+    }
     QCOMPARE(test::pdfWords(saved).value(0).text, u"Sayın"_qs);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), filesBefore.size() + (before.isEmpty() ? 1 : 0));
+}
+
+void PrintHelpersTest::printerJobIsLaidOutForItsQueue_data()
+{
+    QTest::addColumn<print::PrintQueue>("queue");
+    QTest::addColumn<Orientation>("orientation");
+    QTest::addColumn<QSizeF>("pageMm");
+    QTest::addColumn<print::PrintJobOptions>("options");
+    QTest::newRow("A4, one side") << a4Queue(5) << Orientation::Portrait << QSizeF(210, 297)
+                                  << print::PrintJobOptions{{"media", "A4"}, {"sides", "one-sided"}};
+    QTest::newRow("Letter across, both sides")
+        << a4Queue(8, QPrinter::DuplexAuto, QPageSize::Letter) << Orientation::Landscape << QSizeF(279.4, 215.9)
+        << print::PrintJobOptions{{"media", "Letter"}, {"sides", "two-sided-short-edge"}, {"landscape", ""}};
+}
+
+void PrintHelpersTest::printerJobIsLaidOutForItsQueue()
+{
+    QFETCH(print::PrintQueue, queue);
+    QFETCH(Orientation, orientation);
+    QFETCH(QSizeF, pageMm);
+    QFETCH(print::PrintJobOptions, options);
+    const double margin = queue.layout.margins(QPageLayout::Millimeter).left();
+    QTemporaryDir dir;
+    FakeQueue fake{queue, {}, {}};
+    print::Tgenel printer(std::unique_ptr<print::PrintSurface>(fake.attach(new print::PrinterSurface(), dir.path())));
+    printer.SetOrientationByWord(orientation == Orientation::Landscape ? u"Yan"_qs : u"Düz"_qs);
+    QCOMPARE(printer.PageHeightMm(), qRound(pageMm.height() - 2 * margin));
+    printer.BeginDocument(u"Rapor"_qs);
+    printer.PrintText(10, 20, u"Merhaba"_qs);
+    QCOMPARE(printer.EndDocument(), QString());
+    QCOMPARE(fake.jobs.size(), 1);
+    QCOMPARE(fake.jobs.at(0).queue, u"Office"_qs);
+    QCOMPARE(fake.jobs.at(0).options, options);
+    const QString handed = dir.filePath(u"job.pdf"_qs);
+    QFile copy(handed);
+    QVERIFY(copy.open(QIODevice::WriteOnly));
+    copy.write(fake.jobs.at(0).pdf);
+    copy.close();
+    // Drawn inside the printable margins on the queue's own paper, as the printer lays a page out itself.
+    const QSizeF size = test::pdfPageSizeMm(handed);
+    VERIFY_NEAR(size.width(), pageMm.width(), 0.5);
+    VERIFY_NEAR(size.height(), pageMm.height(), 0.5);
+    VERIFY_NEAR(test::pdfWords(handed).value(0).xMin * MmPerPoint, 10 + margin, 0.3);
+
+    // A queue that refuses the job says so, and no spooled file stays behind.
+    fake.refusal = u"The printer 'Office' did not take the print job: stopped"_qs;
+    printer.BeginDocument(u"Rapor"_qs);
+    QCOMPARE(errorOf([&] { printer.EndDocument(); }), fake.refusal);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"job.pdf"_qs});
 }
 
 void PrintHelpersTest::fallbackFileNames()
