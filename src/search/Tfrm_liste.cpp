@@ -47,8 +47,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include <limits>
-
 namespace corvella::search {
 
 namespace {
@@ -467,9 +465,8 @@ void Tfrm_liste::sortByField(int field)
     const QStringList sql = withOrder(m_result->sql(), m_result->fieldDef(field).name, order);
     const QString connection = m_result->connectionString();
     if (!store::server::isAddress(store::dataSourceOf(connection))) {
-        // All rows at once: ordered rows cannot come first without ordering them all.
         m_pendingSort = PendingSort{field, order, columnLayout()};
-        runInBackground(connection, sql, std::numeric_limits<int>::max());
+        runInBackground(connection, sql, store::BackgroundSnapshot::AllRowsAtOnce);
         return;
     }
     // A server orders the rows itself, while this program waits as for a search.
