@@ -65,7 +65,7 @@ public:
 
     /// Lists the contacts a quick find of the typed text matches (QuickFind.h): the first ones as soon as they are
     /// found, then all of them with their count, while the window goes on. A new text replaces a find still running.
-    /// The window opens without taking the keyboard from where the user types.
+    /// The window comes up in front of the others without taking the keyboard from where the user types.
     void showFound(const QString& typed);
     /// Whether a find or a sort is still gathering its rows: the count and the buttons that use every row wait for it.
     bool isFinding() const { return m_finding; }
