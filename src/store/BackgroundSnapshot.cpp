@@ -59,6 +59,8 @@ void BackgroundSnapshot::start(const QString& filePath, const QString& statement
     const QString base = m_files.filePath(QString::number(++m_runs));
     const QString firstFile = base + u"-first.db"_qs, allFile = base + u"-all.db"_qs;
     const int timeout = busyTimeout();
+    const bool allAtOnce = firstRows == AllRowsAtOnce;
+    const QString limit = allAtOnce ? QString() : u"\r\nLIMIT "_qs + QString::number(firstRows);
 
     // What the thread reports reaches this object on its own thread, and only while the run is the current one.
     auto report = [this, run](auto emitter) {
@@ -102,8 +104,10 @@ void BackgroundSnapshot::start(const QString& filePath, const QString& statement
         if (ok && !indexed.indexFile.isEmpty()) {
             QString indexError;
             auto status = findindex::bringUpToDate(db, indexed.indexFile, indexError);
-            bool used = status == findindex::Status::Current && !indexed.firstStatement.isEmpty();
-            if (used && into(firstFile, indexed.firstStatement + u"\r\nLIMIT "_qs + QString::number(firstRows))) {
+            // The statement for the first rows trusts the index: a run of all rows at once takes the checked one.
+            const QString& indexedFirst = allAtOnce ? indexed.allStatement : indexed.firstStatement;
+            bool used = status == findindex::Status::Current && !indexedFirst.isEmpty();
+            if (used && into(firstFile, indexedFirst + limit)) {
                 chosen = indexed.allStatement;
                 firstDone = true;
             } else if (used) {
@@ -115,9 +119,9 @@ void BackgroundSnapshot::start(const QString& filePath, const QString& statement
             }
             report([this, status, used] { emit indexChecked(int(status), used); });
         }
-        ok = ok && (firstDone || into(firstFile, statement + u"\r\nLIMIT "_qs + QString::number(firstRows)));
+        ok = ok && (firstDone || into(firstFile, statement + limit));
         qint64 firstCount = 0;
-        if (ok) {
+        if (ok && !allAtOnce) {
             sqlite3_stmt* count = nullptr;
             const QString sql = u"ATTACH "_qs + quotedText(firstFile) + u" AS counted"_qs;
             ok = execute(db, sql, error) &&
@@ -128,7 +132,7 @@ void BackgroundSnapshot::start(const QString& filePath, const QString& statement
             sqlite3_finalize(count);
             ok = ok && execute(db, u"DETACH counted"_qs, error);
         }
-        const bool complete = firstCount < firstRows;
+        const bool complete = allAtOnce || firstCount < firstRows;
         if (ok)
             report([this, firstFile, complete] { emit firstRowsReady(firstFile, complete); });
         if (ok && !complete) {
