@@ -5,9 +5,9 @@
 
 namespace corvella::print {
 
-ImageSurface::ImageSurface(int dotsPerInch, QPageSize pageSize)
+ImageSurface::ImageSurface(int dotsPerInch, QPageLayout paper)
     : m_dotsPerInch(dotsPerInch)
-    , m_pageSize(std::move(pageSize))
+    , m_paper(std::move(paper))
 {}
 
 ImageSurface::~ImageSurface()
@@ -17,7 +17,8 @@ ImageSurface::~ImageSurface()
 
 QPaintDevice* ImageSurface::openDevice(const QString&, Orientation orientation)
 {
-    const QSizeF sizeMm = printableSizeMm(orientation);
+    m_imageOrientation = orientation;
+    const QSizeF sizeMm = paperLayout(orientation).fullRect(QPageLayout::Millimeter).size();
     const double pixelsPerMm = double(m_dotsPerInch) / 25.4;
     m_image = QImage(int(std::lround(sizeMm.width() * pixelsPerMm)), int(std::lround(sizeMm.height() * pixelsPerMm)),
                      QImage::Format_RGB32);
@@ -38,10 +39,14 @@ QString ImageSurface::closeDevice(bool)
     return {};
 }
 
-QSizeF ImageSurface::printableSizeMm(Orientation orientation) const
+QPageLayout ImageSurface::paperLayout(Orientation orientation) const
 {
-    const QSizeF size = m_pageSize.size(QPageSize::Millimeter);
-    return orientation == Orientation::Landscape ? size.transposed() : size;
+    return turned(m_paper, orientation);
+}
+
+QPointF ImageSurface::printableOrigin() const
+{
+    return paperLayout(m_imageOrientation).paintRect(QPageLayout::Millimeter).topLeft() * (m_dotsPerInch / 25.4);
 }
 
 QString ImageSurface::targetName() const

@@ -39,6 +39,7 @@ void PainterSurface::beginDocument(const QString& jobName)
     m_scaleX = m_device->logicalDpiX() / 25.4 / DotsPerMm;
     m_scaleY = m_device->logicalDpiY() / 25.4 / DotsPerMm;
     m_frames.clear();
+    m_painter->translate(printableOrigin());
     m_painter->setBackgroundMode(Qt::OpaqueMode);
     m_painter->setBackground(Qt::white);
     m_painter->setRenderHint(QPainter::Antialiasing, false);
@@ -75,9 +76,21 @@ void PainterSurface::abortDocument()
     closeDevice(false);
 }
 
+QPageLayout turned(QPageLayout paper, Orientation orientation)
+{
+    paper.setOrientation(orientation == Orientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    return paper;
+}
+
+QPageLayout edgeToEdge(const QPageSize& size, Orientation orientation)
+{
+    return turned(QPageLayout(size, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter),
+                  orientation);
+}
+
 int PainterSurface::printableHeightDots() const
 {
-    const double heightMm = printableSizeMm(m_orientation).height();
+    const double heightMm = paperLayout(m_orientation).paintRect(QPageLayout::Millimeter).height();
     return int(store::roundHalfEven(heightMm * DotsPerMm));
 }
 

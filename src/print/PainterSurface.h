@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QHash>
+#include <QPageLayout>
 #include <QSizeF>
 
 #include <memory>
@@ -29,6 +30,9 @@ public:
     Orientation orientation() const override { return m_orientation; }
     void setOrientation(Orientation orientation) override { m_orientation = orientation; }
     int printableHeightDots() const override;
+    /// The paper a job in `orientation` goes on, with the margins the device cannot print: the open device's, or
+    /// while no job runs the one a job would get.
+    virtual QPageLayout paperLayout(Orientation orientation) const = 0;
 
     void drawText(QPoint topLeft, const QString& text, const DrawState& state) override;
     void drawLine(QPoint from, QPoint to, const DrawState& state) override;
@@ -44,8 +48,9 @@ protected:
     /// Releases the device after painting ended; returns the file written, or an empty text for a printer. A job not
     /// completed leaves no file behind.
     virtual QString closeDevice(bool completed) = 0;
-    /// The printable area in millimetres: the open device's, or while no job runs the one a job would get.
-    virtual QSizeF printableSizeMm(Orientation orientation) const = 0;
+    /// Where the printable area starts on the open device, in its pixels: a device that is the whole paper returns
+    /// the margins, one that is only the printable area (a printer) returns nothing.
+    virtual QPointF printableOrigin() const { return {}; }
     /// Names the target in the error raised when a job cannot start.
     virtual QString targetName() const = 0;
 
@@ -74,5 +79,10 @@ private:
     QHash<QPair<QString, int>, FontFrame> m_frames; // for the device of the running job
     CachedShaper::Line m_line;
 };
+
+/// `paper` turned to `orientation`: a landscape page keeps the paper and its margins, turned.
+QPageLayout turned(QPageLayout paper, Orientation orientation);
+/// A page of `size` printable to its edges, as a file or a screen has it.
+QPageLayout edgeToEdge(const QPageSize& size, Orientation orientation);
 
 } // namespace corvella::print

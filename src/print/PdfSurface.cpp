@@ -37,9 +37,7 @@ QPaintDevice* PdfSurface::openDevice(const QString& jobName, Orientation orienta
     m_writer->setTitle(jobName);
     m_writer->setCreator(u"Corvella"_qs);
     m_writer->setResolution(m_dotsPerInch);
-    m_writer->setPageLayout(
-        QPageLayout(m_pageSize, orientation == Orientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
-                    QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+    m_writer->setPageLayout(paperLayout(orientation));
     return m_writer.get();
 }
 
@@ -67,10 +65,9 @@ QString PdfSurface::closeDevice(bool completed)
     return {};
 }
 
-QSizeF PdfSurface::printableSizeMm(Orientation orientation) const
+QPageLayout PdfSurface::paperLayout(Orientation orientation) const
 {
-    const QSizeF size = m_pageSize.size(QPageSize::Millimeter);
-    return orientation == Orientation::Landscape ? size.transposed() : size;
+    return edgeToEdge(m_pageSize, orientation);
 }
 
 QString PdfSurface::targetName() const

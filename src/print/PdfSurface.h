@@ -20,12 +20,12 @@ public:
     ~PdfSurface() override;
 
     const QString& filePath() const { return m_filePath; }
+    QPageLayout paperLayout(Orientation orientation) const override;
 
 protected:
     QPaintDevice* openDevice(const QString& jobName, Orientation orientation) override;
     bool startNewPage() override;
     QString closeDevice(bool completed) override;
-    QSizeF printableSizeMm(Orientation orientation) const override;
     QString targetName() const override;
 
 private:

@@ -17,22 +17,6 @@
 
 namespace corvella::print {
 
-namespace {
-
-QPageLayout::Orientation layoutOrientation(Orientation orientation)
-{
-    return orientation == Orientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
-}
-
-QPageLayout orientedLayout(const PrintQueue& queue, Orientation orientation)
-{
-    QPageLayout layout = queue.layout;
-    layout.setOrientation(layoutOrientation(orientation));
-    return layout;
-}
-
-} // namespace
-
 PrinterSurface::PrinterSurface(QString fallbackFolder)
     : m_fallbackFolder(std::move(fallbackFolder))
     , m_clock([] { return QDateTime::currentDateTime(); })
@@ -63,8 +47,7 @@ QPaintDevice* PrinterSurface::openDevice(const QString& jobName, Orientation ori
         m_printer->setOutputFileName(m_outputFile);
         // Paper has no unprintable edge in a file.
         m_printer->setFullPage(true);
-        m_printer->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), layoutOrientation(orientation),
-                                             QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+        m_printer->setPageLayout(edgeToEdge(QPageSize(QPageSize::A4), orientation));
     } else {
         // Reserves a name no other job holds; the PDF engine writes the file afresh.
         QTemporaryFile spool(
@@ -76,7 +59,7 @@ QPaintDevice* PrinterSurface::openDevice(const QString& jobName, Orientation ori
         m_spoolFile = spool.fileName();
         // Laid out as the printer would lay it out itself: its paper, drawn inside its printable margins.
         m_printer->setOutputFileName(m_spoolFile);
-        m_printer->setPageLayout(orientedLayout(*m_queue, orientation));
+        m_printer->setPageLayout(turned(m_queue->layout, orientation));
         if (m_queue->greyscale)
             m_printer->setColorMode(QPrinter::GrayScale);
         m_jobOptions = printJobOptions(*m_queue, orientation);
@@ -111,16 +94,12 @@ QString PrinterSurface::closeDevice(bool completed)
     return {};
 }
 
-QSizeF PrinterSurface::printableSizeMm(Orientation orientation) const
+QPageLayout PrinterSurface::paperLayout(Orientation orientation) const
 {
     if (m_printer)
-        return m_printer->pageLayout().paintRect(QPageLayout::Millimeter).size();
+        return m_printer->pageLayout();
     const std::optional<PrintQueue> queue = m_lookup();
-    if (!queue) {
-        const QSizeF a4 = QPageSize(QPageSize::A4).size(QPageSize::Millimeter);
-        return orientation == Orientation::Landscape ? a4.transposed() : a4;
-    }
-    return orientedLayout(*queue, orientation).paintRect(QPageLayout::Millimeter).size();
+    return queue ? turned(queue->layout, orientation) : edgeToEdge(QPageSize(QPageSize::A4), orientation);
 }
 
 QString PrinterSurface::targetName() const

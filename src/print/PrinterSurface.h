@@ -49,11 +49,12 @@ public:
     /// The folder a printer's job is drawn in until it is handed over; the system's temporary folder by default.
     void setSpoolFolder(QString folder) { m_spoolFolder = std::move(folder); }
 
+    QPageLayout paperLayout(Orientation orientation) const override;
+
 protected:
     QPaintDevice* openDevice(const QString& jobName, Orientation orientation) override;
     bool startNewPage() override;
     QString closeDevice(bool completed) override;
-    QSizeF printableSizeMm(Orientation orientation) const override;
     QString targetName() const override;
 
 private:

@@ -1,5 +1,6 @@
 #include "ContactFileFixture.h"
 #include "DialogAnswers.h"
+#include "FakeQueue.h"
 #include "PdfMeasure.h"
 
 #include "app/Startup.h"
@@ -30,6 +31,7 @@ constexpr int Dpi = 150;
 struct Program {
     test::ContactFileFixture fixture;
     test::DialogAnswers answers;
+    test::FakeQueue printer{test::officeQueue(12, QPrinter::DuplexNone, QPageSize::Letter), {}, {}};
     app::Windows windows;
     QTemporaryDir dir;
 
@@ -52,13 +54,18 @@ struct Program {
         windows.search->checkBox(1)->click();
         windows.search->SpeedButton2Click();
     }
-    /// What the list window's print button writes into a PDF file.
-    QString printed(Click button)
+    /// What the list window's print button writes into a PDF file, or hands to a printer of Letter paper with
+    /// 12 mm margins (the printer stays the one the preview prints on).
+    QString printed(Click button, bool onPrinter = false)
     {
         const QString path = dir.filePath(u"button.pdf"_qs);
-        windows.printer->setSurface(std::make_unique<print::PdfSurface>(path));
+        if (onPrinter)
+            windows.printer->setSurface(
+                std::unique_ptr<print::PrintSurface>(printer.attach(new print::PrinterSurface(), dir.path())));
+        else
+            windows.printer->setSurface(std::make_unique<print::PdfSurface>(path));
         (windows.list.get()->*button)();
-        return path;
+        return onPrinter ? printer.saveLastJob(path) : path;
     }
     print::PrintPreview* preview(Click button)
     {
@@ -119,11 +126,14 @@ void PreviewTest::pagesAreThePrintedPages_data()
     QTest::addColumn<bool>("labels");
     QTest::addColumn<int>("contacts");
     QTest::addColumn<int>("firstLabel");
+    QTest::addColumn<bool>("onPrinter");
     // 24 labels a sheet: the second sheet holds six, or from the 20th label on the first one 25; the report's rows
     // run onto a third page.
-    QTest::newRow("labels") << true << 30 << 1;
-    QTest::newRow("labels from the 20th") << true << 30 << 20;
-    QTest::newRow("report") << false << 120 << 1;
+    QTest::newRow("labels") << true << 30 << 1 << false;
+    QTest::newRow("labels from the 20th") << true << 30 << 20 << false;
+    QTest::newRow("report") << false << 120 << 1 << false;
+    // Fewer rows fit inside a printer's margins: the preview shows its paper and its pages, not the PDF's.
+    QTest::newRow("report on a printer") << false << 120 << 1 << true;
 }
 
 void PreviewTest::pagesAreThePrintedPages()
@@ -131,9 +141,11 @@ void PreviewTest::pagesAreThePrintedPages()
     QFETCH(bool, labels);
     QFETCH(int, contacts);
     QFETCH(int, firstLabel);
+    QFETCH(bool, onPrinter);
     Program program(contacts, firstLabel);
     using List = search::Tfrm_liste;
-    const QString pdf = program.printed(labels ? &List::BitBtn3Click : &List::BitBtn1Click);
+    const QString pdf = program.printed(labels ? &List::BitBtn3Click : &List::BitBtn1Click, onPrinter);
+    QVERIFY(!pdf.isEmpty());
     print::PrintPreview* preview = program.preview(labels ? &List::previewLabelsClick : &List::previewReportClick);
     QVERIFY(preview);
     QVERIFY(preview->pageCount() >= 2);

@@ -7,6 +7,7 @@
 #include "print/TestPages.h"
 #include "print/Tgenel.h"
 
+#include "FakeQueue.h"
 #include "PdfMeasure.h"
 #include "RecordingSurface.h"
 
@@ -366,43 +367,6 @@ namespace {
 
 enum class Target { PdfFile, PrintsFolder, Printer };
 
-/// Stands in for CUPS: a queue of the given paper, and the jobs handed to it, each with a copy of its file.
-struct FakeQueue {
-    struct Job {
-        QString queue;
-        QString title;
-        print::PrintJobOptions options;
-        QByteArray pdf;
-    };
-    print::PrintQueue queue;
-    QList<Job> jobs;
-    QString refusal; // a queue that refuses jobs says this
-
-    print::PrinterSurface* attach(print::PrinterSurface* surface, const QString& spoolFolder)
-    {
-        surface->setQueueLookup([this] { return std::optional(queue); });
-        surface->setSpoolFolder(spoolFolder);
-        surface->setSubmitter([this](const QString& name, const QString& file, const QString& title,
-                                     const print::PrintJobOptions& options) {
-            if (!refusal.isEmpty())
-                throw Error(refusal);
-            QFile pdf(file);
-            QVERIFY(pdf.open(QIODevice::ReadOnly));
-            jobs.append({name, title, options, pdf.readAll()});
-        });
-        return surface;
-    }
-};
-
-print::PrintQueue a4Queue(double marginMm = 5, QPrinter::DuplexMode duplex = QPrinter::DuplexNone,
-                          QPageSize::PageSizeId paper = QPageSize::A4)
-{
-    return {u"Office"_qs,
-            QPageLayout(QPageSize(paper), QPageLayout::Portrait, QMarginsF(marginMm, marginMm, marginMm, marginMm),
-                        QPageLayout::Millimeter),
-            duplex, false};
-}
-
 } // namespace
 
 void PrintHelpersTest::droppedJobLeavesTheFolderAsItWas_data()
@@ -427,7 +391,7 @@ void PrintHelpersTest::droppedJobLeavesTheFolderAsItWas()
         older.write(before);
     }
     const QStringList filesBefore = QDir(dir.path()).entryList(QDir::Files);
-    FakeQueue queue{a4Queue(), {}, {}};
+    test::FakeQueue queue{test::officeQueue(5), {}, {}};
     std::unique_ptr<print::PrintSurface> surface;
     if (target == Target::PdfFile)
         surface = std::make_unique<print::PdfSurface>(path);
@@ -459,10 +423,7 @@ void PrintHelpersTest::droppedJobLeavesTheFolderAsItWas()
     if (target == Target::Printer) {
         QCOMPARE(queue.jobs.size(), 1);
         QCOMPARE(queue.jobs.at(0).title, u"Labels"_qs);
-        saved = dir.filePath(u"handed over.pdf"_qs);
-        QFile copy(saved);
-        QVERIFY(copy.open(QIODevice::WriteOnly));
-        copy.write(queue.jobs.at(0).pdf);
+        saved = queue.saveLastJob(dir.filePath(u"handed over.pdf"_qs));
     }
     QCOMPARE(test::pdfWords(saved).value(0).text, u"Sayın"_qs);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), filesBefore.size() + (before.isEmpty() ? 1 : 0));
@@ -474,10 +435,11 @@ void PrintHelpersTest::printerJobIsLaidOutForItsQueue_data()
     QTest::addColumn<Orientation>("orientation");
     QTest::addColumn<QSizeF>("pageMm");
     QTest::addColumn<print::PrintJobOptions>("options");
-    QTest::newRow("A4, one side") << a4Queue(5) << Orientation::Portrait << QSizeF(210, 297)
+    QTest::newRow("A4, one side") << test::officeQueue(5) << Orientation::Portrait << QSizeF(210, 297)
                                   << print::PrintJobOptions{{"media", "A4"}, {"sides", "one-sided"}};
     QTest::newRow("Letter across, both sides")
-        << a4Queue(8, QPrinter::DuplexAuto, QPageSize::Letter) << Orientation::Landscape << QSizeF(279.4, 215.9)
+        << test::officeQueue(8, QPrinter::DuplexAuto, QPageSize::Letter) << Orientation::Landscape
+        << QSizeF(279.4, 215.9)
         << print::PrintJobOptions{{"media", "Letter"}, {"sides", "two-sided-short-edge"}, {"landscape", ""}};
 }
 
@@ -489,7 +451,7 @@ void PrintHelpersTest::printerJobIsLaidOutForItsQueue()
     QFETCH(print::PrintJobOptions, options);
     const double margin = queue.layout.margins(QPageLayout::Millimeter).left();
     QTemporaryDir dir;
-    FakeQueue fake{queue, {}, {}};
+    test::FakeQueue fake{queue, {}, {}};
     print::Tgenel printer(std::unique_ptr<print::PrintSurface>(fake.attach(new print::PrinterSurface(), dir.path())));
     printer.SetOrientationByWord(orientation == Orientation::Landscape ? u"Yan"_qs : u"Düz"_qs);
     QCOMPARE(printer.PageHeightMm(), qRound(pageMm.height() - 2 * margin));
@@ -499,11 +461,7 @@ void PrintHelpersTest::printerJobIsLaidOutForItsQueue()
     QCOMPARE(fake.jobs.size(), 1);
     QCOMPARE(fake.jobs.at(0).queue, u"Office"_qs);
     QCOMPARE(fake.jobs.at(0).options, options);
-    const QString handed = dir.filePath(u"job.pdf"_qs);
-    QFile copy(handed);
-    QVERIFY(copy.open(QIODevice::WriteOnly));
-    copy.write(fake.jobs.at(0).pdf);
-    copy.close();
+    const QString handed = fake.saveLastJob(dir.filePath(u"job.pdf"_qs));
     // Drawn inside the printable margins on the queue's own paper, as the printer lays a page out itself.
     const QSizeF size = test::pdfPageSizeMm(handed);
     VERIFY_NEAR(size.width(), pageMm.width(), 0.5);

@@ -33,13 +33,22 @@ constexpr double FitPage = -2;
 constexpr double FitWidth = -1;
 constexpr int PageFrame = 12; // pixels of grey around the page
 
+/// The paper the Print button prints on, so that the pages shown are the pages printed.
+QPageLayout printedPaper(const Tgenel* printer)
+{
+    if (printer)
+        if (const auto* painted = dynamic_cast<const PainterSurface*>(&printer->surface()))
+            return painted->paperLayout(Orientation::Portrait);
+    return edgeToEdge(QPageSize(QPageSize::A4), Orientation::Portrait);
+}
+
 } // namespace
 
 PrintPreview::PrintPreview(std::unique_ptr<Printout> printout, Tgenel* printer, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , m_printout(std::move(printout))
     , m_printer(printer)
-    , m_renderer(std::make_unique<ImageSurface>())
+    , m_renderer(std::make_unique<ImageSurface>(96, printedPaper(printer)))
     , m_surface(static_cast<ImageSurface*>(&m_renderer.surface()))
 {
     setObjectName(u"printPreview"_qs);
@@ -183,7 +192,7 @@ void PrintPreview::redraw()
     if (m_fitting < 0) {
         const double mode = m_fitting;
         // The page's size at 1 inch to the inch, fitted into the free area.
-        const QSizeF pageMm = m_surface->orientation() == Orientation::Landscape ? QSizeF(297, 210) : QSizeF(210, 297);
+        const QSizeF pageMm = m_surface->paperLayout(m_surface->orientation()).fullRect(QPageLayout::Millimeter).size();
         const QSize area = m_scroll->viewport()->size() - QSize(2 * PageFrame, 2 * PageFrame);
         const double screenMm = screenDotsPerInch() / 25.4;
         const double across = area.width() / (pageMm.width() * screenMm);
