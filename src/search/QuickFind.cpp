@@ -3,6 +3,7 @@
 #include "store/Columns.h"
 #include "store/ContactSchema.h"
 #include "store/FindIndex.h"
+#include "store/TurkishCollation.h"
 #include "store/TurkishLike.h"
 
 namespace corvella::search {
@@ -70,7 +71,8 @@ QString containsPattern(const QString& word)
 QStringList buildQuickFindSql(const QString& typed, FindThrough through)
 {
     const QStringList words = findWords(typed);
-    const bool throughIndex = through != FindThrough::Scan;
+    const bool throughIndex = through == FindThrough::Index || through == FindThrough::IndexAlone;
+    const bool walked = through == FindThrough::ListOrder;
     const QString narrowed = throughIndex ? indexCondition(words) : QString();
     if (words.isEmpty() || (throughIndex && narrowed.isEmpty()))
         return {};
@@ -81,7 +83,15 @@ QStringList buildQuickFindSql(const QString& typed, FindThrough through)
     QStringList lines{u" select "_qs, bracketed(contact::RecordNumber) + u", "_qs};
     for (const QString& column : listed)
         lines << u' ' + bracketed(column) + (column == listed[std::size(listed) - 1] ? u" "_qs : u" , "_qs);
-    lines << u" from "_qs << store::tables::Contacts << u" where "_qs;
+    // CROSS JOIN keeps the walk outside, so the limit stops it at the first rows; the index of find_order gives its
+    // order, ties by record number as the scan meets them.
+    const QString order = store::findindex::Schema + u".find_order"_qs;
+    lines << u" from "_qs
+          << (walked ? QString(order + u" CROSS JOIN "_qs + store::tables::Contacts + u" ON "_qs +
+                               store::tables::Contacts + u'.' + bracketed(contact::RecordNumber) +
+                               u" = find_order.contact_no"_qs)
+                     : store::tables::Contacts)
+          << u" where "_qs;
     QStringList conditions;
     if (throughIndex)
         conditions << narrowed;
@@ -90,8 +100,18 @@ QStringList buildQuickFindSql(const QString& typed, FindThrough through)
             conditions << wordCondition(word);
     for (qsizetype i = 0; i < conditions.size(); ++i)
         lines << u' ' + conditions.at(i) + (i + 1 < conditions.size() ? u" and "_qs : u" "_qs);
-    lines << u" ORDER BY "_qs + bracketed(contact::Company) + u' ';
+    lines << (walked ? u" ORDER BY find_order.company COLLATE "_qs + QString::fromLatin1(store::TurkishCollationName) +
+                           u", find_order.contact_no "_qs
+                     : QString(u" ORDER BY "_qs + bracketed(contact::Company) + u' '));
     return lines;
+}
+
+IndexedFind buildIndexedQuickFindSql(const QString& typed)
+{
+    IndexedFind find{buildQuickFindSql(typed, FindThrough::IndexAlone), buildQuickFindSql(typed, FindThrough::Index)};
+    if (find.first.isEmpty())
+        find = {buildQuickFindSql(typed, FindThrough::ListOrder), buildQuickFindSql(typed)};
+    return find;
 }
 
 } // namespace corvella::search
