@@ -2,7 +2,8 @@
 # Quick find on 1,000,000 generated contacts, typed into the main window: the time from Enter to the list window
 # showing its first matches, and to the list holding all of them with their count, for a common text, a rarer one,
 # one in Turkish capitals and one found nowhere; first by scanning (part "ours": no index can be made), then through
-# the program's find index (part "index": its build time and size, then the same finds). Peer: the sqlite3 shell
+# the program's find index (part "index": its build time and size, then the same finds and SHORT_TEXTS, words too short
+# for the trigrams, whose first rows walk the index's company order; with the engine's plan of that walk). Peer: the sqlite3 shell
 # counting the same rows' matches with "select count(*) from kayit where [col1] like '%x%' or [col2] like '%x%' ..."
 # over the same columns, in the same run (its LIKE folds ASCII letters only, so for Turkish capitals it finds fewer).
 # Part "fts" measures, with the shell alone, an FTS5 trigram index over the same columns in the contact file.
@@ -16,6 +17,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 ROWS=${ROWS:-1000000}
 RUNS=${RUNS:-3}
 TEXTS=${TEXTS:-"mah|ipekçi|ÇİĞLİ|qxzw"}
+SHORT_TEXTS=${SHORT_TEXTS:-"a|ah|qx"}
 PARTS=${PARTS:-ours,index}
 
 command -v sqlite3 >/dev/null || { echo "quickfind.sh: needs the sqlite3 shell (apt-get install sqlite3)" >&2; exit 1; }
@@ -37,6 +39,7 @@ like_sql() {
 
 status=0
 IFS='|' read -r -a texts <<<"$TEXTS"
+IFS='|' read -r -a short_texts <<<"$SHORT_TEXTS"
 # measure LABEL: the finds typed into the window, each against the shell's count, as LABEL.
 measure() {
     local text rows first all gap peer peer_rows verdict used
@@ -82,6 +85,11 @@ if [[ $PARTS == *index* ]]; then
         "$(awk '$1 == "build_ms" { print $2 }' "$BENCH_TMP/out")" \
         "$(awk '$1 == "index_bytes" { print int($2 / 1048576) }' "$BENCH_TMP/out")" \
         "$(($(stat -c %s "$file") / 1048576))"
+    # The walk's plan, and its first rows against the scan's: the list sorts by company alone, ties as the scan meets them.
+    QT_QPA_PLATFORM=offscreen "$BIN_DIR/corvella-quickfindbench" --plan "$BENCH_TMP/program" "${short_texts[0]}" |
+        awk '$1 == "plan" { sub(/^plan /, ""); print "walk plan: " $0 } $1 == "first_rows_as_listed" { print }' ||
+        status=1
+    texts+=("${short_texts[@]}")
     measure index
 fi
 

@@ -326,6 +326,7 @@ void Tfrm_liste::showFound(const QString& typed)
         const IndexedFind find = buildIndexedQuickFindSql(typed);
         indexed.firstStatement = find.first.join(u"\r\n"_qs);
         indexed.allStatement = find.all.join(u"\r\n"_qs);
+        indexed.firstWalked = find.walked;
     }
     m_finder->start(m_foundIn, statement, FirstFoundRows, indexed);
 }

@@ -417,6 +417,13 @@ Status bringUpToDate(sqlite3* db, const QString& indexFile, QString& error)
     return status;
 }
 
+bool ordersMoreThan(sqlite3* db, qint64 contacts)
+{
+    Statement count(db, u"SELECT count(*) FROM (SELECT 1 FROM "_qs + Schema + u".find_order LIMIT ?1)"_qs);
+    count.bind(1, contacts + 1);
+    return count.next() && count.integer(0) > contacts;
+}
+
 bool build(const QString& contactFile, const std::atomic<bool>& stop, QString& error)
 {
     sqlite3* db = nullptr;

@@ -184,7 +184,7 @@ Found findInBackground(const QString& file, const QString& typed, int firstRows)
     QSignalSpy failed(&finder, &store::BackgroundSnapshot::failed);
     const search::IndexedFind indexed = search::buildIndexedQuickFindSql(typed);
     finder.start(file, joined(sql), firstRows,
-                 {store::findindex::indexFileFor(file), joined(indexed.first), joined(indexed.all)});
+                 {store::findindex::indexFileFor(file), joined(indexed.first), joined(indexed.all), indexed.walked});
     QSignalSpy all(&finder, &store::BackgroundSnapshot::allRowsReady);
     const auto finished = [&] {
         return !failed.isEmpty() || all.size() == 1 || (first.size() == 1 && first.at(0).at(1).toBool());
@@ -534,6 +534,8 @@ void ContactFilesTest::shortWordsFirstRowsAreTheListsFirst_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("firstRows");
     QTest::addColumn<bool>("writtenAfterBuild"); // by the shell, so the find's catch-up reorders the walk
+    QTest::addColumn<bool>("moreThanWalked");    // contacts beyond those a walk looks at, sorted last
+    QTest::addColumn<bool>("walked");            // whether the walk gave the first rows, not the scan
     const std::pair<const char*, QString> texts[] = {
         {"one letter", u"a"_qs}, {"a Turkish pair", u"şi"_qs},   {"İ pairs with i", u"İ"_qs},
         {"ı is not i", u"ı"_qs}, {"two short words", u"a k"_qs}, {"a pair found nowhere", u"qx"_qs},
@@ -542,7 +544,9 @@ void ContactFilesTest::shortWordsFirstRowsAreTheListsFirst_data()
         for (const auto& [name, typed] : texts)
             for (const int firstRows : {7, 1000})
                 QTest::addRow("%s, first %d, %s", name, firstRows, after ? "written after the build" : "built after")
-                    << typed << firstRows << after;
+                    << typed << firstRows << after << false << true;
+    QTest::newRow("a common letter among more contacts than walked") << u"a"_qs << 7 << false << true << true;
+    QTest::newRow("a pair only in the last of more contacts than walked") << u"qx"_qs << 7 << false << true << false;
 }
 
 // The walk of the index must give the rows the scan sorts first, ties in company (equal under the collation, or
@@ -552,15 +556,22 @@ void ContactFilesTest::shortWordsFirstRowsAreTheListsFirst()
     QFETCH(QString, typed);
     QFETCH(int, firstRows);
     QFETCH(bool, writtenAfterBuild);
+    QFETCH(bool, moreThanWalked);
+    QFETCH(bool, walked);
     ContactFiles files;
     const QString file = files.path(Origin::ThisVersion);
     // Record numbers added downwards, companies repeating under the collation's case folding.
-    const QString writes =
+    QString writes =
         u"WITH RECURSIVE n(i) AS (SELECT 3000 UNION ALL SELECT i - 7 FROM n WHERE i > 2100) "
         u"INSERT INTO kayit ([No], [Ad], [Soyad], [Firma Adi]) SELECT i, CASE i % 3 WHEN 0 THEN 'Şİmşek' "
         u"WHEN 1 THEN 'kaya' ELSE 'Işın' END, 'S' || i, CASE i % 5 WHEN 0 THEN 'ışık' WHEN 1 THEN 'IŞIK' "
         u"WHEN 2 THEN NULL WHEN 3 THEN 'Ilık' ELSE 'Ağ' END FROM n; "
         u"UPDATE kayit SET [Firma Adi] = 'AĞ' WHERE [No] % 4 = 0; DELETE FROM kayit WHERE [No] % 9 = 0;"_qs;
+    if (moreThanWalked)
+        writes += u"WITH RECURSIVE n(i) AS (SELECT 10000 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
+                  u"INSERT INTO kayit ([No], [Soyad], [Firma Adi]) SELECT i, 'D', 'Z' || (i % 97) FROM n; "
+                  u"UPDATE kayit SET [Ad] = 'Qx', [Firma Adi] = 'ZZZ' WHERE [No] = 10001;"_qs.arg(
+                      10000 + search::WalkedContacts);
     if (!writtenAfterBuild)
         QCOMPARE(shell(file, writes).errors, QString());
     QVERIFY(buildIndex(file));
@@ -574,9 +585,11 @@ void ContactFilesTest::shortWordsFirstRowsAreTheListsFirst()
     const QStringList listed = columnValues(list, u"No"_qs);
     const Found found = findInBackground(file, typed, firstRows);
     QCOMPARE(found.status, store::findindex::Status::Current);
-    QVERIFY(found.indexUsed);
+    QCOMPARE(found.indexUsed, walked);
     QCOMPARE(found.firstNumbers, listed.mid(0, firstRows));
     QCOMPARE(found.surnames.size(), listed.size());
+    if (moreThanWalked && !walked)
+        QCOMPARE(listed, QStringList{u"10001"_qs});
 }
 
 // The stock shell filters and sorts a file this version made, with its own case rules (ASCII letters only).
