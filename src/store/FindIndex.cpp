@@ -325,8 +325,6 @@ bool startAfresh(sqlite3* db, const QString& indexFile, QString& error)
                // The list's order of the contacts (company, then record number as a scan meets ties), for finds
                // the trigrams cannot narrow; the company is kept as stored, without a type to convert it.
                << u"CREATE TABLE %1.find_order (contact_no INTEGER PRIMARY KEY, company)"_qs.arg(Schema)
-               << u"CREATE INDEX %1.find_order_company ON find_order (company COLLATE %2)"_qs.arg(Schema).arg(
-                      QString::fromLatin1(TurkishCollationName))
                << u"CREATE TABLE %1.find_about (format INTEGER, index_id TEXT, generation INTEGER, "
                   u"built_upto INTEGER, complete INTEGER)"_qs.arg(Schema)
                << u"INSERT INTO %1.find_about VALUES (%2, '%3', 0, NULL, 0)"_qs.arg(Schema).arg(FormatVersion).arg(id)
@@ -371,10 +369,14 @@ bool indexNextBatch(sqlite3* db, bool& finished, QString& error)
             ok = writer.add(*document);
     }
     finished = documents.empty();
-    const QString progress = finished ? u"complete = 1"_qs : u"built_upto = "_qs + QString::number(documents.back().no);
+    // find_order is sorted once, when the last batch is in: kept sorted, each batch would write pages all over it.
+    const QString progress =
+        finished ? u"CREATE INDEX %1.find_order_company ON find_order (company COLLATE %2); "
+                   u"UPDATE %1.find_about SET complete = 1"_qs.arg(Schema, QString::fromLatin1(TurkishCollationName))
+                 : u"UPDATE %1.find_about SET built_upto = %2"_qs.arg(Schema).arg(documents.back().no);
     if (!ok)
         error = QString::fromUtf8(sqlite3_errmsg(db));
-    if (ok && execute(db, u"UPDATE "_qs + Schema + u".find_about SET "_qs + progress + u"; COMMIT"_qs, error))
+    if (ok && execute(db, progress + u"; COMMIT"_qs, error))
         return true;
     executeQuietly(db, u"ROLLBACK"_qs);
     return false;
