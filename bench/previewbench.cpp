@@ -2,21 +2,13 @@
 // Labels does, and reports the time until the first page is drawn and shown, then the time to show the last page.
 //
 // usage: corvella-previewbench PROGRAM_FOLDER
-#include "app/Startup.h"
-#include "app/Tfrmkayit.h"
+#include "WholeList.h"
 #include "print/ui/PrintPreview.h"
-#include "search/Tfrm_arama.h"
 #include "search/Tfrm_liste.h"
-#include "store/ConnectionString.h"
 #include "store/DataSet.h"
-#include "ui/Dialogs.h"
 
 #include <QApplication>
-#include <QCheckBox>
-#include <QDialog>
 #include <QElapsedTimer>
-
-#include <sys/resource.h>
 
 #include <cstdio>
 
@@ -29,34 +21,16 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "usage: %s PROGRAM_FOLDER\n", argv[0]);
         return 2;
     }
-    store::setProgramFolder(QString::fromLocal8Bit(argv[1]));
-    QStringList messages;
-    ui::DialogHooks hooks;
-    hooks.message = [&messages](const ui::MessageRequest& request) {
-        messages << request.text;
-        return QMessageBox::Ok;
-    };
-    hooks.modal = [](QDialog& dialog) {
-        dialog.accept();
-        return dialog.result();
-    };
-    ui::setDialogHooks(hooks);
-
-    app::Windows windows = app::createWindows();
-    windows.main->BitBtn1Click();
-    windows.search->FormActivate();
-    windows.search->checkBox(1)->click(); // nothing ticked: every contact
-    windows.search->SpeedButton2Click();
+    const auto list = bench::listEveryContact(argv[1], true);
 
     QElapsedTimer timer;
     timer.start();
-    windows.list->previewLabelsClick();
-    auto* preview = windows.list->findChild<print::PrintPreview*>();
+    list->windows.list->previewLabelsClick();
+    auto* preview = list->windows.list->findChild<print::PrintPreview*>();
     QApplication::processEvents(); // the window painted with its page
     const qint64 firstMs = timer.elapsed();
-    if (!preview || !messages.isEmpty()) {
-        for (const QString& message : messages)
-            std::fprintf(stderr, "message: %s\n", message.toUtf8().constData());
+    if (!preview || !list->messages.isEmpty()) {
+        bench::reportMessages(list->messages);
         return 1;
     }
     timer.restart();
@@ -64,11 +38,9 @@ int main(int argc, char* argv[])
     QApplication::processEvents();
     const qint64 lastMs = timer.elapsed();
 
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
     std::printf("labels %lld\npages %lld\nfirst_ms %lld\nlast_ms %lld\npeak_kb %ld\n",
-                static_cast<long long>(windows.list->query()->recordCount()),
+                static_cast<long long>(list->windows.list->query()->recordCount()),
                 static_cast<long long>(preview->pageCount()), static_cast<long long>(firstMs),
-                static_cast<long long>(lastMs), usage.ru_maxrss);
+                static_cast<long long>(lastMs), bench::peakKilobytes());
     return 0;
 }

@@ -2,22 +2,15 @@
 // does, and reports the rows, the time of the print run and the process's peak memory.
 //
 // usage: corvella-reportbench PROGRAM_FOLDER OUT_PDF
-#include "app/Startup.h"
-#include "app/Tfrmkayit.h"
+#include "WholeList.h"
 #include "core/Error.h"
 #include "print/PdfSurface.h"
 #include "print/Tgenel.h"
-#include "search/Tfrm_arama.h"
 #include "search/Tfrm_liste.h"
-#include "store/ConnectionString.h"
 #include "store/DataSet.h"
-#include "ui/Dialogs.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QElapsedTimer>
-
-#include <sys/resource.h>
 
 #include <cstdio>
 
@@ -30,39 +23,21 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "usage: %s PROGRAM_FOLDER OUT_PDF\n", argv[0]);
         return 2;
     }
-    store::setProgramFolder(QString::fromLocal8Bit(argv[1]));
-    QStringList messages;
-    ui::DialogHooks hooks;
-    // The question before a long run is answered OK, as a user printing the whole list does; other messages are kept.
-    hooks.message = [&messages](const ui::MessageRequest& request) {
-        if (!request.buttons.testFlag(QMessageBox::Cancel))
-            messages << request.text;
-        return QMessageBox::Ok;
-    };
-    ui::setDialogHooks(hooks);
-
-    app::Windows windows = app::createWindows();
-    windows.main->BitBtn1Click();
-    windows.search->FormActivate();
-    windows.search->checkBox(1)->click(); // nothing ticked: every contact
-    windows.search->SpeedButton2Click();
-    windows.printer->setSurface(std::make_unique<print::PdfSurface>(QString::fromLocal8Bit(argv[2])));
+    const auto list = bench::listEveryContact(argv[1], false);
+    list->windows.printer->setSurface(std::make_unique<print::PdfSurface>(QString::fromLocal8Bit(argv[2])));
 
     QElapsedTimer timer;
     timer.start();
     try {
-        windows.list->BitBtn1Click();
+        list->windows.list->BitBtn1Click();
     } catch (const Error& error) {
         std::fprintf(stderr, "error: %s\n", error.what());
         return 1;
     }
     const qint64 elapsed = timer.elapsed();
 
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    std::printf("rows %lld\nms %lld\npeak_kb %ld\n", static_cast<long long>(windows.list->query()->recordCount()),
-                static_cast<long long>(elapsed), usage.ru_maxrss);
-    for (const QString& message : messages)
-        std::fprintf(stderr, "message: %s\n", message.toUtf8().constData());
+    std::printf("rows %lld\nms %lld\npeak_kb %ld\n", static_cast<long long>(list->windows.list->query()->recordCount()),
+                static_cast<long long>(elapsed), bench::peakKilobytes());
+    bench::reportMessages(list->messages);
     return 0;
 }

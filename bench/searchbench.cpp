@@ -2,7 +2,7 @@
 // given program folder, and prints the SQL it ran so the peer can run the same statement.
 //
 // usage: corvella-searchbench PROGRAM_FOLDER all|company|name
-#include "app/Startup.h"
+#include "WholeList.h"
 #include "app/Tfrmkayit.h"
 #include "search/Tfrm_arama.h"
 #include "search/Tfrm_liste.h"
@@ -17,20 +17,12 @@
 #include <QLineEdit>
 #include <QSqlQuery>
 
-#include <sys/resource.h>
-
 #include <cstdio>
 
 using namespace corvella;
+using bench::peakKilobytes;
 
 namespace {
-
-long peakKilobytes()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
-}
 
 /// The value at a fraction of the way through the column's Turkish order (the data layer's order, whatever
 /// collation the file declares).

@@ -2025,6 +2025,10 @@ Left out: </translation>
         <source>Counting the contacts found...</source>
         <translation>Counting the contacts found...</translation>
     </message>
+    <message>
+        <source>Sorting the list...</source>
+        <translation>Sorting the list...</translation>
+    </message>
 </context>
 <context>
     <name>corvella::ui::DBNavigator</name>

@@ -2025,6 +2025,10 @@ Dışarıda bırakılanlar: </translation>
         <source>Counting the contacts found...</source>
         <translation>Bulunan kişiler sayılıyor...</translation>
     </message>
+    <message>
+        <source>Sorting the list...</source>
+        <translation>Liste sıralanıyor...</translation>
+    </message>
 </context>
 <context>
     <name>corvella::ui::DBNavigator</name>

@@ -232,10 +232,11 @@ void Tfrm_liste::buildUi()
         QTimer::singleShot(0, this, &Tfrm_liste::fitColumnsIfPending);
     });
     form.onSignal(m_finder, &store::BackgroundSnapshot::firstRowsReady,
-                  [this](const QString& file, bool complete) { showFoundRows(file, complete); });
+                  [this](const QString& file, bool complete) { showBackgroundRows(file, complete); });
     form.onSignal(m_finder, &store::BackgroundSnapshot::allRowsReady,
-                  [this](const QString& file) { showFoundRows(file, true); });
+                  [this](const QString& file) { showBackgroundRows(file, true); });
     form.onSignal(m_finder, &store::BackgroundSnapshot::failed, [this](const QString& message) {
+        m_pendingSort.reset(); // the list keeps the order it shows
         setFinding(false);
         throw DatabaseError(message);
     });
@@ -311,12 +312,7 @@ void Tfrm_liste::showFound(const QString& typed)
         showWithoutTakingKeyboard();
         return;
     }
-    m_findSql = sql;
-    m_findConnection = connection;
-    setFinding(true);
-    QString statement;
-    for (const QString& line : sql)
-        statement += line + u"\r\n"_qs;
+    m_pendingSort.reset();
     m_foundIn = QFileInfo(source).absoluteFilePath();
     // While the index is built the find scans; a file that cannot have one is scanned without asking again.
     store::BackgroundSnapshot::Indexed indexed;
@@ -328,25 +324,52 @@ void Tfrm_liste::showFound(const QString& typed)
         indexed.allStatement = find.all.join(u"\r\n"_qs);
         indexed.firstWalked = find.walked;
     }
-    m_finder->start(m_foundIn, statement, FirstFoundRows, indexed);
+    runInBackground(connection, sql, FirstFoundRows, indexed);
 }
 
-void Tfrm_liste::showFoundRows(const QString& snapshotFile, bool complete)
+void Tfrm_liste::runInBackground(const QString& connection, const QStringList& sql, int firstRows,
+                                 const store::BackgroundSnapshot::Indexed& indexed)
 {
+    m_backgroundSql = sql;
+    m_backgroundConnection = connection;
+    setFinding(true);
+    QString statement;
+    for (const QString& line : sql)
+        statement += line + u"\r\n"_qs;
+    m_finder->start(QFileInfo(store::dataSourceOf(connection)).absoluteFilePath(), statement, firstRows, indexed);
+}
+
+void Tfrm_liste::showBackgroundRows(const QString& snapshotFile, bool complete)
+{
+    const std::optional<PendingSort> sort = m_pendingSort;
     const QString previous = m_foundFile;
     {
         m_showingFound = true;
-        const ScopeExit shown([this] { m_showingFound = false; });
+        m_sorting = sort.has_value();
+        const ScopeExit shown([this] {
+            m_showingFound = false;
+            m_sorting = false;
+        });
         m_result->close();
         if (!previous.isEmpty())
             QFile::remove(previous);
         m_foundFile.clear();
-        m_result->setConnectionString(m_findConnection);
-        m_result->setSql(m_findSql);
+        m_result->setConnectionString(m_backgroundConnection);
+        m_result->setSql(m_backgroundSql);
         m_result->openPrepared(snapshotFile);
         m_foundFile = snapshotFile;
     }
-    showContactColumns();
+    if (sort) {
+        restoreColumnLayout(sort->columns);
+        if (complete) {
+            m_sortField = sort->field;
+            m_sortOrder = sort->order;
+            m_pendingSort.reset();
+            showSortIndicator();
+        }
+    } else {
+        showContactColumns();
+    }
     setFinding(!complete);
     const qint64 count = m_result->recordCount();
     m_count->setText(complete ? QString::number(count) : tr("%1+").arg(count));
@@ -364,6 +387,8 @@ void Tfrm_liste::showWithoutTakingKeyboard()
     // Not every window manager honours the request.
     if (typingIn && typingIn != this)
         typingIn->activateWindow();
+    // A window shown without the keyboard is stacked below the active one (openbox, among others): bring it up.
+    raise();
 }
 
 void Tfrm_liste::setFinding(bool finding)
@@ -373,12 +398,21 @@ void Tfrm_liste::setFinding(bool finding)
     for (QWidget* control : std::initializer_list<QWidget*>{m_reportButton, m_labelButton, m_mailButton,
                                                             m_exportCsvButton, m_exportVCardButton, m_previewButton})
         control->setEnabled(!finding);
-    m_grid->horizontalHeader()->setSectionsClickable(!finding);
-    m_count->setToolTip(finding ? tr("Counting the contacts found...") : QString());
+    // A find's first rows are not all there is to order; a sort running may be replaced by another.
+    m_grid->horizontalHeader()->setSectionsClickable(!finding || m_pendingSort);
+    if (!finding)
+        m_count->setToolTip(QString());
+    else
+        m_count->setToolTip(m_pendingSort ? tr("Sorting the list...") : tr("Counting the contacts found..."));
+    if (finding)
+        setCursor(Qt::BusyCursor);
+    else
+        unsetCursor();
 }
 
 void Tfrm_liste::stopFinding()
 {
+    m_pendingSort.reset();
     if (m_finding || m_finder->isRunning()) {
         m_finder->stop();
         setFinding(false);
@@ -393,23 +427,52 @@ void Tfrm_liste::fitColumnsIfPending()
     m_grid->fitColumnsToContent();
 }
 
+Tfrm_liste::ColumnLayout Tfrm_liste::columnLayout() const
+{
+    ColumnLayout layout;
+    for (int i = 0; i < m_result->fieldCount(); ++i)
+        layout.visible << m_result->isFieldVisible(i);
+    for (int column = 0; column < m_grid->visibleColumnCount(); ++column) {
+        layout.titles << m_grid->columnTitle(column);
+        layout.widths << m_grid->gridColumnWidth(column);
+    }
+    return layout;
+}
+
+void Tfrm_liste::restoreColumnLayout(const ColumnLayout& layout)
+{
+    for (int i = 0; i < layout.visible.size(); ++i)
+        m_result->setFieldVisible(i, layout.visible.at(i));
+    for (int column = 0; column < layout.titles.size(); ++column) {
+        m_grid->setColumnTitle(column, layout.titles.at(column));
+        m_grid->setGridColumnWidth(column, layout.widths.at(column));
+    }
+}
+
+void Tfrm_liste::showSortIndicator()
+{
+    m_grid->horizontalHeader()->setSortIndicatorShown(true);
+    m_grid->horizontalHeader()->setSortIndicator(m_sortField, m_sortOrder);
+}
+
 void Tfrm_liste::sortByField(int field)
 {
-    if (m_finding || !m_result->isActive() || field < 0 || field >= m_result->fieldCount())
+    const bool replacing = m_pendingSort.has_value();
+    if ((m_finding && !replacing) || !m_result->isActive() || field < 0 || field >= m_result->fieldCount())
         return;
+    const int orderedBy = replacing ? m_pendingSort->field : m_sortField;
+    const Qt::SortOrder orderedHow = replacing ? m_pendingSort->order : m_sortOrder;
     const Qt::SortOrder order =
-        field == m_sortField && m_sortOrder == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
-    // Reopening forgets the columns the search window set up: they are put back as they were.
-    QList<bool> visible;
-    QList<QString> titles;
-    QList<int> widths;
-    for (int i = 0; i < m_result->fieldCount(); ++i)
-        visible << m_result->isFieldVisible(i);
-    for (int column = 0; column < m_grid->visibleColumnCount(); ++column) {
-        titles << m_grid->columnTitle(column);
-        widths << m_grid->gridColumnWidth(column);
-    }
+        field == orderedBy && orderedHow == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
     const QStringList sql = withOrder(m_result->sql(), m_result->fieldDef(field).name, order);
+    const QString connection = m_result->connectionString();
+    if (!store::server::isAddress(store::dataSourceOf(connection))) {
+        m_pendingSort = PendingSort{field, order, columnLayout()};
+        runInBackground(connection, sql, store::BackgroundSnapshot::AllRowsAtOnce);
+        return;
+    }
+    // A server orders the rows itself, while this program waits as for a search.
+    const ColumnLayout layout = columnLayout();
     {
         m_sorting = true;
         const ScopeExit sorted([this] { m_sorting = false; });
@@ -417,16 +480,10 @@ void Tfrm_liste::sortByField(int field)
         m_result->setSql(sql);
         m_result->open();
     }
-    for (int i = 0; i < visible.size(); ++i)
-        m_result->setFieldVisible(i, visible.at(i));
-    for (int column = 0; column < titles.size(); ++column) {
-        m_grid->setColumnTitle(column, titles.at(column));
-        m_grid->setGridColumnWidth(column, widths.at(column));
-    }
+    restoreColumnLayout(layout);
     m_sortField = field;
     m_sortOrder = order;
-    m_grid->horizontalHeader()->setSortIndicatorShown(true);
-    m_grid->horizontalHeader()->setSortIndicator(field, order);
+    showSortIndicator();
 }
 
 void Tfrm_liste::DBGrid1KeyPress(int key)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/BackgroundSnapshot.h"
+
 #include <QWidget>
 
 #include <functional>
@@ -23,7 +25,6 @@ enum class LabelCompanyChoice;
 } // namespace corvella::print
 
 namespace corvella::store {
-class BackgroundSnapshot;
 class DataSet;
 class FindIndexBuilder;
 class QueryDataSet;
@@ -64,9 +65,9 @@ public:
 
     /// Lists the contacts a quick find of the typed text matches (QuickFind.h): the first ones as soon as they are
     /// found, then all of them with their count, while the window goes on. A new text replaces a find still running.
-    /// The window opens without taking the keyboard from where the user types.
+    /// The window comes up in front of the others without taking the keyboard from where the user types.
     void showFound(const QString& typed);
-    /// Whether a find is still gathering its rows: the count and the buttons that use every row wait for it.
+    /// Whether a find or a sort is still gathering its rows: the count and the buttons that use every row wait for it.
     bool isFinding() const { return m_finding; }
     /// The contact search's column titles and widths, the record number hidden.
     void showContactColumns();
@@ -83,7 +84,9 @@ public:
     void exportCsvClick();
     void exportVCardClick();
     /// Orders the list by the field behind a column heading, ascending, or descending when it is already ordered
-    /// ascending by it. The list's statement carries the order, so the report, the labels and the mail follow it.
+    /// (or being ordered) ascending by it. The list's statement carries the order, so the report, the labels and the
+    /// mail follow it. On a contact file the rows are ordered on a thread while the window goes on, the old ones
+    /// shown meanwhile; a new click replaces a sort still running.
     void sortByField(int field);
     /// Open a preview of the report, or of the labels after the label dialog's questions, drawn page by page as
     /// the print buttons would print them.
@@ -117,8 +120,20 @@ private:
     void FormClose();
     /// Sizes a new result's columns to it, once the window shows it.
     void fitColumnsIfPending();
-    /// Shows a find's rows from the snapshot file the background run made.
-    void showFoundRows(const QString& snapshotFile, bool complete);
+    /// The columns as the search window set them up, which reopening the result forgets.
+    struct ColumnLayout {
+        QList<bool> visible;
+        QStringList titles;
+        QList<int> widths;
+    };
+    ColumnLayout columnLayout() const;
+    void restoreColumnLayout(const ColumnLayout& layout);
+    /// Runs the statement on the contact file on a thread; its rows come to showBackgroundRows.
+    void runInBackground(const QString& connection, const QStringList& sql, int firstRows,
+                         const store::BackgroundSnapshot::Indexed& indexed = {});
+    /// Shows a find's or a sort's rows from the snapshot file the background run made.
+    void showBackgroundRows(const QString& snapshotFile, bool complete);
+    void showSortIndicator();
     void setFinding(bool finding);
     void showWithoutTakingKeyboard();
     void stopFinding();
@@ -144,14 +159,22 @@ private:
     int m_sortField = -1; // the heading the list is ordered by, or -1 for the search's own order
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
     bool m_sorting = false;
+    /// The order a background sort is producing, and the columns as they were when it was asked for; the list shows
+    /// both once its rows are there.
+    struct PendingSort {
+        int field;
+        Qt::SortOrder order;
+        ColumnLayout columns;
+    };
+    std::optional<PendingSort> m_pendingSort;
     bool m_fitPending = false; // a new result's columns are sized to it when the window shows it
     store::BackgroundSnapshot* m_finder;
     store::FindIndexBuilder* m_indexBuilder;
     QString m_foundIn;            // the contact file of the last find
     QStringList m_unindexedFiles; // their index could not be built: they are scanned
-    QStringList m_findSql;
-    QString m_findConnection;
-    QString m_foundFile; // the snapshot file the list reads a find from
+    QStringList m_backgroundSql;  // the statement of the background run, which the list takes with its rows
+    QString m_backgroundConnection;
+    QString m_foundFile; // the snapshot file the list reads a find's or a sort's rows from
     bool m_finding = false;
     bool m_showingFound = false;
 };

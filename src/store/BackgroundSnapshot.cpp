@@ -59,6 +59,8 @@ void BackgroundSnapshot::start(const QString& filePath, const QString& statement
     const QString base = m_files.filePath(QString::number(++m_runs));
     const QString firstFile = base + u"-first.db"_qs, allFile = base + u"-all.db"_qs;
     const int timeout = busyTimeout();
+    const bool allAtOnce = firstRows == AllRowsAtOnce;
+    const QString limit = allAtOnce ? QString() : u"\r\nLIMIT "_qs + QString::number(firstRows);
 
     // What the thread reports reaches this object on its own thread, and only while the run is the current one.
     auto report = [this, run](auto emitter) {
@@ -118,10 +120,12 @@ void BackgroundSnapshot::start(const QString& filePath, const QString& statement
         if (ok && !indexed.indexFile.isEmpty()) {
             QString indexError;
             auto status = findindex::bringUpToDate(db, indexed.indexFile, indexError);
-            bool used = status == findindex::Status::Current && !indexed.firstStatement.isEmpty();
-            if (used && into(firstFile, indexed.firstStatement + u"\r\nLIMIT "_qs + QString::number(firstRows))) {
+            // The statement for the first rows trusts the index: a run of all rows at once takes the checked one.
+            const QString& indexedFirst = allAtOnce ? indexed.allStatement : indexed.firstStatement;
+            bool used = status == findindex::Status::Current && !indexedFirst.isEmpty();
+            if (used && into(firstFile, indexedFirst + limit)) {
                 // A word too rare for the walk: scanning finds its first rows sooner than walking every contact.
-                if (indexed.firstWalked > 0 && rowsIn(firstFile) < firstRows &&
+                if (!allAtOnce && indexed.firstWalked > 0 && rowsIn(firstFile) < firstRows &&
                     findindex::ordersMoreThan(db, indexed.firstWalked)) {
                     QFile::remove(firstFile);
                     used = false;
@@ -138,10 +142,10 @@ void BackgroundSnapshot::start(const QString& filePath, const QString& statement
             }
             report([this, status, used] { emit indexChecked(int(status), used); });
         }
-        ok = ok && (firstDone || into(firstFile, statement + u"\r\nLIMIT "_qs + QString::number(firstRows)));
-        const qint64 firstCount = ok ? rowsIn(firstFile) : -1;
+        ok = ok && (firstDone || into(firstFile, statement + limit));
+        const qint64 firstCount = ok && !allAtOnce ? rowsIn(firstFile) : 0;
         ok = ok && firstCount >= 0;
-        const bool complete = firstCount < firstRows;
+        const bool complete = allAtOnce || firstCount < firstRows;
         if (ok)
             report([this, firstFile, complete] { emit firstRowsReady(firstFile, complete); });
         if (ok && !complete) {

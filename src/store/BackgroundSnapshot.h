@@ -30,6 +30,10 @@ public:
 
     using Indexed = IndexedStatements;
 
+    /// `firstRows` for a run with no leading rows: every row in one go, announced as complete first rows (by the
+    /// indexed statement for all rows). Ordered rows cannot come first without ordering them all.
+    static constexpr int AllRowsAtOnce = 0;
+
     /// Starts a run of the statement on the contact file at `filePath`, stopping a run still going; its results are
     /// announced in order, and nothing more of the stopped run. With an index file, the find index is brought up to
     /// date first and, when it is current, the indexed statements run instead (when the first fails, the statement).

@@ -16,6 +16,7 @@
 #include "store/DataSet.h"
 #include "store/widgets/DBComboBox.h"
 #include "store/widgets/DBEdit.h"
+#include "store/widgets/DBGrid.h"
 #include "store/widgets/DBNavigator.h"
 #include "ui/Dialogs.h"
 #include "ui/FormBuilder.h"
@@ -26,6 +27,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLockFile>
 #include <QPushButton>
@@ -117,6 +119,7 @@ private slots:
     void databaseAsksForPasswordAndTables();
     void recordChangedByAnotherUserOffersReload_data();
     void recordChangedByAnotherUserOffersReload();
+    void databaseListSortsAsItIsAsked();
 };
 
 void MainWindowTest::showsTheRecordEditorWithItsControls()
@@ -708,6 +711,45 @@ void MainWindowTest::recordChangedByAnotherUserOffersReload()
     QCOMPARE(window.table()->isEditing(), !reload);
     QCOMPARE(window.table()->fieldByName(store::contact::City).asString(), reload ? u"Edirne"_qs : u"Bursa"_qs);
     QCOMPARE(test::PostgresServer::shared().psql(u"shared"_qs, u"SELECT \"Sehir\" FROM kayit"_qs), u"Edirne\n"_qs);
+}
+
+// A server orders a list itself: the rows are in the new order when the click returns, as before.
+void MainWindowTest::databaseListSortsAsItIsAsked()
+{
+    test::ContactFileFixture fixture(false);
+    configureDatabase(fixture, test::PostgresServer::shared().createDatabase(u"sorted"_qs));
+    store::TableDataSet contacts;
+    contacts.setTableName(store::tables::Contacts);
+    contacts.setConnectionString(store::ContactConnectionString());
+    store::createContactTables(store::Connection(contacts.connectionString()).database());
+    contacts.open();
+    for (const QString& surname : {u"Bora"_qs, u"Cem"_qs, u"Ada"_qs}) {
+        contacts.insert();
+        contacts.fieldByName(store::contact::RecordNumber).setValue(11 + contacts.recordCount());
+        contacts.fieldByName(store::contact::LastName).setValue(surname);
+        contacts.fieldByName(store::contact::Company).setValue(u"Kumsal"_qs);
+        contacts.post();
+    }
+    test::DialogAnswers messages;
+    app::Windows windows = app::createWindows();
+    search::Tfrm_liste& list = *windows.list;
+    list.showFound(u"kumsal"_qs);
+    store::QueryDataSet* query = list.query();
+    const int surname = query->findField(store::contact::LastName);
+    const auto listed = [query, surname] {
+        QStringList values;
+        for (qint64 row = 0; row < query->recordCount(); ++row)
+            values << query->valueAt(row, surname).toString();
+        return values;
+    };
+    emit list.grid()->horizontalHeader()->sectionClicked(surname);
+    QVERIFY(!list.isFinding());
+    QCOMPARE(listed(), (QStringList{u"Ada"_qs, u"Bora"_qs, u"Cem"_qs}));
+    emit list.grid()->horizontalHeader()->sectionClicked(surname);
+    QCOMPARE(listed(), (QStringList{u"Cem"_qs, u"Bora"_qs, u"Ada"_qs}));
+    QCOMPARE(list.grid()->horizontalHeader()->sortIndicatorOrder(), Qt::DescendingOrder);
+    QCOMPARE(list.grid()->columnTitle(4), u"Surname"_qs);
+    QCOMPARE(messages.asked, QStringList());
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -104,6 +104,7 @@ private slots:
     void closeKeepsSearchAndClosesQuery();
     void numberErrorStopsBeforeRunning();
     void headingClickSortsInTurkishOrderBothWays();
+    void foundListSortsWhileTheWindowGoesOn();
     void listClosesOnEscapeAndFitsItsColumns();
     void quickFindListsAndPrintsTheMatches_data();
     void quickFindListsAndPrintsTheMatches();
@@ -326,6 +327,7 @@ void SearchWindowsTest::headingClickSortsInTurkishOrderBothWays()
     const QStringList surnames = {u"Kaya"_qs, u"O'Brien"_qs, u"Öztürk"_qs, u"Tek"_qs, u"Yılmaz"_qs};
     const int surname = query->findField(u"Soyad"_qs);
     emit grid->horizontalHeader()->sectionClicked(surname);
+    QTRY_VERIFY(!list.isFinding());
     QCOMPARE(listed(u"Soyad"_qs), surnames);
     QCOMPARE(grid->horizontalHeader()->sortIndicatorSection(), surname);
     // The search window's columns survive the new order.
@@ -334,6 +336,7 @@ void SearchWindowsTest::headingClickSortsInTurkishOrderBothWays()
     QCOMPARE(grid->gridColumnWidth(4), 120);
 
     emit grid->horizontalHeader()->sectionClicked(surname);
+    QTRY_VERIFY(!list.isFinding());
     QStringList reversed = surnames;
     std::reverse(reversed.begin(), reversed.end());
     QCOMPARE(listed(u"Soyad"_qs), reversed);
@@ -341,11 +344,81 @@ void SearchWindowsTest::headingClickSortsInTurkishOrderBothWays()
     QCOMPARE(search::withAllColumns(query->sql()).constLast(), u" ORDER BY [Soyad] DESC "_qs);
 
     emit grid->horizontalHeader()->sectionClicked(query->findField(u"Firma Adi"_qs));
+    QTRY_VERIFY(!list.isFinding());
     QCOMPARE(listed(u"Firma Adi"_qs),
              (QStringList{u"ada yazılım"_qs, u"Cam Evi"_qs, u"Çınar A.Ş."_qs, u"Demir"_qs, u"Zeytin Ltd"_qs}));
 
     program.view(u"Ad"_qs); // a new search: its own order again
     QVERIFY(!grid->horizontalHeader()->isSortIndicatorShown());
+}
+
+// The collation's alphabet puts Ç after C and ı (whose capital is I) before i (whose capital is İ), ignoring case.
+void SearchWindowsTest::foundListSortsWhileTheWindowGoesOn()
+{
+    const QStringList ascending = {u"Cengiz"_qs, u"Çakır"_qs, u"Çelik"_qs, u"ılgın"_qs,
+                                   u"Irmak"_qs,  u"inan"_qs,  u"İnce"_qs};
+    const QStringList stored = {u"Irmak"_qs, u"Çelik"_qs, u"inan"_qs, u"Cengiz"_qs,
+                                u"İnce"_qs,  u"Çakır"_qs, u"ılgın"_qs};
+    test::DialogAnswers messages;
+    Program program({});
+    program.fixture.addContacts(program.fixture.numbers(100, 106), [&stored](int no) {
+        return contact(u"Deniz %1"_qs.arg(no), stored.at(no - 100), u"Kumsal"_qs);
+    });
+    auto& list = program.list();
+    program.windows.main->quickFind()->setText(u"kumsal"_qs);
+    program.windows.main->findTyped();
+    QTRY_VERIFY(list.isVisible() && !list.isFinding());
+    store::QueryDataSet* query = list.query();
+    QHeaderView* heading = list.grid()->horizontalHeader();
+    const int surname = query->findField(u"Soyad"_qs);
+    const auto listed = [query, surname] {
+        QStringList values;
+        for (qint64 row = 0; row < query->recordCount(); ++row)
+            values << query->valueAt(row, surname).toString();
+        return values;
+    };
+    const auto rowsComplete = [&list] {
+        return !list.isFinding() && list.reportButton()->isEnabled() && list.labelButton()->isEnabled() &&
+               list.mailButton()->isEnabled() && list.previewButton()->isEnabled();
+    };
+
+    // The click comes back before the ordered rows; what reads every row waits for them.
+    emit heading->sectionClicked(surname);
+    QVERIFY(list.isFinding());
+    QVERIFY(!list.reportButton()->isEnabled() && !list.mailButton()->isEnabled());
+    QVERIFY(!query->sql().constLast().contains(u"Soyad"_qs));
+    // A second click while it runs replaces it, with the order that click asks for.
+    emit heading->sectionClicked(surname);
+    QTRY_VERIFY(rowsComplete());
+    QStringList descending = ascending;
+    std::reverse(descending.begin(), descending.end());
+    QCOMPARE(listed(), descending);
+    QVERIFY(heading->isSortIndicatorShown());
+    QCOMPARE(heading->sortIndicatorSection(), surname);
+    QCOMPARE(heading->sortIndicatorOrder(), Qt::DescendingOrder);
+    QVERIFY(list.grid()->isColumnHidden(0));
+    QCOMPARE(list.grid()->columnTitle(4), u"Surname"_qs);
+    QCOMPARE(list.findChild<QLineEdit*>(u"Edit1"_qs)->text(), u"7"_qs);
+
+    emit heading->sectionClicked(surname);
+    QTRY_VERIFY(rowsComplete());
+    QCOMPARE(listed(), ascending);
+    QCOMPARE(heading->sortIndicatorOrder(), Qt::AscendingOrder);
+    auto surface = std::make_unique<test::RecordingSurface>();
+    const test::RecordingSurface& rec = *surface;
+    program.windows.printer->setSurface(std::move(surface));
+    list.reportButton()->click();
+    QStringList printed = rec.texts();
+    printed.removeIf([&ascending](const QString& text) { return !ascending.contains(text); });
+    QCOMPARE(printed, ascending);
+
+    // Closing the window stops a sort still running: no rows come back into the closed list.
+    emit heading->sectionClicked(query->findField(u"Ad"_qs));
+    list.BitBtn2Click();
+    QCoreApplication::processEvents();
+    QVERIFY(!list.isFinding());
+    QVERIFY(!query->isActive());
+    QCOMPARE(messages.asked, QStringList());
 }
 
 void SearchWindowsTest::listClosesOnEscapeAndFitsItsColumns()
