@@ -156,11 +156,9 @@ public:
         sqlite3_bind_int64(m_text, 1, document.no);
         sqlite3_bind_text(m_text, 2, document.text.data(), int(document.text.size()), SQLITE_STATIC);
         sqlite3_bind_int64(m_order, 1, document.no);
-        if (document.company)
-            sqlite3_bind_value(m_order, 2, document.company.get());
-        else
-            sqlite3_bind_null(m_order, 2);
-        return run(m_text) && run(m_order);
+        // No copy of the company (out of memory) must not pass for a NULL one.
+        return document.company && sqlite3_bind_value(m_order, 2, document.company.get()) == SQLITE_OK && run(m_text) &&
+               run(m_order);
     }
     bool remove(qint64 no)
     {
