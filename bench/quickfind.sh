@@ -2,21 +2,24 @@
 # Quick find on 1,000,000 generated contacts, typed into the main window: the time from Enter to the list window
 # showing its first matches, and to the list holding all of them with their count, for a common text, a rarer one,
 # one in Turkish capitals and one found nowhere; first by scanning (part "ours": no index can be made), then through
-# the program's find index (part "index": its build time and size, then the same finds). Peer: the sqlite3 shell
-# counting the same rows' matches with "select count(*) from kayit where [col1] like '%x%' or [col2] like '%x%' ..."
+# the program's find index (part "index": its build time and size, then the same finds and SHORT_TEXTS, words too
+# short for the trigrams, whose first rows walk the index's company order, with the engine's plan of that walk and its
+# first rows checked against the scan's). Peer: the sqlite3 shell counting the same rows' matches with "select count(*) from kayit where [col1] like '%x%' or [col2] like '%x%' ..."
 # over the same columns, in the same run (its LIKE folds ASCII letters only, so for Turkish capitals it finds fewer).
 # Part "fts" measures, with the shell alone, an FTS5 trigram index over the same columns in the contact file.
 # Target: the first matches within 0.5 s. With SORT=COLUMN (e.g. SORT=Soyad) each found list is then sorted by that
 # column as a click on its heading does: the time until the ordered rows are listed and the window's longest pause.
 #
 # usage: bench/quickfind.sh          (ROWS=1000000 RUNS=3 by default; PARTS=ours, PARTS=index or PARTS=fts runs one
-#                                     part, default ours,index; CONTACTS=FILE measures a copy of a file made earlier)
+#                                     part, default ours,index; CONTACTS=FILE measures a copy of a file made earlier,
+#                                     and part index a copy of its find index when one lies beside it, unbuilt)
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 ROWS=${ROWS:-1000000}
 RUNS=${RUNS:-3}
 TEXTS=${TEXTS:-"mah|ipekçi|ÇİĞLİ|qxzw"}
+SHORT_TEXTS=${SHORT_TEXTS:-"a|ah|qx"}
 PARTS=${PARTS:-ours,index}
 
 command -v sqlite3 >/dev/null || { echo "quickfind.sh: needs the sqlite3 shell (apt-get install sqlite3)" >&2; exit 1; }
@@ -38,6 +41,7 @@ like_sql() {
 
 status=0
 IFS='|' read -r -a texts <<<"$TEXTS"
+IFS='|' read -r -a short_texts <<<"$SHORT_TEXTS"
 # measure LABEL: the finds typed into the window, each against the shell's count, as LABEL.
 measure() {
     local text rows first all gap peer peer_rows verdict used
@@ -86,12 +90,24 @@ if [[ $PARTS == *ours* ]]; then
     rmdir "$index"
 fi
 if [[ $PARTS == *index* ]]; then
-    QT_QPA_PLATFORM=offscreen "$BIN_DIR/corvella-quickfindbench" --build-index "$BENCH_TMP/program" \
-        >"$BENCH_TMP/out" 2>"$BENCH_TMP/err" || { cat "$BENCH_TMP/err" >&2; exit 1; }
-    printf 'find index: built in %s ms, %s MB beside the %s MB contact file\n' \
-        "$(awk '$1 == "build_ms" { print $2 }' "$BENCH_TMP/out")" \
-        "$(awk '$1 == "index_bytes" { print int($2 / 1048576) }' "$BENCH_TMP/out")" \
-        "$(($(stat -c %s "$file") / 1048576))"
+    if [ -n "${CONTACTS:-}" ] && [ -f "${CONTACTS%.*}.find" ]; then
+        cp "${CONTACTS%.*}.find" "$index"
+        printf 'find index: copied, %s MB beside the %s MB contact file\n' "$(($(stat -c %s "$index") / 1048576))" \
+            "$(($(stat -c %s "$file") / 1048576))"
+    else
+        QT_QPA_PLATFORM=offscreen "$BIN_DIR/corvella-quickfindbench" --build-index "$BENCH_TMP/program" \
+            >"$BENCH_TMP/out" 2>"$BENCH_TMP/err" || { cat "$BENCH_TMP/err" >&2; exit 1; }
+        printf 'find index: built in %s ms, %s MB beside the %s MB contact file\n' \
+            "$(awk '$1 == "build_ms" { print $2 }' "$BENCH_TMP/out")" \
+            "$(awk '$1 == "index_bytes" { print int($2 / 1048576) }' "$BENCH_TMP/out")" \
+            "$(($(stat -c %s "$file") / 1048576))"
+    fi
+    # The walk's plan, and its first rows against the scan's (the list sorts by company alone; ties as the scan meets
+    # them, by record number).
+    QT_QPA_PLATFORM=offscreen "$BIN_DIR/corvella-quickfindbench" --plan "$BENCH_TMP/program" "${short_texts[0]}" |
+        awk '$1 == "plan" { sub(/^plan /, ""); print "walk plan: " $0 } $1 == "first_rows_as_listed" { print }' ||
+        status=1
+    texts+=("${short_texts[@]}")
     measure index
 fi
 

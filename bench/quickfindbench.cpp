@@ -5,13 +5,17 @@
 //
 // usage: corvella-quickfindbench PROGRAM_FOLDER TEXT [SORT_COLUMN]
 //        corvella-quickfindbench --build-index PROGRAM_FOLDER   (builds the find index: its time and size)
+//        corvella-quickfindbench --plan PROGRAM_FOLDER TEXT      (the engine's plan of the first rows' statement)
 #include "app/Startup.h"
 #include "app/Tfrmkayit.h"
+#include "search/QuickFind.h"
 #include "search/Tfrm_liste.h"
 #include "store/BackgroundSnapshot.h"
+#include "store/Connection.h"
 #include "store/ConnectionString.h"
 #include "store/DataSet.h"
 #include "store/FindIndex.h"
+#include "store/StatementCollation.h"
 #include "store/widgets/DBGrid.h"
 
 #include <QApplication>
@@ -21,15 +25,70 @@
 #include <QLineEdit>
 #include <QThread>
 
+#include <sqlite3.h>
+
 #include <cstdio>
 
 using namespace corvella;
 
+namespace {
+
+/// The record numbers of the first `rows` rows a statement gives.
+QList<qint64> firstNumbers(sqlite3* db, const QString& statement, int rows)
+{
+    QList<qint64> numbers;
+    sqlite3_stmt* query = nullptr;
+    if (sqlite3_prepare_v2(db, statement.toUtf8().constData(), -1, &query, nullptr) == SQLITE_OK)
+        while (numbers.size() < rows && sqlite3_step(query) == SQLITE_ROW)
+            numbers << sqlite3_column_int64(query, 0);
+    sqlite3_finalize(query);
+    return numbers;
+}
+
+/// Prints how the engine runs the first rows' statement of a find through the index, and whether those rows are the
+/// first of the whole list, which the scan sorts without a tie-breaker.
+int printPlan(const QString& text)
+{
+    const QString file = store::dataSourceOf(store::ContactConnectionString());
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(file.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK)
+        return 1;
+    store::registerSqlExtensions(db);
+    QString error;
+    const auto status = store::findindex::bringUpToDate(db, store::findindex::indexFileFor(file), error);
+    const QString first =
+        store::withTurkishComparisons(search::buildIndexedQuickFindSql(text).first.join(u"\r\n"_qs) + u" LIMIT 100"_qs);
+    sqlite3_stmt* plan = nullptr;
+    const int code =
+        sqlite3_prepare_v2(db, (u"EXPLAIN QUERY PLAN "_qs + first).toUtf8().constData(), -1, &plan, nullptr);
+    std::printf("index_status %d\n", int(status));
+    while (code == SQLITE_OK && sqlite3_step(plan) == SQLITE_ROW)
+        std::printf("plan %s\n", reinterpret_cast<const char*>(sqlite3_column_text(plan, 3)));
+    if (code != SQLITE_OK)
+        std::fprintf(stderr, "%s\n", sqlite3_errmsg(db));
+    sqlite3_finalize(plan);
+    const QList<qint64> walked = firstNumbers(db, first, 100);
+    const QList<qint64> listed =
+        firstNumbers(db, store::withTurkishComparisons(search::buildQuickFindSql(text).join(u"\r\n"_qs)), 100);
+    std::printf("first_rows_as_listed %d (%lld rows)\n", int(walked == listed), static_cast<long long>(walked.size()));
+    sqlite3_close(db);
+    return code == SQLITE_OK && walked == listed ? 0 : 1;
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
+    if (argc == 4 && qstrcmp(argv[1], "--plan") == 0) {
+        store::setProgramFolder(QString::fromLocal8Bit(argv[2]));
+        return printPlan(QString::fromLocal8Bit(argv[3]));
+    }
     if (argc != 3 && argc != 4) {
-        std::fprintf(stderr, "usage: %s PROGRAM_FOLDER TEXT [SORT_COLUMN] | --build-index PROGRAM_FOLDER\n", argv[0]);
+        std::fprintf(stderr,
+                     "usage: %s PROGRAM_FOLDER TEXT [SORT_COLUMN] | --build-index PROGRAM_FOLDER | "
+                     "--plan PROGRAM_FOLDER TEXT\n",
+                     argv[0]);
         return 2;
     }
     if (qstrcmp(argv[1], "--build-index") == 0 && argc == 3) {

@@ -3,6 +3,7 @@
 #include "store/Columns.h"
 #include "store/ContactSchema.h"
 #include "store/FindIndex.h"
+#include "store/TurkishCollation.h"
 #include "store/TurkishLike.h"
 
 namespace corvella::search {
@@ -70,7 +71,8 @@ QString containsPattern(const QString& word)
 QStringList buildQuickFindSql(const QString& typed, FindThrough through)
 {
     const QStringList words = findWords(typed);
-    const bool throughIndex = through != FindThrough::Scan;
+    const bool throughIndex = through == FindThrough::Index || through == FindThrough::IndexAlone;
+    const bool walked = through == FindThrough::ListOrder;
     const QString narrowed = throughIndex ? indexCondition(words) : QString();
     if (words.isEmpty() || (throughIndex && narrowed.isEmpty()))
         return {};
@@ -81,7 +83,18 @@ QStringList buildQuickFindSql(const QString& typed, FindThrough through)
     QStringList lines{u" select "_qs, bracketed(contact::RecordNumber) + u", "_qs};
     for (const QString& column : listed)
         lines << u' ' + bracketed(column) + (column == listed[std::size(listed) - 1] ? u" "_qs : u" , "_qs);
-    lines << u" from "_qs << store::tables::Contacts << u" where "_qs;
+    // The walk reads find_order's index in the list's order (ties by record number, as the scan meets them); CROSS
+    // JOIN keeps it the outer loop, so each contact is read by its number.
+    const QString collation = QString::fromLatin1(store::TurkishCollationName);
+    const QString walk = u"(select contact_no, company from "_qs + store::findindex::Schema +
+                         u".find_order order by company collate "_qs + collation + u", contact_no limit "_qs +
+                         QString::number(WalkedContacts) + u") as walk"_qs;
+    lines << u" from "_qs
+          << (walked
+                  ? QString(walk + u" CROSS JOIN "_qs + store::tables::Contacts + u" ON "_qs + store::tables::Contacts +
+                            u'.' + bracketed(contact::RecordNumber) + u" = walk.contact_no"_qs)
+                  : store::tables::Contacts)
+          << u" where "_qs;
     QStringList conditions;
     if (throughIndex)
         conditions << narrowed;
@@ -90,8 +103,17 @@ QStringList buildQuickFindSql(const QString& typed, FindThrough through)
             conditions << wordCondition(word);
     for (qsizetype i = 0; i < conditions.size(); ++i)
         lines << u' ' + conditions.at(i) + (i + 1 < conditions.size() ? u" and "_qs : u" "_qs);
-    lines << u" ORDER BY "_qs + bracketed(contact::Company) + u' ';
+    lines << (walked ? u" ORDER BY walk.company COLLATE "_qs + collation + u", walk.contact_no "_qs
+                     : QString(u" ORDER BY "_qs + bracketed(contact::Company) + u' '));
     return lines;
+}
+
+IndexedFind buildIndexedQuickFindSql(const QString& typed)
+{
+    IndexedFind find{buildQuickFindSql(typed, FindThrough::IndexAlone), buildQuickFindSql(typed, FindThrough::Index)};
+    if (find.first.isEmpty())
+        find = {buildQuickFindSql(typed, FindThrough::ListOrder), buildQuickFindSql(typed), WalkedContacts};
+    return find;
 }
 
 } // namespace corvella::search

@@ -319,8 +319,10 @@ void Tfrm_liste::showFound(const QString& typed)
     if (!m_indexBuilder->isBuilding(m_foundIn) && !m_unindexedFiles.contains(m_foundIn)) {
         // The first rows trust the index; all of them, which the report, the labels and the mail use, are checked.
         indexed.indexFile = store::findindex::indexFileFor(m_foundIn);
-        indexed.firstStatement = buildQuickFindSql(typed, FindThrough::IndexAlone).join(u"\r\n"_qs);
-        indexed.allStatement = buildQuickFindSql(typed, FindThrough::Index).join(u"\r\n"_qs);
+        const IndexedFind find = buildIndexedQuickFindSql(typed);
+        indexed.firstStatement = find.first.join(u"\r\n"_qs);
+        indexed.allStatement = find.all.join(u"\r\n"_qs);
+        indexed.firstWalked = find.walked;
     }
     runInBackground(connection, sql, FirstFoundRows, indexed);
 }

@@ -99,6 +99,22 @@ void BackgroundSnapshot::start(const QString& filePath, const QString& statement
                    execute(db, snapshot::createInStatement(query, u"snapshots"_qs), error) &&
                    execute(db, u"DETACH snapshots"_qs, error);
         };
+        // The rows of a snapshot file, or -1 when it cannot be read.
+        auto rowsIn = [&](const QString& file) {
+            qint64 rows = -1;
+            sqlite3_stmt* count = nullptr;
+            if (execute(db, u"ATTACH "_qs + quotedText(file) + u" AS counted"_qs, error)) {
+                if (sqlite3_prepare_v2(db, "SELECT count(*) FROM counted.snapshot", -1, &count, nullptr) == SQLITE_OK &&
+                    sqlite3_step(count) == SQLITE_ROW)
+                    rows = sqlite3_column_int64(count, 0);
+                else
+                    error = QString::fromUtf8(sqlite3_errmsg(db));
+                sqlite3_finalize(count);
+                if (!execute(db, u"DETACH counted"_qs, error))
+                    rows = -1;
+            }
+            return rows;
+        };
         QString chosen = statement;
         bool firstDone = false;
         if (ok && !indexed.indexFile.isEmpty()) {
@@ -108,8 +124,15 @@ void BackgroundSnapshot::start(const QString& filePath, const QString& statement
             const QString& indexedFirst = allAtOnce ? indexed.allStatement : indexed.firstStatement;
             bool used = status == findindex::Status::Current && !indexedFirst.isEmpty();
             if (used && into(firstFile, indexedFirst + limit)) {
-                chosen = indexed.allStatement;
-                firstDone = true;
+                // A word too rare for the walk: scanning finds its first rows sooner than walking every contact.
+                if (!allAtOnce && indexed.firstWalked > 0 && rowsIn(firstFile) < firstRows &&
+                    findindex::ordersMoreThan(db, indexed.firstWalked)) {
+                    QFile::remove(firstFile);
+                    used = false;
+                } else {
+                    chosen = indexed.allStatement;
+                    firstDone = true;
+                }
             } else if (used) {
                 // A damaged index must not cost the find: it scans, and the index is built again.
                 executeQuietly(db, u"DETACH snapshots"_qs);
@@ -120,18 +143,8 @@ void BackgroundSnapshot::start(const QString& filePath, const QString& statement
             report([this, status, used] { emit indexChecked(int(status), used); });
         }
         ok = ok && (firstDone || into(firstFile, statement + limit));
-        qint64 firstCount = 0;
-        if (ok && !allAtOnce) {
-            sqlite3_stmt* count = nullptr;
-            const QString sql = u"ATTACH "_qs + quotedText(firstFile) + u" AS counted"_qs;
-            ok = execute(db, sql, error) &&
-                 sqlite3_prepare_v2(db, "SELECT count(*) FROM counted.snapshot", -1, &count, nullptr) == SQLITE_OK &&
-                 sqlite3_step(count) == SQLITE_ROW;
-            if (ok)
-                firstCount = sqlite3_column_int64(count, 0);
-            sqlite3_finalize(count);
-            ok = ok && execute(db, u"DETACH counted"_qs, error);
-        }
+        const qint64 firstCount = ok && !allAtOnce ? rowsIn(firstFile) : 0;
+        ok = ok && firstCount >= 0;
         const bool complete = allAtOnce || firstCount < firstRows;
         if (ok)
             report([this, firstFile, complete] { emit firstRowsReady(firstFile, complete); });

@@ -9,6 +9,16 @@
 
 namespace corvella::store {
 
+/// The same rows through a find index (FindIndex.h): the first ones by one statement, all by another.
+struct IndexedStatements {
+    QString indexFile;
+    QString firstStatement;
+    QString allStatement;
+    /// When not 0: the first statement looks at this many contacts of the index's order only, so fewer rows
+    /// than asked tell nothing when the index orders more, and the first rows come from the statement instead.
+    qint64 firstWalked = 0;
+};
+
 /// Runs a query on a contact file on a thread and a connection of its own, so that a long one does not hold the
 /// window: first its leading rows, then all of them, each into a snapshot file that a `QueryDataSet` opens with
 /// `openPrepared`. The files live as long as this object.
@@ -18,12 +28,7 @@ public:
     explicit BackgroundSnapshot(QObject* parent = nullptr);
     ~BackgroundSnapshot() override;
 
-    /// The same rows through a find index (FindIndex.h): the first ones by one statement, all by another.
-    struct Indexed {
-        QString indexFile;
-        QString firstStatement;
-        QString allStatement;
-    };
+    using Indexed = IndexedStatements;
 
     /// `firstRows` for a run with no leading rows: every row in one go, announced as complete first rows (by the
     /// indexed statement for all rows). Ordered rows cannot come first without ordering them all.

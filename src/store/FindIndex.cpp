@@ -4,6 +4,7 @@
 #include "Connection.h"
 #include "ContactSchema.h"
 #include "SqliteExec.h"
+#include "TurkishCollation.h"
 #include "TurkishLike.h"
 #include "core/ScopeGuard.h"
 
@@ -16,13 +17,15 @@
 
 #include <algorithm>
 #include <limits>
+#include <memory>
 #include <vector>
 
 namespace corvella::store::findindex {
 
 namespace {
 
-constexpr int FormatVersion = 1;
+// 2 added find_order; its index is in the collation's order, so a change of the collation needs a new format too.
+constexpr int FormatVersion = 2;
 // Each batch is one short transaction on the index file; writers of the contact file wait only for its reading.
 constexpr int BatchRows = 5000;
 // More logged changes than this (about a second's work) are applied in the background while finds scan.
@@ -55,26 +58,18 @@ public:
     Statement& operator=(const Statement&) = delete;
 
     bool isValid() const { return m_statement; }
+    sqlite3_stmt* handle() const { return m_statement; }
     /// True while it gives a row; `done` tells the end of the rows from a failure.
     bool next() { return m_statement && (m_code = sqlite3_step(m_statement)) == SQLITE_ROW; }
     bool done() const { return m_code == SQLITE_DONE; }
     void reset() { sqlite3_reset(m_statement); }
     void bind(int index, qint64 value) { sqlite3_bind_int64(m_statement, index, value); }
-    void bind(int index, const std::string& text)
-    {
-        sqlite3_bind_text(m_statement, index, text.data(), int(text.size()), SQLITE_STATIC);
-    }
     bool isNull(int column) const { return sqlite3_column_type(m_statement, column) == SQLITE_NULL; }
     qint64 integer(int column) const { return sqlite3_column_int64(m_statement, column); }
     QString text(int column) const
     {
         return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(m_statement, column)),
                                  sqlite3_column_bytes(m_statement, column));
-    }
-    std::string bytes(int column) const
-    {
-        const auto* data = reinterpret_cast<const char*>(sqlite3_column_text(m_statement, column));
-        return data ? std::string(data, size_t(sqlite3_column_bytes(m_statement, column))) : std::string();
     }
 
 private:
@@ -110,14 +105,88 @@ void registerFold(sqlite3* db)
                                nullptr, nullptr);
 }
 
-/// The indexed text of a contact, and the rows from which it is read.
+/// The indexed text of a contact and its company, and the rows from which they are read.
 QString documentsStatement(const QString& where)
 {
     QStringList columns;
     for (const ContactColumn& column : contactColumns())
         columns << u'[' + column.name + u']';
-    return u"SELECT [No], find_fold("_qs + columns.join(u", "_qs) + u") FROM main.kayit WHERE "_qs + where;
+    return u"SELECT [No], find_fold("_qs + columns.join(u", "_qs) + u"), ["_qs + contact::Company +
+           u"] FROM main.kayit WHERE "_qs + where;
 }
+
+using Value = std::unique_ptr<sqlite3_value, decltype(&sqlite3_value_free)>;
+
+/// What one contact puts in the index: its folded text, and its company as stored (NULL, text or other) so that
+/// find_order sorts it as the list sorts the contact table.
+struct Document {
+    qint64 no;
+    std::string text;
+    Value company;
+};
+
+Document documentOf(sqlite3_stmt* read)
+{
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(read, 1));
+    return {sqlite3_column_int64(read, 0),
+            text ? std::string(text, size_t(sqlite3_column_bytes(read, 1))) : std::string(),
+            Value(sqlite3_value_dup(sqlite3_column_value(read, 2)), &sqlite3_value_free)};
+}
+
+/// The statements that add a contact to the index and take it out, prepared once for many contacts.
+class Writer {
+public:
+    explicit Writer(sqlite3* db)
+        : m_db(db)
+        , m_text(prepare(u"INSERT INTO %1.find (rowid, doc) VALUES (?1, ?2)"_qs))
+        , m_order(prepare(u"INSERT INTO %1.find_order (contact_no, company) VALUES (?1, ?2)"_qs))
+        , m_removeText(prepare(u"DELETE FROM %1.find WHERE rowid = ?1"_qs))
+        , m_removeOrder(prepare(u"DELETE FROM %1.find_order WHERE contact_no = ?1"_qs))
+    {}
+    ~Writer()
+    {
+        for (sqlite3_stmt* statement : {m_text, m_order, m_removeText, m_removeOrder})
+            sqlite3_finalize(statement);
+    }
+    Writer(const Writer&) = delete;
+    Writer& operator=(const Writer&) = delete;
+
+    bool add(const Document& document)
+    {
+        sqlite3_bind_int64(m_text, 1, document.no);
+        sqlite3_bind_text(m_text, 2, document.text.data(), int(document.text.size()), SQLITE_STATIC);
+        sqlite3_bind_int64(m_order, 1, document.no);
+        // No copy of the company (out of memory) must not pass for a NULL one.
+        return document.company && sqlite3_bind_value(m_order, 2, document.company.get()) == SQLITE_OK && run(m_text) &&
+               run(m_order);
+    }
+    bool remove(qint64 no)
+    {
+        sqlite3_bind_int64(m_removeText, 1, no);
+        sqlite3_bind_int64(m_removeOrder, 1, no);
+        return run(m_removeText) && run(m_removeOrder);
+    }
+
+private:
+    sqlite3_stmt* prepare(const QString& sql)
+    {
+        sqlite3_stmt* statement = nullptr;
+        sqlite3_prepare_v2(m_db, sql.arg(Schema).toUtf8().constData(), -1, &statement, nullptr);
+        return statement;
+    }
+    static bool run(sqlite3_stmt* statement)
+    {
+        const bool done = statement && sqlite3_step(statement) == SQLITE_DONE;
+        sqlite3_reset(statement);
+        return done;
+    }
+
+    sqlite3* m_db;
+    sqlite3_stmt* m_text;
+    sqlite3_stmt* m_order;
+    sqlite3_stmt* m_removeText;
+    sqlite3_stmt* m_removeOrder;
+};
 
 struct State {
     bool triggers = false;
@@ -204,25 +273,13 @@ bool applyChanges(sqlite3* db, qint64 entries, QString& error)
     }
     std::sort(numbers.begin(), numbers.end());
     numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
-    Statement remove(db, u"DELETE FROM "_qs + Schema + u".find WHERE rowid = ?1"_qs);
     Statement read(db, documentsStatement(u"[No] = ?1"_qs));
-    Statement insert(db, u"INSERT INTO "_qs + Schema + u".find (rowid, doc) VALUES (?1, ?2)"_qs);
-    bool ok = remove.isValid() && read.isValid() && insert.isValid();
+    Writer writer(db);
+    bool ok = read.isValid();
     for (auto no = numbers.begin(); ok && no != numbers.end(); ++no) {
-        remove.bind(1, *no);
-        remove.next();
-        remove.reset();
         read.bind(1, *no);
         const bool exists = read.next();
-        ok = remove.done() && (exists || read.done());
-        if (ok && exists) {
-            const std::string document = read.bytes(1);
-            insert.bind(1, *no);
-            insert.bind(2, document);
-            insert.next();
-            insert.reset();
-            ok = insert.done();
-        }
+        ok = writer.remove(*no) && (exists || read.done()) && (!exists || writer.add(documentOf(read.handle())));
         read.reset();
     }
     if (!ok) {
@@ -263,6 +320,9 @@ bool startAfresh(sqlite3* db, const QString& indexFile, QString& error)
                << u"INSERT INTO main.find_sync VALUES ('%1', 0)"_qs.arg(id)
                // Folded already: the tokenizer's own folding would pair I with i.
                << u"CREATE VIRTUAL TABLE %1.find USING fts5(doc, tokenize = 'trigram case_sensitive 1')"_qs.arg(Schema)
+               // The list's order of the contacts (company, then record number as a scan meets ties), for finds
+               // the trigrams cannot narrow; the company is kept as stored, without a type to convert it.
+               << u"CREATE TABLE %1.find_order (contact_no INTEGER PRIMARY KEY, company)"_qs.arg(Schema)
                << u"CREATE TABLE %1.find_about (format INTEGER, index_id TEXT, generation INTEGER, "
                   u"built_upto INTEGER, complete INTEGER)"_qs.arg(Schema)
                << u"INSERT INTO %1.find_about VALUES (%2, '%3', 0, NULL, 0)"_qs.arg(Schema).arg(FormatVersion).arg(id)
@@ -287,12 +347,12 @@ bool indexNextBatch(sqlite3* db, bool& finished, QString& error)
             after = last.integer(0);
     }
     // Read apart from the write, so the contact file is held for the reading only.
-    std::vector<std::pair<qint64, std::string>> documents;
+    std::vector<Document> documents;
     {
         Statement read(db, documentsStatement(u"[No] > ?1 ORDER BY [No] LIMIT "_qs + QString::number(BatchRows)));
         read.bind(1, after);
         while (read.next())
-            documents.emplace_back(read.integer(0), read.bytes(1));
+            documents.push_back(documentOf(read.handle()));
         if (!read.done()) {
             error = QString::fromUtf8(sqlite3_errmsg(db));
             return false;
@@ -300,22 +360,21 @@ bool indexNextBatch(sqlite3* db, bool& finished, QString& error)
     }
     if (!execute(db, u"BEGIN"_qs, error))
         return false;
-    Statement insert(db, u"INSERT INTO "_qs + Schema + u".find (rowid, doc) VALUES (?1, ?2)"_qs);
-    bool ok = insert.isValid();
-    for (const auto& [no, document] : documents) {
-        insert.bind(1, no);
-        insert.bind(2, document);
-        insert.next();
-        insert.reset();
-        if (!(ok = insert.done()))
-            break;
+    bool ok = true;
+    {
+        Writer writer(db);
+        for (auto document = documents.begin(); ok && document != documents.end(); ++document)
+            ok = writer.add(*document);
     }
     finished = documents.empty();
+    // find_order is sorted once, when the last batch is in: kept sorted, each batch would write pages all over it.
     const QString progress =
-        finished ? u"complete = 1"_qs : u"built_upto = "_qs + QString::number(documents.back().first);
+        finished ? u"CREATE INDEX %1.find_order_company ON find_order (company COLLATE %2); "
+                   u"UPDATE %1.find_about SET complete = 1"_qs.arg(Schema, QString::fromLatin1(TurkishCollationName))
+                 : u"UPDATE %1.find_about SET built_upto = %2"_qs.arg(Schema).arg(documents.back().no);
     if (!ok)
         error = QString::fromUtf8(sqlite3_errmsg(db));
-    if (ok && execute(db, u"UPDATE "_qs + Schema + u".find_about SET "_qs + progress + u"; COMMIT"_qs, error))
+    if (ok && execute(db, progress + u"; COMMIT"_qs, error))
         return true;
     executeQuietly(db, u"ROLLBACK"_qs);
     return false;
@@ -356,6 +415,13 @@ Status bringUpToDate(sqlite3* db, const QString& indexFile, QString& error)
     if (status != Status::Current)
         executeQuietly(db, u"DETACH "_qs + Schema);
     return status;
+}
+
+bool ordersMoreThan(sqlite3* db, qint64 contacts)
+{
+    Statement count(db, u"SELECT count(*) FROM (SELECT 1 FROM "_qs + Schema + u".find_order LIMIT ?1)"_qs);
+    count.bind(1, contacts + 1);
+    return count.next() && count.integer(0) > contacts;
 }
 
 bool build(const QString& contactFile, const std::atomic<bool>& stop, QString& error)

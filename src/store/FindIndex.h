@@ -33,6 +33,9 @@ enum class Status {
 /// this file, applies the changes logged since in one transaction. The index stays attached only when Current.
 Status bringUpToDate(sqlite3* db, const QString& indexFile, QString& error);
 
+/// On a connection where the index is attached: whether it orders more than `contacts` contacts.
+bool ordersMoreThan(sqlite3* db, qint64 contacts);
+
 /// Builds the index of the contact file in batches, each a transaction of its own that writes the index file only,
 /// resumes a build left part way, or applies a long log of changes in batches. Adds the change log and its triggers
 /// to the contact file first. False when stopped or failed (then with `error`).

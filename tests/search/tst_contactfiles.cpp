@@ -23,7 +23,7 @@ using namespace corvella;
 namespace {
 enum class Origin { PreviousVersion, StockShell, ThisVersion };
 /// What happens to the files between a find and the next, besides the shell's statements.
-enum class Mishap { None, IndexDeleted, IndexOfAnotherFile, OlderCopyRestored, BuildStopped };
+enum class Mishap { None, IndexDeleted, IndexOfAnotherFile, OlderCopyRestored, BuildStopped, IndexOfPreviousFormat };
 } // namespace
 
 Q_DECLARE_METATYPE(Origin)
@@ -165,6 +165,7 @@ QStringList sorted(QStringList values)
 struct Found {
     QStringList surnames;
     QStringList companies;
+    QStringList firstNumbers; // the record numbers of the first rows, shown before all of them
     store::findindex::Status status = store::findindex::Status::Unavailable;
     bool indexUsed = false;
 };
@@ -181,10 +182,9 @@ Found findInBackground(const QString& file, const QString& typed, int firstRows)
     QSignalSpy checked(&finder, &store::BackgroundSnapshot::indexChecked);
     QSignalSpy first(&finder, &store::BackgroundSnapshot::firstRowsReady);
     QSignalSpy failed(&finder, &store::BackgroundSnapshot::failed);
+    const search::IndexedFind indexed = search::buildIndexedQuickFindSql(typed);
     finder.start(file, joined(sql), firstRows,
-                 {store::findindex::indexFileFor(file),
-                  joined(search::buildQuickFindSql(typed, search::FindThrough::IndexAlone)),
-                  joined(search::buildQuickFindSql(typed, search::FindThrough::Index))});
+                 {store::findindex::indexFileFor(file), joined(indexed.first), joined(indexed.all), indexed.walked});
     QSignalSpy all(&finder, &store::BackgroundSnapshot::allRowsReady);
     const auto finished = [&] {
         return !failed.isEmpty() || all.size() == 1 || (first.size() == 1 && first.at(0).at(1).toBool());
@@ -198,6 +198,9 @@ Found findInBackground(const QString& file, const QString& typed, int firstRows)
     store::QueryDataSet query;
     query.setConnectionString(store::MakeConnectionString(QString(), file));
     query.setSql(sql);
+    query.openPrepared(first.at(0).at(0).toString());
+    found.firstNumbers = columnValues(query, u"No"_qs);
+    query.close();
     query.openPrepared(all.isEmpty() ? first.at(0).at(0).toString() : all.at(0).at(0).toString());
     found.surnames = columnValues(query, u"Soyad"_qs);
     found.companies = columnValues(query, u"Firma Adi"_qs);
@@ -237,6 +240,8 @@ private slots:
     void quickFindIsTheSameOnEveryFile();
     void findIndexFollowsEveryWriter_data();
     void findIndexFollowsEveryWriter();
+    void shortWordsFirstRowsAreTheListsFirst_data();
+    void shortWordsFirstRowsAreTheListsFirst();
     void stockShellQueriesTheNewFile();
     void integrityHoldsAfterBothWrote_data();
     void integrityHoldsAfterBothWrote();
@@ -422,13 +427,13 @@ void ContactFilesTest::quickFindIsTheSameOnEveryFile()
     const QStringList sql = search::buildQuickFindSql(typed);
     QStringList found;
     if (firstRows != 0) {
-        // The index narrows only a word of three characters or more; the rest is found by scanning.
         QVERIFY(buildIndex(m_files->path(origin)));
         const Found background = findInBackground(m_files->path(origin), typed,
                                                   firstRows < 0 ? store::BackgroundSnapshot::AllRowsAtOnce : firstRows);
         QVERIFY(inTurkishOrder(background.companies));
         found = background.surnames;
-        QCOMPARE(background.indexUsed, !search::buildQuickFindSql(typed, search::FindThrough::Index).isEmpty());
+        // Words the trigrams cannot narrow take their first rows from walking the index's list order.
+        QCOMPARE(background.indexUsed, !sql.isEmpty());
         if (!sql.isEmpty())
             QCOMPARE(background.status, store::findindex::Status::Current);
     } else if (!sql.isEmpty()) {
@@ -475,6 +480,8 @@ void ContactFilesTest::findIndexFollowsEveryWriter_data()
         << added << Mishap::IndexOfAnotherFile << u"yıldırım"_qs << QStringList{u"Yıldırım"_qs} << Outdated;
     QTest::newRow("an older copy of the file restored")
         << added << Mishap::OlderCopyRestored << u"yıldırım"_qs << QStringList{u"Yıldırım"_qs} << Outdated;
+    QTest::newRow("an index file without the list order, as the previous version made it")
+        << added << Mishap::IndexOfPreviousFormat << u"ım"_qs << QStringList{u"Yıldırım"_qs} << Outdated;
     QTest::newRow("build stopped at once")
         << added << Mishap::BuildStopped << u"yıldırım"_qs << QStringList{u"Yıldırım"_qs} << Unfinished;
 }
@@ -502,6 +509,8 @@ void ContactFilesTest::findIndexFollowsEveryWriter()
     }
     if (mishap == Mishap::IndexDeleted)
         QVERIFY(QFile::remove(index));
+    if (mishap == Mishap::IndexOfPreviousFormat)
+        QCOMPARE(shell(index, u"DROP TABLE find_order; UPDATE find_about SET format = 1;"_qs).errors, QString());
     if (mishap == Mishap::IndexOfAnotherFile)
         QVERIFY(QFile::copy(store::findindex::indexFileFor(files.path(Origin::StockShell)), index));
     // The stock shell has none of the program's functions: the triggers must not need them.
@@ -519,6 +528,69 @@ void ContactFilesTest::findIndexFollowsEveryWriter()
         QVERIFY(again.indexUsed);
     }
     QCOMPARE(integrityThroughProgram(file), u"ok"_qs);
+}
+
+void ContactFilesTest::shortWordsFirstRowsAreTheListsFirst_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("firstRows");
+    QTest::addColumn<bool>("writtenAfterBuild"); // by the shell, so the find's catch-up reorders the walk
+    QTest::addColumn<bool>("moreThanWalked");    // contacts beyond those a walk looks at, sorted last
+    QTest::addColumn<bool>("walked");            // whether the walk gave the first rows, not the scan
+    const std::pair<const char*, QString> texts[] = {
+        {"one letter", u"a"_qs}, {"a Turkish pair", u"şi"_qs},   {"İ pairs with i", u"İ"_qs},
+        {"ı is not i", u"ı"_qs}, {"two short words", u"a k"_qs}, {"a pair found nowhere", u"qx"_qs},
+    };
+    for (const bool after : {false, true})
+        for (const auto& [name, typed] : texts)
+            for (const int firstRows : {7, 1000})
+                QTest::addRow("%s, first %d, %s", name, firstRows, after ? "written after the build" : "built after")
+                    << typed << firstRows << after << false << true;
+    QTest::newRow("a common letter among more contacts than walked") << u"a"_qs << 7 << false << true << true;
+    QTest::newRow("a pair only in the last of more contacts than walked") << u"qx"_qs << 7 << false << true << false;
+}
+
+// The walk of the index must give the rows the scan sorts first, ties in company (equal under the collation, or
+// NULL) included: the scan meets them in record-number order and SQLite's sort keeps that order.
+void ContactFilesTest::shortWordsFirstRowsAreTheListsFirst()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, firstRows);
+    QFETCH(bool, writtenAfterBuild);
+    QFETCH(bool, moreThanWalked);
+    QFETCH(bool, walked);
+    ContactFiles files;
+    const QString file = files.path(Origin::ThisVersion);
+    // Record numbers added downwards, companies repeating under the collation's case folding.
+    QString writes =
+        u"WITH RECURSIVE n(i) AS (SELECT 3000 UNION ALL SELECT i - 7 FROM n WHERE i > 2100) "
+        u"INSERT INTO kayit ([No], [Ad], [Soyad], [Firma Adi]) SELECT i, CASE i % 3 WHEN 0 THEN 'Şİmşek' "
+        u"WHEN 1 THEN 'kaya' ELSE 'Işın' END, 'S' || i, CASE i % 5 WHEN 0 THEN 'ışık' WHEN 1 THEN 'IŞIK' "
+        u"WHEN 2 THEN NULL WHEN 3 THEN 'Ilık' ELSE 'Ağ' END FROM n; "
+        u"UPDATE kayit SET [Firma Adi] = 'AĞ' WHERE [No] % 4 = 0; DELETE FROM kayit WHERE [No] % 9 = 0;"_qs;
+    if (moreThanWalked)
+        writes += u"WITH RECURSIVE n(i) AS (SELECT 10000 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
+                  u"INSERT INTO kayit ([No], [Soyad], [Firma Adi]) SELECT i, 'D', 'Z' || (i % 97) FROM n; "
+                  u"UPDATE kayit SET [Ad] = 'Qx', [Firma Adi] = 'ZZZ' WHERE [No] = 10001;"_qs.arg(
+                      10000 + search::WalkedContacts);
+    if (!writtenAfterBuild)
+        QCOMPARE(shell(file, writes).errors, QString());
+    QVERIFY(buildIndex(file));
+    if (writtenAfterBuild)
+        QCOMPARE(shell(file, writes).errors, QString());
+
+    store::QueryDataSet list;
+    list.setConnectionString(files.connectionString(Origin::ThisVersion));
+    list.setSql(search::buildQuickFindSql(typed));
+    list.open();
+    const QStringList listed = columnValues(list, u"No"_qs);
+    const Found found = findInBackground(file, typed, firstRows);
+    QCOMPARE(found.status, store::findindex::Status::Current);
+    QCOMPARE(found.indexUsed, walked);
+    QCOMPARE(found.firstNumbers, listed.mid(0, firstRows));
+    QCOMPARE(found.surnames.size(), listed.size());
+    if (moreThanWalked && !walked)
+        QCOMPARE(listed, QStringList{u"10001"_qs});
 }
 
 // The stock shell filters and sorts a file this version made, with its own case rules (ASCII letters only).
