@@ -209,7 +209,8 @@ public:
     PdfJob(const QString& pdfFile, const QPageSize& pageSize)
         : m_target(pdfFile)
         , m_partial(pdfFile + u".part"_qs)
-        , m_printer(std::make_unique<print::PdfSurface>(m_partial, 1200, pageSize))
+        , m_printer(std::make_unique<print::PdfSurface>(m_partial, 1200,
+                                                        print::edgeToEdge(pageSize, print::Orientation::Portrait)))
     {}
     ~PdfJob() { QFile::remove(m_partial); }
     PdfJob(const PdfJob&) = delete;

@@ -12,10 +12,10 @@
 
 namespace corvella::print {
 
-PdfSurface::PdfSurface(QString filePath, int dotsPerInch, QPageSize pageSize)
+PdfSurface::PdfSurface(QString filePath, int dotsPerInch, QPageLayout paper)
     : m_filePath(std::move(filePath))
     , m_dotsPerInch(dotsPerInch)
-    , m_pageSize(std::move(pageSize))
+    , m_paper(std::move(paper))
 {}
 
 PdfSurface::~PdfSurface()
@@ -67,7 +67,7 @@ QString PdfSurface::closeDevice(bool completed)
 
 QPageLayout PdfSurface::paperLayout(Orientation orientation) const
 {
-    return edgeToEdge(m_pageSize, orientation);
+    return turned(m_paper, orientation);
 }
 
 QString PdfSurface::targetName() const

@@ -11,12 +11,13 @@ class QFile;
 
 namespace corvella::print {
 
-/// Prints into one PDF file, the whole page printable, at a chosen device resolution. A second job writes the file
-/// again. The file is written under a temporary name and takes its own when the job completes: a job dropped part-way
-/// leaves no file, and a file that was there before as it was.
+/// Prints into one PDF file, on paper printable to its edges unless margins are given, at a chosen device resolution. A
+/// second job writes the file again. The file is written under a temporary name and takes its own when the job
+/// completes: a job dropped part-way leaves no file, and a file that was there before as it was.
 class PdfSurface : public PainterSurface {
 public:
-    explicit PdfSurface(QString filePath, int dotsPerInch = 1200, QPageSize pageSize = QPageSize(QPageSize::A4));
+    explicit PdfSurface(QString filePath, int dotsPerInch = 1200,
+                        QPageLayout paper = edgeToEdge(QPageSize(QPageSize::A4), Orientation::Portrait));
     ~PdfSurface() override;
 
     const QString& filePath() const { return m_filePath; }
@@ -31,7 +32,7 @@ protected:
 private:
     QString m_filePath;
     int m_dotsPerInch;
-    QPageSize m_pageSize;
+    QPageLayout m_paper;
     std::unique_ptr<QFile> m_file; // the printout until it is complete
     std::unique_ptr<QPdfWriter> m_writer;
 };

@@ -118,6 +118,7 @@ private slots:
     void pagesAreThePrintedPages_data();
     void pagesAreThePrintedPages();
     void navigatesAndZooms();
+    void savesTheSamePdf_data();
     void savesTheSamePdf();
 };
 
@@ -201,10 +202,18 @@ void PreviewTest::navigatesAndZooms()
     QTRY_VERIFY(!program.windows.list->findChild<print::PrintPreview*>());
 }
 
+void PreviewTest::savesTheSamePdf_data()
+{
+    QTest::addColumn<bool>("onPrinter");
+    QTest::newRow("no printer") << false;
+    QTest::newRow("a printer's paper") << true;
+}
+
 void PreviewTest::savesTheSamePdf()
 {
+    QFETCH(bool, onPrinter);
     Program program(30);
-    const QString printed = program.printed(&search::Tfrm_liste::BitBtn3Click);
+    const QString printed = program.printed(&search::Tfrm_liste::BitBtn3Click, onPrinter);
     print::PrintPreview* preview = program.preview(&search::Tfrm_liste::previewLabelsClick);
     QVERIFY(preview);
     const QString saved = program.dir.filePath(u"saved.pdf"_qs);

@@ -233,7 +233,8 @@ void PrintPreview::saveAsPdfClick()
     m_status->setText(tr("Saving…"));
     m_status->repaint();
     const ScopeExit clearStatus([this] { m_status->clear(); });
-    Tgenel pdf(std::make_unique<PdfSurface>(path));
+    // The pages shown: on the printer's paper when one is installed.
+    Tgenel pdf(std::make_unique<PdfSurface>(path, 1200, m_surface->paperLayout(Orientation::Portrait)));
     pdf.surface().setOrientation(pageOrientation());
     RunProgress progress(this);
     printWhole(pdf, *m_printout, progress.callback());
